@@ -1,0 +1,14 @@
+#include "check/ProductScan.h"
+
+void ScanProducts(TProductKeys& keys, const std::string& rootPath, TProductList& products) {
+    products.ProductNames.clear();
+    products.ProductVersions.clear();
+    // A missing root key simply lists no products.
+    keys.OpenRoot(rootPath);
+    products.ProductNames = keys.ProductNames();
+    products.ProductVersions.reserve(products.ProductNames.size());
+    for (const std::string& name : products.ProductNames) {
+        const auto version = keys.ReadVersion(name);
+        products.ProductVersions.push_back(version ? *version : std::string(kUnreadableVersion));
+    }
+}

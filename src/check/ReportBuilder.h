@@ -1,0 +1,39 @@
+#ifndef PLUX_CHECK_REPORTBUILDER_H
+#define PLUX_CHECK_REPORTBUILDER_H
+
+#include <string>
+#include <string_view>
+
+#include "check/ProductList.h"
+#include "support/DateTime.h"
+#include "support/FileSystem.h"
+#include "support/TextRoutines.h"
+
+std::string HtmlTD(std::string_view text, std::string_view attributes);
+std::string HtmlTH(std::string_view text, std::string_view attributes);
+std::string HtmlTableStart(std::string_view width, bool border, std::string_view borderColor);
+std::string HtmlTableEnd();
+
+// The start of a comparison cell whose saved version differs from the current one.
+inline constexpr std::string_view kDifferenceCellStart = "<td bgcolor=\"#ff0000\"><b><font color=\"#ffffff\">";
+
+// Everything the report is built from, as the main window (or the export) holds it at the moment.
+struct TReportInputs {
+    const TProductList* Products = nullptr;
+    std::string Color1Code;
+    std::string Color2Code;
+    std::string CompareChoice;  // the text of the snapshot chooser
+    std::string ProgramFolder;  // ends in a backslash
+    std::string ComputerName;
+    TDateTime Now;
+    TLocaleFormats Locale;
+};
+
+struct TReport {
+    TTextList Lines;
+    int DifferenceCount = 0;  // comparison cells shown in red
+};
+
+TReport BuildReport(const TReportInputs& inputs, TFileSystem& fileSystem);
+
+#endif

@@ -1,0 +1,5 @@
+#include "support/CommandLine.h"
+
+#include <windows.h>
+
+TTextList PlatformCommandLine() { return SplitCommandLine(GetCommandLineA()); }

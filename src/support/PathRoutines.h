@@ -1,0 +1,17 @@
+#ifndef PLUX_SUPPORT_PATHROUTINES_H
+#define PLUX_SUPPORT_PATHROUTINES_H
+
+#include <string>
+#include <string_view>
+
+// Paths use the backslash as separator and may start with a drive such as "C:".
+std::string AddBackslash(std::string_view path);
+std::string RemoveBackslash(std::string_view path);
+
+// The file-name part (after the last backslash or colon) without its extension.
+std::string FileBaseName(std::string_view path);
+
+// FileBaseName of an executable path, cut to the 32 characters the settings file and product code allow.
+std::string ExeBaseNameOf(std::string_view exePath);
+
+#endif

@@ -1,0 +1,28 @@
+#ifndef PLUX_SUPPORT_SYSTEMFACTS_H
+#define PLUX_SUPPORT_SYSTEMFACTS_H
+
+#include <string>
+
+#include "support/DateTime.h"
+
+// What the platform tells about the machine, the user and the moment. Portable code takes it as a
+// parameter so that tests can give fixed answers.
+class TSystemFacts {
+public:
+    virtual ~TSystemFacts() = default;
+    // The computer's network name; empty when it cannot be read.
+    virtual std::string ComputerName() const = 0;
+    // The logged-on user's name; empty when it cannot be read.
+    virtual std::string UserName() const = 0;
+    // The full path of the running executable.
+    virtual std::string ExecutablePath() const = 0;
+    virtual TDateTime Now() const = 0;
+    virtual TLocaleFormats LocaleFormats() const = 0;
+};
+
+TSystemFacts& PlatformSystemFacts();
+
+// The folder of an executable path, ending in a backslash.
+std::string ProgramFolderOf(const std::string& executablePath);
+
+#endif

@@ -1,0 +1,85 @@
+#include "support/SystemFacts.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string LocaleText(LCTYPE item, const char* fallback) {
+    char buffer[128];
+    const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, item, buffer, sizeof buffer);
+    return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string(fallback);
+}
+
+// The locale writes minutes as "m" and months as "M"; ours are "n" and "m".
+std::string DatePattern(std::string pattern) {
+    for (char& c : pattern) {
+        if (c == 'm') c = 'n';
+        else if (c == 'M') c = 'm';
+    }
+    return pattern;
+}
+
+class TWin32SystemFacts final : public TSystemFacts {
+public:
+    // Room for 25 characters including the NUL; a longer name counts as unreadable.
+    std::string ComputerName() const override {
+        char buffer[25];
+        DWORD size = sizeof buffer;
+        if (!GetComputerNameA(buffer, &size)) return {};
+        return std::string(buffer, size);
+    }
+
+    std::string UserName() const override {
+        DWORD size = 0;
+        GetUserNameA(nullptr, &size);
+        if (size == 0) return {};
+        std::vector<char> buffer(size);
+        if (!GetUserNameA(buffer.data(), &size)) return {};
+        return std::string(buffer.data());
+    }
+
+    // The buffer grows until the whole path fits, however long it is.
+    std::string ExecutablePath() const override {
+        std::vector<char> buffer(MAX_PATH);
+        for (;;) {
+            const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+            if (length == 0) return {};
+            if (length < buffer.size()) return std::string(buffer.data(), length);
+            buffer.resize(buffer.size() * 2);
+        }
+    }
+
+    TDateTime Now() const override {
+        SYSTEMTIME time;
+        GetLocalTime(&time);
+        return TDateTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond,
+                         time.wDayOfWeek};
+    }
+
+    TLocaleFormats LocaleFormats() const override {
+        TLocaleFormats formats;
+        // The locale numbers its day names from Monday (1) to Sunday (7); ours start on Sunday.
+        for (int day = 0; day < 7; ++day) {
+            const int localeDay = (day + 6) % 7;
+            auto& shortName = formats.ShortDayNames[static_cast<std::size_t>(day)];
+            auto& longName = formats.LongDayNames[static_cast<std::size_t>(day)];
+            shortName = LocaleText(static_cast<LCTYPE>(LOCALE_SABBREVDAYNAME1 + localeDay), shortName.c_str());
+            longName = LocaleText(static_cast<LCTYPE>(LOCALE_SDAYNAME1 + localeDay), longName.c_str());
+        }
+        formats.DateSeparator = LocaleText(LOCALE_SDATE, "/");
+        formats.TimeSeparator = LocaleText(LOCALE_STIME, ":");
+        formats.ShortDateFormat = DatePattern(LocaleText(LOCALE_SSHORTDATE, "dd/MM/yyyy"));
+        formats.LongTimeFormat = DatePattern(LocaleText(LOCALE_STIMEFORMAT, "HH:mm:ss"));
+        return formats;
+    }
+};
+
+}  // namespace
+
+TSystemFacts& PlatformSystemFacts() {
+    static TWin32SystemFacts facts;
+    return facts;
+}

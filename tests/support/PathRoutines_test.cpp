@@ -1,0 +1,46 @@
+#include "support/PathRoutines.h"
+
+#include <gtest/gtest.h>
+
+#include "support/SystemFacts.h"
+
+namespace {
+
+struct TCase {
+    const char* path;
+    const char* result;
+};
+
+TEST(PathRoutines, AddBackslashLeavesDriveRootsAndTrailingSeparatorsAlone) {
+    const TCase cases[] = {{"C:", "C:\\"}, {"C:\\x", "C:\\x\\"}, {"C:\\x\\", "C:\\x\\"}, {"", "\\"},
+                           {"C:\\", "C:\\"}, {"C:x", "C:x"}, {"ab", "ab\\"}};
+    for (const TCase& row : cases) EXPECT_EQ(AddBackslash(row.path), row.result) << row.path;
+}
+
+TEST(PathRoutines, RemoveBackslashKeepsRootsAndLoneSeparators) {
+    const TCase cases[] = {{"C:\\", "C:\\"}, {"\\", "\\"}, {"C:\\Data\\", "C:\\Data"}, {"C:\\Data", "C:\\Data"},
+                           {"", ""}, {"a\\\\", "a\\"}};
+    for (const TCase& row : cases) EXPECT_EQ(RemoveBackslash(row.path), row.result) << row.path;
+}
+
+TEST(PathRoutines, FileBaseNameCutsTheLastExtensionOfTheNamePart) {
+    const TCase cases[] = {{"C:\\a\\report.old.plx", "report.old"}, {".profile", ".profile"}, {"name", "name"},
+                           {"C:old.plx", "old"}, {"dir.x\\file", "file"}, {"a.b.plx", "a.b"}, {"C:\\", ""},
+                           {"x.", "x"}};
+    for (const TCase& row : cases) EXPECT_EQ(FileBaseName(row.path), row.result) << row.path;
+}
+
+TEST(PathRoutines, ExeBaseNameKeepsAtMost32Characters) {
+    const std::string longName(40, 'n');
+    EXPECT_EQ(ExeBaseNameOf("C:\\Tools\\" + longName + ".exe"), std::string(32, 'n'));
+    EXPECT_EQ(ExeBaseNameOf("C:\\Tools\\plux.exe"), "plux");
+}
+
+TEST(PathRoutines, ProgramFolderIsTheExecutablesFolderWithBackslash) {
+    EXPECT_EQ(ProgramFolderOf("C:\\Tools\\plux.exe"), "C:\\Tools\\");
+    EXPECT_EQ(ProgramFolderOf("C:\\plux.exe"), "C:\\");
+    EXPECT_EQ(ProgramFolderOf("plux.exe"), "");
+    EXPECT_EQ(ProgramFolderOf("/tmp/t/plux"), "/tmp/t/");
+}
+
+}  // namespace

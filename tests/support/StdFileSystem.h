@@ -1,0 +1,15 @@
+#ifndef PLUX_TESTS_SUPPORT_STDFILESYSTEM_H
+#define PLUX_TESTS_SUPPORT_STDFILESYSTEM_H
+
+#include "support/FileSystem.h"
+
+// Real files through the standard library, for portable tests on plain ASCII paths.
+class TStdFileSystem final : public TFileSystem {
+public:
+    bool FileExists(const std::string& path) const override;
+    bool FolderExists(const std::string& path) const override;
+    std::optional<std::string> ReadFile(const std::string& path) const override;
+    bool WriteFile(const std::string& path, std::string_view content) override;
+};
+
+#endif

@@ -1,0 +1,94 @@
+# Shared by tools/build, tools/test and tools/run: packages, Wine prefix, X display and PDF printer.
+# Source it; every function is idempotent and installs or starts only what is missing.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+
+BUILD_PACKAGES="cmake ninja-build g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
+binutils-mingw-w64-x86-64"
+RUN_PACKAGES="wine64 libcups2 libgnutls30 libdbus-1-3 libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1
+libxinerama1 libxfixes3 libxxf86vm1 fonts-liberation xvfb xauth xdotool imagemagick"
+TEST_PACKAGES="cups cups-client printer-driver-cups-pdf poppler-utils"
+
+say() { printf '%s\n' "== $*" >&2; }
+
+ensure_packages() {
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    say "installing ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine never touches the user's own prefix: each job gets a private one under build/.
+use_wine_prefix() {
+    export WINEPREFIX="$ROOT/build/$1"
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
+}
+
+display_answers() { [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; }
+
+# The display must be known before the first Wine command: the wineserver binds it when it starts.
+XVFB_PID=""
+ensure_display() {
+    display_answers && return 0
+    local n
+    for n in $(seq 91 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        local tries
+        for tries in $(seq 1 100); do
+            display_answers && return 0
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
+    done
+    say "no X display could be started"
+    return 1
+}
+
+ensure_printer() {
+    if ! lpstat -r 2>/dev/null | grep -q 'scheduler is running'; then
+        say "starting the print scheduler"
+        cupsd </dev/null >/dev/null 2>&1 || true
+        local tries
+        for tries in $(seq 1 100); do
+            lpstat -r 2>/dev/null | grep -q 'scheduler is running' && break
+            sleep 0.1
+        done
+    fi
+    if ! lpstat -p PDF >/dev/null 2>&1; then
+        lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd
+    fi
+    lpstat -d 2>/dev/null | grep -q 'destination: PDF$' || lpadmin -d PDF
+}
+
+# Creates the prefix once, then keeps one persistent wineserver with its services started outside any
+# pipe of ours (a service first started by a test would hold ctest's output open).
+start_wine() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        say "creating the Wine prefix $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        $WINE wineboot -i </dev/null >/dev/null 2>&1
+        $WINESERVER -w
+    fi
+    $WINESERVER -p </dev/null >/dev/null 2>&1 &
+    $WINE wineboot </dev/null >/dev/null 2>&1
+}
+
+stop_wine() { [ -n "${WINEPREFIX:-}" ] && $WINESERVER -k >/dev/null 2>&1 || true; }
+
+stop_display() { [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true; }
+
+build_preset() {
+    cmake --preset "$1" >/dev/null && cmake --build --preset "$1"
+}
