@@ -1,0 +1,7 @@
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    GetDesktopWindow();
+    Sleep(INFINITE);
+    return 0;
+}
