@@ -1,0 +1,16 @@
+#ifndef PLUX_APP_MAINBARS_H
+#define PLUX_APP_MAINBARS_H
+
+#include <string_view>
+
+#include "toolkit/bars/BarModel.h"
+
+// Names of the main window's bar items that the window reaches directly.
+inline constexpr std::string_view kCompareFilesItem = "cbxCompareFiles";
+inline constexpr std::string_view kColor1Item = "barColor1";
+inline constexpr std::string_view kColor2Item = "barColor2";
+
+// Fills an empty manager with the main window's design: options, categories, items, bars and links.
+void BuildMainBars(TBarManager& manager);
+
+#endif
