@@ -43,6 +43,17 @@ std::string ShortCutText(TShortCut shortCut) {
     return text + KeyName(shortCut.Key());
 }
 
+char AccessKey(std::string_view caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] != '&') return caption[i + 1];
+        ++i;
+    }
+    return 0;
+}
+
+bool SameAccessKey(char a, char b) { return a != 0 && FoldCase(a) == FoldCase(b); }
+
 std::string ShortHint(std::string_view hint) { return std::string(hint.substr(0, hint.find('|'))); }
 
 bool TBarItemLink::Shown() const { return Visible && Item != nullptr && Item->Visible; }

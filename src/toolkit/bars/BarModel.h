@@ -41,6 +41,10 @@ struct TShortCut {
 
 // "Ctrl+E", "Shift+F10": the modifier names, then the key's name.
 std::string ShortCutText(TShortCut shortCut);
+// The character after the "&" of a caption ("&&" stands for "&" itself); 0 when there is none.
+char AccessKey(std::string_view caption);
+// Access keys match without regard to the case of ASCII letters.
+bool SameAccessKey(char a, char b);
 // The part of a hint before its first "|".
 std::string ShortHint(std::string_view hint);
 
