@@ -9,8 +9,6 @@ namespace {
 constexpr std::string_view kOutputSwitch = "shtml";
 constexpr std::string_view kCompareSwitch = "compare";
 constexpr std::string_view kStandardOutputName = "-";
-// The chooser's first entry, which names no snapshot.
-constexpr std::string_view kNoComparison = "<nothing>";
 
 std::string JoinLines(const TTextList& lines) {
     std::string text;

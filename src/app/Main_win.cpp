@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "app/Application_win.h"
 #include "app/Console_win.h"
 #include "app/HeadlessExport.h"
 #include "check/ProductScan.h"
@@ -7,12 +8,9 @@
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    TCommandLine commandLine(PlatformCommandLine());
-    if (!IsExportRequest(commandLine)) {
-        WriteStandardError("Usage: plux /shtml FILE [/compare CHOICE]\r\n");
-        return static_cast<int>(TExportResult::Failed);
-    }
+namespace {
+
+int RunExport(TCommandLine& commandLine) {
     const auto keys = MachineProductKeys();
     TExportPorts ports;
     ports.Keys = keys.get();
@@ -21,4 +19,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ports.WriteStandardOutput = WriteStandardOutput;
     ports.WriteStandardError = WriteStandardError;
     return static_cast<int>(RunHeadlessExport(commandLine, ports));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    TCommandLine commandLine(PlatformCommandLine());
+    if (IsExportRequest(commandLine)) return RunExport(commandLine);
+    return RunApplication(showCommand);
 }

@@ -1,0 +1,11 @@
+#include "app/MainWindow_win.h"
+
+namespace {
+
+// The whole report: no print dialog, no printer choice.
+constexpr int kFirstPage = 1;
+constexpr int kLastPage = 9999;
+
+}  // namespace
+
+void TfrmPLUX::actionPrintExecute() { HTMLViewer.PrintPages(kFirstPage, kLastPage); }
