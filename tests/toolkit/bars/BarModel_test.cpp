@@ -42,6 +42,15 @@ TEST(BarModel, ToolTipIsTheShortHintWithTheShortcutInBrackets) {
     }
 }
 
+TEST(BarModel, AccessKeyFollowsTheSingleAmpersand) {
+    EXPECT_EQ(AccessKey("E&xit"), 'x');
+    EXPECT_EQ(AccessKey("Save && &Quit"), 'Q');
+    EXPECT_EQ(AccessKey("Fish && Chips"), 0);
+    EXPECT_EQ(AccessKey("Trailing&"), 0);
+    EXPECT_TRUE(SameAccessKey('x', 'X'));
+    EXPECT_FALSE(SameAccessKey(0, 0));
+}
+
 // Links a, b, c, d, each with its visibility and begin-group flag.
 TItemLinks MakeLinks(TBarItem& item, std::initializer_list<std::pair<bool, bool>> visibleAndGroup) {
     TItemLinks links;
