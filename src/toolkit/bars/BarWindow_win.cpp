@@ -11,6 +11,7 @@
 namespace {
 
 constexpr const char* kBarClass = "TBarWindow";
+constexpr int kMenuGlyphMargin = 3;
 
 RECT ToRect(const TBarRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
@@ -133,14 +134,15 @@ void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     if (command != 0) context_.Host->ExecuteBarCommand(command);
 }
 
+// The glyph column keeps a little room on both sides, so that the caption does not touch the glyph.
 void TBarWindow::MeasureMenuGlyph(MEASUREITEMSTRUCT& measure) const {
-    measure.itemWidth = TGlyphList::kSize;
-    measure.itemHeight = TGlyphList::kSize;
+    measure.itemWidth = TGlyphList::kSize + 2 * kMenuGlyphMargin;
+    measure.itemHeight = TGlyphList::kSize + 2;
 }
 
 void TBarWindow::DrawMenuGlyph(const DRAWITEMSTRUCT& draw) const {
     const int top = (draw.rcItem.top + draw.rcItem.bottom - TGlyphList::kSize) / 2;
-    context_.Glyphs->Draw(draw.hDC, static_cast<int>(draw.itemData), draw.rcItem.left, top,
+    context_.Glyphs->Draw(draw.hDC, static_cast<int>(draw.itemData), draw.rcItem.left + kMenuGlyphMargin, top,
                           !(draw.itemState & ODS_GRAYED));
 }
 
