@@ -1,24 +1,25 @@
 # Ctrl+P before any check prints nothing; after Ctrl+E it prints the report on the default printer.
 source "$(dirname "$0")/Session.sh"
 PDF_DIR="$HOME/PDF"
-pdf_count() { find "$PDF_DIR" -maxdepth 1 -name '*.pdf' 2>/dev/null | wc -l; }
+# The printer names its files after the document, so a new printout may replace an older file.
+touch "$RUN_DIR/start-mark"
+new_pdfs() { find "$PDF_DIR" -maxdepth 1 -name '*.pdf' -newer "$RUN_DIR/start-mark" 2>/dev/null; }
 import_products Products.reg
 start_plux
 
-before=$(pdf_count)
 press ctrl+p
 sleep 5
-[ "$(pdf_count)" -eq "$before" ] || fail "Ctrl+P without a report printed something"
+[ -z "$(new_pdfs)" ] || fail "Ctrl+P without a report printed: $(new_pdfs)"
 still_running || fail "plux ended"
 
 press ctrl+e
 sleep 1
 press ctrl+p
 for tries in $(seq 1 60); do
-    [ "$(pdf_count)" -gt "$before" ] && break
+    [ -n "$(new_pdfs)" ] && break
     sleep 1
 done
-[ "$(pdf_count)" -gt "$before" ] || fail "no PDF within 60 s"
-sleep 1  # cups-pdf may still be writing it
-pdf=$(ls -t "$PDF_DIR"/*.pdf | head -1)
+pdf=$(new_pdfs | head -1)
+[ -n "$pdf" ] || fail "no PDF within 60 s"
+sleep 1  # the printer may still be writing it
 pdftotext "$pdf" - | grep -q 'Grid 4 (Delphi 7)' || fail "the printout does not hold the report: $pdf"
