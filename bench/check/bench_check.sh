@@ -6,6 +6,7 @@ set -eu
 PLUX=$1
 BARE=$2
 source "$(dirname "$0")/../../tools/common.sh"
+ensure_packages bc python3
 use_wine_prefix wine-bench
 unset DISPLAY
 trap stop_wine EXIT
