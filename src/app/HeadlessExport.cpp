@@ -33,7 +33,8 @@ TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& p
         inputs.Products = &products;
         inputs.Color1Code = kDesignColor1Code;
         inputs.Color2Code = kDesignColor2Code;
-        inputs.CompareChoice = compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false) : kNoComparison;
+        inputs.CompareChoice =
+            compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false) : std::string(kNoComparison);
         inputs.ProgramFolder = ProgramFolderOf(ports.Facts->ExecutablePath());
         inputs.ComputerName = ports.Facts->ComputerName();
         inputs.Now = ports.Facts->Now();
