@@ -17,8 +17,9 @@ RECT ToRect(const TBarRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; 
 
 }  // namespace
 
+// The tool tip is owned by the top-level window, which destroys it first when it closes.
 TBarWindow::~TBarWindow() {
-    if (toolTip_) DestroyWindow(toolTip_);
+    if (toolTip_ && IsWindow(toolTip_)) DestroyWindow(toolTip_);
 }
 
 void TBarWindow::Create(HWND dock) {

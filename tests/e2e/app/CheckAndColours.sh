@@ -1,7 +1,7 @@
 # Ctrl+E shows the test products banded by family; a picked colour changes its swatch at once and the
 # report only at the next Ctrl+E; a cancelled pick changes nothing.
 source "$(dirname "$0")/Session.sh"
-import_products Products.reg
+import_products example.reg
 start_plux
 report_x=$((CLIENT_X + 4)) report_y=$((CLIENT_Y + 53)) report_w=600 report_h=200
 

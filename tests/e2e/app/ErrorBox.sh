@@ -1,6 +1,6 @@
 # An error escaping a command shows in the application's error box and the window stays usable.
 source "$(dirname "$0")/Session.sh"
-import_products BadVersion.reg
+import_products numeric-version.reg
 start_plux
 
 for attempt in 1 2; do

@@ -4,7 +4,7 @@ PDF_DIR="$HOME/PDF"
 # The printer names its files after the document, so a new printout may replace an older file.
 touch "$RUN_DIR/start-mark"
 new_pdfs() { find "$PDF_DIR" -maxdepth 1 -name '*.pdf' -newer "$RUN_DIR/start-mark" 2>/dev/null; }
-import_products Products.reg
+import_products example.reg
 start_plux
 
 press ctrl+p

@@ -27,7 +27,7 @@ probe() { wine_quiet "$PLUX_PROBE" "$@"; }
 remove_products() { "$WINE" reg delete "$PRODUCT_ROOT" /f /reg:32 </dev/null >/dev/null 2>&1 || true; }
 import_products() {
     remove_products
-    "$WINE" reg import "$PLUX_E2E_DIR/$1" /reg:32 </dev/null >/dev/null 2>&1 || fail "reg import $1"
+    "$WINE" reg import "$PLUX_FIXTURES/$1" /reg:32 </dev/null >/dev/null 2>&1 || fail "reg import $1"
 }
 
 # Starts plux.exe and waits for its window; X_WINDOW is the X window of its client area.
