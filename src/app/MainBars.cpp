@@ -33,20 +33,20 @@ TBarItem FileMenu() {
     return item;
 }
 
-TBarItem CompareFilesCombo() {
+TBarItem CompareFilesCombo(const TDesignScale& scale) {
     TBarItem item;
     item.Name = kCompareFilesItem;
     item.Kind = TBarItemKind::Combo;
     item.Category = "Default";
     item.Caption = "Compare report with";
     item.Hint = "Select a file to compare to";
-    item.Combo.BoxWidth = kComboBoxWidth;
+    item.Combo.BoxWidth = scale.Apply(kComboBoxWidth);
     item.Combo.DropDownCount = kComboDropDownCount;
     return item;
 }
 
 TBarItem Swatch(std::string_view name, std::string_view caption, std::string_view hint, std::string_view code,
-                TCommandId id) {
+                TCommandId id, const TDesignScale& scale) {
     TBarItem item;
     item.Name = name;
     item.Kind = TBarItemKind::Progress;
@@ -55,7 +55,7 @@ TBarItem Swatch(std::string_view name, std::string_view caption, std::string_vie
     item.Hint = hint;
     item.Description = code;
     item.CommandId = static_cast<int>(id);
-    item.Progress.Width = kSwatchWidth;
+    item.Progress.Width = scale.Apply(kSwatchWidth);
     item.Progress.RaisedBorder = true;
     item.Progress.Clickable = true;
     item.Progress.Position = 100;
@@ -79,17 +79,18 @@ TItemLinks Links(const TBarManager& manager, std::initializer_list<TLinkDesign> 
     return links;
 }
 
-TBar Toolbar(std::string_view caption, int left, int floatClientWidth, int floatClientHeight) {
+TBar Toolbar(std::string_view caption, int left, int floatClientWidth, int floatClientHeight,
+             const TDesignScale& scale) {
     TBar bar;
     bar.Name = caption;
     bar.Caption = caption;
     bar.Row = 1;
-    bar.DockedLeft = left;
-    bar.DockedTop = 23;
-    bar.FloatLeft = 276;
-    bar.FloatTop = 216;
-    bar.FloatClientWidth = floatClientWidth;
-    bar.FloatClientHeight = floatClientHeight;
+    bar.DockedLeft = scale.Apply(left);
+    bar.DockedTop = scale.Apply(23);
+    bar.FloatLeft = scale.Apply(276);
+    bar.FloatTop = scale.Apply(216);
+    bar.FloatClientWidth = scale.Apply(floatClientWidth);
+    bar.FloatClientHeight = scale.Apply(floatClientHeight);
     return bar;
 }
 
@@ -106,7 +107,7 @@ TBar MainMenu() {
 
 }  // namespace
 
-void BuildMainBars(TBarManager& manager) {
+void BuildMainBars(TBarManager& manager, const TDesignScale& scale) {
     TBarManager::TUpdate update(manager);
     manager.Style = TBarManagerStyle::Office;
     manager.Categories = {"Default", "File", "Menus", "Colours"};
@@ -116,14 +117,14 @@ void BuildMainBars(TBarManager& manager) {
     manager.AddItem(ActionButton("btnPrint", TCommandId::Print));
     manager.AddItem(ActionButton("btnFileExit", TCommandId::FileExit));
     TBarItem& fileMenu = manager.AddItem(FileMenu());
-    manager.AddItem(CompareFilesCombo());
-    manager.AddItem(Swatch(kColor1Item, "Color &1", "Color 1", kDesignColor1Code, TCommandId::PickColor1));
-    manager.AddItem(Swatch(kColor2Item, "Color &2", "Color 2", kDesignColor2Code, TCommandId::PickColor2));
+    manager.AddItem(CompareFilesCombo(scale));
+    manager.AddItem(Swatch(kColor1Item, "Color &1", "Color 1", kDesignColor1Code, TCommandId::PickColor1, scale));
+    manager.AddItem(Swatch(kColor2Item, "Color &2", "Color 2", kDesignColor2Code, TCommandId::PickColor2, scale));
 
     fileMenu.SubLinks = Links(manager, {{"btnDoCheck"}, {"btnSaveResult"}, {"btnPrint"}, {"btnFileExit", true}});
 
     // The order of the bars is the order the layout file numbers them in.
-    TBar& fileBar = manager.AddBar(Toolbar("File", 0, 23, 22));
+    TBar& fileBar = manager.AddBar(Toolbar("File", 0, 23, 22, scale));
     fileBar.Links = Links(manager, {{"btnDoCheck"},
                                     {kCompareFilesItem, true},
                                     {"btnSaveResult", true},
@@ -136,6 +137,6 @@ void BuildMainBars(TBarManager& manager) {
     TBar& menuBar = manager.AddBar(MainMenu());
     menuBar.Links = Links(manager, {{"File1"}});
 
-    TBar& coloursBar = manager.AddBar(Toolbar("Colours", 403, 40, 16));
+    TBar& coloursBar = manager.AddBar(Toolbar("Colours", 403, 40, 16, scale));
     coloursBar.Links = Links(manager, {{kColor1Item}, {kColor2Item, true}});
 }

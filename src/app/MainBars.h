@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "app/DesignScale.h"
 #include "toolkit/bars/BarModel.h"
 
 // Names of the main window's bar items that the window reaches directly.
@@ -10,7 +11,8 @@ inline constexpr std::string_view kCompareFilesItem = "cbxCompareFiles";
 inline constexpr std::string_view kColor1Item = "barColor1";
 inline constexpr std::string_view kColor2Item = "barColor2";
 
-// Fills an empty manager with the main window's design: options, categories, items, bars and links.
-void BuildMainBars(TBarManager& manager);
+// Fills an empty manager with the main window's design: options, categories, items, bars and links,
+// with the design's pixel sizes and positions scaled to the screen.
+void BuildMainBars(TBarManager& manager, const TDesignScale& scale = {});
 
 #endif

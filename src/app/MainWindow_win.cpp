@@ -47,7 +47,7 @@ TfrmPLUX::TfrmPLUX() {
 
     ImageList = std::make_unique<TGlyphList>(std::initializer_list<int>{
         IDB_GLYPH_EXIT_DOOR, IDB_GLYPH_PAGE_WITH_LINES, IDB_GLYPH_PRINTER, IDB_GLYPH_FLOPPY_DISK});
-    BuildMainBars(BarManager);
+    BuildMainBars(BarManager, scale_);
     barContext_.Manager = &BarManager;
     barContext_.Host = this;
     barContext_.Glyphs = ImageList.get();

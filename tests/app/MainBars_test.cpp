@@ -95,4 +95,14 @@ TEST_F(MainBarsTest, DesignLayoutPutsTheToolbarsOnRowOneBelowTheMenu) {
     EXPECT_EQ(dock.Bounds[2].Top, 23);
 }
 
+TEST(MainBars, DesignSizesAndPositionsFollowTheScreenScale) {
+    TBarManager manager;
+    BuildMainBars(manager, DesignScaleFor(120, 16));
+    EXPECT_EQ(manager.Bar(2).DockedLeft, 496);
+    EXPECT_EQ(manager.Bar(0).DockedTop, 28);
+    EXPECT_EQ(manager.Bar(0).FloatLeft, 340);
+    EXPECT_EQ(manager.FindItem(kCompareFilesItem)->Combo.BoxWidth, 185);
+    EXPECT_EQ(manager.FindItem(kColor1Item)->Progress.Width, 123);
+}
+
 }  // namespace
