@@ -52,6 +52,15 @@ char AccessKey(std::string_view caption) {
     return 0;
 }
 
+std::string DisplayedCaption(std::string_view caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        text += caption[i];
+    }
+    return text;
+}
+
 bool SameAccessKey(char a, char b) { return a != 0 && FoldCase(a) == FoldCase(b); }
 
 std::string ShortHint(std::string_view hint) { return std::string(hint.substr(0, hint.find('|'))); }

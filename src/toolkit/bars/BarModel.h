@@ -43,6 +43,8 @@ struct TShortCut {
 std::string ShortCutText(TShortCut shortCut);
 // The character after the "&" of a caption ("&&" stands for "&" itself); 0 when there is none.
 char AccessKey(std::string_view caption);
+// A caption as shown: the "&" marks dropped, "&&" shown as "&".
+std::string DisplayedCaption(std::string_view caption);
 // Access keys match without regard to the case of ASCII letters.
 bool SameAccessKey(char a, char b);
 // The part of a hint before its first "|".

@@ -18,6 +18,7 @@ constexpr COLORREF kHotColor = RGB(0xFF, 0xEE, 0xC2);
 constexpr COLORREF kPressedColor = RGB(0xFE, 0x80, 0x3E);
 constexpr COLORREF kOpenColor = RGB(0xE3, 0xEF, 0xFF);
 constexpr COLORREF kHighlightBorder = RGB(0x00, 0x00, 0x80);
+constexpr COLORREF kMenuColor = RGB(0xFC, 0xFC, 0xF9);
 constexpr COLORREF kDefaultBarFill = RGB(0x31, 0x6A, 0xC5);
 // System colours are kept as 0xFF000000 plus the colour's index.
 constexpr std::uint32_t kSystemColorFlag = 0xFF000000u;
@@ -45,6 +46,14 @@ void VerticalGradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
     for (int y = 0; y < height; ++y) {
         const RECT line{area.left, area.top + y, area.right, area.top + y + 1};
         Fill(dc, line, Mix(top, bottom, y, height - 1));
+    }
+}
+
+void HorizontalGradient(HDC dc, const RECT& area, COLORREF left, COLORREF right) {
+    const int width = area.right - area.left;
+    for (int x = 0; x < width; ++x) {
+        const RECT line{area.left + x, area.top, area.left + x + 1, area.bottom};
+        Fill(dc, line, Mix(left, right, x, width - 1));
     }
 }
 
@@ -133,4 +142,29 @@ void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item) {
     const RECT filled{inner.left, inner.top, inner.left + item.Progress.FilledLength(inner.right - inner.left),
                       inner.bottom};
     Fill(dc, filled, ResolveBarColor(item.Progress.Color));
+}
+
+void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const TMenuEntryLook& look) {
+    Fill(dc, area, kMenuColor);
+    const RECT column{area.left, area.top, area.left + metrics.MenuGlyphColumn, area.bottom};
+    HorizontalGradient(dc, column, kBarTopColor, kBarBottomColor);
+    const int textLeft = column.right + metrics.MenuTextGap;
+    if (look.Separator) {
+        const int y = (area.top + area.bottom) / 2;
+        Fill(dc, RECT{textLeft, y, area.right, y + 1}, kSeparatorColor);
+        return;
+    }
+    if (look.Selected) {
+        const RECT highlight{area.left + 1, area.top, area.right - 1, area.bottom};
+        if (look.Enabled) Fill(dc, highlight, kHotColor);
+        Frame(dc, highlight, kHighlightBorder);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(look.Enabled ? COLOR_MENUTEXT : COLOR_GRAYTEXT));
+    const UINT format = DT_SINGLELINE | DT_VCENTER | (look.HideAccessKey ? DT_HIDEPREFIX : 0);
+    RECT captionArea{textLeft, area.top, area.right, area.bottom};
+    DrawTextA(dc, look.Caption.c_str(), static_cast<int>(look.Caption.size()), &captionArea, format);
+    RECT shortCutArea{textLeft, area.top, area.right - 2 * metrics.MenuTextGap, area.bottom};
+    DrawTextA(dc, look.ShortCut.c_str(), static_cast<int>(look.ShortCut.size()), &shortCutArea,
+              DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
 }

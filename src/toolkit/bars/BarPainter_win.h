@@ -9,6 +9,7 @@
 #include <string>
 
 #include "toolkit/bars/BarModel.h"
+#include "toolkit/bars/RowLayout.h"
 
 enum class TItemState { Normal, Hot, Pressed, Open };
 
@@ -22,6 +23,18 @@ void PaintItemFrame(HDC dc, const RECT& area, TItemState state);
 void PaintCaption(HDC dc, const RECT& area, const std::string& caption, bool enabled, bool centred);
 // A progress item: raised border, caption, then the bar filled as far as its position says.
 void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item);
+struct TMenuEntryLook {
+    std::string Caption;
+    std::string ShortCut;
+    bool Separator = false;
+    bool Enabled = true;
+    bool Selected = false;
+    bool HideAccessKey = false;
+};
+
+// A drop-down menu entry: the shaded glyph column, then caption and right-aligned shortcut; the glyph
+// is the caller's.
+void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const TMenuEntryLook& look);
 // What a bar colour stands for right now: the style's default, a system colour, or itself.
 COLORREF ResolveBarColor(std::uint32_t color);
 

@@ -4,14 +4,12 @@
 #include <windowsx.h>
 
 #include "toolkit/bars/BarPainter_win.h"
-#include "toolkit/bars/SubMenu_win.h"
 #include "toolkit/win/Handles_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
 namespace {
 
 constexpr const char* kBarClass = "TBarWindow";
-constexpr int kMenuGlyphMargin = 3;
 
 RECT ToRect(const TBarRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 
@@ -119,35 +117,21 @@ void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     const TItemPlace& where = placement_.Items.at(static_cast<std::size_t>(place));
     RECT area = ToRect(where.Bounds);
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&area), 2);
+    TSubMenu menu(ItemOf(place), context_);
     open_ = place;
     hot_ = -1;
+    openMenu_ = &menu;
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    int command = 0;
-    try {
-        command = TrackSubMenu(ItemOf(place), Handle(), area, byKeyboard);
-    } catch (...) {
-        open_ = -1;
-        InvalidateRect(Handle(), nullptr, FALSE);
-        throw;
-    }
+    const int command = menu.Track(Handle(), area, byKeyboard);
+    openMenu_ = nullptr;
     open_ = -1;
     InvalidateRect(Handle(), nullptr, FALSE);
     if (command != 0) context_.Host->ExecuteBarCommand(command);
 }
 
-// The glyph column keeps a little room on both sides, so that the caption does not touch the glyph.
-void TBarWindow::MeasureMenuGlyph(MEASUREITEMSTRUCT& measure) const {
-    measure.itemWidth = TGlyphList::kSize + 2 * kMenuGlyphMargin;
-    measure.itemHeight = TGlyphList::kSize + 2;
-}
-
-void TBarWindow::DrawMenuGlyph(const DRAWITEMSTRUCT& draw) const {
-    const int top = (draw.rcItem.top + draw.rcItem.bottom - TGlyphList::kSize) / 2;
-    context_.Glyphs->Draw(draw.hDC, static_cast<int>(draw.itemData), draw.rcItem.left + kMenuGlyphMargin, top,
-                          !(draw.itemState & ODS_GRAYED));
-}
-
 LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT menuResult = 0;
+    if (openMenu_ && openMenu_->HandleMenuMessage(message, wParam, lParam, menuResult)) return menuResult;
     switch (message) {
         case WM_PAINT: {
             TPaintScope paint(Handle());
@@ -208,18 +192,6 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (lParam) SyncComboFromControl(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
             return 0;
-        case WM_MEASUREITEM: {
-            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (measure.CtlType != ODT_MENU) break;
-            MeasureMenuGlyph(measure);
-            return TRUE;
-        }
-        case WM_DRAWITEM: {
-            const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (draw.CtlType != ODT_MENU) break;
-            DrawMenuGlyph(draw);
-            return TRUE;
-        }
         default:
             break;
     }

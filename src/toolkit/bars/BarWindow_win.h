@@ -13,6 +13,7 @@
 
 #include "toolkit/bars/BarPainter_win.h"
 #include "toolkit/bars/BarView_win.h"
+#include "toolkit/bars/SubMenu_win.h"
 #include "toolkit/win/Window_win.h"
 
 class TBarWindow final : public TWindow {
@@ -55,8 +56,6 @@ private:
     TComboControl& ComboFor(std::size_t linkIndex);
     void SyncComboFromControl(HWND combo, int notification);
     void UpdateToolTips();
-    void MeasureMenuGlyph(MEASUREITEMSTRUCT& measure) const;
-    void DrawMenuGlyph(const DRAWITEMSTRUCT& draw) const;
 
     TBarViewContext& context_;
     TBar& bar_;
@@ -66,6 +65,7 @@ private:
     int pressed_ = -1;
     int open_ = -1;
     bool trackingLeave_ = false;
+    const TSubMenu* openMenu_ = nullptr;  // while a drop-down menu of this bar is open
     std::vector<TComboControl> combos_;
     HWND toolTip_ = nullptr;
     std::vector<UINT_PTR> toolIds_;

@@ -9,16 +9,6 @@ int Scale(int value, int numerator, int denominator) {
     return (value * numerator + denominator / 2) / denominator;
 }
 
-// A menu caption's "&" marks its access key and takes no room.
-std::string DisplayedCaption(const std::string& caption) {
-    std::string text;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-        text += caption[i];
-    }
-    return text;
-}
-
 // The width of a link's item, without separator.
 int ItemWidth(const TBarItemLink& link, const TBarMetrics& metrics, const TTextMeasure& measure,
                      const TFontSpec& font) {
@@ -42,7 +32,8 @@ TBarMetrics TBarMetrics::Scaled(int numerator, int denominator) const {
     TBarMetrics scaled;
     for (auto member : {&TBarMetrics::Border, &TBarMetrics::GripWidth, &TBarMetrics::ButtonWidth,
                         &TBarMetrics::ButtonHeight, &TBarMetrics::SeparatorWidth, &TBarMetrics::ComboCaptionGap,
-                        &TBarMetrics::MenuItemPadding, &TBarMetrics::MenuBarHeight})
+                        &TBarMetrics::MenuItemPadding, &TBarMetrics::MenuBarHeight, &TBarMetrics::MenuGlyphColumn,
+                        &TBarMetrics::MenuEntryHeight, &TBarMetrics::MenuSeparatorHeight, &TBarMetrics::MenuTextGap})
         scaled.*member = Scale(this->*member, numerator, denominator);
     return scaled;
 }

@@ -33,6 +33,10 @@ struct TBarMetrics {
     int ComboCaptionGap = 4;    // between a combo's caption and its box
     int MenuItemPadding = 7;    // left and right of a menu bar caption
     int MenuBarHeight = 23;     // the whole menu bar, borders included
+    int MenuGlyphColumn = 24;   // the shaded strip of a drop-down menu that holds the glyphs
+    int MenuEntryHeight = 22;
+    int MenuSeparatorHeight = 5;
+    int MenuTextGap = 8;        // between the glyph column and a caption, and before a shortcut
 
     TBarMetrics Scaled(int numerator, int denominator) const;
 };

@@ -1,50 +1,111 @@
 #include "toolkit/bars/SubMenu_win.h"
 
-#include <string>
+#include <algorithm>
 
-#include "toolkit/win/Handles_win.h"
+#include "toolkit/bars/BarPainter_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
-namespace {
-
-void AppendEntry(HMENU menu, const TBarItemLink& link) {
-    const TBarItem& item = *link.Item;
-    std::string text = link.Caption();
-    if (!item.ShortCut.Empty()) text += "\t" + ShortCutText(item.ShortCut);
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_DATA;
-    info.wID = static_cast<UINT>(item.CommandId);
-    info.dwTypeData = text.data();
-    info.fState = item.Enabled ? MFS_ENABLED : MFS_GRAYED;
-    if (item.GlyphIndex >= 0) {
-        // The glyph is drawn by the owner, the text and the access key stay the menu's own.
-        info.fMask |= MIIM_BITMAP;
-        info.hbmpItem = HBMMENU_CALLBACK;
-        info.dwItemData = static_cast<ULONG_PTR>(item.GlyphIndex);
-    }
-    if (!InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info)) ThrowLastError("InsertMenuItem");
-}
-
-TScopedMenu BuildMenu(const TItemLinks& links) {
-    TScopedMenu menu(CreatePopupMenu());
-    if (!menu) ThrowLastError("CreatePopupMenu");
+TSubMenu::TSubMenu(const TBarItem& subItem, const TBarViewContext& context)
+    : context_(context), menu_(CreatePopupMenu()) {
+    if (!menu_) ThrowLastError("CreatePopupMenu");
+    const TItemLinks& links = subItem.SubLinks;
     for (std::size_t i = 0; i < links.size(); ++i) {
         if (!links[i].Shown() || links[i].Item->Kind != TBarItemKind::Button) continue;
-        if (ShowsSeparatorBefore(links, i) && GetMenuItemCount(menu.Get()) > 0)
-            AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
-        AppendEntry(menu.Get(), links[i]);
+        if (ShowsSeparatorBefore(links, i) && !entries_.empty()) {
+            TEntry separator;
+            separator.Separator = true;
+            entries_.push_back(separator);
+        }
+        const TBarItem& item = *links[i].Item;
+        entries_.push_back(
+            TEntry{links[i].Caption(), ShortCutText(item.ShortCut), item.GlyphIndex, item.CommandId, item.Enabled});
     }
-    return menu;
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        const TEntry& entry = entries_[index];
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_DATA;
+        info.fType = MFT_OWNERDRAW | (entry.Separator ? MFT_SEPARATOR : 0);
+        info.fState = entry.Enabled ? MFS_ENABLED : MFS_GRAYED;
+        info.wID = static_cast<UINT>(entry.CommandId);
+        info.dwItemData = index;
+        if (!InsertMenuItemA(menu_.Get(), static_cast<UINT>(index), TRUE, &info)) ThrowLastError("InsertMenuItem");
+    }
 }
 
-}  // namespace
-
-int TrackSubMenu(const TBarItem& subItem, HWND owner, const RECT& itemArea, bool byKeyboard) {
-    const TScopedMenu menu = BuildMenu(subItem.SubLinks);
+int TSubMenu::Track(HWND owner, const RECT& itemArea, bool byKeyboard) {
     // The menu's own loop takes this key first and selects the first entry.
     if (byKeyboard) PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 0);
     TPMPARAMS exclude{sizeof exclude, itemArea};
-    return static_cast<int>(TrackPopupMenuEx(menu.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_VERTICAL,
+    return static_cast<int>(TrackPopupMenuEx(menu_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_VERTICAL,
                                              itemArea.left, itemArea.bottom, owner, &exclude));
+}
+
+bool TSubMenu::HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const {
+    switch (message) {
+        case WM_MEASUREITEM: {
+            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (measure.CtlType != ODT_MENU || measure.itemData >= entries_.size()) return false;
+            Measure(measure);
+            result = TRUE;
+            return true;
+        }
+        case WM_DRAWITEM: {
+            const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (draw.CtlType != ODT_MENU || draw.itemData >= entries_.size()) return false;
+            Draw(draw);
+            result = TRUE;
+            return true;
+        }
+        case WM_MENUCHAR:
+            if (reinterpret_cast<HMENU>(lParam) != menu_.Get()) return false;
+            result = MenuChar(static_cast<char>(LOWORD(wParam)));
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TSubMenu::Measure(MEASUREITEMSTRUCT& measure) const {
+    const TEntry& entry = entries_[measure.itemData];
+    const TBarMetrics& metrics = context_.Metrics;
+    if (entry.Separator) {
+        measure.itemWidth = 0;
+        measure.itemHeight = static_cast<UINT>(metrics.MenuSeparatorHeight);
+        return;
+    }
+    int width = metrics.MenuGlyphColumn + metrics.MenuTextGap +
+                context_.Measure->TextWidth(context_.Font, DisplayedCaption(entry.Caption)) + metrics.MenuTextGap;
+    if (!entry.ShortCut.empty())
+        width += 3 * metrics.MenuTextGap + context_.Measure->TextWidth(context_.Font, entry.ShortCut);
+    // The menu adds the width of a check mark to owner-drawn entries itself.
+    measure.itemWidth = static_cast<UINT>(std::max(0, width - GetSystemMetrics(SM_CXMENUCHECK) + 1));
+    measure.itemHeight = static_cast<UINT>(metrics.MenuEntryHeight);
+}
+
+void TSubMenu::Draw(const DRAWITEMSTRUCT& draw) const {
+    const TEntry& entry = entries_[draw.itemData];
+    TMenuEntryLook look;
+    look.Caption = entry.Caption;
+    look.ShortCut = entry.ShortCut;
+    look.Separator = entry.Separator;
+    look.Enabled = entry.Enabled;
+    look.Selected = (draw.itemState & ODS_SELECTED) != 0;
+    look.HideAccessKey = (draw.itemState & ODS_NOACCEL) != 0;
+    TSelection font(draw.hDC, context_.FontHandle);
+    PaintMenuEntry(draw.hDC, draw.rcItem, context_.Metrics, look);
+    if (entry.Separator || entry.GlyphIndex < 0) return;
+    const int left = draw.rcItem.left + (context_.Metrics.MenuGlyphColumn - TGlyphList::kSize) / 2;
+    const int top = (draw.rcItem.top + draw.rcItem.bottom - TGlyphList::kSize) / 2;
+    context_.Glyphs->Draw(draw.hDC, entry.GlyphIndex, left, top, entry.Enabled);
+}
+
+// Owner-drawn entries leave their access keys to the owner.
+LRESULT TSubMenu::MenuChar(char key) const {
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        const TEntry& entry = entries_[index];
+        if (!entry.Separator && entry.Enabled && SameAccessKey(AccessKey(entry.Caption), key))
+            return MAKELRESULT(index, MNC_EXECUTE);
+    }
+    return MAKELRESULT(0, MNC_IGNORE);
 }

@@ -47,6 +47,8 @@ TEST(BarModel, AccessKeyFollowsTheSingleAmpersand) {
     EXPECT_EQ(AccessKey("Save && &Quit"), 'Q');
     EXPECT_EQ(AccessKey("Fish && Chips"), 0);
     EXPECT_EQ(AccessKey("Trailing&"), 0);
+    EXPECT_EQ(DisplayedCaption("Save && &Quit"), "Save & Quit");
+    EXPECT_EQ(DisplayedCaption("Trailing&"), "Trailing&");
     EXPECT_TRUE(SameAccessKey('x', 'X'));
     EXPECT_FALSE(SameAccessKey(0, 0));
 }
