@@ -1,7 +1,12 @@
 #ifndef PLUX_TESTS_SUPPORT_STDFILESYSTEM_H
 #define PLUX_TESTS_SUPPORT_STDFILESYSTEM_H
 
+#include <string_view>
+
 #include "support/FileSystem.h"
+
+// Whether a name matches a mask of "*" (any run) and "?" (one character), ASCII letters in any case.
+bool MatchesMask(std::string_view name, std::string_view mask);
 
 // Real files through the standard library, for portable tests on plain ASCII paths.
 class TStdFileSystem final : public TFileSystem {
@@ -10,6 +15,8 @@ public:
     bool FolderExists(const std::string& path) const override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
     bool WriteFile(const std::string& path, std::string_view content) override;
+    bool CreateFolder(const std::string& path) override;
+    std::vector<TFolderEntry> FindEntries(const std::string& pattern) const override;
 };
 
 #endif
