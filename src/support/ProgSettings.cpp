@@ -138,8 +138,11 @@ std::string TProgSettings::VersionText() const {
 void InitProgSettings(TCommandLine& commandLine, const TSettingsPorts& ports) {
     TSettingsState& state = State();
     if (state.settings) return;
-    state.overrides = ReadOverrides(commandLine, ports);
-    state.settings = std::make_unique<TProgSettings>(state.overrides, ports);
+    // Nothing is kept when creating the settings fails, so a failed start leaves the module down.
+    TViaParm overrides = ReadOverrides(commandLine, ports);
+    auto settings = std::make_unique<TProgSettings>(overrides, ports);
+    state.overrides = std::move(overrides);
+    state.settings = std::move(settings);
 }
 
 void FinalizeProgSettings() {
