@@ -1,6 +1,7 @@
 #include "support/MessageCatalogue.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <string_view>
 #include <utility>

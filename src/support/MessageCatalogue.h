@@ -1,7 +1,6 @@
 #ifndef PLUX_SUPPORT_MESSAGECATALOGUE_H
 #define PLUX_SUPPORT_MESSAGECATALOGUE_H
 
-#include <array>
 #include <cstdint>
 #include <string>
 

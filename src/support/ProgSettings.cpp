@@ -1,6 +1,7 @@
 #include "support/ProgSettings.h"
 
 #include <exception>
+#include <memory>
 #include <utility>
 
 #include "support/PathRoutines.h"

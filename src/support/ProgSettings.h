@@ -1,7 +1,6 @@
 #ifndef PLUX_SUPPORT_PROGSETTINGS_H
 #define PLUX_SUPPORT_PROGSETTINGS_H
 
-#include <memory>
 #include <string>
 #include <string_view>
 

@@ -9,11 +9,11 @@ artefacts=$3
 work=$(mktemp -d "${TMPDIR:-/tmp}/plux-dialog-XXXXXX")
 pid=""
 failures=0
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
-
-# Without a window manager Wine draws the frame itself only when told to; this key is the host's own.
-"$wine" reg add 'HKCU\Software\Wine\AppDefaults\plux_dialog_host.exe\X11 Driver' /v Decorated /d N /f \
-    >/dev/null 2>&1
+# Without a window manager Wine draws the frame, and so the close box, only when told to; the key
+# applies to the host alone and goes when the test ends.
+settings='HKCU\Software\Wine\AppDefaults\plux_dialog_host.exe'
+"$wine" reg add "$settings\X11 Driver" /v Decorated /d N /f >/dev/null 2>&1
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; "$wine" reg delete "$settings" /f >/dev/null 2>&1; rm -rf "$work"' EXIT
 
 fail() {
     echo "FAIL ($scenario): $*"
