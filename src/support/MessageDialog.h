@@ -5,10 +5,11 @@
 #include <functional>
 #include <string>
 
-// The library's one modal dialog; ShowMessageDialog and AskInput live in the Windows part. It shows the current message (MessageInfo()) as it stands: its
-// number in the caption, Line1 and Line2 as text, and for the input and password types an answer
-// field. The answer comes back only when the user confirms a prompt with OK or Yes; in every other
-// case it comes back empty. Returns the modal result (kResultOk, kResultCancel, ...).
+// The library's one modal dialog (ShowMessageDialog and AskInput live in the Windows part). It shows
+// the current message (MessageInfo()) as it stands: its number in the caption, Line1 and Line2 as
+// text, and for the input and password types an answer field. The answer comes back only when the
+// user confirms a prompt with OK or Yes; in every other case it comes back empty. Returns the modal
+// result (kResultOk, kResultCancel, ...).
 int ShowMessageDialog(std::uint8_t type, std::string& answer);
 
 // The input query: composes message `number`, offers the answer when keepAnswer is set (else an empty

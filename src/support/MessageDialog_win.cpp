@@ -40,7 +40,8 @@ private:
         const TScopedFont font(CreateFontFrom(spec));
         const HDC dc = GetDC(nullptr);
         if (dc == nullptr) return;
-        const HGDIOBJ previous = SelectObject(dc, font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+        const HGDIOBJ chosen = font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT);
+        const HGDIOBJ previous = SelectObject(dc, chosen);
         action(dc);
         SelectObject(dc, previous);
         ReleaseDC(nullptr, dc);
