@@ -4,6 +4,25 @@
 #include <fstream>
 #include <sstream>
 
+namespace {
+
+// Whether a name matches a mask of "*" (any run) and "?" (one character), ASCII letters in any case.
+bool MatchesMask(std::string_view name, std::string_view mask) {
+    if (mask.empty()) return name.empty();
+    if (mask.front() == '*') {
+        for (std::size_t skip = 0; skip <= name.size(); ++skip) {
+            if (MatchesMask(name.substr(skip), mask.substr(1))) return true;
+        }
+        return false;
+    }
+    if (name.empty()) return false;
+    const auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
+    if (mask.front() != '?' && fold(mask.front()) != fold(name.front())) return false;
+    return MatchesMask(name.substr(1), mask.substr(1));
+}
+
+}  // namespace
+
 bool TStdFileSystem::FileExists(const std::string& path) const {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
@@ -47,18 +66,4 @@ std::vector<TFolderEntry> TStdFileSystem::FindEntries(const std::string& pattern
         if (MatchesMask(name, mask)) entries.push_back({name, it->is_directory(error)});
     }
     return entries;
-}
-
-bool MatchesMask(std::string_view name, std::string_view mask) {
-    if (mask.empty()) return name.empty();
-    if (mask.front() == '*') {
-        for (std::size_t skip = 0; skip <= name.size(); ++skip) {
-            if (MatchesMask(name.substr(skip), mask.substr(1))) return true;
-        }
-        return false;
-    }
-    if (name.empty()) return false;
-    const auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (mask.front() != '?' && fold(mask.front()) != fold(name.front())) return false;
-    return MatchesMask(name.substr(1), mask.substr(1));
 }

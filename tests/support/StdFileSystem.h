@@ -1,12 +1,7 @@
 #ifndef PLUX_TESTS_SUPPORT_STDFILESYSTEM_H
 #define PLUX_TESTS_SUPPORT_STDFILESYSTEM_H
 
-#include <string_view>
-
 #include "support/FileSystem.h"
-
-// Whether a name matches a mask of "*" (any run) and "?" (one character), ASCII letters in any case.
-bool MatchesMask(std::string_view name, std::string_view mask);
 
 // Real files through the standard library, for portable tests on plain ASCII paths.
 class TStdFileSystem final : public TFileSystem {
