@@ -2,6 +2,7 @@
 
 #include "check/BandColours.h"
 #include "check/ReportBuilder.h"
+#include "support/MessageCatalogue.h"
 #include "toolkit/Exception.h"
 
 namespace {
@@ -9,8 +10,8 @@ namespace {
 constexpr std::string_view kOutputSwitch = "shtml";
 constexpr std::string_view kCompareSwitch = "compare";
 constexpr std::string_view kStandardOutputName = "-";
-// The chooser's first entry, which names no snapshot.
-constexpr std::string_view kNoComparison = "<nothing>";
+// The snapshot chooser's first entry, which names no snapshot.
+constexpr std::int32_t kNoComparisonMessage = 2;
 
 std::string JoinLines(const TTextList& lines) {
     std::string text;
@@ -35,8 +36,8 @@ TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& p
         inputs.Products = &products;
         inputs.Color1Code = kDesignColor1Code;
         inputs.Color2Code = kDesignColor2Code;
-        inputs.CompareChoice =
-            compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false) : std::string(kNoComparison);
+        inputs.CompareChoice = compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false)
+                                            : GetMessageText(kNoComparisonMessage, false);
         inputs.ProgramFolder = ProgramFolderOf(ports.Facts->ExecutablePath());
         inputs.ComputerName = ports.Facts->ComputerName();
         inputs.Now = ports.Facts->Now();

@@ -1,15 +1,34 @@
 #include <windows.h>
 
+#include <exception>
+#include <memory>
+#include <string>
+
 #include "app/Console_win.h"
+#include "app/ErrorBox.h"
 #include "app/HeadlessExport.h"
+#include "app/Startup.h"
 #include "check/ProductScan.h"
 #include "support/CommandLine.h"
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    TCommandLine commandLine(PlatformCommandLine());
-    if (!IsExportRequest(commandLine)) {
+    const bool exportRequested = IsExportRequest(TCommandLine(PlatformCommandLine()));
+    // The modules come up before anything else; a failure ends the program before any window exists.
+    std::unique_ptr<TStartup> startup;
+    try {
+        startup = StartPlatformModules();
+    } catch (const std::exception& error) {
+        if (exportRequested) {
+            WriteStandardError(std::string(error.what()) + "\r\n");
+            return static_cast<int>(TExportResult::Failed);
+        }
+        ShowErrorBox(error.what());
+        return 1;
+    }
+    TCommandLine& commandLine = startup->CommandLine();
+    if (!exportRequested) {
         WriteStandardError("Usage: plux /shtml FILE [/compare CHOICE]\r\n");
         return static_cast<int>(TExportResult::Failed);
     }
