@@ -1,7 +1,9 @@
 #include "app/HeadlessExport.h"
 
+#include "app/MainBars.h"
 #include "check/BandColours.h"
 #include "check/ReportBuilder.h"
+#include "support/MessageCatalogue.h"
 #include "toolkit/Exception.h"
 
 namespace {
@@ -33,8 +35,8 @@ TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& p
         inputs.Products = &products;
         inputs.Color1Code = kDesignColor1Code;
         inputs.Color2Code = kDesignColor2Code;
-        inputs.CompareChoice =
-            compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false) : std::string(kNoComparison);
+        inputs.CompareChoice = compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false)
+                                            : GetMessageText(kNoComparisonMessage, false);
         inputs.ProgramFolder = ProgramFolderOf(ports.Facts->ExecutablePath());
         inputs.ComputerName = ports.Facts->ComputerName();
         inputs.Now = ports.Facts->Now();

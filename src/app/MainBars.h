@@ -1,6 +1,7 @@
 #ifndef PLUX_APP_MAINBARS_H
 #define PLUX_APP_MAINBARS_H
 
+#include <cstdint>
 #include <string_view>
 
 #include "app/DesignScale.h"
@@ -10,6 +11,8 @@
 inline constexpr std::string_view kCompareFilesItem = "cbxCompareFiles";
 inline constexpr std::string_view kColor1Item = "barColor1";
 inline constexpr std::string_view kColor2Item = "barColor2";
+// The catalogue message of the chooser's first entry, which names no snapshot.
+inline constexpr std::int32_t kNoComparisonMessage = 2;
 
 // Fills an empty manager with the main window's design: options, categories, items, bars and links,
 // with the design's pixel sizes and positions scaled to the screen.

@@ -5,7 +5,7 @@
 #include "app/ErrorBox.h"
 #include "app/MainBars.h"
 #include "app/MainWindow_win.h"
-#include "check/ReportBuilder.h"
+#include "support/MessageCatalogue.h"
 
 // A failing step is shown and ends the creation step; the window opens all the same, without the
 // state restore, so that a broken state file cannot keep the program from starting.
@@ -38,9 +38,9 @@ void TfrmPLUX::LoadBarLayout() {}
 // Until the snapshot list is read, the chooser offers no comparison and stays disabled.
 void TfrmPLUX::FillCompareFiles() {
     TBarItem& chooser = BarItem(kCompareFilesItem);
-    chooser.Combo.Entries = {std::string(kNoComparison)};
+    chooser.Combo.Text = GetMessageText(kNoComparisonMessage, false);
+    chooser.Combo.Entries = {chooser.Combo.Text};
     chooser.Combo.ItemIndex = 0;
-    chooser.Combo.Text = kNoComparison;
     chooser.Enabled = chooser.Combo.Entries.size() > 1;
     BarManager.Changed();
 }

@@ -1,16 +1,35 @@
 #include <windows.h>
 
+#include <exception>
+#include <memory>
+#include <string>
+
 #include "app/Application_win.h"
 #include "app/Console_win.h"
+#include "app/ErrorBox.h"
 #include "app/HeadlessExport.h"
+#include "app/Startup.h"
 #include "check/ProductScan.h"
 #include "support/CommandLine.h"
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
 
-namespace {
-
-int RunExport(TCommandLine& commandLine) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    const bool exportRequested = IsExportRequest(TCommandLine(PlatformCommandLine()));
+    // The modules come up before anything else; a failure ends the program before any window exists.
+    std::unique_ptr<TStartup> startup;
+    try {
+        startup = StartPlatformModules();
+    } catch (const std::exception& error) {
+        if (exportRequested) {
+            WriteStandardError(std::string(error.what()) + "\r\n");
+            return static_cast<int>(TExportResult::Failed);
+        }
+        ShowErrorBox(error.what());
+        return 1;
+    }
+    TCommandLine& commandLine = startup->CommandLine();
+    if (!exportRequested) return RunApplication(showCommand);
     const auto keys = MachineProductKeys();
     TExportPorts ports;
     ports.Keys = keys.get();
@@ -19,12 +38,4 @@ int RunExport(TCommandLine& commandLine) {
     ports.WriteStandardOutput = WriteStandardOutput;
     ports.WriteStandardError = WriteStandardError;
     return static_cast<int>(RunHeadlessExport(commandLine, ports));
-}
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-    TCommandLine commandLine(PlatformCommandLine());
-    if (IsExportRequest(commandLine)) return RunExport(commandLine);
-    return RunApplication(showCommand);
 }

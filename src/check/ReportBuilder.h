@@ -14,9 +14,6 @@ std::string HtmlTH(std::string_view text, std::string_view attributes);
 std::string HtmlTableStart(std::string_view width, bool border, std::string_view borderColor);
 std::string HtmlTableEnd();
 
-// The snapshot chooser's first entry, which names no snapshot.
-inline constexpr std::string_view kNoComparison = "<nothing>";
-
 // The start of a comparison cell whose saved version differs from the current one.
 inline constexpr std::string_view kDifferenceCellStart = "<td bgcolor=\"#ff0000\"><b><font color=\"#ffffff\">";
 

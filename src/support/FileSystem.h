@@ -4,6 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+struct TFolderEntry {
+    std::string Name;
+    bool IsFolder = false;
+};
 
 // The file operations the portable code needs. Paths are texts of the single-byte character set, so
 // on Windows the implementation goes through the ANSI functions.
@@ -17,6 +23,12 @@ public:
     virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
     // Replaces the whole file; false when it could not be written (the old content is then kept).
     virtual bool WriteFile(const std::string& path, std::string_view content) = 0;
+    // Creates one folder whose parent exists; false when it could not be created.
+    virtual bool CreateFolder(const std::string& path) = 0;
+    // The entries that match a search pattern (a folder, a backslash and a mask with "*" and "?") in the
+    // order the file system returns them, hidden, system and read-only ones included, "." and ".." too
+    // where the file system reports them; empty when nothing matches or the folder is missing.
+    virtual std::vector<TFolderEntry> FindEntries(const std::string& pattern) const = 0;
 };
 
 // The running platform's file system.

@@ -53,6 +53,19 @@ public:
         return false;
     }
 
+    bool CreateFolder(const std::string& path) override { return CreateDirectoryA(path.c_str(), nullptr) != FALSE; }
+
+    std::vector<TFolderEntry> FindEntries(const std::string& pattern) const override {
+        std::vector<TFolderEntry> entries;
+        WIN32_FIND_DATAA found;
+        TScopedFind search(FindFirstFileA(pattern.c_str(), &found));
+        if (!search) return entries;
+        do {
+            entries.push_back({found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        } while (FindNextFileA(search.Get(), &found));
+        return entries;
+    }
+
 private:
     static bool WriteAll(HANDLE file, std::string_view content) {
         while (!content.empty()) {

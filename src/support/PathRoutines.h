@@ -14,4 +14,8 @@ std::string FileBaseName(std::string_view path);
 // FileBaseName of an executable path, cut to the 32 characters the settings file and product code allow.
 std::string ExeBaseNameOf(std::string_view exePath);
 
+// The absolute form of a path as the platform resolves it: relative paths are taken against the
+// current folder, "/" counts as "\\", and "." and ".." segments are resolved.
+std::string ExpandFileName(std::string_view path, std::string_view currentFolder);
+
 #endif

@@ -1,6 +1,7 @@
 #include "support/SystemFacts.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <string>
 #include <vector>
@@ -74,6 +75,26 @@ public:
         formats.ShortDateFormat = DatePattern(LocaleText(LOCALE_SSHORTDATE, "dd/MM/yyyy"));
         formats.LongTimeFormat = DatePattern(LocaleText(LOCALE_STIMEFORMAT, "HH:mm:ss"));
         return formats;
+    }
+
+    // The folder's item list belongs to us and goes back to the shell on every path.
+    std::optional<std::string> SpecialFolder(int csidl) const override {
+        LPITEMIDLIST items = nullptr;
+        if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || items == nullptr) return std::nullopt;
+        char path[MAX_PATH] = {};
+        const BOOL converted = SHGetPathFromIDListA(items, path);
+        CoTaskMemFree(items);
+        if (!converted) return std::nullopt;
+        return std::string(path);
+    }
+
+    std::string CurrentDirectory() const override {
+        const DWORD size = GetCurrentDirectoryA(0, nullptr);
+        if (size == 0) return {};
+        std::vector<char> buffer(size);
+        const DWORD length = GetCurrentDirectoryA(size, buffer.data());
+        if (length == 0 || length >= size) return {};
+        return std::string(buffer.data(), length);
     }
 };
 

@@ -43,4 +43,30 @@ TEST(PathRoutines, ProgramFolderIsTheExecutablesFolderWithBackslash) {
     EXPECT_EQ(ProgramFolderOf("/tmp/t/plux"), "/tmp/t/");
 }
 
+TEST(PathRoutines, ExpandFileNameResolvesAgainstTheCurrentFolder) {
+    struct TExpandCase {
+        const char* path;
+        const char* current;
+        const char* result;
+    } cases[] = {
+        {"C:\\Tools\\Data", "D:\\Work", "C:\\Tools\\Data"},
+        {"Data", "C:\\Work", "C:\\Work\\Data"},
+        {"Data\\", "C:\\Work\\", "C:\\Work\\Data\\"},
+        {".\\a\\..\\b", "C:\\Work", "C:\\Work\\b"},
+        {"..\\..\\..\\x", "C:\\Work", "C:\\x"},
+        {"\\Shared", "D:\\Work\\Deep", "D:\\Shared"},
+        {"C:/Tools/Data", "D:\\Work", "C:\\Tools\\Data"},
+        {"C:Data", "C:\\Work", "C:\\Work\\Data"},
+        {"E:Data", "C:\\Work", "E:\\Data"},
+        {"C:\\", "D:\\Work", "C:\\"},
+        {"C:\\a\\..", "D:\\Work", "C:\\"},
+        {"\\\\server\\share\\x\\..\\..\\y", "C:\\Work", "\\\\server\\share\\y"},
+        {"rel", "\\\\server\\share\\dir", "\\\\server\\share\\dir\\rel"},
+        {"C:\\Users;x", "D:\\", "C:\\Users;x"},
+    };
+    for (const TExpandCase& row : cases) {
+        EXPECT_EQ(ExpandFileName(row.path, row.current), row.result) << row.path << " in " << row.current;
+    }
+}
+
 }  // namespace

@@ -10,6 +10,8 @@ public:
     bool FolderExists(const std::string& path) const override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
     bool WriteFile(const std::string& path, std::string_view content) override;
+    bool CreateFolder(const std::string& path) override;
+    std::vector<TFolderEntry> FindEntries(const std::string& pattern) const override;
 };
 
 #endif

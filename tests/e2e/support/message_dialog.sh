@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# Usage: message_dialog.sh WINE DIALOG_HOST ARTEFACT_DIR
+# Drives the message dialog of the test host as a user would (typing, buttons, accelerator, Enter,
+# Escape, the close box) and checks what it shows against the layout table and what it answers.
+set -uo pipefail
+wine=$1
+host=$2
+artefacts=$3
+work=$(mktemp -d "${TMPDIR:-/tmp}/plux-dialog-XXXXXX")
+pid=""
+failures=0
+# Without a window manager Wine draws the frame, and so the close box, only when told to; the key
+# applies to the host alone and goes when the test ends.
+settings='HKCU\Software\Wine\AppDefaults\plux_dialog_host.exe'
+"$wine" reg add "$settings\X11 Driver" /v Decorated /d N /f >/dev/null 2>&1
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; "$wine" reg delete "$settings" /f >/dev/null 2>&1; rm -rf "$work"' EXIT
+
+fail() {
+    echo "FAIL ($scenario): $*"
+    failures=$((failures + 1))
+}
+
+# start NAME ARGS...: runs the host and waits (at most 20 s) until its dialog is up.
+start() {
+    scenario=$1
+    shift
+    out="$work/$scenario.out"
+    "$wine" "$host" "$@" >"$out" 2>&1 &
+    pid=$!
+    local tries
+    for tries in $(seq 1 100); do
+        grep -q '^ready' "$out" && break
+        sleep 0.2
+    done
+    grep -q '^ready' "$out" || { fail "the dialog did not come up"; cat "$out"; }
+    window=$(xdotool search --name "^$(sed -n 's/^window .* caption=\[\(.*\)\]$/\1/p' "$out")\$" | head -1)
+    xdotool windowfocus --sync "$window"
+}
+
+# finish EXPECTED: waits (at most 10 s) for the host to end and checks its last line.
+finish() {
+    local tries
+    for tries in $(seq 1 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        fail "the dialog is still open"
+        kill "$pid"
+    fi
+    wait "$pid" 2>/dev/null
+    pid=""
+    [ "$(tail -1 "$out" | tr -d '\r')" = "$1" ] || fail "answered '$(tail -1 "$out")', expected '$1'"
+}
+
+# shows LINE...: each line must begin a line of the host's report.
+shows() {
+    local line
+    for line in "$@"; do
+        tr -d '\r' <"$out" | want="$line" awk 'index($0, ENVIRON["want"]) == 1 { found = 1 } END { exit !found }' ||
+            fail "does not show: $line"
+    done
+}
+
+field() { grep '^control Edit' "$out" | tr -d '\r'; }
+centre() { grep -F "text=[$1]" "$out" | sed 's/.*centre=\([0-9]*\),\([0-9]*\).*/\1 \2/'; }
+click() { xdotool mousemove $1 $2 click 1; }
+
+# The input query of Save Result: caption, text, question icon, the name selected, OK and Annuleren.
+start proposed ask 1 JDoe 1
+shows "window 465 414 350 195 caption=[#1]" \
+    "control Edit 60 95 260 21 text=[JDoe] limit=255 selection=0-4 focus=1 upper=0 lower=0 password=0" \
+    "control Static 60 20 260 60 text=[Save the results under the name of \\r]" \
+    "control Button 60 125 90 30 text=[&OK] default=1" \
+    "control Button 200 125 90 30 text=[&Annuleren] default=0"
+grep -q '^control Static 10 15 [0-9]* [0-9]* text=\[\] icon=1$' <(tr -d '\r' <"$out") || fail "no icon at 10,15"
+mkdir -p "$artefacts" && import -display "$DISPLAY" -window root "$artefacts/message-dialog-input.png"
+xdotool key Return
+finish "confirmed=1 answer=[JDoe]"
+
+start typed ask 1 JDoe 1
+xdotool type --delay 20 'snap 1'
+xdotool key Return
+finish "confirmed=1 answer=[snap 1]"
+
+start escaped ask 1 JDoe 1
+xdotool type --delay 20 'typed'
+xdotool key Escape
+finish "confirmed=0 answer=[]"
+
+start cancel-button ask 1 JDoe 1
+xdotool type --delay 20 'typed'
+click $(centre '&Annuleren')
+finish "confirmed=0 answer=[]"
+
+start close-box ask 1 JDoe 1
+click $(sed -n 's/^closebox \([0-9-]*\),\([0-9-]*\).*/\1 \2/p' "$out")
+finish "confirmed=0 answer=[]"
+
+start accelerator ask 1 JDoe 1
+xdotool key alt+a
+finish "confirmed=0 answer=[]"
+
+start emptied ask 1 JDoe 1
+xdotool key BackSpace Return
+finish "confirmed=0 answer=[]"
+
+start not-kept ask 1 JDoe 0
+shows "control Edit 60 95 260 21 text=[] limit=255 selection=0-0 focus=1 upper=0 lower=0 password=0"
+xdotool type --delay 20 'x'
+click $(centre '&OK')
+finish "confirmed=1 answer=[x]"
+
+# MaxLength 10 and upper case: 11 "M" wide, centred by (350 - width - 20) / 2, ten characters typed.
+start max-length ask 1 JDoe 1 10 1
+m=$(sed -n 's/^mwidth \([0-9]*\).*/\1/p' "$out")
+width=$((m * 11))
+shows "control Edit $(((350 - width - 20) / 2)) 95 $width 21 text=[JDOE] limit=10 selection=0-4 focus=1 upper=1 lower=0 password=0"
+xdotool type --delay 20 'abcdefghijklmno'
+xdotool key Return
+finish "confirmed=1 answer=[ABCDEFGHIJ]"
+
+start question show 3 10027
+shows "window 465 424 350 175 caption=[#10027]" \
+    "control Static 60 20 260 60 text=[Functie niet aanwezig in deze versie van de Windowsshell\\r]" \
+    "control Button 20 105 90 30 text=[&Ja] default=1" \
+    "control Button 130 105 90 30 text=[&Nee] default=0" \
+    "control Button 240 105 90 30 text=[&Annuleren] default=0"
+xdotool key Return
+finish "result=6 answer=[]"
+
+start password show 4 10012
+shows "control Edit 60 60 260 21 text=[] limit=255 selection=0-0 focus=1 upper=0 lower=0 password=42"
+xdotool type --delay 20 'secret'
+xdotool key Return
+finish "result=1 answer=[secret]"
+
+# More than 80 characters widen the window by 100 and move the buttons by 50; Escape has no
+# Cancel button to press here.
+start wide show 0 10022
+shows "window 415 424 450 175 caption=[#10022]" \
+    "control Button 180 105 90 30 text=[&OK] default=1"
+xdotool key Escape
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "Escape closed a dialog without Cancel button"
+xdotool key Return
+finish "result=1 answer=[]"
+
+[ "$failures" -eq 0 ] && echo "message dialog: all scenarios passed"
+exit $((failures > 0))
