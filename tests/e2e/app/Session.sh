@@ -8,16 +8,25 @@ RUN_DIR=$(mktemp -d)
 PLUX_PID=""
 X_WINDOW=""
 mkdir -p "$PLUX_ARTEFACTS"
+# The pointer goes back where it was: without a window manager, keys reach a window of a later test
+# only while the pointer is over it.
+eval "$(xdotool getmouselocation --shell | grep -E '^(X|Y)=' | sed 's/^/POINTER_/')"
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
+# plux is closed the way a user closes it: a killed process leaves Wine believing for a while that its
+# window is in the foreground, and the next program's window then does not get the keys.
 cleanup() {
-    if [ -n "$PLUX_PID" ] && kill -0 "$PLUX_PID" 2>/dev/null; then kill "$PLUX_PID" 2>/dev/null || true; fi
+    if [ -n "$PLUX_PID" ] && kill -0 "$PLUX_PID" 2>/dev/null; then
+        probe close-box >/dev/null || true
+        wait_for_exit 10 || kill "$PLUX_PID" 2>/dev/null || true
+    fi
     remove_products
     rm -rf "$RUN_DIR"
+    xdotool mousemove "$POINTER_X" "$POINTER_Y" || true
 }
 trap cleanup EXIT
 
