@@ -93,6 +93,9 @@ BOOL BuildControls(HWND dialog, TDialogState& state) {
     const HWND icon = AddControl(dialog, state, "STATIC", "", SS_ICON, 0, layout.Icon, 101);
     SendMessageA(icon, STM_SETICON,
                  reinterpret_cast<WPARAM>(LoadIconA(nullptr, MAKEINTRESOURCEA(static_cast<WORD>(layout.IconId)))), 0);
+    // Setting the icon shrinks the control to the icon's size; the image area keeps its own size and
+    // shows the icon at its top-left corner.
+    SetWindowPos(icon, nullptr, 0, 0, layout.Icon.Width, layout.Icon.Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     AddControl(dialog, state, "STATIC", layout.Text.c_str(), SS_LEFT, 0, layout.Label, 102);
     for (const TDialogButton& button : layout.Buttons) {
         const DWORD style = WS_TABSTOP | (button.IsDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);

@@ -73,7 +73,7 @@ shows "window 465 414 350 195 caption=[#1]" \
     "control Static 60 20 260 60 text=[Save the results under the name of \\r]" \
     "control Button 60 125 90 30 text=[&OK] default=1" \
     "control Button 200 125 90 30 text=[&Annuleren] default=0"
-grep -q '^control Static 10 15 [0-9]* [0-9]* text=\[\] icon=1$' <(tr -d '\r' <"$out") || fail "no icon at 10,15"
+grep -q '^control Static 10 15 50 50 text=\[\] icon=1$' <(tr -d '\r' <"$out") || fail "no 50 x 50 icon area at 10,15"
 mkdir -p "$artefacts" && import -display "$DISPLAY" -window root "$artefacts/message-dialog-input.png"
 xdotool key Return
 finish "confirmed=1 answer=[JDoe]"
