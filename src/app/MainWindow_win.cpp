@@ -145,6 +145,13 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (lParam == 0) ExecuteCommand(LOWORD(wParam));  // menus and shortcuts
             return 0;
+        case WM_SYSCOMMAND:
+            // The task bar shows the application window, so that is what minimises; it hides this one.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                ShowWindow(GetWindow(Handle(), GW_OWNER), SW_MINIMIZE);
+                return 0;
+            }
+            return DefaultHandling(message, wParam, lParam);
         case WM_CLOSE:
             if (FormCloseQuery()) DestroyWindow(Handle());
             return 0;
