@@ -78,8 +78,9 @@ void TDockSite::ShowBarsMenu(POINT screenPoint) {
     const auto& bars = context_.Manager->Bars();
     for (std::size_t i = 0; i < bars.size(); ++i) {
         if (bars[i]->IsMainMenu) continue;
-        AppendMenuA(menu.Get(), MF_STRING | (bars[i]->Visible ? MF_CHECKED : MF_UNCHECKED), i + 1,
-                    bars[i]->Caption.c_str());
+        if (!AppendMenuA(menu.Get(), MF_STRING | (bars[i]->Visible ? MF_CHECKED : MF_UNCHECKED), i + 1,
+                         bars[i]->Caption.c_str()))
+            ThrowLastError("AppendMenu");
     }
     const int picked = static_cast<int>(TrackPopupMenuEx(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x,
                                                          screenPoint.y, Handle(), nullptr));
