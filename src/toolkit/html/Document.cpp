@@ -36,8 +36,9 @@ std::optional<TColour> ColourAttribute(const TToken& tag, std::string_view name)
     return value ? ParseColour(*value) : std::nullopt;
 }
 
-// Hostile input must not make the layout allocate without bound.
-constexpr int kMaxColSpan = 1000;
+// Hostile input must not make the layout allocate without bound: spans stop growing a row once it
+// has this many columns (plain cells still add one each).
+constexpr int kMaxSpannedColumns = 1000;
 constexpr int kMaxBorder = 100;
 constexpr int kMaxSpacing = 1000;
 
@@ -116,6 +117,7 @@ private:
 
     void OpenRow(const TToken& tag) {
         table_->Rows.push_back(TRow{{}, ColourAttribute(tag, "bgcolor")});
+        rowColumns_ = 0;
         inRow_ = true;
         inCell_ = false;
     }
@@ -123,11 +125,13 @@ private:
     void OpenCell(const TToken& tag, bool header) {
         if (!inRow_) {
             table_->Rows.emplace_back();
+            rowColumns_ = 0;
             inRow_ = true;
         }
         TCell cell;
         cell.Header = header;
-        cell.ColSpan = NumberAttribute(tag, "colspan", 1, 1, kMaxColSpan);
+        cell.ColSpan = NumberAttribute(tag, "colspan", 1, 1, std::max(1, kMaxSpannedColumns - rowColumns_));
+        rowColumns_ += cell.ColSpan;
         cell.Background = ColourAttribute(tag, "bgcolor");
         table_->Rows.back().Cells.push_back(std::move(cell));
         inCell_ = true;
@@ -163,9 +167,13 @@ private:
     std::vector<TRun>& RunsForText() {
         if (table_) {
             if (!inCell_) {
-                if (!inRow_) table_->Rows.emplace_back();
-                inRow_ = true;
+                if (!inRow_) {
+                    table_->Rows.emplace_back();
+                    rowColumns_ = 0;
+                    inRow_ = true;
+                }
                 table_->Rows.back().Cells.emplace_back();
+                ++rowColumns_;
                 inCell_ = true;
             }
             return table_->Rows.back().Cells.back().Runs;
@@ -191,6 +199,7 @@ private:
     THtmlDocument document_;
     TTable* table_ = nullptr;  // the open table, inside document_.Blocks.back()
     int nestedTables_ = 0;
+    int rowColumns_ = 0;  // columns the open row's cells span so far
     bool inRow_ = false;
     bool inCell_ = false;
     bool inTitle_ = false;

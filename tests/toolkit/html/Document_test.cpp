@@ -87,7 +87,7 @@ TEST(Document, ToleratesMarkupInsertedByProductNames) {
         {"unclosed font", "<font color=#ff0000>x", "x", 2},
         {"stray end tags", "</b></font></i>x", "x", 2},
         {"nested table dropped", "a<table><tr><td>b</td></tr></table>c", "abc", 2},
-        {"attribute values out of range", "<td colspan=99999999>x", "", 3},
+        {"attribute values out of range", "<td colspan=99999999>x<td colspan=5>y", "", 4},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.name);
@@ -100,7 +100,9 @@ TEST(Document, ToleratesMarkupInsertedByProductNames) {
         ASSERT_EQ(cells.size(), row.cells);
         EXPECT_EQ(CellText(cells[0]), row.text);
         EXPECT_EQ(CellText(cells.back()), "4.2");
-        for (const TCell& cell : cells) EXPECT_LE(cell.ColSpan, 1000);
+        int columns = 0;
+        for (const TCell& cell : cells) columns += cell.ColSpan;
+        EXPECT_LE(columns, 1002);  // spans stop at 1000 columns; each plain cell after them adds one
         EXPECT_FALSE(table.Rows[1].Cells.at(0).Runs.at(0).Bold);
     }
 }
