@@ -66,6 +66,10 @@ private:
             fontColours_.push_back(ColourAttribute(tag, "color"));
         } else if (name == "title") {
             inTitle_ = true;
+        } else if (name == "pre") {
+            ++preDepth_;
+            StartBlock();
+            skipNewline_ = true;  // a line feed right after <pre> is not part of the text
         } else if (name == "table") {
             OpenTable(tag);
         } else if (name == "tr" && table_ && !nestedTables_) {
@@ -82,6 +86,9 @@ private:
             if (!fontColours_.empty()) fontColours_.pop_back();
         } else if (name == "title") {
             inTitle_ = false;
+        } else if (name == "pre" && preDepth_ > 0) {
+            --preDepth_;
+            StartBlock();
         } else if (name == "table") {
             if (nestedTables_ > 0) --nestedTables_;
             else CloseTable();
@@ -141,13 +148,24 @@ private:
     // An unclosed <b> or <font> in one cell must not restyle the rest of the report.
     void ResetInlineStyle() {
         boldDepth_ = 0;
+        preDepth_ = 0;
         fontColours_.clear();
         pendingSpace_ = false;
+    }
+
+    // Preformatted text is a block of its own: the text around it starts on new lines.
+    void StartBlock() {
+        pendingSpace_ = false;
+        if (!table_) newParagraph_ = true;
     }
 
     void AddText(const std::string& text) {
         if (inTitle_) {
             document_.Title += text;
+            return;
+        }
+        if (preDepth_ > 0) {
+            AddPreformatted(text);
             return;
         }
         for (char c : text) {
@@ -160,6 +178,14 @@ private:
             if (pendingSpace_ && !startOfBlock) AppendChar(runs, ' ');
             pendingSpace_ = false;
             AppendChar(runs, c);
+        }
+    }
+
+    void AddPreformatted(const std::string& text) {
+        for (char c : text) {
+            if (c == '\r') continue;
+            if (std::exchange(skipNewline_, false) && c == '\n') continue;
+            AppendChar(RunsForText(), c == '\t' || c == '\f' ? ' ' : c);
         }
     }
 
@@ -178,8 +204,9 @@ private:
             }
             return table_->Rows.back().Cells.back().Runs;
         }
-        if (document_.Blocks.empty() || !std::holds_alternative<TParagraph>(document_.Blocks.back())) {
+        if (newParagraph_ || document_.Blocks.empty() || !std::holds_alternative<TParagraph>(document_.Blocks.back())) {
             document_.Blocks.emplace_back(TParagraph{});
+            newParagraph_ = false;
         }
         return std::get<TParagraph>(document_.Blocks.back()).Runs;
     }
@@ -190,8 +217,10 @@ private:
         for (const auto& fontColour : fontColours_) {
             if (fontColour) colour = fontColour;
         }
-        if (runs.empty() || runs.back().Bold != bold || runs.back().Colour != colour) {
-            runs.push_back(TRun{{}, bold, colour});
+        const bool preformatted = preDepth_ > 0;
+        if (runs.empty() || runs.back().Bold != bold || runs.back().Colour != colour ||
+            runs.back().Preformatted != preformatted) {
+            runs.push_back(TRun{{}, bold, colour, preformatted});
         }
         runs.back().Text += c;
     }
@@ -203,6 +232,9 @@ private:
     bool inRow_ = false;
     bool inCell_ = false;
     bool inTitle_ = false;
+    int preDepth_ = 0;
+    bool skipNewline_ = false;
+    bool newParagraph_ = false;  // the next text outside tables starts a paragraph of its own
     bool pendingSpace_ = false;
     int boldDepth_ = 0;
     std::vector<std::optional<TColour>> fontColours_;

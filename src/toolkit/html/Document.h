@@ -18,11 +18,13 @@ inline constexpr TColour kWhite = 0xFFFFFF;
 // "#rrggbb" (or without the "#"), digits of either case; anything else is no colour.
 std::optional<TColour> ParseColour(std::string_view code);
 
-// A stretch of text in one style; white space already collapsed.
+// A stretch of text in one style; white space already collapsed, except in preformatted text, which
+// keeps its blanks and line feeds.
 struct TRun {
     std::string Text;
     bool Bold = false;
     std::optional<TColour> Colour;  // none: the view's default text colour
+    bool Preformatted = false;
 };
 
 struct TCell {
@@ -58,8 +60,8 @@ struct THtmlDocument {
     std::vector<TBlock> Blocks;
 };
 
-// Builds the document from any text. Understood: table, tr, td, th, b, strong, font color, title and
-// character references; other tags are dropped with their text kept.
+// Builds the document from any text. Understood: table, tr, td, th, b, strong, font color, pre, title
+// and character references; other tags are dropped with their text kept.
 THtmlDocument ParseDocument(std::string_view source);
 
 }  // namespace html

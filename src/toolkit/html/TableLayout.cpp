@@ -81,7 +81,7 @@ public:
 
 private:
     void AddParagraph(const TParagraph& paragraph) {
-        const TTextFlow flow(paragraph.Runs, font_, false, style_.TextColour, measure_);
+        const TTextFlow flow(paragraph.Runs, font_, style_.PreFontName, false, style_.TextColour, measure_);
         for (const TTextFlow::TLine& line : flow.BreakLines(contentWidth_)) {
             AddLine(flow, line, style_.MarginWidth, y_);
             y_ += line.Height;
@@ -136,7 +136,7 @@ void TDocumentLayout::AddTable(const TTable& table) {
         auto& boxes = rows.emplace_back();
         int column = 0;
         for (const TCell& cell : row.Cells) {
-            boxes.push_back(TCellBox{&cell, TTextFlow(cell.Runs, font_, cell.Header, style_.TextColour,
+            boxes.push_back(TCellBox{&cell, TTextFlow(cell.Runs, font_, style_.PreFontName, cell.Header, style_.TextColour,
                                                       measure_), column});
             column += cell.ColSpan;
         }

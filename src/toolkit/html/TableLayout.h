@@ -13,6 +13,7 @@ namespace html {
 // The view's defaults; lengths in the units the measure works in (screen pixels, or print units).
 struct THtmlStyle {
     std::string FontName = "Arial";
+    std::string PreFontName = "Courier New";  // of preformatted text
     int FontHeight = -11;  // 8 pt at 96 pixels per inch
     TColour TextColour = kBlack;
     int MarginWidth = 10;

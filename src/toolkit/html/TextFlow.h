@@ -12,7 +12,8 @@
 namespace html {
 
 // The runs of one cell or paragraph cut into measured words, broken into lines at a given width.
-// Lines break only at white space; a word wider than the line overflows it.
+// Lines break only at white space; a word wider than the line overflows it. Preformatted text keeps
+// its lines: each starts a new line and none is broken.
 class TTextFlow {
 public:
     struct TLine {
@@ -23,8 +24,8 @@ public:
         int Ascent = 0;
     };
 
-    TTextFlow(const std::vector<TRun>& runs, const TFontSpec& font, bool bold, TColour textColour,
-              const TTextMeasure& measure);
+    TTextFlow(const std::vector<TRun>& runs, const TFontSpec& font, const std::string& preFontName, bool bold,
+              TColour textColour, const TTextMeasure& measure);
 
     int MinWidth() const { return minWidth_; }  // the widest word
     int MaxWidth() const { return maxWidth_; }  // everything on one line
@@ -42,8 +43,12 @@ private:
         int Width = 0;
         int SpaceWidth = 0;       // of the blank before it, 0 when glued to the piece before
         bool BreakBefore = false;  // a line may start here
+        bool ForcedBreak = false;  // a line must start here
         TFontMetrics Metrics;
     };
+
+    void AddPreformatted(const TRun& run, const TFontSpec& font, TColour colour, const TFontMetrics& metrics,
+                         const TTextMeasure& measure, bool& afterPreformatted);
 
     std::vector<TPiece> pieces_;
     int minWidth_ = 0;

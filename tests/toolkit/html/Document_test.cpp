@@ -86,6 +86,7 @@ TEST(Document, ToleratesMarkupInsertedByProductNames) {
         {"unclosed bold stays in its cell", "Grid <b>4", "Grid 4", 2},
         {"unclosed font", "<font color=#ff0000>x", "x", 2},
         {"stray end tags", "</b></font></i>x", "x", 2},
+        {"unclosed pre stays in its cell", "<pre>a  b", "a  b", 2},
         {"nested table dropped", "a<table><tr><td>b</td></tr></table>c", "abc", 2},
         {"attribute values out of range", "<td colspan=99999999>x<td colspan=5>y", "", 4},
     };
@@ -104,6 +105,7 @@ TEST(Document, ToleratesMarkupInsertedByProductNames) {
         for (const TCell& cell : cells) columns += cell.ColSpan;
         EXPECT_LE(columns, 1002);  // spans stop at 1000 columns; each plain cell after them adds one
         EXPECT_FALSE(table.Rows[1].Cells.at(0).Runs.at(0).Bold);
+        EXPECT_FALSE(table.Rows[1].Cells.at(0).Runs.at(0).Preformatted);
     }
 }
 

@@ -134,6 +134,24 @@ TEST_F(TableLayoutTest, FlowsTextOutsideTablesAndStacksBlocks) {
     EXPECT_EQ(layout.Height, 57 + 14 + 5);
 }
 
+TEST_F(TableLayoutTest, KeepsTheLinesAndBlanksOfPreformattedTextInItsOwnFont) {
+    const TLayout layout = Layout("intro <pre>\r\n  a  b\r\n\r\nlast line that is long\r\n</pre>after", 60);
+    EXPECT_EQ(TextOp(layout, "intro").Rect.Top, 5);
+    const TDrawOp& first = TextOp(layout, "  a  b");
+    EXPECT_EQ(first.Rect, (TRect{10, 19, 10 + 36, 33}));
+    EXPECT_EQ(layout.Draw.Fonts()[first.Font].Name, "Courier New");
+    EXPECT_EQ(TextOp(layout, "last line that is long").Rect.Top, 19 + 2 * 14);  // after a blank line, unbroken
+    const TDrawOp& after = TextOp(layout, "after");
+    EXPECT_EQ(after.Rect.Top, 19 + 3 * 14);
+    EXPECT_EQ(layout.Draw.Fonts()[after.Font].Name, "Arial");
+
+    const TLayout cell = Layout("<table cellpadding=0 cellspacing=0><tr><td>x <pre>p <b>q</b></pre>y</td></tr></table>");
+    EXPECT_EQ(TextOp(cell, "x").Rect.Top, 5);
+    EXPECT_EQ(TextOp(cell, "p ").Rect.Top, 19);
+    EXPECT_EQ(TextOp(cell, "q").Rect.Left, 10 + 12);
+    EXPECT_EQ(TextOp(cell, "y").Rect.Top, 33);
+}
+
 TEST_F(TableLayoutTest, VisibleBandFindsEveryOpThatReachesIt) {
     std::string source = "<table border=1 cellspacing=0 cellpadding=3>";
     for (int i = 0; i < 1000; ++i) source += "<tr><td>row " + std::to_string(i) + "</td></tr>";
