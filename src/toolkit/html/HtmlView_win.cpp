@@ -121,13 +121,11 @@ void THtmlView::LoadLines(const std::vector<std::string>& lines, const std::stri
     ScrollTo(0, 0);
 }
 
+// Arial and Courier New, margins 10 and 5 come with THtmlStyle; the size and colour depend on the system.
 void THtmlView::ApplyDefaults() {
     style_ = html::THtmlStyle{};
-    style_.FontName = "Arial";
     style_.FontHeight = -MulDiv(kDefaultFontPoints, ScreenPixelsPerInch(), 72);
     style_.TextColour = GetSysColor(COLOR_BTNTEXT);
-    style_.MarginWidth = 10;
-    style_.MarginHeight = 5;
 }
 
 SIZE THtmlView::ClientSize() const {
