@@ -176,4 +176,20 @@ check_view_screenshot() {
     expect_colours "$artefacts/html-view-scrolled.png" DCFED6 FFFFC8 FF0000
 }
 
+# Ctrl+P pressed while the view has the focus reaches the host's accelerator and prints.
+check_shortcut_prints() {
+    [ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
+    touch "$work/marker"
+    sleep 1
+    "$wine" "$host" "Z:$fixtures/report-example.html" --size 480 200 </dev/null >/dev/null 2>&1 &
+    host_pid=$!
+    local window pdf
+    window=$(timeout 30 xdotool search --sync --name '^Report$' | head -1) || fail "no host window"
+    sleep 1
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key ctrl+p
+    pdf=$(wait_for_pdf "$work/marker" "Grid 4 (Delphi 6)") || fail "Ctrl+P printed nothing"
+    rm -f "$pdf"
+}
+
 "check_$check"
