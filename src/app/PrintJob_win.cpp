@@ -196,31 +196,27 @@ void TPrintJob::BeginDoc() {
     aborted_ = false;
     pageNumber_ = 1;
     // Installed before StartDoc, as the spooler expects.
-    SetAbortProc(dc_.Get(), AbortProc);
+    if (SetAbortProc(dc_.Get(), AbortProc) == SP_ERROR) Fail("SetAbortProc", GetLastError(), false);
     const std::string documentName = title_.substr(0, 31);
     DOCINFOA info{};
     info.cbSize = sizeof(info);
     info.lpszDocName = documentName.c_str();
     info.lpszOutput = nullptr;
-    if (StartDocA(dc_.Get(), &info) <= 0) {
-        const DWORD error = GetLastError();
-        Finish();  // no job began, so there is nothing to abort
-        throw Exception("StartDoc failed: " + SystemMessage(error));
-    }
-    if (StartPage(dc_.Get()) <= 0) Fail("StartPage", GetLastError());
+    if (StartDocA(dc_.Get(), &info) <= 0) Fail("StartDoc", GetLastError(), false);
+    if (StartPage(dc_.Get()) <= 0) Fail("StartPage", GetLastError(), true);
 }
 
 void TPrintJob::NewPage() {
     RequirePrinting();
-    if (EndPage(dc_.Get()) <= 0) Fail("EndPage", GetLastError());
-    if (StartPage(dc_.Get()) <= 0) Fail("StartPage", GetLastError());
+    if (EndPage(dc_.Get()) <= 0) Fail("EndPage", GetLastError(), true);
+    if (StartPage(dc_.Get()) <= 0) Fail("StartPage", GetLastError(), true);
     ++pageNumber_;
 }
 
 void TPrintJob::EndDoc() {
     RequirePrinting();
-    if (EndPage(dc_.Get()) <= 0) Fail("EndPage", GetLastError());
-    if (!aborted_ && ::EndDoc(dc_.Get()) <= 0) Fail("EndDoc", GetLastError());
+    if (EndPage(dc_.Get()) <= 0) Fail("EndPage", GetLastError(), true);
+    if (!aborted_ && ::EndDoc(dc_.Get()) <= 0) Fail("EndDoc", GetLastError(), true);
     Finish();
 }
 
@@ -239,8 +235,8 @@ void TPrintJob::RequirePrinting() const {
 }
 
 // A failure after StartDoc drops the job at the spooler: EndDoc would print a partial document.
-void TPrintJob::Fail(const char* call, DWORD error) {
-    AbortDoc(dc_.Get());
+void TPrintJob::Fail(const char* call, DWORD error, bool jobStarted) {
+    if (jobStarted) AbortDoc(dc_.Get());
     Finish();
     throw Exception(std::string(call) + " failed: " + SystemMessage(error));
 }

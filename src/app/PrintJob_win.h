@@ -43,7 +43,7 @@ public:
 private:
     friend class TCurrentPrintJob;
     void RequirePrinting() const;
-    [[noreturn]] void Fail(const char* call, DWORD error);
+    [[noreturn]] void Fail(const char* call, DWORD error, bool jobStarted);
     void Finish();
 
     TScopedDC dc_;
