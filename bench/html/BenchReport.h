@@ -7,8 +7,9 @@
 
 // A report of `products` rows as the report builder writes it, with bands and difference cells.
 inline std::string BenchReport(int products) {
-    std::string html = "<table border=\"1\" cellspacing=\"0\" bordercolor=#000000 cellpadding=\"3\">\r\n<tr>\r\n"
-                       "<TH colspan=\"2\">PC1 Tue 03-02-2004 09:05</TH>\r\n<TH>old 01-02-2004 10:00:00</TH>\r\n</tr>\r\n";
+    std::string html =
+        "<table border=\"1\" cellspacing=\"0\" bordercolor=#000000 cellpadding=\"3\">\r\n<tr>\r\n"
+        "<TH colspan=\"2\">PC1 Tue 03-02-2004 09:05</TH>\r\n<TH>old 01-02-2004 10:00:00</TH>\r\n</tr>\r\n";
     for (int i = 0; i < products; ++i) {
         html += (i / 5) % 2 ? "<tr bgcolor=\"#ffffc8\">\r\n" : "<tr bgcolor=\"#dcFED6\">\r\n";
         html += "<td>Grid " + std::to_string(i) + " (Delphi 7)</td><td>4.2</td>\r\n";
@@ -27,7 +28,8 @@ void Measure(const char* name, int repeats, Work&& work) {
         const auto start = std::chrono::steady_clock::now();
         work();
         const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-        if (elapsed.count() < best) best = elapsed.count();
+        if (elapsed.count() < best)
+            best = elapsed.count();
     }
     std::printf("%-44s %10.3f ms\n", name, best);
 }

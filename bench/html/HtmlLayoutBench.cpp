@@ -13,11 +13,14 @@ int main() {
     html::THtmlDocument document;
     html::TLayout layout;
     Measure("parse 10,000 rows", 5, [&] { document = html::ParseDocument(source); });
-    Measure("lay out 10,000 rows", 5, [&] { layout = html::LayoutDocument(document, measure, html::THtmlStyle{}, 800); });
+    Measure("lay out 10,000 rows", 5,
+            [&] { layout = html::LayoutDocument(document, measure, html::THtmlStyle{}, 800); });
     std::size_t pages = 0;
-    Measure("slice into pages of 970", 5, [&] { pages = html::SlicePages(layout.Breaks, layout.Height, 970, 9999).size(); });
+    Measure("slice into pages of 970", 5,
+            [&] { pages = html::SlicePages(layout.Breaks, layout.Height, 970, 9999).size(); });
     Measure("find the visible band (x1000)", 5, [&] {
-        for (int y = 0; y < 1000; ++y) layout.Draw.Visible(y * layout.Height / 1000, y * layout.Height / 1000 + 600);
+        for (int y = 0; y < 1000; ++y)
+            layout.Draw.Visible(y * layout.Height / 1000, y * layout.Height / 1000 + 600);
     });
     std::printf("%zu bytes, %zu draw ops, height %d, %zu pages\n", source.size(), layout.Draw.Ops().size(),
                 layout.Height, pages);

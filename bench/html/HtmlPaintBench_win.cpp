@@ -17,7 +17,8 @@ int main() {
     constexpr int kScreenWidth = 800;
     constexpr int kScreenHeight = 600;
     const TScopedBitmap bitmap(CreateBitmap(kScreenWidth, kScreenHeight, 1, 32, nullptr));
-    if (!dc || !bitmap) return 1;
+    if (!dc || !bitmap)
+        return 1;
     const TSelectObject keepBitmap(dc.Get(), bitmap.Get());
     html::THtmlStyle style;
     style.FontHeight = -MulDiv(8, ScreenPixelsPerInch(), 72);
@@ -39,7 +40,8 @@ int main() {
     };
     Measure("paint one screen (600 px)", 20, [&] { paintBand(layout.Height / 2, layout.Height / 2 + kScreenHeight); });
     Measure("paint 100 screens scrolling down", 3, [&] {
-        for (int i = 0; i < 100; ++i) paintBand(i * 160, i * 160 + kScreenHeight);
+        for (int i = 0; i < 100; ++i)
+            paintBand(i * 160, i * 160 + kScreenHeight);
     });
     Measure("paint every row once (whole document)", 3, [&] { paintBand(0, layout.Height); });
     std::printf("%zu draw ops, document %d x %d px\n", layout.Draw.Ops().size(), layout.Width, layout.Height);

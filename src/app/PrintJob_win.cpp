@@ -34,25 +34,31 @@ BOOL CALLBACK AbortProc(HDC, int) {
 
 std::string SystemMessage(DWORD error) {
     char* buffer = nullptr;
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
     std::string text = length ? std::string(buffer, length) : "error " + std::to_string(error);
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) text.pop_back();
+    if (buffer)
+        LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
+        text.pop_back();
     return text;
 }
 
-BOOL ClosePrinterHandle(HANDLE printer) { return ClosePrinter(printer); }
+BOOL ClosePrinterHandle(HANDLE printer) {
+    return ClosePrinter(printer);
+}
 using TScopedPrinter = TScopedHandle<HANDLE, ClosePrinterHandle>;
 
 // The printer's current settings; empty when the driver will not tell, and CreateDC then uses its defaults.
 std::vector<BYTE> PrinterDeviceMode(const std::string& printer) {
     HANDLE handle = nullptr;
-    if (!OpenPrinterA(const_cast<char*>(printer.c_str()), &handle, nullptr)) return {};
+    if (!OpenPrinterA(const_cast<char*>(printer.c_str()), &handle, nullptr))
+        return {};
     const TScopedPrinter owner(handle);
     const LONG size = DocumentPropertiesA(nullptr, handle, const_cast<char*>(printer.c_str()), nullptr, nullptr, 0);
-    if (size <= 0) return {};
+    if (size <= 0)
+        return {};
     std::vector<BYTE> deviceMode(static_cast<std::size_t>(size));
     if (DocumentPropertiesA(nullptr, handle, const_cast<char*>(printer.c_str()),
                             reinterpret_cast<DEVMODEA*>(deviceMode.data()), nullptr, DM_OUT_BUFFER) != IDOK) {
@@ -89,8 +95,12 @@ void ApplyPrintUnits(HDC dc, const TPrintGeometry& geometry, const TDeviceCaps& 
 
 // Draws one slice into the printable rectangle, then whitens what the clip lets through above the
 // rectangle and below the page bottom, so no part of the neighbouring slices shows.
-void PrintSlice(HDC dc, const html::TLayout& layout, TFontCache& fonts, const TPrintGeometry& geometry,
-                const html::TPageSlice& slice, bool monochrome) {
+void PrintSlice(HDC dc,
+                const html::TLayout& layout,
+                TFontCache& fonts,
+                const TPrintGeometry& geometry,
+                const html::TPageSlice& slice,
+                bool monochrome) {
     html::TPaintOptions options;
     options.OffsetX = geometry.Logical.Left;
     options.OffsetY = geometry.Logical.Top - slice.Top;
@@ -110,7 +120,10 @@ void PrintSlice(HDC dc, const html::TLayout& layout, TFontCache& fonts, const TP
     FillRect(dc, &below, white);
 }
 
-void PrintDocument(TPrintJob& job, const html::THtmlDocument& document, const html::THtmlStyle& style, int firstPage,
+void PrintDocument(TPrintJob& job,
+                   const html::THtmlDocument& document,
+                   const html::THtmlStyle& style,
+                   int firstPage,
                    int lastPage) {
     const HDC dc = job.Canvas();
     const TDeviceCaps caps = ReadDeviceCaps(dc);
@@ -145,19 +158,22 @@ void PrintDocument(TPrintJob& job, const html::THtmlDocument& document, const ht
 }  // namespace
 
 void PrintPages(THtmlView& view, int firstPage, int lastPage) {
-    if (!view.HasDocument() || view.IsBusy()) return;
+    if (!view.HasDocument() || view.IsBusy())
+        return;
     // Pages print from a copy: the view may load another report while the spooler lets messages through.
     const html::THtmlDocument document = view.Document();
     html::THtmlStyle style = view.Style();
     style.MarginWidth = style.MarginHeight = 0;  // the print margins take their place
     TPrintJob job;
     const TCurrentPrintJob current(job);
-    if (!document.Title.empty()) job.SetTitle(document.Title);
+    if (!document.Title.empty())
+        job.SetTitle(document.Title);
     job.BeginDoc();
     try {
         PrintDocument(job, document, style, firstPage, lastPage);
     } catch (...) {
-        if (job.Printing()) job.Abort();
+        if (job.Printing())
+            job.Abort();
         throw;
     }
 }
@@ -174,16 +190,24 @@ std::string DefaultPrinterName() {
 }
 
 TPrintJob::~TPrintJob() {
-    if (printing_) AbortDoc(dc_.Get());
+    if (printing_)
+        AbortDoc(dc_.Get());
 }
 
-TPrintJob* TPrintJob::Current() { return currentJob; }
+TPrintJob* TPrintJob::Current() {
+    return currentJob;
+}
 
-TCurrentPrintJob::TCurrentPrintJob(TPrintJob& job) : previous_(currentJob) { currentJob = &job; }
-TCurrentPrintJob::~TCurrentPrintJob() { currentJob = previous_; }
+TCurrentPrintJob::TCurrentPrintJob(TPrintJob& job) : previous_(currentJob) {
+    currentJob = &job;
+}
+TCurrentPrintJob::~TCurrentPrintJob() {
+    currentJob = previous_;
+}
 
 void TPrintJob::BeginDoc() {
-    if (printing_) throw Exception("Printing in progress");
+    if (printing_)
+        throw Exception("Printing in progress");
     const std::string printer = DefaultPrinterName();
     deviceMode_ = PrinterDeviceMode(printer);
     const auto* deviceMode = deviceMode_.empty() ? nullptr : reinterpret_cast<const DEVMODEA*>(deviceMode_.data());
@@ -196,27 +220,34 @@ void TPrintJob::BeginDoc() {
     aborted_ = false;
     pageNumber_ = 1;
     // Installed before StartDoc, as the spooler expects.
-    if (SetAbortProc(dc_.Get(), AbortProc) == SP_ERROR) Fail("SetAbortProc", GetLastError(), false);
+    if (SetAbortProc(dc_.Get(), AbortProc) == SP_ERROR)
+        Fail("SetAbortProc", GetLastError(), false);
     const std::string documentName = title_.substr(0, 31);
     DOCINFOA info{};
     info.cbSize = sizeof(info);
     info.lpszDocName = documentName.c_str();
     info.lpszOutput = nullptr;
-    if (StartDocA(dc_.Get(), &info) <= 0) Fail("StartDoc", GetLastError(), false);
-    if (StartPage(dc_.Get()) <= 0) Fail("StartPage", GetLastError(), true);
+    if (StartDocA(dc_.Get(), &info) <= 0)
+        Fail("StartDoc", GetLastError(), false);
+    if (StartPage(dc_.Get()) <= 0)
+        Fail("StartPage", GetLastError(), true);
 }
 
 void TPrintJob::NewPage() {
     RequirePrinting();
-    if (EndPage(dc_.Get()) <= 0) Fail("EndPage", GetLastError(), true);
-    if (StartPage(dc_.Get()) <= 0) Fail("StartPage", GetLastError(), true);
+    if (EndPage(dc_.Get()) <= 0)
+        Fail("EndPage", GetLastError(), true);
+    if (StartPage(dc_.Get()) <= 0)
+        Fail("StartPage", GetLastError(), true);
     ++pageNumber_;
 }
 
 void TPrintJob::EndDoc() {
     RequirePrinting();
-    if (EndPage(dc_.Get()) <= 0) Fail("EndPage", GetLastError(), true);
-    if (!aborted_ && ::EndDoc(dc_.Get()) <= 0) Fail("EndDoc", GetLastError(), true);
+    if (EndPage(dc_.Get()) <= 0)
+        Fail("EndPage", GetLastError(), true);
+    if (!aborted_ && ::EndDoc(dc_.Get()) <= 0)
+        Fail("EndDoc", GetLastError(), true);
     Finish();
 }
 
@@ -227,16 +258,22 @@ void TPrintJob::Abort() {
     Finish();
 }
 
-int TPrintJob::PageWidth() const { return dc_ ? GetDeviceCaps(dc_.Get(), HORZRES) : 0; }
-int TPrintJob::PageHeight() const { return dc_ ? GetDeviceCaps(dc_.Get(), VERTRES) : 0; }
+int TPrintJob::PageWidth() const {
+    return dc_ ? GetDeviceCaps(dc_.Get(), HORZRES) : 0;
+}
+int TPrintJob::PageHeight() const {
+    return dc_ ? GetDeviceCaps(dc_.Get(), VERTRES) : 0;
+}
 
 void TPrintJob::RequirePrinting() const {
-    if (!printing_) throw Exception("Printer is not currently printing");
+    if (!printing_)
+        throw Exception("Printer is not currently printing");
 }
 
 // A failure after StartDoc drops the job at the spooler: EndDoc would print a partial document.
 void TPrintJob::Fail(const char* call, DWORD error, bool jobStarted) {
-    if (jobStarted) AbortDoc(dc_.Get());
+    if (jobStarted)
+        AbortDoc(dc_.Get());
     Finish();
     throw Exception(std::string(call) + " failed: " + SystemMessage(error));
 }

@@ -33,7 +33,7 @@ public:
     bool Printing() const { return printing_; }
     bool Aborted() const { return aborted_; }
     int PageNumber() const { return pageNumber_; }
-    int PageWidth() const;   // printable size in device pixels
+    int PageWidth() const;  // printable size in device pixels
     int PageHeight() const;
     HDC Canvas() const { return dc_.Get(); }
 

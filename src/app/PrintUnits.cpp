@@ -7,7 +7,8 @@ namespace {
 
 // value * numerator / denominator to the nearest integer, halves away from zero (as MulDiv).
 int ScaleRounded(int value, int numerator, int denominator) {
-    if (denominator == 0) return 0;
+    if (denominator == 0)
+        return 0;
     const double exact = static_cast<double>(value) * numerator / denominator;
     return static_cast<int>(std::round(exact));
 }
@@ -22,7 +23,9 @@ int PrintUnitsPerInch(int screenPixelsPerInch, double printScale) {
     return static_cast<int>(std::nearbyint(screenPixelsPerInch * printScale));  // default rounding: halves to even
 }
 
-TPrintGeometry ComputePrintGeometry(const TDeviceCaps& caps, int screenPixelsPerInch, double printScale,
+TPrintGeometry ComputePrintGeometry(const TDeviceCaps& caps,
+                                    int screenPixelsPerInch,
+                                    double printScale,
                                     const TPrintMargins& margins) {
     const int rightStrip = std::max(0, caps.PhysicalWidth - caps.PrintableWidth - caps.OffsetX);
     const int bottomStrip = std::max(0, caps.PhysicalHeight - caps.PrintableHeight - caps.OffsetY);

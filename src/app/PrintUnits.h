@@ -36,7 +36,9 @@ struct TPrintGeometry {
 // The screen's pixels per inch times the print scale, rounded to the nearest, halves to even.
 int PrintUnitsPerInch(int screenPixelsPerInch, double printScale);
 
-TPrintGeometry ComputePrintGeometry(const TDeviceCaps& caps, int screenPixelsPerInch, double printScale,
+TPrintGeometry ComputePrintGeometry(const TDeviceCaps& caps,
+                                    int screenPixelsPerInch,
+                                    double printScale,
                                     const TPrintMargins& margins);
 
 #endif

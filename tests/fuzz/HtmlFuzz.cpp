@@ -15,7 +15,8 @@
 namespace {
 
 void Require(bool condition, const char* what) {
-    if (condition) return;
+    if (condition)
+        return;
     std::fprintf(stderr, "violated: %s\n", what);
     std::abort();
 }
@@ -25,7 +26,8 @@ void Require(bool condition, const char* what) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 2) return 0;
+    if (size < 2)
+        return 0;
     const int width = data[0] * 4;
     const int pageHeight = 1 + data[1] * 4;
     const std::string_view source(reinterpret_cast<const char*>(data + 2), size - 2);

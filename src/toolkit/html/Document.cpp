@@ -8,22 +8,30 @@
 namespace html {
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+}
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 // Leading digits of an attribute value, kept within [low, high]; `fallback` when there are none.
 int NumberAttribute(const TToken& tag, std::string_view name, int fallback, int low, int high) {
     const std::string* value = tag.Attribute(name);
-    if (!value) return fallback;
+    if (!value)
+        return fallback;
     std::size_t pos = 0;
-    while (pos < value->size() && IsSpace((*value)[pos])) ++pos;
-    if (pos == value->size() || (*value)[pos] < '0' || (*value)[pos] > '9') return fallback;
+    while (pos < value->size() && IsSpace((*value)[pos]))
+        ++pos;
+    if (pos == value->size() || (*value)[pos] < '0' || (*value)[pos] > '9')
+        return fallback;
     long long number = 0;
     for (; pos < value->size() && (*value)[pos] >= '0' && (*value)[pos] <= '9'; ++pos) {
         number = std::min<long long>(number * 10 + ((*value)[pos] - '0'), high);
@@ -49,9 +57,15 @@ public:
         TToken token;
         while (tokenizer.Next(token)) {
             switch (token.Kind) {
-                case ETokenKind::Text: AddText(token.Text); break;
-                case ETokenKind::StartTag: StartTag(token); break;
-                case ETokenKind::EndTag: EndTag(token.Name); break;
+                case ETokenKind::Text:
+                    AddText(token.Text);
+                    break;
+                case ETokenKind::StartTag:
+                    StartTag(token);
+                    break;
+                case ETokenKind::EndTag:
+                    EndTag(token.Name);
+                    break;
             }
         }
         return std::move(document_);
@@ -83,15 +97,18 @@ private:
         if (name == "b" || name == "strong") {
             boldDepth_ = std::max(0, boldDepth_ - 1);
         } else if (name == "font") {
-            if (!fontColours_.empty()) fontColours_.pop_back();
+            if (!fontColours_.empty())
+                fontColours_.pop_back();
         } else if (name == "title") {
             inTitle_ = false;
         } else if (name == "pre" && preDepth_ > 0) {
             --preDepth_;
             StartBlock();
         } else if (name == "table") {
-            if (nestedTables_ > 0) --nestedTables_;
-            else CloseTable();
+            if (nestedTables_ > 0)
+                --nestedTables_;
+            else
+                CloseTable();
         } else if (name == "tr" && !nestedTables_) {
             inCell_ = false;
             inRow_ = false;
@@ -156,7 +173,8 @@ private:
     // Preformatted text is a block of its own: the text around it starts on new lines.
     void StartBlock() {
         pendingSpace_ = false;
-        if (!table_) newParagraph_ = true;
+        if (!table_)
+            newParagraph_ = true;
     }
 
     void AddText(const std::string& text) {
@@ -175,7 +193,8 @@ private:
             }
             std::vector<TRun>& runs = RunsForText();
             const bool startOfBlock = runs.empty();
-            if (pendingSpace_ && !startOfBlock) AppendChar(runs, ' ');
+            if (pendingSpace_ && !startOfBlock)
+                AppendChar(runs, ' ');
             pendingSpace_ = false;
             AppendChar(runs, c);
         }
@@ -183,8 +202,10 @@ private:
 
     void AddPreformatted(const std::string& text) {
         for (char c : text) {
-            if (c == '\r') continue;
-            if (std::exchange(skipNewline_, false) && c == '\n') continue;
+            if (c == '\r')
+                continue;
+            if (std::exchange(skipNewline_, false) && c == '\n')
+                continue;
             AppendChar(RunsForText(), c == '\t' || c == '\f' ? ' ' : c);
         }
     }
@@ -215,7 +236,8 @@ private:
         const bool bold = boldDepth_ > 0;
         std::optional<TColour> colour;
         for (const auto& fontColour : fontColours_) {
-            if (fontColour) colour = fontColour;
+            if (fontColour)
+                colour = fontColour;
         }
         const bool preformatted = preDepth_ > 0;
         if (runs.empty() || runs.back().Bold != bold || runs.back().Colour != colour ||
@@ -243,14 +265,19 @@ private:
 }  // namespace
 
 std::optional<TColour> ParseColour(std::string_view code) {
-    while (!code.empty() && IsSpace(code.front())) code.remove_prefix(1);
-    while (!code.empty() && IsSpace(code.back())) code.remove_suffix(1);
-    if (code.starts_with('#')) code.remove_prefix(1);
-    if (code.size() != 6) return std::nullopt;
+    while (!code.empty() && IsSpace(code.front()))
+        code.remove_prefix(1);
+    while (!code.empty() && IsSpace(code.back()))
+        code.remove_suffix(1);
+    if (code.starts_with('#'))
+        code.remove_prefix(1);
+    if (code.size() != 6)
+        return std::nullopt;
     TColour rgb = 0;
     for (char c : code) {
         const int digit = HexDigit(c);
-        if (digit < 0) return std::nullopt;
+        if (digit < 0)
+            return std::nullopt;
         rgb = (rgb << 4) | static_cast<TColour>(digit);
     }
     // Written as red, green, blue; stored with red in the low byte.
@@ -263,12 +290,14 @@ THtmlDocument ParseDocument(std::string_view source) {
     std::string collapsed;
     for (char c : title) {
         if (IsSpace(c)) {
-            if (!collapsed.empty() && collapsed.back() != ' ') collapsed += ' ';
+            if (!collapsed.empty() && collapsed.back() != ' ')
+                collapsed += ' ';
         } else {
             collapsed += c;
         }
     }
-    if (!collapsed.empty() && collapsed.back() == ' ') collapsed.pop_back();
+    if (!collapsed.empty() && collapsed.back() == ' ')
+        collapsed.pop_back();
     title = std::move(collapsed);
     return document;
 }

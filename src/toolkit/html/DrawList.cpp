@@ -8,26 +8,30 @@ namespace html {
 
 int TDrawList::AddFont(const TFontSpec& font) {
     const auto found = std::find(fonts_.begin(), fonts_.end(), font);
-    if (found != fonts_.end()) return static_cast<int>(found - fonts_.begin());
+    if (found != fonts_.end())
+        return static_cast<int>(found - fonts_.begin());
     fonts_.push_back(font);
     return static_cast<int>(fonts_.size()) - 1;
 }
 
 void TDrawList::Add(TDrawOp op) {
-    if (op.Kind == EDrawKind::Text) op.TextOrder = textCount_++;
+    if (op.Kind == EDrawKind::Text)
+        op.TextOrder = textCount_++;
     maxHeight_ = std::max(maxHeight_, op.Rect.Height());
     ops_.push_back(std::move(op));
 }
 
 void TDrawList::Finish() {
-    std::stable_sort(ops_.begin(), ops_.end(), [](const TDrawOp& a, const TDrawOp& b) { return a.Rect.Top < b.Rect.Top; });
+    std::stable_sort(ops_.begin(), ops_.end(),
+                     [](const TDrawOp& a, const TDrawOp& b) { return a.Rect.Top < b.Rect.Top; });
 }
 
 // No op is taller than maxHeight_, so nothing that starts above top - maxHeight_ can reach the band.
 std::pair<std::size_t, std::size_t> TDrawList::Visible(int top, int bottom) const {
     const auto byTop = [](const TDrawOp& op, int y) { return op.Rect.Top < y; };
     const long long firstTop = static_cast<long long>(top) - maxHeight_;
-    const auto first = std::lower_bound(ops_.begin(), ops_.end(), static_cast<int>(std::max<long long>(firstTop, INT_MIN)), byTop);
+    const auto first =
+        std::lower_bound(ops_.begin(), ops_.end(), static_cast<int>(std::max<long long>(firstTop, INT_MIN)), byTop);
     const auto last = std::lower_bound(first, ops_.end(), bottom, byTop);
     return {static_cast<std::size_t>(first - ops_.begin()), static_cast<std::size_t>(last - ops_.begin())};
 }
@@ -46,12 +50,15 @@ int TDrawList::TextOrderAt(int x, int y) const {
         }
     };
     for (std::size_t i = first; i < last; ++i) {
-        if (ops_[i].Kind == EDrawKind::Text) consider(ops_[i]);
+        if (ops_[i].Kind == EDrawKind::Text)
+            consider(ops_[i]);
     }
-    if (best >= 0) return best;
+    if (best >= 0)
+        return best;
     // Off every line: the nearest text anywhere.
     for (const TDrawOp& op : ops_) {
-        if (op.Kind == EDrawKind::Text) consider(op);
+        if (op.Kind == EDrawKind::Text)
+            consider(op);
     }
     return best;
 }

@@ -16,15 +16,18 @@ RECT Shifted(const TRect& rect, const TPaintOptions& options) {
 void FillColour(HDC dc, const RECT& rect, COLORREF colour, bool frameOnly) {
     SetDCBrushColor(dc, colour);
     const auto brush = static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
-    if (frameOnly) FrameRect(dc, &rect, brush);
-    else FillRect(dc, &rect, brush);
+    if (frameOnly)
+        FrameRect(dc, &rect, brush);
+    else
+        FillRect(dc, &rect, brush);
 }
 
 }  // namespace
 
 void PaintDrawList(HDC dc, const TDrawList& list, TFontCache& fonts, const TPaintOptions& options) {
     const auto [first, last] = list.Visible(options.BandTop, options.BandBottom);
-    if (first == last) return;
+    if (first == last)
+        return;
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     const COLORREF highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
@@ -34,18 +37,23 @@ void PaintDrawList(HDC dc, const TDrawList& list, TFontCache& fonts, const TPain
     const auto& ops = list.Ops();
     for (std::size_t i = first; i < last; ++i) {
         const TDrawOp& op = ops[i];
-        if (op.Rect.Bottom <= options.BandTop) continue;
+        if (op.Rect.Bottom <= options.BandTop)
+            continue;
         const RECT rect = Shifted(op.Rect, options);
         switch (op.Kind) {
             case EDrawKind::Fill:
-                if (options.Backgrounds) FillColour(dc, rect, ToColorRef(op.Colour), false);
+                if (options.Backgrounds)
+                    FillColour(dc, rect, ToColorRef(op.Colour), false);
                 break;
-            case EDrawKind::Frame: FillColour(dc, rect, ToColorRef(op.Colour), true); break;
+            case EDrawKind::Frame:
+                FillColour(dc, rect, ToColorRef(op.Colour), true);
+                break;
             case EDrawKind::Text: {
                 const bool selected = op.TextOrder >= options.SelectionFirst && op.TextOrder <= options.SelectionLast &&
                                       options.SelectionFirst >= 0;
                 COLORREF colour = ToColorRef(op.Colour);
-                if (options.MonochromeBlack && op.Colour != kWhite) colour = RGB(0, 0, 0);
+                if (options.MonochromeBlack && op.Colour != kWhite)
+                    colour = RGB(0, 0, 0);
                 if (selected) {
                     FillColour(dc, rect, highlight, false);
                     colour = highlightText;

@@ -23,7 +23,9 @@ struct TPaintOptions {
 void PaintDrawList(HDC dc, const TDrawList& list, TFontCache& fonts, const TPaintOptions& options);
 
 // COLORREF has red in the low byte, as TColour does.
-inline COLORREF ToColorRef(TColour colour) { return static_cast<COLORREF>(colour & 0xFFFFFF); }
+inline COLORREF ToColorRef(TColour colour) {
+    return static_cast<COLORREF>(colour & 0xFFFFFF);
+}
 
 }  // namespace html
 

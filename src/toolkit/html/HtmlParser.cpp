@@ -6,15 +6,24 @@
 namespace html {
 namespace {
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+}
 
-char ToLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char ToLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 std::string LowerCase(std::string_view text) {
     std::string result(text);
-    for (char& c : result) c = ToLower(c);
+    for (char& c : result)
+        c = ToLower(c);
     return result;
 }
 
@@ -36,19 +45,24 @@ constexpr std::array<TNamedEntity, 6> kNamedEntities = {{
 std::size_t DecodeReference(std::string_view text, std::size_t pos, std::string& out) {
     // References are short: looking further for the ';' would make "&&&…" quadratic.
     const std::size_t semicolon = text.substr(0, pos + 12).find(';', pos + 1);
-    if (semicolon == std::string_view::npos) return 0;
+    if (semicolon == std::string_view::npos)
+        return 0;
     const std::string_view body = text.substr(pos + 1, semicolon - pos - 1);
     if (body.size() >= 2 && body[0] == '#') {
         const bool hex = body[1] == 'x' || body[1] == 'X';
         const std::string_view digits = body.substr(hex ? 2 : 1);
-        if (digits.empty()) return 0;
+        if (digits.empty())
+            return 0;
         unsigned value = 0;
         for (char c : digits) {
             const char lower = ToLower(c);
             unsigned digit = 0;
-            if (IsDigit(c)) digit = static_cast<unsigned>(c - '0');
-            else if (hex && lower >= 'a' && lower <= 'f') digit = static_cast<unsigned>(lower - 'a' + 10);
-            else return 0;
+            if (IsDigit(c))
+                digit = static_cast<unsigned>(c - '0');
+            else if (hex && lower >= 'a' && lower <= 'f')
+                digit = static_cast<unsigned>(lower - 'a' + 10);
+            else
+                return 0;
             value = value * (hex ? 16 : 10) + digit;
         }
         // Our texts are single-byte: what does not fit, and NUL, shows as a question mark.
@@ -69,7 +83,8 @@ std::size_t DecodeReference(std::string_view text, std::size_t pos, std::string&
 
 const std::string* TToken::Attribute(std::string_view name) const {
     for (const TAttribute& attribute : Attributes) {
-        if (attribute.Name == name) return &attribute.Value;
+        if (attribute.Name == name)
+            return &attribute.Value;
     }
     return nullptr;
 }
@@ -93,7 +108,8 @@ bool TTokenizer::Next(TToken& token) {
     token = TToken{};
     while (pos_ < source_.size()) {
         if (source_[pos_] == '<' && ReadMarkup(token)) {
-            if (token.Kind != ETokenKind::Text || !token.Text.empty()) return true;
+            if (token.Kind != ETokenKind::Text || !token.Text.empty())
+                return true;
             continue;  // a comment or declaration: nothing to report
         }
         ReadText(token);
@@ -108,24 +124,30 @@ bool TTokenizer::ReadMarkup(TToken& token) {
     const std::string_view rest = source_.substr(pos_);
     if (rest.starts_with("<!--")) {
         pos_ += 4;
-        if (!SkipPast("-->")) pos_ = source_.size();
+        if (!SkipPast("-->"))
+            pos_ = source_.size();
         return true;
     }
     if (rest.size() >= 2 && (rest[1] == '!' || rest[1] == '?')) {
         const std::size_t start = pos_;
-        if (SkipPast(">")) return true;
+        if (SkipPast(">"))
+            return true;
         pos_ = start;
         return false;
     }
-    if (rest.size() >= 3 && rest[1] == '/' && IsAsciiLetter(rest[2])) return ReadTag(token, true);
-    if (rest.size() >= 2 && IsAsciiLetter(rest[1])) return ReadTag(token, false);
+    if (rest.size() >= 3 && rest[1] == '/' && IsAsciiLetter(rest[2]))
+        return ReadTag(token, true);
+    if (rest.size() >= 2 && IsAsciiLetter(rest[1]))
+        return ReadTag(token, false);
     return false;
 }
 
 bool TTokenizer::ReadTag(TToken& token, bool closing) {
     // With no '>' left every later "<x" is text too; remembering that keeps "<a<a<a…" linear.
-    if (nextClose_ != std::string_view::npos && nextClose_ < pos_) nextClose_ = source_.find('>', pos_);
-    if (nextClose_ == std::string_view::npos) return false;
+    if (nextClose_ != std::string_view::npos && nextClose_ < pos_)
+        nextClose_ = source_.find('>', pos_);
+    if (nextClose_ == std::string_view::npos)
+        return false;
     const std::size_t start = pos_;
     pos_ += closing ? 2 : 1;
     std::size_t nameEnd = pos_;
@@ -144,7 +166,8 @@ bool TTokenizer::ReadTag(TToken& token, bool closing) {
         return false;
     }
     ++pos_;  // the '>'
-    if (closing) token.Attributes.clear();
+    if (closing)
+        token.Attributes.clear();
     return true;
 }
 
@@ -152,15 +175,20 @@ bool TTokenizer::ReadTag(TToken& token, bool closing) {
 void TTokenizer::ReadAttributes(TToken& token) {
     const auto at = [this](std::size_t p) { return p < source_.size() ? source_[p] : '\0'; };
     while (pos_ < source_.size()) {
-        while (pos_ < source_.size() && (IsSpace(source_[pos_]) || source_[pos_] == '/')) ++pos_;
-        if (pos_ >= source_.size() || source_[pos_] == '>') return;
+        while (pos_ < source_.size() && (IsSpace(source_[pos_]) || source_[pos_] == '/'))
+            ++pos_;
+        if (pos_ >= source_.size() || source_[pos_] == '>')
+            return;
         const std::size_t nameStart = pos_;
-        while (pos_ < source_.size() && !IsSpace(source_[pos_]) && source_[pos_] != '=' && source_[pos_] != '>') ++pos_;
+        while (pos_ < source_.size() && !IsSpace(source_[pos_]) && source_[pos_] != '=' && source_[pos_] != '>')
+            ++pos_;
         TAttribute attribute{LowerCase(source_.substr(nameStart, pos_ - nameStart)), {}};
-        while (IsSpace(at(pos_))) ++pos_;
+        while (IsSpace(at(pos_)))
+            ++pos_;
         if (at(pos_) == '=') {
             ++pos_;
-            while (IsSpace(at(pos_))) ++pos_;
+            while (IsSpace(at(pos_)))
+                ++pos_;
             const char quote = at(pos_);
             if (quote == '"' || quote == '\'') {
                 const std::size_t close = source_.find(quote, pos_ + 1);
@@ -172,7 +200,8 @@ void TTokenizer::ReadAttributes(TToken& token) {
                 pos_ = close + 1;
             } else {
                 const std::size_t valueStart = pos_;
-                while (pos_ < source_.size() && !IsSpace(source_[pos_]) && source_[pos_] != '>') ++pos_;
+                while (pos_ < source_.size() && !IsSpace(source_[pos_]) && source_[pos_] != '>')
+                    ++pos_;
                 attribute.Value = DecodeEntities(source_.substr(valueStart, pos_ - valueStart));
             }
         }
@@ -187,9 +216,10 @@ void TTokenizer::ReadText(TToken& token) {
     while (pos_ < source_.size()) {
         if (source_[pos_] == '<') {
             const std::string_view rest = source_.substr(pos_);
-            const bool markup = rest.size() >= 2 && (IsAsciiLetter(rest[1]) || rest[1] == '/' || rest[1] == '!' ||
-                                                     rest[1] == '?');
-            if (markup) break;
+            const bool markup =
+                rest.size() >= 2 && (IsAsciiLetter(rest[1]) || rest[1] == '/' || rest[1] == '!' || rest[1] == '?');
+            if (markup)
+                break;
         }
         ++pos_;
     }
@@ -199,7 +229,8 @@ void TTokenizer::ReadText(TToken& token) {
 
 bool TTokenizer::SkipPast(std::string_view terminator) {
     const std::size_t found = source_.find(terminator, pos_);
-    if (found == std::string_view::npos) return false;
+    if (found == std::string_view::npos)
+        return false;
     pos_ = found + terminator.size();
     return true;
 }

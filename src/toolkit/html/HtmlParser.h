@@ -41,7 +41,8 @@ private:
 
     std::string_view source_;
     std::size_t pos_ = 0;
-    std::size_t nextClose_ = std::string_view::npos;  // position of the next '>' at or after pos_, npos when there is none
+    std::size_t nextClose_ =
+        std::string_view::npos;  // position of the next '>' at or after pos_, npos when there is none
 };
 
 // Replaces the character references we know (&nbsp; &amp; &lt; &gt; &quot; &apos; and numeric ones up

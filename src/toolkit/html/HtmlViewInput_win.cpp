@@ -14,15 +14,32 @@ constexpr int kColumnStep = 15;  // Left, Right
 bool THtmlView::OnKeyDown(WPARAM key) {
     const int page = std::max(1, static_cast<int>(ClientSize().cy) - kLineStep);
     switch (key) {
-        case VK_UP: ScrollTo(scrollX_, scrollY_ - kLineStep); return true;
-        case VK_DOWN: ScrollTo(scrollX_, scrollY_ + kLineStep); return true;
-        case VK_PRIOR: ScrollTo(scrollX_, scrollY_ - page); return true;
-        case VK_NEXT: ScrollTo(scrollX_, scrollY_ + page); return true;
-        case VK_LEFT: ScrollTo(scrollX_ - kColumnStep, scrollY_); return true;
-        case VK_RIGHT: ScrollTo(scrollX_ + kColumnStep, scrollY_); return true;
-        case VK_HOME: ScrollTo(scrollX_, 0); return true;
-        case VK_END: ScrollTo(scrollX_, INT_MAX / 2); return true;
-        default: return false;
+        case VK_UP:
+            ScrollTo(scrollX_, scrollY_ - kLineStep);
+            return true;
+        case VK_DOWN:
+            ScrollTo(scrollX_, scrollY_ + kLineStep);
+            return true;
+        case VK_PRIOR:
+            ScrollTo(scrollX_, scrollY_ - page);
+            return true;
+        case VK_NEXT:
+            ScrollTo(scrollX_, scrollY_ + page);
+            return true;
+        case VK_LEFT:
+            ScrollTo(scrollX_ - kColumnStep, scrollY_);
+            return true;
+        case VK_RIGHT:
+            ScrollTo(scrollX_ + kColumnStep, scrollY_);
+            return true;
+        case VK_HOME:
+            ScrollTo(scrollX_, 0);
+            return true;
+        case VK_END:
+            ScrollTo(scrollX_, INT_MAX / 2);
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -34,25 +51,41 @@ void THtmlView::OnScrollBar(int bar, WORD request) {
     const int page = std::max(1, static_cast<int>(vertical ? client.cy : client.cx) - line);
     int target = position;
     switch (request) {
-        case SB_LINEUP: target -= line; break;
-        case SB_LINEDOWN: target += line; break;
-        case SB_PAGEUP: target -= page; break;
-        case SB_PAGEDOWN: target += page; break;
-        case SB_TOP: target = 0; break;
-        case SB_BOTTOM: target = INT_MAX / 2; break;
+        case SB_LINEUP:
+            target -= line;
+            break;
+        case SB_LINEDOWN:
+            target += line;
+            break;
+        case SB_PAGEUP:
+            target -= page;
+            break;
+        case SB_PAGEDOWN:
+            target += page;
+            break;
+        case SB_TOP:
+            target = 0;
+            break;
+        case SB_BOTTOM:
+            target = INT_MAX / 2;
+            break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION: {
             // The 32-bit track position; the message carries only 16 bits.
             SCROLLINFO info{};
             info.cbSize = sizeof(info);
             info.fMask = SIF_TRACKPOS;
-            if (GetScrollInfo(window_, bar, &info)) target = info.nTrackPos;
+            if (GetScrollInfo(window_, bar, &info))
+                target = info.nTrackPos;
             break;
         }
-        default: return;
+        default:
+            return;
     }
-    if (vertical) ScrollTo(scrollX_, target);
-    else ScrollTo(target, scrollY_);
+    if (vertical)
+        ScrollTo(scrollX_, target);
+    else
+        ScrollTo(target, scrollY_);
 }
 
 void THtmlView::OnWheel(short delta) {
@@ -68,15 +101,19 @@ void THtmlView::OnMouseDown(int x, int y) {
     SetCapture(window_);
     selecting_ = true;
     press_ = POINT{x + scrollX_, y + scrollY_};
-    if (selectionAnchor_ >= 0) InvalidateRect(window_, nullptr, FALSE);
+    if (selectionAnchor_ >= 0)
+        InvalidateRect(window_, nullptr, FALSE);
     selectionAnchor_ = selectionFocus_ = -1;
 }
 
 void THtmlView::OnMouseMove(int x, int y) {
     const SIZE client = ClientSize();
-    if (y < 0) ScrollTo(scrollX_, scrollY_ - kLineStep);
-    else if (y > client.cy) ScrollTo(scrollX_, scrollY_ + kLineStep);
-    if (selectionAnchor_ < 0) selectionAnchor_ = layout_.Draw.TextOrderAt(press_.x, press_.y);
+    if (y < 0)
+        ScrollTo(scrollX_, scrollY_ - kLineStep);
+    else if (y > client.cy)
+        ScrollTo(scrollX_, scrollY_ + kLineStep);
+    if (selectionAnchor_ < 0)
+        selectionAnchor_ = layout_.Draw.TextOrderAt(press_.x, press_.y);
     const int focus = layout_.Draw.TextOrderAt(x + scrollX_, y + scrollY_);
     if (focus != selectionFocus_) {
         selectionFocus_ = focus;
@@ -85,6 +122,7 @@ void THtmlView::OnMouseMove(int x, int y) {
 }
 
 void THtmlView::OnMouseUp() {
-    if (selecting_) ReleaseCapture();
+    if (selecting_)
+        ReleaseCapture();
     selecting_ = false;
 }

@@ -15,7 +15,8 @@ bool RegisterViewClass(WNDPROC windowProc) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, kClassName, &windowClass)) return true;
+    if (GetClassInfoExA(instance, kClassName, &windowClass))
+        return true;
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
@@ -26,17 +27,21 @@ bool RegisterViewClass(WNDPROC windowProc) {
 
 }  // namespace
 
-THtmlView::THtmlView() { ApplyDefaults(); }
+THtmlView::THtmlView() {
+    ApplyDefaults();
+}
 
 THtmlView::~THtmlView() {
-    if (window_) DestroyWindow(window_);
+    if (window_)
+        DestroyWindow(window_);
 }
 
 HWND THtmlView::Create(HWND parent, int controlId) {
-    if (!RegisterViewClass(WindowProc)) return nullptr;
-    return CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 0,
-                           0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                           GetModuleHandleA(nullptr), this);
+    if (!RegisterViewClass(WindowProc))
+        return nullptr;
+    return CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleA(nullptr),
+                           this);
 }
 
 // The link between window and object lives from WM_NCCREATE to WM_NCDESTROY.
@@ -52,7 +57,8 @@ LRESULT CALLBACK THtmlView::WindowProc(HWND window, UINT message, WPARAM wParam,
         view->window_ = nullptr;
         view = nullptr;
     }
-    if (!view) return DefWindowProcA(window, message, wParam, lParam);
+    if (!view)
+        return DefWindowProcA(window, message, wParam, lParam);
     // No exception may unwind into the system's code; the default handling then at least validates
     // a paint, so a failing layout cannot loop on WM_PAINT.
     try {
@@ -66,30 +72,49 @@ LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
     switch (message) {
-        case WM_PAINT: Paint(); return 0;
-        case WM_ERASEBKGND: return 1;  // Paint covers every pixel
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // Paint covers every pixel
         case WM_SIZE:
-            if (updatingScrollBars_) return 0;
-            if (ClientSize().cx != layoutWidth_) Relayout();
-            else UpdateScrollBars();
+            if (updatingScrollBars_)
+                return 0;
+            if (ClientSize().cx != layoutWidth_)
+                Relayout();
+            else
+                UpdateScrollBars();
             ScrollTo(scrollX_, scrollY_);
             return 0;
-        case WM_GETDLGCODE: return DLGC_WANTARROWS;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;
         case WM_KEYDOWN:
-            if (OnKeyDown(wParam)) return 0;
+            if (OnKeyDown(wParam))
+                return 0;
             break;
-        case WM_VSCROLL: OnScrollBar(SB_VERT, LOWORD(wParam)); return 0;
-        case WM_HSCROLL: OnScrollBar(SB_HORZ, LOWORD(wParam)); return 0;
-        case WM_MOUSEWHEEL: OnWheel(static_cast<short>(HIWORD(wParam))); return 0;
+        case WM_VSCROLL:
+            OnScrollBar(SB_VERT, LOWORD(wParam));
+            return 0;
+        case WM_HSCROLL:
+            OnScrollBar(SB_HORZ, LOWORD(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnWheel(static_cast<short>(HIWORD(wParam)));
+            return 0;
         case WM_LBUTTONDOWN:
             SetFocus(window_);
             OnMouseDown(x, y);
             return 0;
         case WM_MOUSEMOVE:
-            if (selecting_) OnMouseMove(x, y);
+            if (selecting_)
+                OnMouseMove(x, y);
             return 0;
-        case WM_LBUTTONUP: OnMouseUp(); return 0;
-        case WM_CAPTURECHANGED: selecting_ = false; return 0;
+        case WM_LBUTTONUP:
+            OnMouseUp();
+            return 0;
+        case WM_CAPTURECHANGED:
+            selecting_ = false;
+            return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             focused_ = message == WM_SETFOCUS;
@@ -100,7 +125,8 @@ LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void THtmlView::LoadLines(const std::vector<std::string>& lines, const std::string& /*reference*/) {
-    if (busy_) return;
+    if (busy_)
+        return;
     busy_ = true;
     struct TBusyReset {
         bool& busy;
@@ -130,7 +156,8 @@ void THtmlView::ApplyDefaults() {
 
 SIZE THtmlView::ClientSize() const {
     RECT client{};
-    if (window_) GetClientRect(window_, &client);
+    if (window_)
+        GetClientRect(window_, &client);
     return SIZE{client.right, client.bottom};
 }
 
@@ -146,13 +173,15 @@ void THtmlView::Relayout() {
             layout_ = html::TLayout{};
         }
         UpdateScrollBars();
-        if (ClientSize().cx == layoutWidth_) break;
+        if (ClientSize().cx == layoutWidth_)
+            break;
     }
     InvalidateRect(window_, nullptr, FALSE);
 }
 
 void THtmlView::UpdateScrollBars() {
-    if (!window_) return;
+    if (!window_)
+        return;
     updatingScrollBars_ = true;
     for (int pass = 0; pass < 2; ++pass) {  // one bar appearing can make the other one needed
         const SIZE client = ClientSize();
@@ -181,7 +210,8 @@ void THtmlView::ScrollTo(int x, int y) {
     }
     scrollX_ = x;
     scrollY_ = y;
-    if (!window_) return;
+    if (!window_)
+        return;
     SetScrollPos(window_, SB_HORZ, x, TRUE);
     SetScrollPos(window_, SB_VERT, y, TRUE);
     InvalidateRect(window_, nullptr, FALSE);
@@ -192,7 +222,8 @@ void THtmlView::ScrollTo(int x, int y) {
 void THtmlView::Paint() {
     PAINTSTRUCT paint{};
     const HDC windowDC = BeginPaint(window_, &paint);
-    if (!windowDC) return;
+    if (!windowDC)
+        return;
     const RECT area = paint.rcPaint;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;

@@ -22,7 +22,9 @@ struct TPageSlice {
 int PageBottom(const std::vector<TBreakItem>& breaks, int sliceTop, int pageHeight);
 
 // The document cut into pages, at most `maxPages` of them; none when a page has no height.
-std::vector<TPageSlice> SlicePages(const std::vector<TBreakItem>& breaks, int documentHeight, int pageHeight,
+std::vector<TPageSlice> SlicePages(const std::vector<TBreakItem>& breaks,
+                                   int documentHeight,
+                                   int pageHeight,
                                    int maxPages);
 
 // Pages `first` to `last`, counted from 1, of those there are.

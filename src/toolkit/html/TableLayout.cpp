@@ -24,31 +24,40 @@ struct TColumnWidths {
 // they reach `need`.
 void Spread(std::vector<int>& widths, int first, int span, int spacing, int need) {
     const int have = std::accumulate(widths.begin() + first, widths.begin() + first + span, 0) + spacing * (span - 1);
-    if (have >= need) return;
+    if (have >= need)
+        return;
     const int extra = need - have;
-    for (int i = 0; i < span; ++i) widths[first + i] += extra / span + (i < extra % span ? 1 : 0);
+    for (int i = 0; i < span; ++i)
+        widths[first + i] += extra / span + (i < extra % span ? 1 : 0);
 }
 
 // Content widths by the usual automatic table layout: each column between its widest word and its
 // longest line; spanning cells widen the columns they span.
-std::vector<int> ColumnWidths(const std::vector<std::vector<TCellBox>>& rows, int columns, int cellExtra,
-                              int spacing, int available) {
+std::vector<int> ColumnWidths(const std::vector<std::vector<TCellBox>>& rows,
+                              int columns,
+                              int cellExtra,
+                              int spacing,
+                              int available) {
     TColumnWidths widths{std::vector<int>(columns, 0), std::vector<int>(columns, 0)};
     for (int pass = 0; pass < 2; ++pass) {  // single cells first, then the spanning ones
         for (const auto& row : rows) {
             for (const TCellBox& box : row) {
                 const int span = std::min(box.Cell->ColSpan, columns - box.Column);
-                if ((span > 1) != (pass == 1)) continue;
+                if ((span > 1) != (pass == 1))
+                    continue;
                 Spread(widths.Min, box.Column, span, spacing, box.Flow.MinWidth() + cellExtra);
                 Spread(widths.Max, box.Column, span, spacing, box.Flow.MaxWidth() + cellExtra);
             }
         }
     }
-    for (int c = 0; c < columns; ++c) widths.Max[c] = std::max(widths.Max[c], widths.Min[c]);
+    for (int c = 0; c < columns; ++c)
+        widths.Max[c] = std::max(widths.Max[c], widths.Min[c]);
     const long long sumMin = std::accumulate(widths.Min.begin(), widths.Min.end(), 0LL);
     const long long sumMax = std::accumulate(widths.Max.begin(), widths.Max.end(), 0LL);
-    if (sumMax <= available) return widths.Max;
-    if (sumMin >= available) return widths.Min;
+    if (sumMax <= available)
+        return widths.Max;
+    if (sumMin >= available)
+        return widths.Min;
     // Narrower than the content: every column gives up a share of its slack.
     const long long slack = available - sumMin;
     std::vector<int> result(columns);
@@ -70,8 +79,10 @@ public:
 
     TLayout Run(const THtmlDocument& document) {
         for (const TBlock& block : document.Blocks) {
-            if (const auto* paragraph = std::get_if<TParagraph>(&block)) AddParagraph(*paragraph);
-            else AddTable(std::get<TTable>(block));
+            if (const auto* paragraph = std::get_if<TParagraph>(&block))
+                AddParagraph(*paragraph);
+            else
+                AddTable(std::get<TTable>(block));
         }
         layout_.Width += style_.MarginWidth;
         layout_.Height = y_ + style_.MarginHeight;
@@ -95,12 +106,18 @@ private:
     }
 
     void AddTable(const TTable& table);
-    void AddRow(const TRow& row, const std::vector<TCellBox>& boxes, const std::vector<int>& columnLeft,
-                const std::vector<int>& widths, const TTable& table, int top, int height);
+    void AddRow(const TRow& row,
+                const std::vector<TCellBox>& boxes,
+                const std::vector<int>& columnLeft,
+                const std::vector<int>& widths,
+                const TTable& table,
+                int top,
+                int height);
     int RowHeight(const std::vector<TCellBox>& boxes, const std::vector<int>& widths, int spacing, int cellExtra) const;
 
     void AddFill(const TRect& rect, TColour colour) {
-        if (rect.Width() > 0 && rect.Height() > 0) AddShape(EDrawKind::Fill, rect, colour);
+        if (rect.Width() > 0 && rect.Height() > 0)
+            AddShape(EDrawKind::Fill, rect, colour);
     }
 
     void AddShape(EDrawKind kind, const TRect& rect, TColour colour) {
@@ -136,8 +153,9 @@ void TDocumentLayout::AddTable(const TTable& table) {
         auto& boxes = rows.emplace_back();
         int column = 0;
         for (const TCell& cell : row.Cells) {
-            boxes.push_back(TCellBox{&cell, TTextFlow(cell.Runs, font_, style_.PreFontName, cell.Header, style_.TextColour,
-                                                      measure_), column});
+            boxes.push_back(TCellBox{
+                &cell, TTextFlow(cell.Runs, font_, style_.PreFontName, cell.Header, style_.TextColour, measure_),
+                column});
             column += cell.ColSpan;
         }
         columns = std::max(columns, column);
@@ -146,13 +164,15 @@ void TDocumentLayout::AddTable(const TTable& table) {
     const std::vector<int> widths = ColumnWidths(rows, columns, cellExtra, spacing, std::max(0, available));
     std::vector<int> columnLeft(columns);
     const int left = style_.MarginWidth;
-    for (int c = 0, x = left + border + spacing; c < columns; x += widths[c] + spacing, ++c) columnLeft[c] = x;
+    for (int c = 0, x = left + border + spacing; c < columns; x += widths[c] + spacing, ++c)
+        columnLeft[c] = x;
     const int right = left + 2 * border + spacing * (columns + 1) + std::accumulate(widths.begin(), widths.end(), 0);
 
     const int top = y_;
     std::vector<int> heights;
     int bottom = top + 2 * border + spacing;
-    for (const auto& boxes : rows) bottom += heights.emplace_back(RowHeight(boxes, widths, spacing, cellExtra)) + spacing;
+    for (const auto& boxes : rows)
+        bottom += heights.emplace_back(RowHeight(boxes, widths, spacing, cellExtra)) + spacing;
     layout_.Breaks.push_back({EBreakKind::Table, top, bottom});
 
     // The outer border goes in pieces, one per row, so no op is taller than a row.
@@ -176,7 +196,9 @@ void TDocumentLayout::AddTable(const TTable& table) {
     layout_.Width = std::max(layout_.Width, right);
 }
 
-int TDocumentLayout::RowHeight(const std::vector<TCellBox>& boxes, const std::vector<int>& widths, int spacing,
+int TDocumentLayout::RowHeight(const std::vector<TCellBox>& boxes,
+                               const std::vector<int>& widths,
+                               int spacing,
                                int cellExtra) const {
     int height = cellExtra;
     for (const TCellBox& box : boxes) {
@@ -188,21 +210,27 @@ int TDocumentLayout::RowHeight(const std::vector<TCellBox>& boxes, const std::ve
 
 // A cell's own colour wins over its row's; header text is centred, data text left-aligned, both
 // centred vertically.
-void TDocumentLayout::AddRow(const TRow& row, const std::vector<TCellBox>& boxes, const std::vector<int>& columnLeft,
-                             const std::vector<int>& widths, const TTable& table, int top, int height) {
+void TDocumentLayout::AddRow(const TRow& row,
+                             const std::vector<TCellBox>& boxes,
+                             const std::vector<int>& columnLeft,
+                             const std::vector<int>& widths,
+                             const TTable& table,
+                             int top,
+                             int height) {
     layout_.Breaks.push_back({EBreakKind::Row, top, top + height});
     const int cellBorder = table.Border > 0 ? 1 : 0;
     const int inset = cellBorder + table.CellPadding;
     for (const TCellBox& box : boxes) {
-        const TRect cellRect{columnLeft[box.Column], top,
-                             columnLeft[box.Column] + CellWidth(widths, box.Column, box.Cell->ColSpan, table.CellSpacing),
-                             top + height};
+        const TRect cellRect{
+            columnLeft[box.Column], top,
+            columnLeft[box.Column] + CellWidth(widths, box.Column, box.Cell->ColSpan, table.CellSpacing), top + height};
         if (const auto fill = box.Cell->Background ? box.Cell->Background : row.Background) {
             AddFill({cellRect.Left + cellBorder, cellRect.Top + cellBorder, cellRect.Right - cellBorder,
                      cellRect.Bottom - cellBorder},
                     *fill);
         }
-        if (cellBorder) AddShape(EDrawKind::Frame, cellRect, table.BorderColour);
+        if (cellBorder)
+            AddShape(EDrawKind::Frame, cellRect, table.BorderColour);
         const int innerWidth = cellRect.Width() - 2 * inset;
         const auto lines = box.Flow.BreakLines(innerWidth);
         int y = top + inset + (height - 2 * inset - TTextFlow::Height(lines)) / 2;
@@ -216,8 +244,7 @@ void TDocumentLayout::AddRow(const TRow& row, const std::vector<TCellBox>& boxes
 
 }  // namespace
 
-TLayout LayoutDocument(const THtmlDocument& document, const TTextMeasure& measure, const THtmlStyle& style,
-                       int width) {
+TLayout LayoutDocument(const THtmlDocument& document, const TTextMeasure& measure, const THtmlStyle& style, int width) {
     return TDocumentLayout(measure, style, width).Run(document);
 }
 

@@ -14,7 +14,7 @@ namespace html {
 struct THtmlStyle {
     std::string FontName = "Arial";
     std::string PreFontName = "Courier New";  // of preformatted text
-    int FontHeight = -11;  // 8 pt at 96 pixels per inch
+    int FontHeight = -11;                     // 8 pt at 96 pixels per inch
     TColour TextColour = kBlack;
     int MarginWidth = 10;
     int MarginHeight = 5;
@@ -40,8 +40,7 @@ struct TLayout {
 
 // Lays the document out at `width`, the view's client width; tables are as wide as their content
 // needs and wrap their cells' text only when that is wider than the view.
-TLayout LayoutDocument(const THtmlDocument& document, const TTextMeasure& measure, const THtmlStyle& style,
-                       int width);
+TLayout LayoutDocument(const THtmlDocument& document, const TTextMeasure& measure, const THtmlStyle& style, int width);
 
 }  // namespace html
 

@@ -6,14 +6,19 @@
 namespace html {
 
 // Runs come with white space collapsed: a blank separates two words, within a run or across runs.
-TTextFlow::TTextFlow(const std::vector<TRun>& runs, const TFontSpec& font, const std::string& preFontName, bool bold,
-                     TColour textColour, const TTextMeasure& measure) {
+TTextFlow::TTextFlow(const std::vector<TRun>& runs,
+                     const TFontSpec& font,
+                     const std::string& preFontName,
+                     bool bold,
+                     TColour textColour,
+                     const TTextMeasure& measure) {
     bool blank = false;
     bool afterPreformatted = false;
     for (const TRun& run : runs) {
         TFontSpec runFont = font;
         runFont.Bold = bold || run.Bold;
-        if (run.Preformatted) runFont.Name = preFontName;
+        if (run.Preformatted)
+            runFont.Name = preFontName;
         const TFontMetrics metrics = measure.Metrics(runFont);
         const TColour colour = run.Colour.value_or(textColour);
         if (run.Preformatted) {
@@ -37,7 +42,8 @@ TTextFlow::TTextFlow(const std::vector<TRun>& runs, const TFontSpec& font, const
             piece.ForcedBreak = std::exchange(afterPreformatted, false);
             piece.BreakBefore = blank || pieces_.empty() || piece.ForcedBreak;
             if (blank && !pieces_.empty() && !piece.ForcedBreak) {
-                if (spaceWidth < 0) spaceWidth = measure.TextWidth(runFont, " ");
+                if (spaceWidth < 0)
+                    spaceWidth = measure.TextWidth(runFont, " ");
                 piece.SpaceWidth = spaceWidth;
             }
             piece.Metrics = metrics;
@@ -49,8 +55,10 @@ TTextFlow::TTextFlow(const std::vector<TRun>& runs, const TFontSpec& font, const
     int word = 0;
     int line = 0;
     for (const TPiece& piece : pieces_) {
-        if (piece.ForcedBreak) line = 0;
-        if (piece.BreakBefore) word = 0;
+        if (piece.ForcedBreak)
+            line = 0;
+        if (piece.BreakBefore)
+            word = 0;
         word += piece.Width;
         line += piece.SpaceWidth + piece.Width;
         minWidth_ = std::max(minWidth_, word);
@@ -60,11 +68,16 @@ TTextFlow::TTextFlow(const std::vector<TRun>& runs, const TFontSpec& font, const
 
 // Each line of preformatted text is one piece; the first starts a new line unless it continues
 // preformatted text in another style.
-void TTextFlow::AddPreformatted(const TRun& run, const TFontSpec& font, TColour colour, const TFontMetrics& metrics,
-                                const TTextMeasure& measure, bool& afterPreformatted) {
+void TTextFlow::AddPreformatted(const TRun& run,
+                                const TFontSpec& font,
+                                TColour colour,
+                                const TFontMetrics& metrics,
+                                const TTextMeasure& measure,
+                                bool& afterPreformatted) {
     for (std::size_t pos = 0, segment = 0; pos <= run.Text.size(); ++segment) {
         const std::size_t end = std::min(run.Text.find('\n', pos), run.Text.size());
-        if (end == run.Text.size() && pos == end && segment > 0) break;  // a closing line feed adds no line
+        if (end == run.Text.size() && pos == end && segment > 0)
+            break;  // a closing line feed adds no line
         TPiece piece;
         piece.Text = run.Text.substr(pos, end - pos);
         piece.Font = font;
@@ -88,9 +101,11 @@ std::vector<TTextFlow::TLine> TTextFlow::BreakLines(int width) const {
             // The word starting at line.Last, with the blank before it unless it opens the line.
             std::size_t end = line.Last + 1;
             int wordWidth = pieces_[line.Last].Width;
-            while (end < pieces_.size() && !pieces_[end].BreakBefore) wordWidth += pieces_[end++].Width;
+            while (end < pieces_.size() && !pieces_[end].BreakBefore)
+                wordWidth += pieces_[end++].Width;
             const int blankWidth = line.Last == line.First ? 0 : pieces_[line.Last].SpaceWidth;
-            if (line.Last != line.First && (pieces_[line.Last].ForcedBreak || line.Width + blankWidth + wordWidth > width)) {
+            if (line.Last != line.First &&
+                (pieces_[line.Last].ForcedBreak || line.Width + blankWidth + wordWidth > width)) {
                 break;
             }
             line.Width += blankWidth + wordWidth;
@@ -108,7 +123,8 @@ std::vector<TTextFlow::TLine> TTextFlow::BreakLines(int width) const {
 
 int TTextFlow::Height(const std::vector<TLine>& lines) {
     int height = 0;
-    for (const TLine& line : lines) height += line.Height;
+    for (const TLine& line : lines)
+        height += line.Height;
     return height;
 }
 
@@ -125,13 +141,15 @@ void TTextFlow::Draw(const TLine& line, int x, int y, TDrawList& draw) const {
         op.Text = first.Text;
         int right = x + first.Width;
         for (++i; i < line.Last && pieces_[i].Font == first.Font && pieces_[i].Colour == first.Colour; ++i) {
-            if (pieces_[i].SpaceWidth > 0) op.Text += ' ';
+            if (pieces_[i].SpaceWidth > 0)
+                op.Text += ' ';
             op.Text += pieces_[i].Text;
             right += pieces_[i].SpaceWidth + pieces_[i].Width;
         }
         op.Rect = TRect{x, y, right, y + line.Height};
         x = right;
-        if (i < line.Last) x += pieces_[i].SpaceWidth;
+        if (i < line.Last)
+            x += pieces_[i].SpaceWidth;
         draw.Add(std::move(op));
     }
 }

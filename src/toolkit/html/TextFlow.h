@@ -24,8 +24,12 @@ public:
         int Ascent = 0;
     };
 
-    TTextFlow(const std::vector<TRun>& runs, const TFontSpec& font, const std::string& preFontName, bool bold,
-              TColour textColour, const TTextMeasure& measure);
+    TTextFlow(const std::vector<TRun>& runs,
+              const TFontSpec& font,
+              const std::string& preFontName,
+              bool bold,
+              TColour textColour,
+              const TTextMeasure& measure);
 
     int MinWidth() const { return minWidth_; }  // the widest word
     int MaxWidth() const { return maxWidth_; }  // everything on one line
@@ -41,14 +45,18 @@ private:
         TFontSpec Font;
         TColour Colour = kBlack;
         int Width = 0;
-        int SpaceWidth = 0;       // of the blank before it, 0 when glued to the piece before
+        int SpaceWidth = 0;        // of the blank before it, 0 when glued to the piece before
         bool BreakBefore = false;  // a line may start here
         bool ForcedBreak = false;  // a line must start here
         TFontMetrics Metrics;
     };
 
-    void AddPreformatted(const TRun& run, const TFontSpec& font, TColour colour, const TFontMetrics& metrics,
-                         const TTextMeasure& measure, bool& afterPreformatted);
+    void AddPreformatted(const TRun& run,
+                         const TFontSpec& font,
+                         TColour colour,
+                         const TFontMetrics& metrics,
+                         const TTextMeasure& measure,
+                         bool& afterPreformatted);
 
     std::vector<TPiece> pieces_;
     int minWidth_ = 0;

@@ -12,7 +12,8 @@ int ScreenPixelsPerInch() {
 TGdiTextMeasure::TGdiTextMeasure(HDC dc) : dc_(dc), originalFont_(GetCurrentObject(dc, OBJ_FONT)) {}
 
 TGdiTextMeasure::~TGdiTextMeasure() {
-    if (originalFont_) SelectObject(dc_, originalFont_);
+    if (originalFont_)
+        SelectObject(dc_, originalFont_);
 }
 
 void TGdiTextMeasure::Select(const TFontSpec& font) const {
@@ -24,23 +25,27 @@ void TGdiTextMeasure::Select(const TFontSpec& font) const {
 }
 
 int TGdiTextMeasure::TextWidth(const TFontSpec& font, std::string_view text) const {
-    if (text.empty()) return 0;
+    if (text.empty())
+        return 0;
     Select(font);
     SIZE size{};
     const int length = text.size() > INT_MAX ? INT_MAX : static_cast<int>(text.size());
     // A failed measure counts as no width: the text still draws, only its cell may be too narrow.
-    if (!GetTextExtentPoint32A(dc_, text.data(), length, &size)) return 0;
+    if (!GetTextExtentPoint32A(dc_, text.data(), length, &size))
+        return 0;
     return size.cx;
 }
 
 TFontMetrics TGdiTextMeasure::Metrics(const TFontSpec& font) const {
     for (const auto& [spec, metrics] : metrics_) {
-        if (spec == font) return metrics;
+        if (spec == font)
+            return metrics;
     }
     Select(font);
     TEXTMETRICA tm{};
     TFontMetrics metrics;
-    if (GetTextMetricsA(dc_, &tm)) metrics = TFontMetrics{tm.tmHeight, tm.tmAscent, tm.tmAveCharWidth};
+    if (GetTextMetricsA(dc_, &tm))
+        metrics = TFontMetrics{tm.tmHeight, tm.tmAscent, tm.tmAveCharWidth};
     metrics_.emplace_back(font, metrics);
     return metrics;
 }

@@ -25,7 +25,8 @@ std::vector<std::string> ReadLines(const char* path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         lines.push_back(line);
     }
     return lines;
@@ -41,12 +42,19 @@ void PrintAll(HWND window) {
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_SIZE: MoveWindow(hostedView->Handle(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE); return 0;
-        case WM_SETFOCUS: SetFocus(hostedView->Handle()); return 0;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == kPrintCommand) PrintAll(window);
+        case WM_SIZE:
+            MoveWindow(hostedView->Handle(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
             return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
+        case WM_SETFOCUS:
+            SetFocus(hostedView->Handle());
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kPrintCommand)
+                PrintAll(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -58,10 +66,12 @@ HWND CreateHost(THtmlView& view, int width, int height) {
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.lpszClassName = "PluxHtmlHost";
-    if (!RegisterClassExA(&windowClass)) return nullptr;
+    if (!RegisterClassExA(&windowClass))
+        return nullptr;
     const HWND window = CreateWindowExA(0, "PluxHtmlHost", "Report", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width,
                                         height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!window || !view.Create(window, kViewId)) return nullptr;
+    if (!window || !view.Create(window, kViewId))
+        return nullptr;
     RECT client{};
     GetClientRect(window, &client);
     MoveWindow(view.Handle(), 0, 0, client.right, client.bottom, FALSE);
@@ -114,7 +124,8 @@ int main(int argc, char** argv) {
     const HACCEL accelerators = CreateAcceleratorTableA(&accelerator, 1);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorA(window, accelerators, &message)) continue;
+        if (TranslateAcceleratorA(window, accelerators, &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

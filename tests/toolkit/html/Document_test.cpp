@@ -9,7 +9,8 @@ namespace {
 
 std::string CellText(const TCell& cell) {
     std::string text;
-    for (const TRun& run : cell.Runs) text += run.Text;
+    for (const TRun& run : cell.Runs)
+        text += run.Text;
     return text;
 }
 
@@ -63,8 +64,8 @@ TEST(Document, ReadsTheReportExample) {
 }
 
 TEST(Document, CollapsesWhiteSpaceAndTrimsCells) {
-    const THtmlDocument document =
-        ParseDocument("<table><tr><td>\r\n  Grid \t 4\r\n(Delphi 7) </td><td>a<b> b </b> c</td><td> &nbsp; </td></tr></table>");
+    const THtmlDocument document = ParseDocument(
+        "<table><tr><td>\r\n  Grid \t 4\r\n(Delphi 7) </td><td>a<b> b </b> c</td><td> &nbsp; </td></tr></table>");
     const auto& cells = OnlyTable(document).Rows.at(0).Cells;
     ASSERT_EQ(cells.size(), 3u);
     EXPECT_EQ(CellText(cells[0]), "Grid 4 (Delphi 7)");
@@ -92,8 +93,8 @@ TEST(Document, ToleratesMarkupInsertedByProductNames) {
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.name);
-        const std::string source = std::string("<table><tr><td>") + row.cell + "</td><td>4.2</td></tr>" +
-                                   "<tr><td>next</td></tr></table>";
+        const std::string source =
+            std::string("<table><tr><td>") + row.cell + "</td><td>4.2</td></tr>" + "<tr><td>next</td></tr></table>";
         const THtmlDocument document = ParseDocument(source);
         const TTable& table = OnlyTable(document);
         ASSERT_EQ(table.Rows.size(), 2u);
@@ -102,7 +103,8 @@ TEST(Document, ToleratesMarkupInsertedByProductNames) {
         EXPECT_EQ(CellText(cells[0]), row.text);
         EXPECT_EQ(CellText(cells.back()), "4.2");
         int columns = 0;
-        for (const TCell& cell : cells) columns += cell.ColSpan;
+        for (const TCell& cell : cells)
+            columns += cell.ColSpan;
         EXPECT_LE(columns, 1002);  // spans stop at 1000 columns; each plain cell after them adds one
         EXPECT_FALSE(table.Rows[1].Cells.at(0).Runs.at(0).Bold);
         EXPECT_FALSE(table.Rows[1].Cells.at(0).Runs.at(0).Preformatted);
@@ -110,7 +112,8 @@ TEST(Document, ToleratesMarkupInsertedByProductNames) {
 }
 
 TEST(Document, KeepsTextOutsideTablesAndTheTitle) {
-    const THtmlDocument document = ParseDocument(" <title> Job\r\n 7 </title>before<table>loose<tr><td>x</table>after ");
+    const THtmlDocument document =
+        ParseDocument(" <title> Job\r\n 7 </title>before<table>loose<tr><td>x</table>after ");
     EXPECT_EQ(document.Title, "Job 7");
     ASSERT_EQ(document.Blocks.size(), 3u);
     EXPECT_EQ(std::get<TParagraph>(document.Blocks[0]).Runs.at(0).Text, "before");

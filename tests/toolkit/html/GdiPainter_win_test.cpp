@@ -31,13 +31,15 @@ protected:
     int Count(const TRect& rect, COLORREF colour) const {
         int count = 0;
         for (int y = rect.Top; y < rect.Bottom; ++y) {
-            for (int x = rect.Left; x < rect.Right; ++x) count += Pixel(x, y) == colour;
+            for (int x = rect.Left; x < rect.Right; ++x)
+                count += Pixel(x, y) == colour;
         }
         return count;
     }
     static const TDrawOp& Find(const TLayout& layout, EDrawKind kind, std::string_view text = {}) {
         for (const TDrawOp& op : layout.Draw.Ops()) {
-            if (op.Kind == kind && (text.empty() || op.Text == text)) return op;
+            if (op.Kind == kind && (text.empty() || op.Text == text))
+                return op;
         }
         ADD_FAILURE() << "no op " << text;
         return layout.Draw.Ops().front();
@@ -56,11 +58,11 @@ TEST_F(GdiPainterTest, PaintsTheReportExampleWithBordersBandsAndDifferenceCells)
     Paint(layout, TPaintOptions{});
 
     const TRect frame = Find(layout, EDrawKind::Frame).Rect;
-    EXPECT_EQ(Pixel(frame.Left, frame.Top + 2), RGB(0, 0, 0));  // cell border
+    EXPECT_EQ(Pixel(frame.Left, frame.Top + 2), RGB(0, 0, 0));      // cell border
     EXPECT_EQ(Pixel(frame.Left - 1, frame.Top + 2), RGB(0, 0, 0));  // table border beside it
     const TRect product = Find(layout, EDrawKind::Text, "Grid 4 (Delphi 7)").Rect;
     EXPECT_EQ(Pixel(product.Left - 2, product.Top), RGB(0xDC, 0xFE, 0xD6));  // band, left of the text
-    EXPECT_GT(Count(product, RGB(0, 0, 0)), 20);                               // black text
+    EXPECT_GT(Count(product, RGB(0, 0, 0)), 20);                             // black text
     const TRect bars = Find(layout, EDrawKind::Text, "Bars 5 (Delphi 7)").Rect;
     EXPECT_EQ(Pixel(bars.Left - 2, bars.Top), RGB(0xFF, 0xFF, 0xC8));
     const TRect difference = Find(layout, EDrawKind::Text, "4.1").Rect;

@@ -15,11 +15,16 @@ std::string Describe(std::string_view source) {
     TToken token;
     while (tokenizer.Next(token)) {
         switch (token.Kind) {
-            case ETokenKind::Text: out += "[" + token.Text + "]"; break;
-            case ETokenKind::EndTag: out += "</" + token.Name + ">"; break;
+            case ETokenKind::Text:
+                out += "[" + token.Text + "]";
+                break;
+            case ETokenKind::EndTag:
+                out += "</" + token.Name + ">";
+                break;
             case ETokenKind::StartTag:
                 out += "<" + token.Name;
-                for (const TAttribute& attribute : token.Attributes) out += " " + attribute.Name + "=" + attribute.Value;
+                for (const TAttribute& attribute : token.Attributes)
+                    out += " " + attribute.Name + "=" + attribute.Value;
                 out += ">";
                 break;
         }
@@ -41,7 +46,8 @@ TEST(Tokenizer, ReadsTagsAndTextAsTheReportAndHandsWriteThem) {
         {"self-closing slash", "<br/>a", "<br>[a]"},
         {"comment and declaration skipped", "<!DOCTYPE html><!-- <td> -->x", "[x]"},
         {"white space kept in text", "a \r\n b", "[a \r\n b]"},
-        {"entities in text and values", "<font color=\"&#35;ffffff\">&lt;&amp;&gt;&quot;", "<font color=#ffffff>[<&>\"]"},
+        {"entities in text and values", "<font color=\"&#35;ffffff\">&lt;&amp;&gt;&quot;",
+         "<font color=#ffffff>[<&>\"]"},
         {"entity names without case", "&NBSP;&Amp;", "[\xA0&]"},
     };
     for (const auto& row : cases) {
@@ -76,11 +82,13 @@ TEST(Tokenizer, KeepsWhatStartsNoMarkupAsText) {
 
 TEST(Tokenizer, StaysLinearOnRunsOfUnfinishedMarkup) {
     std::string source;
-    for (int i = 0; i < 200000; ++i) source += "<a&";
+    for (int i = 0; i < 200000; ++i)
+        source += "<a&";
     std::size_t characters = 0;
     TTokenizer tokenizer(source);
     TToken token;
-    while (tokenizer.Next(token)) characters += token.Text.size();
+    while (tokenizer.Next(token))
+        characters += token.Text.size();
     EXPECT_EQ(characters, source.size());
 }
 

@@ -35,7 +35,8 @@ protected:
         Resize(300, 200);
     }
     void TearDown() override {
-        if (parent) DestroyWindow(parent);
+        if (parent)
+            DestroyWindow(parent);
     }
     void Resize(int width, int height) { MoveWindow(view.Handle(), 0, 0, width, height, FALSE); }
     SIZE Client() const {
@@ -119,7 +120,8 @@ TEST_F(HtmlViewTest, KeysAndWheelScrollByTheirSteps) {
 
 TEST_F(HtmlViewTest, ResizeKeepsTheScrollPositionAndLoadingGoesBackToTheTop) {
     view.LoadLines(Report(100), "");
-    for (int i = 0; i < 10; ++i) Key(VK_DOWN);
+    for (int i = 0; i < 10; ++i)
+        Key(VK_DOWN);
     ASSERT_EQ(Position().y, 160);
     Resize(250, 150);
     EXPECT_EQ(Position().y, 160);

@@ -20,7 +20,9 @@ TEST(PageBottom, MovesUpOnlyByTheRulesForTablesRowsAndLines) {
     } const cases[] = {
         {"nothing crosses", {{kTable, 10, 290}, {kRow, 10, 290}, {kLine, 20, 34}}, 300},
         {"table in the lower third", {{kTable, 250, 400}, {kRow, 250, 400}}, 250},
-        {"table begins higher: its row in the lower third moves", {{kTable, 100, 400}, {kRow, 100, 210}, {kRow, 210, 330}}, 210},
+        {"table begins higher: its row in the lower third moves",
+         {{kTable, 100, 400}, {kRow, 100, 210}, {kRow, 210, 330}},
+         210},
         {"table as tall as a page stays; its row moves", {{kTable, 250, 550}, {kRow, 250, 320}, {kRow, 320, 550}}, 250},
         {"row begins higher: only its cut line moves", {{kRow, 150, 350}, {kLine, 150, 164}, {kLine, 290, 304}}, 290},
         {"row taller than a page stays; its cut line moves", {{kRow, 250, 560}, {kLine, 290, 304}}, 290},
@@ -66,8 +68,9 @@ TEST(SelectPages, KeepsThePagesFromFirstToLast) {
 TEST(SlicePages, NeverCutsALineOfTheReport) {
     std::string source = "<table border=\"1\" cellspacing=\"0\" bordercolor=#000000 cellpadding=\"3\">";
     for (int i = 0; i < 300; ++i) {
-        const std::string name = i % 7 == 0 ? "A product name long enough to wrap over several lines " + std::to_string(i)
-                                            : "Product " + std::to_string(i);
+        const std::string name = i % 7 == 0
+                                     ? "A product name long enough to wrap over several lines " + std::to_string(i)
+                                     : "Product " + std::to_string(i);
         source += "<tr bgcolor=\"#dcFED6\">\r\n<td>" + name + "</td><td>4.2</td>\r\n</tr>\r\n";
     }
     const TFixedTextMeasure measure;

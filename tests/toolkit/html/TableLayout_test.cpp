@@ -17,22 +17,23 @@ protected:
     }
     static const TDrawOp& TextOp(const TLayout& layout, std::string_view text) {
         const auto& ops = layout.Draw.Ops();
-        const auto found = std::find_if(ops.begin(), ops.end(), [&](const TDrawOp& op) {
-            return op.Kind == EDrawKind::Text && op.Text == text;
-        });
+        const auto found = std::find_if(
+            ops.begin(), ops.end(), [&](const TDrawOp& op) { return op.Kind == EDrawKind::Text && op.Text == text; });
         EXPECT_NE(found, ops.end()) << text;
         return found != ops.end() ? *found : ops.front();
     }
     static std::vector<TDrawOp> OpsOf(const TLayout& layout, EDrawKind kind) {
         std::vector<TDrawOp> result;
         for (const TDrawOp& op : layout.Draw.Ops()) {
-            if (op.Kind == kind) result.push_back(op);
+            if (op.Kind == kind)
+                result.push_back(op);
         }
         return result;
     }
     static bool HasFill(const TLayout& layout, const TRect& rect, TColour colour) {
         const auto fills = OpsOf(layout, EDrawKind::Fill);
-        return std::any_of(fills.begin(), fills.end(), [&](const TDrawOp& op) { return op.Rect == rect && op.Colour == colour; });
+        return std::any_of(fills.begin(), fills.end(),
+                           [&](const TDrawOp& op) { return op.Rect == rect && op.Colour == colour; });
     }
 
     TFixedTextMeasure measure;  // 6 per character, 7 bold, lines of 14 with ascent 11
@@ -45,7 +46,7 @@ TEST_F(TableLayoutTest, GivesTheReportExampleItsGeometry) {
     const TLayout layout = Layout(ReadFixture("html/report-example.html"));
 
     const std::vector<TRect> expectedCells = {
-        {11, 6, 187, 28},  {187, 6, 356, 28},                     // header row
+        {11, 6, 187, 28},  {187, 6, 356, 28},                       // header row
         {11, 28, 141, 50}, {141, 28, 187, 50}, {187, 28, 356, 50},  // one row of 14 + 8 per product
         {11, 50, 141, 72}, {141, 50, 187, 72}, {187, 50, 356, 72},
         {11, 72, 141, 94}, {141, 72, 187, 94}, {187, 72, 356, 94},
@@ -105,8 +106,9 @@ TEST_F(TableLayoutTest, SpreadsASpanningCellOverItsColumnsAndCountsTheSpacing) {
 }
 
 TEST_F(TableLayoutTest, WrapsCellsOnlyWhenTheViewIsNarrowerThanTheTable) {
-    const std::string source = "<table border=1 cellspacing=0 cellpadding=3><tr><td>Grid 4 (Delphi 7)</td>"
-                               "<td>four point two</td></tr></table>";
+    const std::string source =
+        "<table border=1 cellspacing=0 cellpadding=3><tr><td>Grid 4 (Delphi 7)</td>"
+        "<td>four point two</td></tr></table>";
     const TLayout wide = Layout(source);
     EXPECT_EQ(OpsOf(wide, EDrawKind::Text).size(), 2u);
 
@@ -114,7 +116,8 @@ TEST_F(TableLayoutTest, WrapsCellsOnlyWhenTheViewIsNarrowerThanTheTable) {
     const TLayout narrow = Layout(source, 150);
     const auto lines = OpsOf(narrow, EDrawKind::Text);
     ASSERT_GT(lines.size(), 2u);
-    for (const TDrawOp& line : lines) EXPECT_LE(line.Rect.Right, 140 - 4) << line.Text;
+    for (const TDrawOp& line : lines)
+        EXPECT_LE(line.Rect.Right, 140 - 4) << line.Text;
     EXPECT_LE(narrow.Width, 150);
     EXPECT_GT(narrow.Height, wide.Height);
 
@@ -145,7 +148,8 @@ TEST_F(TableLayoutTest, KeepsTheLinesAndBlanksOfPreformattedTextInItsOwnFont) {
     EXPECT_EQ(after.Rect.Top, 19 + 3 * 14);
     EXPECT_EQ(layout.Draw.Fonts()[after.Font].Name, "Arial");
 
-    const TLayout cell = Layout("<table cellpadding=0 cellspacing=0><tr><td>x <pre>p <b>q</b></pre>y</td></tr></table>");
+    const TLayout cell =
+        Layout("<table cellpadding=0 cellspacing=0><tr><td>x <pre>p <b>q</b></pre>y</td></tr></table>");
     EXPECT_EQ(TextOp(cell, "x").Rect.Top, 5);
     EXPECT_EQ(TextOp(cell, "p ").Rect.Top, 19);
     EXPECT_EQ(TextOp(cell, "q").Rect.Left, 10 + 12);
@@ -154,7 +158,8 @@ TEST_F(TableLayoutTest, KeepsTheLinesAndBlanksOfPreformattedTextInItsOwnFont) {
 
 TEST_F(TableLayoutTest, VisibleBandFindsEveryOpThatReachesIt) {
     std::string source = "<table border=1 cellspacing=0 cellpadding=3>";
-    for (int i = 0; i < 1000; ++i) source += "<tr><td>row " + std::to_string(i) + "</td></tr>";
+    for (int i = 0; i < 1000; ++i)
+        source += "<tr><td>row " + std::to_string(i) + "</td></tr>";
     const TLayout layout = Layout(source + "</table>");
     const auto& ops = layout.Draw.Ops();
     for (const auto& [top, bottom] : {std::pair{0, 100}, std::pair{5000, 5400}, std::pair{21990, 22100}}) {
