@@ -75,6 +75,11 @@ LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             Paint();
             return 0;
+        case WM_PRINTCLIENT: {  // PrintWindow and window animations ask for the picture on their own DC
+            const SIZE client = ClientSize();
+            PaintArea(reinterpret_cast<HDC>(wParam), RECT{0, 0, client.cx, client.cy}, 0, 0);
+            return 0;
+        }
         case WM_ERASEBKGND:
             return 1;  // Paint covers every pixel
         case WM_SIZE:

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
+
+#include "toolkit/win/Handles_win.h"
 
 namespace {
 
@@ -131,6 +135,48 @@ TEST_F(HtmlViewTest, ResizeKeepsTheScrollPositionAndLoadingGoesBackToTheTop) {
     view.LoadLines(Report(100), "");
     EXPECT_EQ(Position().y, 0);
     EXPECT_EQ(Position().x, 0);
+}
+
+// What the view paints, read back through WM_PRINTCLIENT: the pixels of one colour in a rectangle.
+int CountPixels(HWND window, SIZE size, const RECT& area, COLORREF colour) {
+    const TScopedDC dc(CreateCompatibleDC(nullptr));
+    const TScopedBitmap bitmap(CreateBitmap(size.cx, size.cy, 1, 32, nullptr));
+    const TSelectObject keepBitmap(dc.Get(), bitmap.Get());
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x)
+            count += GetPixel(dc.Get(), x, y) == colour;
+    }
+    return count;
+}
+
+TEST_F(HtmlViewTest, ShowsADragSelectionAndTheFocusFrame) {
+    view.LoadLines(Report(5), "");
+    const SIZE client = Client();
+    const RECT all{0, 0, client.cx, client.cy};
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    EXPECT_EQ(CountPixels(view.Handle(), client, all, highlight), 0);
+
+    const auto& ops = view.Layout().Draw.Ops();
+    const auto product =
+        std::find_if(ops.begin(), ops.end(), [](const html::TDrawOp& op) { return op.Text == "Grid 1 (Delphi 7)"; });
+    ASSERT_NE(product, ops.end());
+    const LPARAM start = MAKELPARAM(product->Rect.Left + 1, product->Rect.Top + 2);
+    SendMessageA(view.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, start);
+    SendMessageA(view.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(product->Rect.Right - 1, product->Rect.Top + 2));
+    SendMessageA(view.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(product->Rect.Right - 1, product->Rect.Top + 2));
+    const RECT text{product->Rect.Left, product->Rect.Top, product->Rect.Right, product->Rect.Bottom};
+    EXPECT_GT(CountPixels(view.Handle(), client, text, highlight), product->Rect.Width() * 4);
+
+    // The click gave the view the focus: a frame runs along the client edge.
+    EXPECT_EQ(GetFocus(), view.Handle());
+    EXPECT_EQ(CountPixels(view.Handle(), client, RECT{0, 0, client.cx, 1}, RGB(0, 0, 0)), client.cx);
+
+    // A click without a drag clears the selection.
+    SendMessageA(view.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, start);
+    SendMessageA(view.Handle(), WM_LBUTTONUP, 0, start);
+    EXPECT_EQ(CountPixels(view.Handle(), client, text, highlight), 0);
 }
 
 // The owner's accelerators must see Ctrl shortcuts: the view leaves every other key to the default.
