@@ -34,10 +34,49 @@ private:
 namespace handles {
 inline BOOL CloseKey(HKEY key) { return RegCloseKey(key) == ERROR_SUCCESS; }
 inline BOOL CloseFindHandle(HANDLE find) { return FindClose(find); }
+inline BOOL DeleteFont(HFONT font) { return DeleteObject(font); }
+inline BOOL DeleteBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
+inline BOOL DeleteRegion(HRGN region) { return DeleteObject(region); }
 }  // namespace handles
 
 using TScopedKey = TScopedHandle<HKEY, handles::CloseKey>;
 using TScopedFile = TScopedHandle<HANDLE, CloseHandle>;
 using TScopedFind = TScopedHandle<HANDLE, handles::CloseFindHandle>;
+using TScopedFont = TScopedHandle<HFONT, handles::DeleteFont>;
+using TScopedBitmap = TScopedHandle<HBITMAP, handles::DeleteBitmap>;
+using TScopedRegion = TScopedHandle<HRGN, handles::DeleteRegion>;
+using TScopedDC = TScopedHandle<HDC, DeleteDC>;  // from CreateDC or CreateCompatibleDC
+
+// A window's device context from GetDC, released to its window.
+class TWindowDC {
+public:
+    explicit TWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~TWindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+};
+
+// Selects an object into a device context and puts the previous one back on leaving the scope, so the
+// object can be deleted after.
+class TSelectObject {
+public:
+    TSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~TSelectObject() {
+        if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    }
+    TSelectObject(const TSelectObject&) = delete;
+    TSelectObject& operator=(const TSelectObject&) = delete;
+
+private:
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
 
 #endif
