@@ -21,13 +21,6 @@ constexpr const char* kDesignFontName = "MS Sans Serif";
 constexpr int kStatusBarHeight = 20;
 constexpr int kReportViewId = 100;
 
-int ScreenPixelsPerInch() {
-    const HDC screen = GetDC(nullptr);
-    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return pixelsPerInch;
-}
-
 // The bars use the system's menu font.
 TFontSpec MenuFontSpec() {
     NONCLIENTMETRICSA metrics{};
@@ -39,11 +32,10 @@ TFontSpec MenuFontSpec() {
 
 }  // namespace
 
-TfrmPLUX::TfrmPLUX() {
+TfrmPLUX::TfrmPLUX() : measureDC_(CreateCompatibleDC(nullptr)), barMeasure_(measureDC_.Get()) {
     const int pixelsPerInch = ScreenPixelsPerInch();
-    const TFontSpec windowFont{kDesignFontName, ScaledFontHeight(kDesignFontHeight, pixelsPerInch)};
-    scale_ = DesignScaleFor(pixelsPerInch, barMeasure_.Metrics(windowFont).Height);
-    font_ = CreateBarFont(windowFont);
+    windowFont_ = TFontSpec{kDesignFontName, ScaledFontHeight(kDesignFontHeight, pixelsPerInch)};
+    scale_ = DesignScaleFor(pixelsPerInch, barMeasure_.Metrics(windowFont_).Height);
 
     ImageList = std::make_unique<TGlyphList>(std::initializer_list<int>{
         IDB_GLYPH_EXIT_DOOR, IDB_GLYPH_PAGE_WITH_LINES, IDB_GLYPH_PRINTER, IDB_GLYPH_FLOPPY_DISK});
@@ -53,8 +45,7 @@ TfrmPLUX::TfrmPLUX() {
     barContext_.Glyphs = ImageList.get();
     barContext_.Measure = &barMeasure_;
     barContext_.Font = MenuFontSpec();
-    barFont_ = CreateBarFont(barContext_.Font);
-    barContext_.FontHandle = barFont_.Get();
+    barContext_.FontHandle = fonts_.Get(barContext_.Font);
     barContext_.Metrics = TBarMetrics{}.Scaled(scale_.Numerator, scale_.Denominator);
     accelerators_ = CreateActionAccelerators();
 }
@@ -84,7 +75,7 @@ void TfrmPLUX::CreateMembers() {
                                 WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 0, 0,
                                 Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!StatusBar) ThrowLastError("CreateWindowEx(status bar)");
-    SendMessageA(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageA(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(windowFont_)), FALSE);
     LayOutMembers();
 }
 

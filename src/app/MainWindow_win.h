@@ -13,13 +13,14 @@
 #include <memory>
 
 #include "app/DesignScale.h"
-#include "app/ReportView_win.h"
 #include "check/ProductList.h"
 #include "toolkit/bars/BarModel.h"
-#include "toolkit/bars/BarTextMeasure_win.h"
 #include "toolkit/bars/BarView_win.h"
 #include "toolkit/bars/DockSite_win.h"
 #include "toolkit/bars/GlyphList_win.h"
+#include "toolkit/html/HtmlView_win.h"
+#include "toolkit/win/FontCache_win.h"
+#include "toolkit/win/GdiTextMeasure_win.h"
 #include "toolkit/win/Handles_win.h"
 #include "toolkit/win/Panel_win.h"
 #include "toolkit/win/Window_win.h"
@@ -71,17 +72,18 @@ private:
     void ExecuteBarCommand(int commandId) override { ExecuteCommand(commandId); }
     void DockHeightChanged() override { LayOutMembers(); }
 
+    TScopedDC measureDC_;  // screen-compatible, for the bars' text measure
+    TGdiTextMeasure barMeasure_;
+    TFontCache fonts_;
     TDesignScale scale_;
-    TScopedFont font_;
-    TScopedFont barFont_;
+    TFontSpec windowFont_;
     TScopedAccelerators accelerators_;
-    TBarTextMeasure barMeasure_;
     std::unique_ptr<TGlyphList> ImageList;
     TBarManager BarManager;
     TBarViewContext barContext_;
     std::unique_ptr<TDockSite> dock_;
     TPanel Panel1;
-    TReportView HTMLViewer;
+    THtmlView HTMLViewer;
     HWND StatusBar = nullptr;
     COLORREF customColors_[16] = {};
     std::unique_ptr<TProductList> products_;

@@ -1,4 +1,5 @@
 #include "app/MainWindow_win.h"
+#include "app/PrintJob_win.h"
 
 namespace {
 
@@ -8,4 +9,4 @@ constexpr int kLastPage = 9999;
 
 }  // namespace
 
-void TfrmPLUX::actionPrintExecute() { HTMLViewer.PrintPages(kFirstPage, kLastPage); }
+void TfrmPLUX::actionPrintExecute() { PrintPages(HTMLViewer, kFirstPage, kLastPage); }

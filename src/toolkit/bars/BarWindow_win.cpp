@@ -69,7 +69,7 @@ void TBarWindow::Paint(HDC dc) const {
     RECT client;
     GetClientRect(Handle(), &client);
     PaintBarBackground(dc, client, bar_.IsMainMenu);
-    TSelection font(dc, context_.FontHandle);
+    TSelectObject font(dc, context_.FontHandle);
     for (int place = 0; place < PlaceCount(); ++place) PaintPlace(dc, place);
 }
 
@@ -138,13 +138,13 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             RECT client;
             GetClientRect(Handle(), &client);
             // Painted off screen and copied in one step, so the bar does not flicker.
-            TScopedMemoryDC buffer(CreateCompatibleDC(paint.DC()));
+            TScopedDC buffer(CreateCompatibleDC(paint.DC()));
             TScopedBitmap bitmap(CreateCompatibleBitmap(paint.DC(), client.right, client.bottom));
             if (!buffer || !bitmap) {
                 Paint(paint.DC());
                 return 0;
             }
-            TSelection selection(buffer.Get(), bitmap.Get());
+            TSelectObject selection(buffer.Get(), bitmap.Get());
             Paint(buffer.Get());
             BitBlt(paint.DC(), 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
             return 0;

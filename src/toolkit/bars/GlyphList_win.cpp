@@ -28,7 +28,7 @@ void ReadGlyph(int resourceId, int index, int count, TPixels& strip) {
     if (!bitmap) ThrowLastError("LoadImage");
     BITMAPINFO info = StripInfo(1);
     std::vector<std::uint32_t> glyph(TGlyphList::kSize * TGlyphList::kSize);
-    TScopedMemoryDC dc(CreateCompatibleDC(nullptr));
+    TScopedDC dc(CreateCompatibleDC(nullptr));
     if (GetDIBits(dc.Get(), bitmap.Get(), 0, TGlyphList::kSize, glyph.data(), &info, DIB_RGB_COLORS) !=
         TGlyphList::kSize)
         throw Exception("Glyph " + std::to_string(resourceId) + " is not a 16 x 16 bitmap");
@@ -81,7 +81,7 @@ TGlyphList::TGlyphList(std::initializer_list<int> bitmapResourceIds)
 
 void TGlyphList::Draw(HDC dc, int index, int x, int y, bool enabled) const {
     if (index < 0 || index >= count_) return;
-    TSelection selection(dc_.Get(), (enabled ? normal_ : disabled_).Get());
+    TSelectObject selection(dc_.Get(), (enabled ? normal_ : disabled_).Get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     GdiAlphaBlend(dc, x, y, kSize, kSize, dc_.Get(), index * kSize, 0, kSize, kSize, blend);
 }

@@ -19,7 +19,7 @@ public:
 
 private:
     int count_ = 0;
-    TScopedMemoryDC dc_;
+    TScopedDC dc_;
     TScopedBitmap normal_;
     TScopedBitmap disabled_;
 };

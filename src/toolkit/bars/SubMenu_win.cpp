@@ -92,7 +92,7 @@ void TSubMenu::Draw(const DRAWITEMSTRUCT& draw) const {
     look.Enabled = entry.Enabled;
     look.Selected = (draw.itemState & ODS_SELECTED) != 0;
     look.HideAccessKey = (draw.itemState & ODS_NOACCEL) != 0;
-    TSelection font(draw.hDC, context_.FontHandle);
+    TSelectObject font(draw.hDC, context_.FontHandle);
     PaintMenuEntry(draw.hDC, draw.rcItem, context_.Metrics, look);
     if (entry.Separator || entry.GlyphIndex < 0) return;
     const int left = draw.rcItem.left + (context_.Metrics.MenuGlyphColumn - TGlyphList::kSize) / 2;

@@ -34,35 +34,53 @@ private:
 namespace handles {
 inline BOOL CloseKey(HKEY key) { return RegCloseKey(key) == ERROR_SUCCESS; }
 inline BOOL CloseFindHandle(HANDLE find) { return FindClose(find); }
-template <typename GdiObject>
-BOOL DeleteGdiObject(GdiObject object) { return DeleteObject(object); }
+inline BOOL DeleteFont(HFONT font) { return DeleteObject(font); }
+inline BOOL DeleteBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
+inline BOOL DeleteRegion(HRGN region) { return DeleteObject(region); }
+inline BOOL DeleteBrush(HBRUSH brush) { return DeleteObject(brush); }
 }  // namespace handles
 
 using TScopedKey = TScopedHandle<HKEY, handles::CloseKey>;
 using TScopedFile = TScopedHandle<HANDLE, CloseHandle>;
 using TScopedFind = TScopedHandle<HANDLE, handles::CloseFindHandle>;
-using TScopedFont = TScopedHandle<HFONT, handles::DeleteGdiObject<HFONT>>;
-using TScopedBitmap = TScopedHandle<HBITMAP, handles::DeleteGdiObject<HBITMAP>>;
-using TScopedBrush = TScopedHandle<HBRUSH, handles::DeleteGdiObject<HBRUSH>>;
-using TScopedPen = TScopedHandle<HPEN, handles::DeleteGdiObject<HPEN>>;
-using TScopedMemoryDC = TScopedHandle<HDC, DeleteDC>;
+using TScopedFont = TScopedHandle<HFONT, handles::DeleteFont>;
+using TScopedBitmap = TScopedHandle<HBITMAP, handles::DeleteBitmap>;
+using TScopedRegion = TScopedHandle<HRGN, handles::DeleteRegion>;
+using TScopedDC = TScopedHandle<HDC, DeleteDC>;  // from CreateDC or CreateCompatibleDC
+using TScopedBrush = TScopedHandle<HBRUSH, handles::DeleteBrush>;
 using TScopedMenu = TScopedHandle<HMENU, DestroyMenu>;
-using TScopedIcon = TScopedHandle<HICON, DestroyIcon>;
 using TScopedAccelerators = TScopedHandle<HACCEL, DestroyAcceleratorTable>;
 
-// Selects a GDI object into a device context and puts the previous one back.
-class TSelection {
+// A window's device context from GetDC, released to its window.
+class TWindowDC {
 public:
-    TSelection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~TSelection() {
-        if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    explicit TWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~TWindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
     }
-    TSelection(const TSelection&) = delete;
-    TSelection& operator=(const TSelection&) = delete;
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
+    HDC Get() const { return dc_; }
 
 private:
-    HDC dc_;
-    HGDIOBJ previous_;
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+};
+
+// Selects an object into a device context and puts the previous one back on leaving the scope, so the
+// object can be deleted after.
+class TSelectObject {
+public:
+    TSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~TSelectObject() {
+        if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    }
+    TSelectObject(const TSelectObject&) = delete;
+    TSelectObject& operator=(const TSelectObject&) = delete;
+
+private:
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
 };
 
 // BeginPaint and EndPaint around one WM_PAINT.

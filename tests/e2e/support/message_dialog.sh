@@ -35,6 +35,9 @@ start() {
     grep -q '^ready' "$out" || { fail "the dialog did not come up"; cat "$out"; }
     window=$(xdotool search --name "^$(sed -n 's/^window .* caption=\[\(.*\)\]$/\1/p' "$out")\$" | head -1)
     xdotool windowfocus --sync "$window"
+    # Without a window manager the keys reach the dialog only while the pointer is over it.
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
 }
 
 # finish EXPECTED: waits (at most 10 s) for the host to end and checks its last line.

@@ -1,0 +1,287 @@
+#include "app/PrintJob_win.h"
+
+#include <winspool.h>
+
+#include "app/PrintUnits.h"
+#include "toolkit/Exception.h"
+#include "toolkit/html/GdiPainter_win.h"
+#include "toolkit/html/HtmlView_win.h"
+#include "toolkit/html/Paginate.h"
+#include "toolkit/win/GdiTextMeasure_win.h"
+
+namespace {
+
+TPrintJob* currentJob = nullptr;
+
+// Keeps the windows painting while the spooler works.
+void ProcessPendingMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+BOOL CALLBACK AbortProc(HDC, int) {
+    ProcessPendingMessages();
+    const TPrintJob* job = TPrintJob::Current();
+    return !(job && job->Aborted());
+}
+
+std::string SystemMessage(DWORD error) {
+    char* buffer = nullptr;
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text = length ? std::string(buffer, length) : "error " + std::to_string(error);
+    if (buffer)
+        LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
+        text.pop_back();
+    return text;
+}
+
+BOOL ClosePrinterHandle(HANDLE printer) {
+    return ClosePrinter(printer);
+}
+using TScopedPrinter = TScopedHandle<HANDLE, ClosePrinterHandle>;
+
+// The printer's current settings; empty when the driver will not tell, and CreateDC then uses its defaults.
+std::vector<BYTE> PrinterDeviceMode(const std::string& printer) {
+    HANDLE handle = nullptr;
+    if (!OpenPrinterA(const_cast<char*>(printer.c_str()), &handle, nullptr))
+        return {};
+    const TScopedPrinter owner(handle);
+    const LONG size = DocumentPropertiesA(nullptr, handle, const_cast<char*>(printer.c_str()), nullptr, nullptr, 0);
+    if (size <= 0)
+        return {};
+    std::vector<BYTE> deviceMode(static_cast<std::size_t>(size));
+    if (DocumentPropertiesA(nullptr, handle, const_cast<char*>(printer.c_str()),
+                            reinterpret_cast<DEVMODEA*>(deviceMode.data()), nullptr, DM_OUT_BUFFER) != IDOK) {
+        return {};
+    }
+    return deviceMode;
+}
+
+constexpr double kPrintScale = 1.0;
+
+TDeviceCaps ReadDeviceCaps(HDC dc) {
+    TDeviceCaps caps;
+    caps.PixelsPerInchX = GetDeviceCaps(dc, LOGPIXELSX);
+    caps.PixelsPerInchY = GetDeviceCaps(dc, LOGPIXELSY);
+    caps.PhysicalWidth = GetDeviceCaps(dc, PHYSICALWIDTH);
+    caps.PhysicalHeight = GetDeviceCaps(dc, PHYSICALHEIGHT);
+    caps.PrintableWidth = GetDeviceCaps(dc, HORZRES);
+    caps.PrintableHeight = GetDeviceCaps(dc, VERTRES);
+    caps.OffsetX = GetDeviceCaps(dc, PHYSICALOFFSETX);
+    caps.OffsetY = GetDeviceCaps(dc, PHYSICALOFFSETY);
+    return caps;
+}
+
+// Logical units of 1/Scale inch and the clip; set again on every page, as StartPage may reset the DC.
+void ApplyPrintUnits(HDC dc, const TPrintGeometry& geometry, const TDeviceCaps& caps) {
+    const html::TRect& clip = geometry.Clip;
+    const TScopedRegion region(CreateRectRgn(clip.Left, clip.Top, clip.Right, clip.Bottom));
+    if (!SetMapMode(dc, MM_ANISOTROPIC) || !SetWindowExtEx(dc, geometry.Scale, geometry.Scale, nullptr) ||
+        !SetViewportExtEx(dc, caps.PixelsPerInchX, caps.PixelsPerInchY, nullptr) || !region ||
+        SelectClipRgn(dc, region.Get()) == ERROR) {
+        throw Exception("Printer selected is not valid");
+    }
+}
+
+// Draws one slice into the printable rectangle, then whitens what the clip lets through above the
+// rectangle and below the page bottom, so no part of the neighbouring slices shows.
+void PrintSlice(HDC dc,
+                const html::TLayout& layout,
+                TFontCache& fonts,
+                const TPrintGeometry& geometry,
+                const html::TPageSlice& slice,
+                bool monochrome) {
+    html::TPaintOptions options;
+    options.OffsetX = geometry.Logical.Left;
+    options.OffsetY = geometry.Logical.Top - slice.Top;
+    options.BandTop = slice.Top;
+    options.BandBottom = slice.Bottom;
+    options.Backgrounds = true;
+    options.MonochromeBlack = monochrome;
+    html::PaintDrawList(dc, layout.Draw, fonts, options);
+
+    POINT clip[2] = {{geometry.Clip.Left, geometry.Clip.Top}, {geometry.Clip.Right, geometry.Clip.Bottom}};
+    DPtoLP(dc, clip, 2);
+    const int pageBottom = geometry.Logical.Top + (slice.Bottom - slice.Top);
+    const auto white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    const RECT above{clip[0].x - 1, clip[0].y - 1, clip[1].x + 1, geometry.Logical.Top};
+    const RECT below{clip[0].x - 1, pageBottom, clip[1].x + 1, clip[1].y + 1};
+    FillRect(dc, &above, white);
+    FillRect(dc, &below, white);
+}
+
+void PrintDocument(TPrintJob& job,
+                   const html::THtmlDocument& document,
+                   const html::THtmlStyle& style,
+                   int firstPage,
+                   int lastPage) {
+    const HDC dc = job.Canvas();
+    const TDeviceCaps caps = ReadDeviceCaps(dc);
+    const TPrintGeometry geometry = ComputePrintGeometry(caps, ScreenPixelsPerInch(), kPrintScale, TPrintMargins{});
+    ApplyPrintUnits(dc, geometry, caps);
+
+    html::TLayout layout;
+    {
+        const TGdiTextMeasure measure(dc);
+        layout = html::LayoutDocument(document, measure, style, geometry.Logical.Width());
+    }
+    const auto allPages = html::SlicePages(layout.Breaks, layout.Height, geometry.Logical.Height(), lastPage);
+    const auto pages = html::SelectPages(allPages, firstPage, lastPage);
+    if (pages.empty()) {
+        job.Abort();  // the document ends before the first page asked for
+        return;
+    }
+    // A printer of two colours prints all text that is not white in black.
+    const bool monochrome = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES) <= 1;
+    TFontCache fonts;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0) {
+            job.NewPage();
+            ApplyPrintUnits(dc, geometry, caps);
+        }
+        PrintSlice(dc, layout, fonts, geometry, pages[i], monochrome);
+        ProcessPendingMessages();
+    }
+    job.EndDoc();
+}
+
+}  // namespace
+
+void PrintPages(THtmlView& view, int firstPage, int lastPage) {
+    if (!view.HasDocument() || view.IsBusy())
+        return;
+    // Pages print from a copy: the view may load another report while the spooler lets messages through.
+    const html::THtmlDocument document = view.Document();
+    html::THtmlStyle style = view.Style();
+    style.MarginWidth = style.MarginHeight = 0;  // the print margins take their place
+    TPrintJob job;
+    const TCurrentPrintJob current(job);
+    if (!document.Title.empty())
+        job.SetTitle(document.Title);
+    job.BeginDoc();
+    try {
+        PrintDocument(job, document, style, firstPage, lastPage);
+    } catch (...) {
+        if (job.Printing())
+            job.Abort();
+        throw;
+    }
+}
+
+std::string DefaultPrinterName() {
+    DWORD size = 0;
+    GetDefaultPrinterA(nullptr, &size);
+    std::string name(size, '\0');
+    if (size == 0 || !GetDefaultPrinterA(name.data(), &size)) {
+        throw Exception("There is no default printer currently selected");
+    }
+    name.resize(name.find('\0') == std::string::npos ? name.size() : name.find('\0'));
+    return name;
+}
+
+TPrintJob::~TPrintJob() {
+    if (printing_)
+        AbortDoc(dc_.Get());
+}
+
+TPrintJob* TPrintJob::Current() {
+    return currentJob;
+}
+
+TCurrentPrintJob::TCurrentPrintJob(TPrintJob& job) : previous_(currentJob) {
+    currentJob = &job;
+}
+TCurrentPrintJob::~TCurrentPrintJob() {
+    currentJob = previous_;
+}
+
+void TPrintJob::BeginDoc() {
+    if (printing_)
+        throw Exception("Printing in progress");
+    const std::string printer = DefaultPrinterName();
+    deviceMode_ = PrinterDeviceMode(printer);
+    const auto* deviceMode = deviceMode_.empty() ? nullptr : reinterpret_cast<const DEVMODEA*>(deviceMode_.data());
+    dc_.Reset(CreateDCA("WINSPOOL", printer.c_str(), nullptr, deviceMode));
+    if (!dc_) {
+        deviceMode_.clear();
+        throw Exception("Printer selected is not valid");
+    }
+    printing_ = true;
+    aborted_ = false;
+    pageNumber_ = 1;
+    // Installed before StartDoc, as the spooler expects.
+    if (SetAbortProc(dc_.Get(), AbortProc) == SP_ERROR)
+        Fail("SetAbortProc", GetLastError(), false);
+    const std::string documentName = title_.substr(0, 31);
+    DOCINFOA info{};
+    info.cbSize = sizeof(info);
+    info.lpszDocName = documentName.c_str();
+    info.lpszOutput = nullptr;
+    if (StartDocA(dc_.Get(), &info) <= 0)
+        Fail("StartDoc", GetLastError(), false);
+    if (StartPage(dc_.Get()) <= 0)
+        Fail("StartPage", GetLastError(), true);
+}
+
+void TPrintJob::NewPage() {
+    RequirePrinting();
+    if (EndPage(dc_.Get()) <= 0)
+        Fail("EndPage", GetLastError(), true);
+    if (StartPage(dc_.Get()) <= 0)
+        Fail("StartPage", GetLastError(), true);
+    ++pageNumber_;
+}
+
+void TPrintJob::EndDoc() {
+    RequirePrinting();
+    if (EndPage(dc_.Get()) <= 0)
+        Fail("EndPage", GetLastError(), true);
+    if (!aborted_ && ::EndDoc(dc_.Get()) <= 0)
+        Fail("EndDoc", GetLastError(), true);
+    Finish();
+}
+
+void TPrintJob::Abort() {
+    RequirePrinting();
+    AbortDoc(dc_.Get());
+    aborted_ = true;
+    Finish();
+}
+
+int TPrintJob::PageWidth() const {
+    return dc_ ? GetDeviceCaps(dc_.Get(), HORZRES) : 0;
+}
+int TPrintJob::PageHeight() const {
+    return dc_ ? GetDeviceCaps(dc_.Get(), VERTRES) : 0;
+}
+
+void TPrintJob::RequirePrinting() const {
+    if (!printing_)
+        throw Exception("Printer is not currently printing");
+}
+
+// A failure after StartDoc drops the job at the spooler: EndDoc would print a partial document.
+void TPrintJob::Fail(const char* call, DWORD error, bool jobStarted) {
+    if (jobStarted)
+        AbortDoc(dc_.Get());
+    Finish();
+    throw Exception(std::string(call) + " failed: " + SystemMessage(error));
+}
+
+void TPrintJob::Finish() {
+    printing_ = false;
+    aborted_ = false;
+    pageNumber_ = 0;
+    deviceMode_.clear();
+    dc_.Reset();
+}

@@ -1,0 +1,268 @@
+#include "toolkit/html/HtmlView_win.h"
+
+#include <algorithm>
+
+#include "toolkit/html/GdiPainter_win.h"
+#include "toolkit/win/GdiTextMeasure_win.h"
+#include "toolkit/win/Handles_win.h"
+
+namespace {
+
+constexpr char kClassName[] = "THtmlView";
+constexpr int kDefaultFontPoints = 8;
+
+bool RegisterViewClass(WNDPROC windowProc) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (GetClassInfoExA(instance, kClassName, &windowClass))
+        return true;
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+}  // namespace
+
+THtmlView::THtmlView() {
+    ApplyDefaults();
+}
+
+THtmlView::~THtmlView() {
+    if (window_)
+        DestroyWindow(window_);
+}
+
+HWND THtmlView::Create(HWND parent, int controlId) {
+    if (!RegisterViewClass(WindowProc))
+        return nullptr;
+    return CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleA(nullptr),
+                           this);
+}
+
+// The link between window and object lives from WM_NCCREATE to WM_NCDESTROY.
+LRESULT CALLBACK THtmlView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* view = static_cast<THtmlView*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        view->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    }
+    auto* view = reinterpret_cast<THtmlView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_NCDESTROY && view) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        view->window_ = nullptr;
+        view = nullptr;
+    }
+    if (!view)
+        return DefWindowProcA(window, message, wParam, lParam);
+    // No exception may unwind into the system's code; the default handling then at least validates
+    // a paint, so a failing layout cannot loop on WM_PAINT.
+    try {
+        return view->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_PRINTCLIENT: {  // PrintWindow and window animations ask for the picture on their own DC
+            const SIZE client = ClientSize();
+            PaintArea(reinterpret_cast<HDC>(wParam), RECT{0, 0, client.cx, client.cy}, 0, 0);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return 1;  // Paint covers every pixel
+        case WM_SIZE:
+            if (updatingScrollBars_)
+                return 0;
+            if (ClientSize().cx != layoutWidth_)
+                Relayout();
+            else
+                UpdateScrollBars();
+            ScrollTo(scrollX_, scrollY_);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;
+        case WM_KEYDOWN:
+            if (OnKeyDown(wParam))
+                return 0;
+            break;
+        case WM_VSCROLL:
+            OnScrollBar(SB_VERT, LOWORD(wParam));
+            return 0;
+        case WM_HSCROLL:
+            OnScrollBar(SB_HORZ, LOWORD(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnWheel(static_cast<short>(HIWORD(wParam)));
+            return 0;
+        case WM_LBUTTONDOWN:
+            SetFocus(window_);
+            OnMouseDown(x, y);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (selecting_)
+                OnMouseMove(x, y);
+            return 0;
+        case WM_LBUTTONUP:
+            OnMouseUp();
+            return 0;
+        case WM_CAPTURECHANGED:
+            selecting_ = false;
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            focused_ = message == WM_SETFOCUS;
+            InvalidateRect(window_, nullptr, FALSE);
+            return 0;
+    }
+    return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void THtmlView::LoadLines(const std::vector<std::string>& lines, const std::string& /*reference*/) {
+    if (busy_)
+        return;
+    busy_ = true;
+    struct TBusyReset {
+        bool& busy;
+        ~TBusyReset() { busy = false; }
+    } reset{busy_};
+
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    document_.reset();
+    ApplyDefaults();
+    document_ = html::ParseDocument(text);
+    selectionAnchor_ = selectionFocus_ = -1;
+    scrollX_ = scrollY_ = 0;
+    Relayout();
+    ScrollTo(0, 0);
+}
+
+// Arial and Courier New, margins 10 and 5 come with THtmlStyle; the size and colour depend on the system.
+void THtmlView::ApplyDefaults() {
+    style_ = html::THtmlStyle{};
+    style_.FontHeight = -MulDiv(kDefaultFontPoints, ScreenPixelsPerInch(), 72);
+    style_.TextColour = GetSysColor(COLOR_BTNTEXT);
+}
+
+SIZE THtmlView::ClientSize() const {
+    RECT client{};
+    if (window_)
+        GetClientRect(window_, &client);
+    return SIZE{client.right, client.bottom};
+}
+
+// Showing or hiding a scroll bar changes the client width, so a second pass may be needed.
+void THtmlView::Relayout() {
+    for (int pass = 0; pass < 2; ++pass) {
+        layoutWidth_ = ClientSize().cx;
+        if (document_) {
+            const TScopedDC dc(CreateCompatibleDC(nullptr));
+            const TGdiTextMeasure measure(dc.Get());
+            layout_ = html::LayoutDocument(*document_, measure, style_, layoutWidth_);
+        } else {
+            layout_ = html::TLayout{};
+        }
+        UpdateScrollBars();
+        if (ClientSize().cx == layoutWidth_)
+            break;
+    }
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+void THtmlView::UpdateScrollBars() {
+    if (!window_)
+        return;
+    updatingScrollBars_ = true;
+    for (int pass = 0; pass < 2; ++pass) {  // one bar appearing can make the other one needed
+        const SIZE client = ClientSize();
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMax = std::max(0, layout_.Height - 1);
+        info.nPage = static_cast<UINT>(std::max<LONG>(0, client.cy));
+        info.nPos = scrollY_;
+        SetScrollInfo(window_, SB_VERT, &info, TRUE);
+        info.nMax = std::max(0, layout_.Width - 1);
+        info.nPage = static_cast<UINT>(std::max<LONG>(0, client.cx));
+        info.nPos = scrollX_;
+        SetScrollInfo(window_, SB_HORZ, &info, TRUE);
+    }
+    updatingScrollBars_ = false;
+}
+
+void THtmlView::ScrollTo(int x, int y) {
+    const SIZE client = ClientSize();
+    x = std::clamp(x, 0, std::max(0, layout_.Width - static_cast<int>(client.cx)));
+    y = std::clamp(y, 0, std::max(0, layout_.Height - static_cast<int>(client.cy)));
+    if (x == scrollX_ && y == scrollY_ && window_) {
+        InvalidateRect(window_, nullptr, FALSE);
+        return;
+    }
+    scrollX_ = x;
+    scrollY_ = y;
+    if (!window_)
+        return;
+    SetScrollPos(window_, SB_HORZ, x, TRUE);
+    SetScrollPos(window_, SB_VERT, y, TRUE);
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+// Paints the invalid part into a bitmap first, so scrolling does not flicker; only the ops of the
+// visible band are drawn, whatever the size of the document.
+void THtmlView::Paint() {
+    PAINTSTRUCT paint{};
+    const HDC windowDC = BeginPaint(window_, &paint);
+    if (!windowDC)
+        return;
+    const RECT area = paint.rcPaint;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    const TScopedDC memoryDC(CreateCompatibleDC(windowDC));
+    const TScopedBitmap bitmap(CreateCompatibleBitmap(windowDC, std::max(width, 1), std::max(height, 1)));
+    if (memoryDC && bitmap) {
+        const TSelectObject keepBitmap(memoryDC.Get(), bitmap.Get());
+        PaintArea(memoryDC.Get(), area, area.left, area.top);
+        BitBlt(windowDC, area.left, area.top, width, height, memoryDC.Get(), 0, 0, SRCCOPY);
+    } else {
+        PaintArea(windowDC, area, 0, 0);  // out of GDI memory: paint directly, with some flicker
+    }
+    EndPaint(window_, &paint);
+}
+
+// Paints the client rectangle `area` into a DC whose origin stands at (originX, originY) of the client.
+void THtmlView::PaintArea(HDC dc, const RECT& area, int originX, int originY) const {
+    const RECT local{area.left - originX, area.top - originY, area.right - originX, area.bottom - originY};
+    FillRect(dc, &local, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+
+    html::TPaintOptions options;
+    options.OffsetX = -scrollX_ - originX;
+    options.OffsetY = -scrollY_ - originY;
+    options.BandTop = scrollY_ + area.top;
+    options.BandBottom = scrollY_ + area.bottom;
+    if (selectionAnchor_ >= 0) {
+        options.SelectionFirst = std::min(selectionAnchor_, selectionFocus_);
+        options.SelectionLast = std::max(selectionAnchor_, selectionFocus_);
+    }
+    html::PaintDrawList(dc, layout_.Draw, fonts_, options);
+
+    if (focused_) {
+        const SIZE client = ClientSize();
+        const RECT frame{-originX, -originY, client.cx - originX, client.cy - originY};
+        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+}

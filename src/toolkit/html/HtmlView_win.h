@@ -1,0 +1,80 @@
+#ifndef PLUX_TOOLKIT_HTML_HTMLVIEW_WIN_H
+#define PLUX_TOOLKIT_HTML_HTMLVIEW_WIN_H
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/html/Document.h"
+#include "toolkit/html/TableLayout.h"
+#include "toolkit/win/FontCache_win.h"
+
+// A child window that shows one HTML document. The view owns the parsed document and its layout at
+// the window's width; LoadLines replaces both and scrolls to the top left. A resize lays the document
+// out again and keeps the scroll position. Scroll bars show only when the document does not fit.
+// Keys scroll (arrows, Page Up/Down, Home, End) and the wheel too; everything else, Ctrl shortcuts
+// included, goes on to the default handling so the owner's accelerators keep working. A mouse drag
+// selects text; the selection is only shown. A one-pixel frame marks the focus.
+class THtmlView {
+public:
+    THtmlView();
+    ~THtmlView();
+    THtmlView(const THtmlView&) = delete;
+    THtmlView& operator=(const THtmlView&) = delete;
+
+    // Creates the window (WS_CHILD | WS_VISIBLE); the owner positions it with MoveWindow.
+    HWND Create(HWND parent, int controlId);
+    HWND Handle() const { return window_; }
+
+    // Joins the lines with CR LF and shows them as HTML. `reference` is the base for relative links;
+    // the documents shown here have none. Does nothing while a load is running.
+    void LoadLines(const std::vector<std::string>& lines, const std::string& reference);
+    bool HasDocument() const { return document_.has_value(); }
+    bool IsBusy() const { return busy_; }
+
+    // For printing: the parsed document (valid while HasDocument) and the view's text defaults.
+    const html::THtmlDocument& Document() const { return *document_; }
+    const html::THtmlStyle& Style() const { return style_; }
+
+    POINT ScrollPosition() const { return POINT{scrollX_, scrollY_}; }
+    const html::TLayout& Layout() const { return layout_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void ApplyDefaults();
+    void Relayout();
+    void UpdateScrollBars();
+    void ScrollTo(int x, int y);
+    void Paint();
+    void PaintArea(HDC dc, const RECT& area, int originX, int originY) const;
+    SIZE ClientSize() const;
+
+    // Input, in HtmlViewInput_win.cpp.
+    bool OnKeyDown(WPARAM key);
+    void OnScrollBar(int bar, WORD request);
+    void OnWheel(short delta);
+    void OnMouseDown(int x, int y);
+    void OnMouseMove(int x, int y);
+    void OnMouseUp();
+
+    HWND window_ = nullptr;
+    std::optional<html::THtmlDocument> document_;
+    html::TLayout layout_;
+    html::THtmlStyle style_;
+    mutable TFontCache fonts_;  // painting creates fonts on first use
+    int scrollX_ = 0;
+    int scrollY_ = 0;
+    int layoutWidth_ = -1;
+    bool busy_ = false;
+    bool updatingScrollBars_ = false;
+    bool focused_ = false;
+    bool selecting_ = false;
+    POINT press_{};             // where the drag started, in document coordinates
+    int selectionAnchor_ = -1;  // text orders of the drag's start and end; -1: nothing selected
+    int selectionFocus_ = -1;
+};
+
+#endif

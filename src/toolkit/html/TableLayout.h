@@ -1,0 +1,47 @@
+#ifndef PLUX_TOOLKIT_HTML_TABLELAYOUT_H
+#define PLUX_TOOLKIT_HTML_TABLELAYOUT_H
+
+#include <string>
+#include <vector>
+
+#include "toolkit/TextMeasure.h"
+#include "toolkit/html/Document.h"
+#include "toolkit/html/DrawList.h"
+
+namespace html {
+
+// The view's defaults; lengths in the units the measure works in (screen pixels, or print units).
+struct THtmlStyle {
+    std::string FontName = "Arial";
+    std::string PreFontName = "Courier New";  // of preformatted text
+    int FontHeight = -11;                     // 8 pt at 96 pixels per inch
+    TColour TextColour = kBlack;
+    int MarginWidth = 10;
+    int MarginHeight = 5;
+};
+
+// What pagination needs to know: where tables, table rows and lines of text begin and end.
+enum class EBreakKind { Table, Row, Line };
+
+struct TBreakItem {
+    EBreakKind Kind = EBreakKind::Line;
+    int Top = 0;
+    int Bottom = 0;
+
+    bool operator==(const TBreakItem&) const = default;
+};
+
+struct TLayout {
+    TDrawList Draw;
+    std::vector<TBreakItem> Breaks;  // in document order: a table, then each row followed by its lines
+    int Width = 0;                   // of the content, margins included
+    int Height = 0;
+};
+
+// Lays the document out at `width`, the view's client width; tables are as wide as their content
+// needs and wrap their cells' text only when that is wider than the view.
+TLayout LayoutDocument(const THtmlDocument& document, const TTextMeasure& measure, const THtmlStyle& style, int width);
+
+}  // namespace html
+
+#endif
