@@ -15,7 +15,10 @@
 namespace {
 
 constexpr const char* kMainWindowClass = "TfrmPLUX";
-constexpr RECT kDesignBounds{227, 114, 227 + 696, 114 + 480};
+constexpr int kDesignLeft = 227;
+constexpr int kDesignTop = 114;
+constexpr int kDesignWidth = 696;
+constexpr int kDesignHeight = 480;
 constexpr int kDesignFontHeight = -11;
 constexpr const char* kDesignFontName = "MS Sans Serif";
 constexpr int kStatusBarHeight = 20;
@@ -33,6 +36,7 @@ TFontSpec MenuFontSpec() {
 }  // namespace
 
 TfrmPLUX::TfrmPLUX() : measureDC_(CreateCompatibleDC(nullptr)), barMeasure_(measureDC_.Get()) {
+    if (!measureDC_) ThrowLastError("CreateCompatibleDC");
     const int pixelsPerInch = ScreenPixelsPerInch();
     windowFont_ = TFontSpec{kDesignFontName, ScaledFontHeight(kDesignFontHeight, pixelsPerInch)};
     scale_ = DesignScaleFor(pixelsPerInch, barMeasure_.Metrics(windowFont_).Height);
@@ -56,8 +60,8 @@ void TfrmPLUX::Create(HWND applicationWindow, int showCommand) {
     const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PLUX));
     RegisterWindowClass(kMainWindowClass, CS_HREDRAW | CS_VREDRAW, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
                         icon);
-    const RECT bounds{scale_.Apply(kDesignBounds.left), scale_.Apply(kDesignBounds.top),
-                      scale_.Apply(kDesignBounds.right), scale_.Apply(kDesignBounds.bottom)};
+    const int left = scale_.Apply(kDesignLeft), top = scale_.Apply(kDesignTop);
+    const RECT bounds{left, top, left + scale_.Apply(kDesignWidth), top + scale_.Apply(kDesignHeight)};
     CreateHandle(0, kMainWindowClass, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds, applicationWindow);
     CreateMembers();
     RunCreationSteps();
