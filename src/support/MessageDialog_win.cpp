@@ -7,43 +7,10 @@
 
 #include "support/MessageCatalogue.h"
 #include "support/MessageDialogLayout.h"
+#include "toolkit/win/GdiTextMeasure_win.h"
 #include "toolkit/win/Handles_win.h"
 
 namespace {
-
-HFONT CreateFontFrom(const TFontSpec& spec) {
-    return CreateFontA(spec.Height, 0, 0, 0, spec.Bold ? FW_BOLD : FW_NORMAL, spec.Italic, spec.Underline, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, spec.Name.c_str());
-}
-
-// Measures on the screen, where the dialog is shown.
-class TScreenTextMeasure final : public TTextMeasure {
-public:
-    int TextWidth(const TFontSpec& font, std::string_view text) const override {
-        SIZE size{};
-        Measure(font, [&](HDC dc) { GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size); });
-        return size.cx;
-    }
-    TFontMetrics Metrics(const TFontSpec& font) const override {
-        TEXTMETRICA metrics{};
-        Measure(font, [&](HDC dc) { GetTextMetricsA(dc, &metrics); });
-        return {metrics.tmHeight, metrics.tmAscent, metrics.tmAveCharWidth};
-    }
-
-private:
-    template <typename Action>
-    static void Measure(const TFontSpec& spec, Action action) {
-        const TScopedFont font(CreateFontFrom(spec));
-        const HDC dc = GetDC(nullptr);
-        if (dc == nullptr) return;
-        const HGDIOBJ chosen = font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT);
-        const HGDIOBJ previous = SelectObject(dc, chosen);
-        action(dc);
-        SelectObject(dc, previous);
-        ReleaseDC(nullptr, dc);
-    }
-};
 
 struct TDialogState {
     const TMessageDialogLayout* layout = nullptr;
@@ -159,13 +126,14 @@ struct alignas(DWORD) TEmptyTemplate {
 }  // namespace
 
 int ShowMessageDialog(std::uint8_t type, std::string& answer) {
-    const TScreenTextMeasure measure;
+    const TWindowDC screen(nullptr);
+    const TGdiTextMeasure measure(screen.Get());
     const TMessageDialogLayout layout = LayoutMessageDialog(type, MessageInfo(), measure);
-    const TScopedFont font(CreateFontFrom(MessageDialogFont()));
+    TFontCache fonts;
     TDialogState state;
     state.layout = &layout;
     state.answer = answer;
-    state.font = font.Get();
+    state.font = fonts.Get(MessageDialogFont());
     if (layout.Beep != 0) MessageBeep(layout.Beep);
     const TEmptyTemplate dialogTemplate;
     const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialogTemplate.header,

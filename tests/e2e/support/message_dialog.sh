@@ -15,6 +15,12 @@ settings='HKCU\Software\Wine\AppDefaults\plux_dialog_host.exe'
 "$wine" reg add "$settings\X11 Driver" /v Decorated /d N /f >/dev/null 2>&1
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; "$wine" reg delete "$settings" /f >/dev/null 2>&1; rm -rf "$work"' EXIT
 
+# Without a window manager the keys reach a window only while the pointer is over it. The dialogs are
+# centred on the screen, so the pointer waits in the centre, wherever an earlier test left it.
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+xdotool mousemove $((screen_width / 2)) $((screen_height / 2))
+sleep 0.5
+
 fail() {
     echo "FAIL ($scenario): $*"
     failures=$((failures + 1))
@@ -35,9 +41,6 @@ start() {
     grep -q '^ready' "$out" || { fail "the dialog did not come up"; cat "$out"; }
     window=$(xdotool search --name "^$(sed -n 's/^window .* caption=\[\(.*\)\]$/\1/p' "$out")\$" | head -1)
     xdotool windowfocus --sync "$window"
-    # Without a window manager the keys reach the dialog only while the pointer is over it.
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
 }
 
 # finish EXPECTED: waits (at most 10 s) for the host to end and checks its last line.
