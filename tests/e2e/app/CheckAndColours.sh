@@ -1,5 +1,5 @@
 # Ctrl+E shows the test products banded by family; a picked colour changes its swatch at once and the
-# report only at the next Ctrl+E; a cancelled pick changes nothing.
+# report only at the next Ctrl+E, pressed in the report view; a cancelled pick changes nothing.
 source "$(dirname "$0")/Session.sh"
 import_products example.reg
 start_plux
@@ -26,6 +26,8 @@ report=$(colours_in "$shot" $report_x $report_y $report_w $report_h)
 grep -qx DCFED6 <<<"$report" || fail "the report changed before the next check"
 ! grep -qx 4080C0 <<<"$report" || fail "the report took the colour before the next check"
 
+# The shortcut works with the focus in the report view as well.
+click_at $((CLIENT_X + 300)) $((CLIENT_Y + 300))
 press ctrl+e
 sleep 1
 shot=$(screenshot recheck)
