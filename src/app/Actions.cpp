@@ -4,7 +4,9 @@
 
 namespace {
 
-constexpr TShortCut Ctrl(char key) { return TShortCut{TShortCut::kCtrl | key}; }
+constexpr TShortCut Ctrl(char key) {
+    return TShortCut{TShortCut::kCtrl | key};
+}
 
 constexpr TAction kActions[] = {
     {TCommandId::DoCheck, "actionDoCheck", "&Do Check", "", Ctrl('E'), 1},
@@ -15,10 +17,13 @@ constexpr TAction kActions[] = {
 
 }  // namespace
 
-std::span<const TAction> Actions() { return kActions; }
+std::span<const TAction> Actions() {
+    return kActions;
+}
 
 const TAction& FindAction(TCommandId id) {
     for (const TAction& action : kActions)
-        if (action.Id == id) return action;
+        if (action.Id == id)
+            return action;
     throw std::out_of_range("no such action");
 }

@@ -1,6 +1,7 @@
 #include "app/Application_win.h"
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <exception>
@@ -35,12 +36,14 @@ protected:
             case WM_ACTIVATE:
                 if (LOWORD(wParam) != WA_INACTIVE) {
                     const HWND popup = GetLastActivePopup(Handle());
-                    if (popup != Handle() && IsWindowEnabled(popup)) SetActiveWindow(popup);
+                    if (popup != Handle() && IsWindowEnabled(popup))
+                        SetActiveWindow(popup);
                 }
                 return 0;
             case WM_CLOSE: {
                 const HWND mainWindow = GetLastActivePopup(Handle());
-                if (mainWindow != Handle()) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+                if (mainWindow != Handle())
+                    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
                 return 0;
             }
             default:
@@ -51,7 +54,8 @@ protected:
 
 void RegisterCommonControls() {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-    if (!InitCommonControlsEx(&classes)) ThrowLastError("InitCommonControlsEx");
+    if (!InitCommonControlsEx(&classes))
+        ThrowLastError("InitCommonControlsEx");
 }
 
 // Every message passes the main window first, for its shortcuts and menu keys; an error there is shown
@@ -66,7 +70,8 @@ int RunMessageLoop(TfrmPLUX& mainWindow) {
             ReportWindowError(error.what());
             handled = true;
         }
-        if (handled) continue;
+        if (handled)
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -5,9 +5,13 @@
 #include "app/MainBars.h"
 #include "check/BandColours.h"
 
-void TfrmPLUX::barColor1Click() { PickBandColor(BarItem(kColor1Item)); }
+void TfrmPLUX::barColor1Click() {
+    PickBandColor(BarItem(kColor1Item));
+}
 
-void TfrmPLUX::barColor2Click() { PickBandColor(BarItem(kColor2Item)); }
+void TfrmPLUX::barColor2Click() {
+    PickBandColor(BarItem(kColor2Item));
+}
 
 // The swatch's code is the band colour; the report takes it up at the next check.
 void TfrmPLUX::PickBandColor(TBarItem& swatch) {
@@ -17,7 +21,8 @@ void TfrmPLUX::PickBandColor(TBarItem& swatch) {
     dialog.rgbResult = CodeToColor(swatch.Description);
     dialog.lpCustColors = customColors_;
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-    if (!ChooseColorA(&dialog)) return;
+    if (!ChooseColorA(&dialog))
+        return;
     swatch.Description = ColorToCode(dialog.rgbResult);
     ShowColors();
 }

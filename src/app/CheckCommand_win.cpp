@@ -5,7 +5,9 @@
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
 
-void TfrmPLUX::actionDoCheckExecute() { CheckProducts(); }
+void TfrmPLUX::actionDoCheckExecute() {
+    CheckProducts();
+}
 
 // A version that cannot be read ends the check before the report is built, so the view keeps the
 // previous report.

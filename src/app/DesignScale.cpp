@@ -15,9 +15,12 @@ int ScaledFontHeight(int designHeight, int pixelsPerInch) {
     return MulDivRounded(designHeight, pixelsPerInch, kDesignPixelsPerInch);
 }
 
-int TDesignScale::Apply(int designSize) const { return MulDivRounded(designSize, Numerator, Denominator); }
+int TDesignScale::Apply(int designSize) const {
+    return MulDivRounded(designSize, Numerator, Denominator);
+}
 
 TDesignScale DesignScaleFor(int pixelsPerInch, int scaledTextHeight) {
-    if (pixelsPerInch == kDesignPixelsPerInch || scaledTextHeight <= 0) return TDesignScale{};
+    if (pixelsPerInch == kDesignPixelsPerInch || scaledTextHeight <= 0)
+        return TDesignScale{};
     return TDesignScale{scaledTextHeight, kDesignTextHeight};
 }

@@ -45,8 +45,12 @@ TBarItem CompareFilesCombo(const TDesignScale& scale) {
     return item;
 }
 
-TBarItem Swatch(std::string_view name, std::string_view caption, std::string_view hint, std::string_view code,
-                TCommandId id, const TDesignScale& scale) {
+TBarItem Swatch(std::string_view name,
+                std::string_view caption,
+                std::string_view hint,
+                std::string_view code,
+                TCommandId id,
+                const TDesignScale& scale) {
     TBarItem item;
     item.Name = name;
     item.Kind = TBarItemKind::Progress;
@@ -79,7 +83,10 @@ TItemLinks Links(const TBarManager& manager, std::initializer_list<TLinkDesign> 
     return links;
 }
 
-TBar Toolbar(std::string_view caption, int left, int floatClientWidth, int floatClientHeight,
+TBar Toolbar(std::string_view caption,
+             int left,
+             int floatClientWidth,
+             int floatClientHeight,
              const TDesignScale& scale) {
     TBar bar;
     bar.Name = caption;
@@ -125,11 +132,9 @@ void BuildMainBars(TBarManager& manager, const TDesignScale& scale) {
 
     // The order of the bars is the order the layout file numbers them in.
     TBar& fileBar = manager.AddBar(Toolbar("File", 0, 23, 22, scale));
-    fileBar.Links = Links(manager, {{"btnDoCheck"},
-                                    {kCompareFilesItem, true},
-                                    {"btnSaveResult", true},
-                                    {"btnPrint"},
-                                    {"btnFileExit", true}});
+    fileBar.Links = Links(
+        manager,
+        {{"btnDoCheck"}, {kCompareFilesItem, true}, {"btnSaveResult", true}, {"btnPrint"}, {"btnFileExit", true}});
     // Exit keeps the standard paint style on this bar whatever the item says.
     fileBar.Links.back().UserDefine = kUserDefinePaintStyle;
     fileBar.Links.back().UserPaintStyle = TPaintStyle::Standard;

@@ -47,9 +47,13 @@ void TfrmPLUX::FillCompareFiles() {
 
 // Placement, window state and colour codes are restored here; the restore event follows every restore,
 // stored values or not.
-void TfrmPLUX::RestoreState() { ComponentStateRestoreState(); }
+void TfrmPLUX::RestoreState() {
+    ComponentStateRestoreState();
+}
 
-void TfrmPLUX::ComponentStateRestoreState() { ShowColors(); }
+void TfrmPLUX::ComponentStateRestoreState() {
+    ShowColors();
+}
 
 bool TfrmPLUX::FormCloseQuery() {
     SaveState();

@@ -36,13 +36,14 @@ TFontSpec MenuFontSpec() {
 }  // namespace
 
 TfrmPLUX::TfrmPLUX() : measureDC_(CreateCompatibleDC(nullptr)), barMeasure_(measureDC_.Get()) {
-    if (!measureDC_) ThrowLastError("CreateCompatibleDC");
+    if (!measureDC_)
+        ThrowLastError("CreateCompatibleDC");
     const int pixelsPerInch = ScreenPixelsPerInch();
     windowFont_ = TFontSpec{kDesignFontName, ScaledFontHeight(kDesignFontHeight, pixelsPerInch)};
     scale_ = DesignScaleFor(pixelsPerInch, barMeasure_.Metrics(windowFont_).Height);
 
-    ImageList = std::make_unique<TGlyphList>(std::initializer_list<int>{
-        IDB_GLYPH_EXIT_DOOR, IDB_GLYPH_PAGE_WITH_LINES, IDB_GLYPH_PRINTER, IDB_GLYPH_FLOPPY_DISK});
+    ImageList = std::make_unique<TGlyphList>(std::initializer_list<int>{IDB_GLYPH_EXIT_DOOR, IDB_GLYPH_PAGE_WITH_LINES,
+                                                                        IDB_GLYPH_PRINTER, IDB_GLYPH_FLOPPY_DISK});
     BuildMainBars(BarManager, scale_);
     barContext_.Manager = &BarManager;
     barContext_.Host = this;
@@ -78,14 +79,16 @@ void TfrmPLUX::CreateMembers() {
     StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
                                 WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 0, 0,
                                 Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!StatusBar) ThrowLastError("CreateWindowEx(status bar)");
+    if (!StatusBar)
+        ThrowLastError("CreateWindowEx(status bar)");
     SendMessageA(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(windowFont_)), FALSE);
     LayOutMembers();
 }
 
 // Top to bottom: the dock, Panel1 with the report view inside its bevel, the status bar.
 void TfrmPLUX::LayOutMembers() {
-    if (!dock_ || !StatusBar) return;
+    if (!dock_ || !StatusBar)
+        return;
     RECT client;
     GetClientRect(Handle(), &client);
     const int dockHeight = dock_->Height();
@@ -100,8 +103,10 @@ void TfrmPLUX::LayOutMembers() {
 }
 
 bool TfrmPLUX::PreTranslateMessage(MSG& message) {
-    if (!Handle() || (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd))) return false;
-    if (dock_ && dock_->PreTranslate(message)) return true;
+    if (!Handle() || (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)))
+        return false;
+    if (dock_ && dock_->PreTranslate(message))
+        return true;
     return TranslateAcceleratorA(Handle(), accelerators_.Get(), &message) != 0;
 }
 
@@ -123,11 +128,14 @@ void TfrmPLUX::ExecuteCommand(int commandId) {
 }
 
 // Exit closes the way the close box does; posted, so that the bar or menu that ran it is left first.
-void TfrmPLUX::actionFileExitExecute() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+void TfrmPLUX::actionFileExitExecute() {
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
 
 TBarItem& TfrmPLUX::BarItem(std::string_view name) const {
     TBarItem* item = BarManager.FindItem(name);
-    if (!item) throw Exception("No bar item " + std::string(name));
+    if (!item)
+        throw Exception("No bar item " + std::string(name));
     return *item;
 }
 
@@ -135,10 +143,12 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             LayOutMembers();
-            if (StatusBar) SendMessageA(StatusBar, WM_SIZE, 0, 0);
+            if (StatusBar)
+                SendMessageA(StatusBar, WM_SIZE, 0, 0);
             return 0;
         case WM_COMMAND:
-            if (lParam == 0) ExecuteCommand(LOWORD(wParam));  // menus and shortcuts
+            if (lParam == 0)
+                ExecuteCommand(LOWORD(wParam));  // menus and shortcuts
             return 0;
         case WM_SYSCOMMAND:
             // The task bar shows the application window, so that is what minimises; it hides this one.
@@ -148,7 +158,8 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return DefaultHandling(message, wParam, lParam);
         case WM_CLOSE:
-            if (FormCloseQuery()) DestroyWindow(Handle());
+            if (FormCloseQuery())
+                DestroyWindow(Handle());
             return 0;
         case WM_DESTROY:
             FormDestroy();

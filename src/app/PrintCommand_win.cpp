@@ -9,4 +9,6 @@ constexpr int kLastPage = 9999;
 
 }  // namespace
 
-void TfrmPLUX::actionPrintExecute() { PrintPages(HTMLViewer, kFirstPage, kLastPage); }
+void TfrmPLUX::actionPrintExecute() {
+    PrintPages(HTMLViewer, kFirstPage, kLastPage);
+}

@@ -17,7 +17,8 @@ int HexDigitValue(char c) {
 TColorValue ComponentAt(std::string_view digits, std::size_t offset) {
     const int high = HexDigitValue(digits[offset]);
     const int low = HexDigitValue(digits[offset + 1]);
-    if (high < 0 || low < 0) return 0;
+    if (high < 0 || low < 0)
+        return 0;
     return static_cast<TColorValue>(high * 16 + low);
 }
 
@@ -35,7 +36,9 @@ std::string ColorToCode(TColorValue color) {
 
 TColorValue CodeToColor(std::string_view code) {
     std::string digits = Trim(code).substr(0, kCodeLength);
-    if (!digits.empty() && digits.front() == '#') digits.erase(0, 1);
-    if (digits.size() < kDigitCount) digits = (digits + "000000").substr(0, kDigitCount);
+    if (!digits.empty() && digits.front() == '#')
+        digits.erase(0, 1);
+    if (digits.size() < kDigitCount)
+        digits = (digits + "000000").substr(0, kDigitCount);
     return ComponentAt(digits, 0) + 256 * ComponentAt(digits, 2) + 65536 * ComponentAt(digits, 4);
 }

@@ -7,7 +7,8 @@ namespace {
 TEST(DesignScale, DesignResolutionKeepsEverySizeWhateverTheFontMeasures) {
     const TDesignScale scale = DesignScaleFor(96, 14);
     EXPECT_EQ(ScaledFontHeight(-11, 96), -11);
-    for (int size : {227, 114, 696, 480, 49, 20, 150}) EXPECT_EQ(scale.Apply(size), size);
+    for (int size : {227, 114, 696, 480, 49, 20, 150})
+        EXPECT_EQ(scale.Apply(size), size);
 }
 
 TEST(DesignScale, OtherResolutionsScaleByTheFontsTextHeight) {

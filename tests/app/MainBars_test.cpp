@@ -30,7 +30,7 @@ TEST_F(MainBarsTest, BarsAndLinksFollowTheDesignInLayoutFileOrder) {
     EXPECT_EQ(menu.Caption, "Main Menu");
     EXPECT_EQ(colours.Caption, "Colours");
     EXPECT_EQ(LinkNames(file.Links, true), (std::vector<std::string>{"btnDoCheck", "| cbxCompareFiles",
-                                                                      "| btnSaveResult", "btnPrint", "| btnFileExit"}));
+                                                                     "| btnSaveResult", "btnPrint", "| btnFileExit"}));
     EXPECT_EQ(file.Links.back().UserDefine, kUserDefinePaintStyle);
     EXPECT_EQ(LinkNames(menu.Links, true), (std::vector<std::string>{"File1"}));
     EXPECT_EQ(LinkNames(colours.Links, true), (std::vector<std::string>{"barColor1", "| barColor2"}));

@@ -21,7 +21,11 @@ TEST(BandColours, CodeToColorReadsPairsAndCountsInvalidPartsAsZero) {
         {"digits beyond the code", "#1020304", 0x302010},
         {"second hash is a digit", "##dcFED6", 0xEDCF00},
         {"control characters trimmed", "\t#0000FF\r\n", 0xFF0000},
-        {"high bytes are not digits", "#\xC9" "\xC9" "FFFF", 0xFFFF00},
+        {"high bytes are not digits",
+         "#\xC9"
+         "\xC9"
+         "FFFF",
+         0xFFFF00},
         {"embedded NUL is not a digit", std::string_view("#00\0FFFF", 8), 0xFF0000},
     };
     for (const TCase& row : cases) {

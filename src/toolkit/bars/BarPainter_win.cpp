@@ -71,12 +71,16 @@ void PaintGrip(HDC dc, const RECT& bar) {
 }  // namespace
 
 COLORREF ResolveBarColor(std::uint32_t color) {
-    if (color == kDefaultBarColor) return kDefaultBarFill;
-    if ((color & kSystemColorFlag) == kSystemColorFlag) return GetSysColor(static_cast<int>(color & 0xFF));
+    if (color == kDefaultBarColor)
+        return kDefaultBarFill;
+    if ((color & kSystemColorFlag) == kSystemColorFlag)
+        return GetSysColor(static_cast<int>(color & 0xFF));
     return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
-void PaintDockBackground(HDC dc, const RECT& area) { Fill(dc, area, kDockColor); }
+void PaintDockBackground(HDC dc, const RECT& area) {
+    Fill(dc, area, kDockColor);
+}
 
 void PaintBarBackground(HDC dc, const RECT& bar, bool isMenuBar) {
     PaintDockBackground(dc, bar);
@@ -126,15 +130,16 @@ void PaintCaption(HDC dc, const RECT& area, const std::string& caption, bool ena
 
 void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item) {
     RECT border = area;
-    if (item.Progress.RaisedBorder) DrawEdge(dc, &border, BDR_RAISEDINNER, BF_RECT);
+    if (item.Progress.RaisedBorder)
+        DrawEdge(dc, &border, BDR_RAISEDINNER, BF_RECT);
     RECT captionArea{area.left + 4, area.top, area.right, area.bottom};
     RECT measured = captionArea;
-    DrawTextA(dc, item.Caption.c_str(), static_cast<int>(item.Caption.size()), &measured,
-              DT_SINGLELINE | DT_CALCRECT);
+    DrawTextA(dc, item.Caption.c_str(), static_cast<int>(item.Caption.size()), &measured, DT_SINGLELINE | DT_CALCRECT);
     PaintCaption(dc, captionArea, item.Caption, item.Enabled, false);
 
     RECT track{measured.right + 4, area.top + 4, area.right - 4, area.bottom - 4};
-    if (track.right <= track.left) return;
+    if (track.right <= track.left)
+        return;
     DrawEdge(dc, &track, BDR_SUNKENOUTER, BF_RECT);
     const RECT inner{track.left + 1, track.top + 1, track.right - 1, track.bottom - 1};
     Fill(dc, inner, GetSysColor(COLOR_WINDOW));
@@ -156,7 +161,8 @@ void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const 
     }
     if (look.Selected) {
         const RECT highlight{area.left + 1, area.top, area.right - 1, area.bottom};
-        if (look.Enabled) Fill(dc, highlight, kHotColor);
+        if (look.Enabled)
+            Fill(dc, highlight, kHotColor);
         Frame(dc, highlight, kHighlightBorder);
     }
     SetBkMode(dc, TRANSPARENT);

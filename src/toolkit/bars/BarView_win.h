@@ -23,9 +23,9 @@ struct TBarViewContext {
     TBarHost* Host = nullptr;
     const TGlyphList* Glyphs = nullptr;
     const TTextMeasure* Measure = nullptr;
-    TFontSpec Font;             // the bars' font, as the text measure sees it
-    HFONT FontHandle = nullptr; // the same font for painting
-    TBarMetrics Metrics;        // scaled to the screen
+    TFontSpec Font;              // the bars' font, as the text measure sees it
+    HFONT FontHandle = nullptr;  // the same font for painting
+    TBarMetrics Metrics;         // scaled to the screen
 };
 
 #endif

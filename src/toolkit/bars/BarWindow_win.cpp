@@ -11,13 +11,16 @@ namespace {
 
 constexpr const char* kBarClass = "TBarWindow";
 
-RECT ToRect(const TBarRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
+RECT ToRect(const TBarRect& r) {
+    return RECT{r.Left, r.Top, r.Right, r.Bottom};
+}
 
 }  // namespace
 
 // The tool tip is owned by the top-level window, which destroys it first when it closes.
 TBarWindow::~TBarWindow() {
-    if (toolTip_ && IsWindow(toolTip_)) DestroyWindow(toolTip_);
+    if (toolTip_ && IsWindow(toolTip_))
+        DestroyWindow(toolTip_);
 }
 
 void TBarWindow::Create(HWND dock) {
@@ -26,14 +29,16 @@ void TBarWindow::Create(HWND dock) {
     toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                GetModuleHandleA(nullptr), nullptr);
-    if (!toolTip_) ThrowLastError("CreateWindowEx(tool tip)");
+    if (!toolTip_)
+        ThrowLastError("CreateWindowEx(tool tip)");
     Refresh();
 }
 
 void TBarWindow::Refresh() {
     placement_ = PlaceBarItems(bar_, context_.Metrics, *context_.Measure, context_.Font);
     hot_ = pressed_ = -1;
-    if (keyboardHot_ >= PlaceCount()) keyboardHot_ = -1;
+    if (keyboardHot_ >= PlaceCount())
+        keyboardHot_ = -1;
     UpdateCombos();
     UpdateToolTips();
     InvalidateRect(Handle(), nullptr, TRUE);
@@ -42,13 +47,15 @@ void TBarWindow::Refresh() {
 int TBarWindow::PlaceWithAccessKey(char key) const {
     for (int place = 0; place < PlaceCount(); ++place) {
         const std::size_t link = placement_.Items[static_cast<std::size_t>(place)].LinkIndex;
-        if (SameAccessKey(AccessKey(bar_.Links[link].Caption()), key)) return place;
+        if (SameAccessKey(AccessKey(bar_.Links[link].Caption()), key))
+            return place;
     }
     return -1;
 }
 
 void TBarWindow::SetKeyboardHot(int place) {
-    if (keyboardHot_ == place) return;
+    if (keyboardHot_ == place)
+        return;
     keyboardHot_ = place;
     InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -59,9 +66,12 @@ int TBarWindow::PlaceAt(LPARAM point) const {
 }
 
 TItemState TBarWindow::StateOf(int place) const {
-    if (place == open_) return TItemState::Open;
-    if (place == pressed_ && place == hot_) return TItemState::Pressed;
-    if (place == hot_ || place == keyboardHot_ || place == pressed_) return TItemState::Hot;
+    if (place == open_)
+        return TItemState::Open;
+    if (place == pressed_ && place == hot_)
+        return TItemState::Pressed;
+    if (place == hot_ || place == keyboardHot_ || place == pressed_)
+        return TItemState::Hot;
     return TItemState::Normal;
 }
 
@@ -70,19 +80,22 @@ void TBarWindow::Paint(HDC dc) const {
     GetClientRect(Handle(), &client);
     PaintBarBackground(dc, client, bar_.IsMainMenu);
     TSelectObject font(dc, context_.FontHandle);
-    for (int place = 0; place < PlaceCount(); ++place) PaintPlace(dc, place);
+    for (int place = 0; place < PlaceCount(); ++place)
+        PaintPlace(dc, place);
 }
 
 void TBarWindow::PaintPlace(HDC dc, int place) const {
     const TItemPlace& where = placement_.Items[static_cast<std::size_t>(place)];
-    if (where.SeparatorBefore) PaintSeparator(dc, ToRect(where.Separator));
+    if (where.SeparatorBefore)
+        PaintSeparator(dc, ToRect(where.Separator));
     const TBarItemLink& link = bar_.Links[where.LinkIndex];
     const TBarItem& item = *link.Item;
     const RECT area = ToRect(where.Bounds);
     switch (item.Kind) {
         case TBarItemKind::Button:
         case TBarItemKind::SubItem:
-            if (item.Enabled) PaintItemFrame(dc, area, StateOf(place));
+            if (item.Enabled)
+                PaintItemFrame(dc, area, StateOf(place));
             if (item.Kind == TBarItemKind::SubItem || bar_.IsMainMenu)
                 PaintCaption(dc, area, link.Caption(), item.Enabled, true);
             else
@@ -100,17 +113,22 @@ void TBarWindow::PaintPlace(HDC dc, int place) const {
 }
 
 void TBarWindow::SetHot(int place) {
-    if (hot_ == place) return;
+    if (hot_ == place)
+        return;
     hot_ = place;
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TBarWindow::Click(int place) {
     const TBarItem& item = ItemOf(place);
-    if (!item.Enabled) return;
-    if (item.Kind == TBarItemKind::SubItem) return OpenSubMenu(place, false);
-    const bool runs = item.Kind == TBarItemKind::Button || (item.Kind == TBarItemKind::Progress && item.Progress.Clickable);
-    if (runs && item.CommandId != 0) context_.Host->ExecuteBarCommand(item.CommandId);
+    if (!item.Enabled)
+        return;
+    if (item.Kind == TBarItemKind::SubItem)
+        return OpenSubMenu(place, false);
+    const bool runs =
+        item.Kind == TBarItemKind::Button || (item.Kind == TBarItemKind::Progress && item.Progress.Clickable);
+    if (runs && item.CommandId != 0)
+        context_.Host->ExecuteBarCommand(item.CommandId);
 }
 
 void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
@@ -126,12 +144,14 @@ void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     openMenu_ = nullptr;
     open_ = -1;
     InvalidateRect(Handle(), nullptr, FALSE);
-    if (command != 0) context_.Host->ExecuteBarCommand(command);
+    if (command != 0)
+        context_.Host->ExecuteBarCommand(command);
 }
 
 LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT menuResult = 0;
-    if (openMenu_ && openMenu_->HandleMenuMessage(message, wParam, lParam, menuResult)) return menuResult;
+    if (openMenu_ && openMenu_->HandleMenuMessage(message, wParam, lParam, menuResult))
+        return menuResult;
     switch (message) {
         case WM_PAINT: {
             TPaintScope paint(Handle());
@@ -164,7 +184,8 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_LBUTTONDOWN: {
             const int place = PlaceAt(lParam);
-            if (place < 0) return 0;
+            if (place < 0)
+                return 0;
             if (ItemOf(place).Kind == TBarItemKind::SubItem) {
                 Click(place);
                 return 0;
@@ -175,12 +196,14 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_LBUTTONUP: {
-            if (pressed_ < 0) return 0;
+            if (pressed_ < 0)
+                return 0;
             const int place = pressed_;
             pressed_ = -1;
             ReleaseCapture();
             InvalidateRect(Handle(), nullptr, FALSE);
-            if (PlaceAt(lParam) == place) Click(place);
+            if (PlaceAt(lParam) == place)
+                Click(place);
             return 0;
         }
         case WM_CAPTURECHANGED:
@@ -190,7 +213,8 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_COMMAND:
-            if (lParam) SyncComboFromControl(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+            if (lParam)
+                SyncComboFromControl(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
             return 0;
         default:
             break;

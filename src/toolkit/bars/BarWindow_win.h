@@ -45,7 +45,9 @@ private:
         std::vector<std::string> ShownEntries;
     };
 
-    TBarItem& ItemOf(int place) const { return *bar_.Links[placement_.Items[static_cast<std::size_t>(place)].LinkIndex].Item; }
+    TBarItem& ItemOf(int place) const {
+        return *bar_.Links[placement_.Items[static_cast<std::size_t>(place)].LinkIndex].Item;
+    }
     int PlaceAt(LPARAM point) const;
     void Paint(HDC dc) const;
     void PaintPlace(HDC dc, int place) const;

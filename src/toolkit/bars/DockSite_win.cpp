@@ -12,9 +12,13 @@ constexpr const char* kDockClass = "TDockSite";
 
 }  // namespace
 
-TDockSite::TDockSite(TBarViewContext& context) : context_(context) { context_.Manager->AddListener(*this); }
+TDockSite::TDockSite(TBarViewContext& context) : context_(context) {
+    context_.Manager->AddListener(*this);
+}
 
-TDockSite::~TDockSite() { context_.Manager->RemoveListener(*this); }
+TDockSite::~TDockSite() {
+    context_.Manager->RemoveListener(*this);
+}
 
 void TDockSite::Create(HWND parent) {
     RegisterWindowClass(kDockClass, 0, nullptr);
@@ -22,12 +26,16 @@ void TDockSite::Create(HWND parent) {
     BarsChanged();
 }
 
-bool TDockSite::PreTranslate(const MSG& message) { return menuKeys_ && menuKeys_->PreTranslate(message); }
+bool TDockSite::PreTranslate(const MSG& message) {
+    return menuKeys_ && menuKeys_->PreTranslate(message);
+}
 
 void TDockSite::BarsChanged() {
-    if (!Handle()) return;
+    if (!Handle())
+        return;
     CreateMissingBarWindows();
-    for (auto& barWindow : barWindows_) barWindow->Refresh();
+    for (auto& barWindow : barWindows_)
+        barWindow->Refresh();
     PlaceBars();
 }
 
@@ -37,7 +45,8 @@ void TDockSite::CreateMissingBarWindows() {
         TBar& bar = *bars[barWindows_.size()];
         auto barWindow = std::make_unique<TBarWindow>(context_, bar);
         barWindow->Create(Handle());
-        if (bar.IsMainMenu && !menuKeys_) menuKeys_ = std::make_unique<TMenuBarKeys>(*barWindow);
+        if (bar.IsMainMenu && !menuKeys_)
+            menuKeys_ = std::make_unique<TMenuBarKeys>(*barWindow);
         barWindows_.push_back(std::move(barWindow));
     }
 }
@@ -72,19 +81,23 @@ void TDockSite::PlaceBars() {
 }
 
 void TDockSite::ShowBarsMenu(POINT screenPoint) {
-    if (!context_.Manager->AllowCustomizing) return;
+    if (!context_.Manager->AllowCustomizing)
+        return;
     TScopedMenu menu(CreatePopupMenu());
-    if (!menu) ThrowLastError("CreatePopupMenu");
+    if (!menu)
+        ThrowLastError("CreatePopupMenu");
     const auto& bars = context_.Manager->Bars();
     for (std::size_t i = 0; i < bars.size(); ++i) {
-        if (bars[i]->IsMainMenu) continue;
+        if (bars[i]->IsMainMenu)
+            continue;
         if (!AppendMenuA(menu.Get(), MF_STRING | (bars[i]->Visible ? MF_CHECKED : MF_UNCHECKED), i + 1,
                          bars[i]->Caption.c_str()))
             ThrowLastError("AppendMenu");
     }
-    const int picked = static_cast<int>(TrackPopupMenuEx(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x,
-                                                         screenPoint.y, Handle(), nullptr));
-    if (picked <= 0) return;
+    const int picked = static_cast<int>(
+        TrackPopupMenuEx(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, Handle(), nullptr));
+    if (picked <= 0)
+        return;
     TBar& bar = context_.Manager->Bar(static_cast<std::size_t>(picked - 1));
     context_.Manager->SetBarVisible(bar, !bar.Visible);
 }

@@ -23,9 +23,10 @@ BITMAPINFO StripInfo(int count) {
 
 // Reads one resource bitmap into its place in the strip.
 void ReadGlyph(int resourceId, int index, int count, TPixels& strip) {
-    TScopedBitmap bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
-                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    if (!bitmap) ThrowLastError("LoadImage");
+    TScopedBitmap bitmap(static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!bitmap)
+        ThrowLastError("LoadImage");
     BITMAPINFO info = StripInfo(1);
     std::vector<std::uint32_t> glyph(TGlyphList::kSize * TGlyphList::kSize);
     TScopedDC dc(CreateCompatibleDC(nullptr));
@@ -42,7 +43,8 @@ void ReadGlyph(int resourceId, int index, int count, TPixels& strip) {
 std::uint32_t Premultiplied(std::uint32_t pixel, unsigned alphaScale) {
     const unsigned alpha = ((pixel >> 24) * alphaScale) / 255;
     std::uint32_t result = alpha << 24;
-    for (int shift : {0, 8, 16}) result |= (((pixel >> shift) & 0xFFu) * alpha / 255) << shift;
+    for (int shift : {0, 8, 16})
+        result |= (((pixel >> shift) & 0xFFu) * alpha / 255) << shift;
     return result;
 }
 
@@ -57,7 +59,8 @@ TScopedBitmap StripBitmap(const TPixels& pixels, int count) {
     BITMAPINFO info = StripInfo(count);
     void* bits = nullptr;
     TScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) ThrowLastError("CreateDIBSection");
+    if (!bitmap)
+        ThrowLastError("CreateDIBSection");
     std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
     return bitmap;
 }
@@ -66,10 +69,12 @@ TScopedBitmap StripBitmap(const TPixels& pixels, int count) {
 
 TGlyphList::TGlyphList(std::initializer_list<int> bitmapResourceIds)
     : count_(static_cast<int>(bitmapResourceIds.size())), dc_(CreateCompatibleDC(nullptr)) {
-    if (!dc_) ThrowLastError("CreateCompatibleDC");
+    if (!dc_)
+        ThrowLastError("CreateCompatibleDC");
     TPixels strip(static_cast<std::size_t>(kSize * kSize * count_));
     int index = 0;
-    for (int id : bitmapResourceIds) ReadGlyph(id, index++, count_, strip);
+    for (int id : bitmapResourceIds)
+        ReadGlyph(id, index++, count_, strip);
     TPixels normal(strip.size()), disabled(strip.size());
     for (std::size_t i = 0; i < strip.size(); ++i) {
         normal[i] = Premultiplied(strip[i], 255);
@@ -80,7 +85,8 @@ TGlyphList::TGlyphList(std::initializer_list<int> bitmapResourceIds)
 }
 
 void TGlyphList::Draw(HDC dc, int index, int x, int y, bool enabled) const {
-    if (index < 0 || index >= count_) return;
+    if (index < 0 || index >= count_)
+        return;
     TSelectObject selection(dc_.Get(), (enabled ? normal_ : disabled_).Get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     GdiAlphaBlend(dc, x, y, kSize, kSize, dc_.Get(), index * kSize, 0, kSize, kSize, blend);

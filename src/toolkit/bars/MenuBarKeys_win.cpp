@@ -4,7 +4,9 @@
 
 namespace {
 
-bool IsRepeat(LPARAM lParam) { return (lParam & (1 << 30)) != 0; }
+bool IsRepeat(LPARAM lParam) {
+    return (lParam & (1 << 30)) != 0;
+}
 
 }  // namespace
 
@@ -12,7 +14,8 @@ bool TMenuBarKeys::PreTranslate(const MSG& message) {
     switch (message.message) {
         case WM_SYSKEYDOWN:
             if (message.wParam == VK_MENU) {
-                if (!IsRepeat(message.lParam)) altPending_ = true;
+                if (!IsRepeat(message.lParam))
+                    altPending_ = true;
                 return true;
             }
             altPending_ = false;
@@ -22,7 +25,8 @@ bool TMenuBarKeys::PreTranslate(const MSG& message) {
             }
             return false;  // Alt+F4 and the like keep their meaning
         case WM_SYSKEYUP:
-            if (message.wParam != VK_MENU) return false;
+            if (message.wParam != VK_MENU)
+                return false;
             if (altPending_) {
                 altPending_ = false;
                 active_ ? Leave() : Enter();
@@ -36,13 +40,16 @@ bool TMenuBarKeys::PreTranslate(const MSG& message) {
         case WM_KEYUP:
             return active_;
         case WM_CHAR:
-            if (!active_) return false;
-            if (!OpenByAccessKey(static_cast<char>(message.wParam))) MessageBeep(0);
+            if (!active_)
+                return false;
+            if (!OpenByAccessKey(static_cast<char>(message.wParam)))
+                MessageBeep(0);
             return true;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_NCLBUTTONDOWN:
-            if (active_) Leave();
+            if (active_)
+                Leave();
             return false;
         default:
             return false;
@@ -63,7 +70,8 @@ bool TMenuBarKeys::HandleActiveKey(const MSG& message) {
         case VK_UP:
         case VK_DOWN:
             Leave();
-            if (hot >= 0) menuBar_.OpenSubMenu(hot, true);
+            if (hot >= 0)
+                menuBar_.OpenSubMenu(hot, true);
             break;
         case VK_ESCAPE:
             Leave();
@@ -75,7 +83,8 @@ bool TMenuBarKeys::HandleActiveKey(const MSG& message) {
 }
 
 void TMenuBarKeys::Enter() {
-    if (menuBar_.PlaceCount() == 0 || !IsWindowVisible(menuBar_.Handle())) return;
+    if (menuBar_.PlaceCount() == 0 || !IsWindowVisible(menuBar_.Handle()))
+        return;
     active_ = true;
     menuBar_.SetKeyboardHot(0);
 }
@@ -87,7 +96,8 @@ void TMenuBarKeys::Leave() {
 
 bool TMenuBarKeys::OpenByAccessKey(char key) {
     const int place = menuBar_.PlaceWithAccessKey(key);
-    if (place < 0 || !IsWindowVisible(menuBar_.Handle())) return false;
+    if (place < 0 || !IsWindowVisible(menuBar_.Handle()))
+        return false;
     Leave();
     menuBar_.OpenSubMenu(place, true);
     return true;

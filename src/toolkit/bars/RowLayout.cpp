@@ -10,8 +10,10 @@ int Scale(int value, int numerator, int denominator) {
 }
 
 // The width of a link's item, without separator.
-int ItemWidth(const TBarItemLink& link, const TBarMetrics& metrics, const TTextMeasure& measure,
-                     const TFontSpec& font) {
+int ItemWidth(const TBarItemLink& link,
+              const TBarMetrics& metrics,
+              const TTextMeasure& measure,
+              const TFontSpec& font) {
     const TBarItem& item = *link.Item;
     switch (item.Kind) {
         case TBarItemKind::Combo:
@@ -40,11 +42,14 @@ TBarMetrics TBarMetrics::Scaled(int numerator, int denominator) const {
 
 const TItemPlace* TBarPlacement::ItemAt(int x, int y) const {
     for (const TItemPlace& place : Items)
-        if (place.Bounds.Contains(x, y)) return &place;
+        if (place.Bounds.Contains(x, y))
+            return &place;
     return nullptr;
 }
 
-TBarPlacement PlaceBarItems(const TBar& bar, const TBarMetrics& metrics, const TTextMeasure& measure,
+TBarPlacement PlaceBarItems(const TBar& bar,
+                            const TBarMetrics& metrics,
+                            const TTextMeasure& measure,
                             const TFontSpec& font) {
     TBarPlacement placement;
     const int itemHeight = bar.IsMainMenu ? metrics.MenuBarHeight - 2 * metrics.Border : metrics.ButtonHeight;
@@ -52,7 +57,8 @@ TBarPlacement PlaceBarItems(const TBar& bar, const TBarMetrics& metrics, const T
     int x = metrics.Border + metrics.GripWidth;
     for (std::size_t i = 0; i < bar.Links.size(); ++i) {
         const TBarItemLink& link = bar.Links[i];
-        if (!link.Shown()) continue;
+        if (!link.Shown())
+            continue;
         TItemPlace place;
         place.LinkIndex = i;
         place.SeparatorBefore = !bar.IsMainMenu && ShowsSeparatorBefore(bar.Links, i);
@@ -63,7 +69,8 @@ TBarPlacement PlaceBarItems(const TBar& bar, const TBarMetrics& metrics, const T
         const int width = ItemWidth(link, metrics, measure, font);
         place.Bounds = {x, top, x + width, top + itemHeight};
         if (link.Item->Kind == TBarItemKind::Combo)
-            place.ComboBox = {place.Bounds.Right - link.Item->Combo.BoxWidth, top, place.Bounds.Right, top + itemHeight};
+            place.ComboBox = {place.Bounds.Right - link.Item->Combo.BoxWidth, top, place.Bounds.Right,
+                              top + itemHeight};
         placement.Items.push_back(place);
         x += width;
     }
@@ -76,12 +83,14 @@ TDockPlacement PlaceDockRows(const std::vector<TDockedBar>& bars, int dockWidth)
     TDockPlacement placement;
     placement.Bounds.resize(bars.size());
     std::map<int, std::vector<std::size_t>> rows;
-    for (std::size_t i = 0; i < bars.size(); ++i) rows[bars[i].Bar->Row].push_back(i);
+    for (std::size_t i = 0; i < bars.size(); ++i)
+        rows[bars[i].Bar->Row].push_back(i);
 
     int top = 0;
     for (auto& [row, members] : rows) {
-        std::stable_sort(members.begin(), members.end(),
-                         [&](std::size_t a, std::size_t b) { return bars[a].Bar->DockedLeft < bars[b].Bar->DockedLeft; });
+        std::stable_sort(members.begin(), members.end(), [&](std::size_t a, std::size_t b) {
+            return bars[a].Bar->DockedLeft < bars[b].Bar->DockedLeft;
+        });
         int rowHeight = 0;
         int x = 0;
         for (std::size_t index : members) {

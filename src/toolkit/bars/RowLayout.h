@@ -25,28 +25,28 @@ struct TBarRect {
 
 // Sizes at design resolution (96 pixels per inch); Scaled() gives them for another font height.
 struct TBarMetrics {
-    int Border = 2;             // around the items of a docked bar
-    int GripWidth = 8;          // the drag handle left of a toolbar's items
-    int ButtonWidth = 23;       // a glyph-only button
+    int Border = 2;        // around the items of a docked bar
+    int GripWidth = 8;     // the drag handle left of a toolbar's items
+    int ButtonWidth = 23;  // a glyph-only button
     int ButtonHeight = 22;
-    int SeparatorWidth = 6;     // a group separator between toolbar items
-    int ComboCaptionGap = 4;    // between a combo's caption and its box
-    int MenuItemPadding = 7;    // left and right of a menu bar caption
-    int MenuBarHeight = 23;     // the whole menu bar, borders included
-    int MenuGlyphColumn = 24;   // the shaded strip of a drop-down menu that holds the glyphs
+    int SeparatorWidth = 6;    // a group separator between toolbar items
+    int ComboCaptionGap = 4;   // between a combo's caption and its box
+    int MenuItemPadding = 7;   // left and right of a menu bar caption
+    int MenuBarHeight = 23;    // the whole menu bar, borders included
+    int MenuGlyphColumn = 24;  // the shaded strip of a drop-down menu that holds the glyphs
     int MenuEntryHeight = 22;
     int MenuSeparatorHeight = 5;
-    int MenuTextGap = 8;        // between the glyph column and a caption, and before a shortcut
+    int MenuTextGap = 8;  // between the glyph column and a caption, and before a shortcut
 
     TBarMetrics Scaled(int numerator, int denominator) const;
 };
 
 struct TItemPlace {
     std::size_t LinkIndex = 0;
-    TBarRect Bounds;         // the item, relative to the bar's top left corner
+    TBarRect Bounds;  // the item, relative to the bar's top left corner
     bool SeparatorBefore = false;
-    TBarRect Separator;      // where the separator line goes when there is one
-    TBarRect ComboBox;       // a combo's edit box, within Bounds
+    TBarRect Separator;  // where the separator line goes when there is one
+    TBarRect ComboBox;   // a combo's edit box, within Bounds
 };
 
 struct TBarPlacement {
@@ -59,12 +59,14 @@ struct TBarPlacement {
 };
 
 // Lays out the shown links of a docked bar in one line. A menu bar shows captions without glyphs.
-TBarPlacement PlaceBarItems(const TBar& bar, const TBarMetrics& metrics, const TTextMeasure& measure,
+TBarPlacement PlaceBarItems(const TBar& bar,
+                            const TBarMetrics& metrics,
+                            const TTextMeasure& measure,
                             const TFontSpec& font);
 
 struct TDockedBar {
     const TBar* Bar = nullptr;
-    int Width = 0;   // the bar's own size, from PlaceBarItems
+    int Width = 0;  // the bar's own size, from PlaceBarItems
     int Height = 0;
 };
 

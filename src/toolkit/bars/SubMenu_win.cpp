@@ -7,10 +7,12 @@
 
 TSubMenu::TSubMenu(const TBarItem& subItem, const TBarViewContext& context)
     : context_(context), menu_(CreatePopupMenu()) {
-    if (!menu_) ThrowLastError("CreatePopupMenu");
+    if (!menu_)
+        ThrowLastError("CreatePopupMenu");
     const TItemLinks& links = subItem.SubLinks;
     for (std::size_t i = 0; i < links.size(); ++i) {
-        if (!links[i].Shown() || links[i].Item->Kind != TBarItemKind::Button) continue;
+        if (!links[i].Shown() || links[i].Item->Kind != TBarItemKind::Button)
+            continue;
         if (ShowsSeparatorBefore(links, i) && !entries_.empty()) {
             TEntry separator;
             separator.Separator = true;
@@ -29,13 +31,15 @@ TSubMenu::TSubMenu(const TBarItem& subItem, const TBarViewContext& context)
         info.fState = entry.Enabled ? MFS_ENABLED : MFS_GRAYED;
         info.wID = static_cast<UINT>(entry.CommandId);
         info.dwItemData = index;
-        if (!InsertMenuItemA(menu_.Get(), static_cast<UINT>(index), TRUE, &info)) ThrowLastError("InsertMenuItem");
+        if (!InsertMenuItemA(menu_.Get(), static_cast<UINT>(index), TRUE, &info))
+            ThrowLastError("InsertMenuItem");
     }
 }
 
 int TSubMenu::Track(HWND owner, const RECT& itemArea, bool byKeyboard) {
     // The menu's own loop takes this key first and selects the first entry.
-    if (byKeyboard) PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 0);
+    if (byKeyboard)
+        PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 0);
     TPMPARAMS exclude{sizeof exclude, itemArea};
     return static_cast<int>(TrackPopupMenuEx(menu_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_VERTICAL,
                                              itemArea.left, itemArea.bottom, owner, &exclude));
@@ -45,20 +49,23 @@ bool TSubMenu::HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
     switch (message) {
         case WM_MEASUREITEM: {
             auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            if (measure.CtlType != ODT_MENU || measure.itemData >= entries_.size()) return false;
+            if (measure.CtlType != ODT_MENU || measure.itemData >= entries_.size())
+                return false;
             Measure(measure);
             result = TRUE;
             return true;
         }
         case WM_DRAWITEM: {
             const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (draw.CtlType != ODT_MENU || draw.itemData >= entries_.size()) return false;
+            if (draw.CtlType != ODT_MENU || draw.itemData >= entries_.size())
+                return false;
             Draw(draw);
             result = TRUE;
             return true;
         }
         case WM_MENUCHAR:
-            if (reinterpret_cast<HMENU>(lParam) != menu_.Get()) return false;
+            if (reinterpret_cast<HMENU>(lParam) != menu_.Get())
+                return false;
             result = MenuChar(static_cast<char>(LOWORD(wParam)));
             return true;
         default:
@@ -94,7 +101,8 @@ void TSubMenu::Draw(const DRAWITEMSTRUCT& draw) const {
     look.HideAccessKey = (draw.itemState & ODS_NOACCEL) != 0;
     TSelectObject font(draw.hDC, context_.FontHandle);
     PaintMenuEntry(draw.hDC, draw.rcItem, context_.Metrics, look);
-    if (entry.Separator || entry.GlyphIndex < 0) return;
+    if (entry.Separator || entry.GlyphIndex < 0)
+        return;
     const int left = draw.rcItem.left + (context_.Metrics.MenuGlyphColumn - TGlyphList::kSize) / 2;
     const int top = (draw.rcItem.top + draw.rcItem.bottom - TGlyphList::kSize) / 2;
     context_.Glyphs->Draw(draw.hDC, entry.GlyphIndex, left, top, entry.Enabled);

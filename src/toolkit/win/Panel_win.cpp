@@ -22,7 +22,8 @@ RECT TPanel::Inside() const {
 }
 
 LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return DefaultHandling(message, wParam, lParam);
+    if (message != WM_PAINT)
+        return DefaultHandling(message, wParam, lParam);
     TPaintScope paint(Handle());
     RECT client;
     GetClientRect(Handle(), &client);

@@ -10,10 +10,13 @@ TWindowErrorHandler errorHandler = nullptr;
 
 }  // namespace
 
-void SetWindowErrorHandler(TWindowErrorHandler handler) { errorHandler = handler; }
+void SetWindowErrorHandler(TWindowErrorHandler handler) {
+    errorHandler = handler;
+}
 
 void ReportWindowError(std::string_view message) {
-    if (errorHandler) errorHandler(message);
+    if (errorHandler)
+        errorHandler(message);
 }
 
 TWindow::~TWindow() {
@@ -25,10 +28,14 @@ TWindow::~TWindow() {
     }
 }
 
-const char* TWindow::RegisterWindowClass(const char* className, UINT style, HBRUSH background, HICON icon,
+const char* TWindow::RegisterWindowClass(const char* className,
+                                         UINT style,
+                                         HBRUSH background,
+                                         HICON icon,
                                          HCURSOR cursor) {
     WNDCLASSEXA windowClass{};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &windowClass)) return className;
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &windowClass))
+        return className;
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = style;
     windowClass.lpfnWndProc = WindowProc;
@@ -38,17 +45,24 @@ const char* TWindow::RegisterWindowClass(const char* className, UINT style, HBRU
     windowClass.hCursor = cursor ? cursor : LoadCursorA(nullptr, reinterpret_cast<const char*>(IDC_ARROW));
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = className;
-    if (!RegisterClassExA(&windowClass)) ThrowLastError("RegisterClassEx");
+    if (!RegisterClassExA(&windowClass))
+        ThrowLastError("RegisterClassEx");
     return className;
 }
 
-HWND TWindow::CreateHandle(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& bounds,
-                           HWND parent, int controlId) {
-    const HWND window = CreateWindowExA(exStyle, className, title, style, bounds.left, bounds.top,
-                                        bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                                        GetModuleHandleA(nullptr), this);
-    if (!window) ThrowLastError("CreateWindowEx");
+HWND TWindow::CreateHandle(DWORD exStyle,
+                           const char* className,
+                           const char* title,
+                           DWORD style,
+                           const RECT& bounds,
+                           HWND parent,
+                           int controlId) {
+    const HWND window =
+        CreateWindowExA(exStyle, className, title, style, bounds.left, bounds.top, bounds.right - bounds.left,
+                        bounds.bottom - bounds.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                        GetModuleHandleA(nullptr), this);
+    if (!window)
+        ThrowLastError("CreateWindowEx");
     return window;
 }
 
@@ -63,7 +77,8 @@ LRESULT CALLBACK TWindow::WindowProc(HWND window, UINT message, WPARAM wParam, L
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    if (!self)
+        return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->handle_ = nullptr;

@@ -28,11 +28,19 @@ public:
 
 protected:
     // Registers a class whose windows run through the thunk, once per process; returns its name.
-    static const char* RegisterWindowClass(const char* className, UINT style, HBRUSH background,
-                                           HICON icon = nullptr, HCURSOR cursor = nullptr);
+    static const char* RegisterWindowClass(const char* className,
+                                           UINT style,
+                                           HBRUSH background,
+                                           HICON icon = nullptr,
+                                           HCURSOR cursor = nullptr);
     // Creates the window for this object; raises an exception when it cannot.
-    HWND CreateHandle(DWORD exStyle, const char* className, const char* title, DWORD style, const RECT& bounds,
-                      HWND parent, int controlId = 0);
+    HWND CreateHandle(DWORD exStyle,
+                      const char* className,
+                      const char* title,
+                      DWORD style,
+                      const RECT& bounds,
+                      HWND parent,
+                      int controlId = 0);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(handle_, message, wParam, lParam);

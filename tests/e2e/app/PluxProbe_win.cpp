@@ -2,6 +2,7 @@
 // bars are, which tool tip or message box shows, and answers the colour dialog. Prints plain
 // "key value" lines; exit code 0 when the thing asked for was there, 1 when not, 2 on bad usage.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -25,7 +26,9 @@ std::string TextOf(HWND window) {
     return text;
 }
 
-HWND MainWindow() { return FindWindowA("TfrmPLUX", nullptr); }
+HWND MainWindow() {
+    return FindWindowA("TfrmPLUX", nullptr);
+}
 
 DWORD ProcessOf(HWND window) {
     DWORD process = 0;
@@ -42,7 +45,8 @@ std::vector<HWND> TopLevel(const char* className, bool all) {
         bool All;
         std::vector<HWND> Found;
     } search{ProcessOf(MainWindow()), className, all, {}};
-    if (!search.Process) return {};
+    if (!search.Process)
+        return {};
     EnumWindows(
         [](HWND window, LPARAM data) -> BOOL {
             auto& s = *reinterpret_cast<TSearch*>(data);
@@ -55,7 +59,9 @@ std::vector<HWND> TopLevel(const char* className, bool all) {
     return search.Found;
 }
 
-std::vector<HWND> VisibleTopLevel(const char* className) { return TopLevel(className, false); }
+std::vector<HWND> VisibleTopLevel(const char* className) {
+    return TopLevel(className, false);
+}
 
 int ListWindows() {
     for (HWND window : TopLevel("", true)) {
@@ -99,8 +105,10 @@ template <typename Ready>
 bool WaitFor(double seconds, Ready ready) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     for (;;) {
-        if (ready()) return true;
-        if (GetTickCount64() >= end) return false;
+        if (ready())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
         Sleep(kPollMilliseconds);
     }
 }
@@ -116,7 +124,8 @@ bool WaitUntilDestroyed(HWND dialog) {
 
 int ShowWindowFacts() {
     const HWND window = MainWindow();
-    if (!window) return 1;
+    if (!window)
+        return 1;
     PrintScreenRect("bounds", window);
     RECT client;
     GetClientRect(window, &client);
@@ -132,18 +141,21 @@ int ShowWindowFacts() {
 
 int ShowBar(const std::string& caption) {
     const HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
-    if (!bar || !IsWindowVisible(bar)) return 1;
+    if (!bar || !IsWindowVisible(bar))
+        return 1;
     PrintScreenRect("bar", bar);
-    if (const HWND combo = ChildWithText(bar, "ComboBox", "")) PrintScreenRect("combo", combo);
+    if (const HWND combo = ChildWithText(bar, "ComboBox", ""))
+        PrintScreenRect("combo", combo);
     return 0;
 }
 
 // A tool tip's text lives in plux's memory: the tool record and the text buffer are placed there, the
 // control fills them, and the probe reads them back.
 std::string ToolTipText(HWND tip) {
-    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                                       ProcessOf(tip));
-    if (!process) return {};
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tip));
+    if (!process)
+        return {};
     constexpr SIZE_T kTextSize = 512;
     auto* remote = static_cast<char*>(
         VirtualAllocEx(process, nullptr, sizeof(TTTOOLINFOA) + kTextSize, MEM_COMMIT, PAGE_READWRITE));
@@ -158,7 +170,8 @@ std::string ToolTipText(HWND tip) {
             WriteProcessMemory(process, remote, &info, sizeof info, nullptr);
             SendMessageA(tip, TTM_GETTEXTA, kTextSize, reinterpret_cast<LPARAM>(remote));
             char buffer[kTextSize] = {};
-            if (ReadProcessMemory(process, remote + sizeof info, buffer, kTextSize - 1, nullptr)) text = buffer;
+            if (ReadProcessMemory(process, remote + sizeof info, buffer, kTextSize - 1, nullptr))
+                text = buffer;
         }
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     }
@@ -167,7 +180,8 @@ std::string ToolTipText(HWND tip) {
 }
 
 int ShowToolTips() {
-    for (HWND tip : VisibleTopLevel("tooltips_class32")) std::printf("tooltip %s\n", ToolTipText(tip).c_str());
+    for (HWND tip : VisibleTopLevel("tooltips_class32"))
+        std::printf("tooltip %s\n", ToolTipText(tip).c_str());
     return 0;
 }
 
@@ -183,7 +197,8 @@ int AnswerColorDialog(bool confirm, const char* red, const char* green, const ch
     if (confirm) {
         const int fields[] = {706, 707, 708};
         const char* values[] = {red, green, blue};
-        for (int i = 0; i < 3; ++i) SetWindowTextA(GetDlgItem(dialog, fields[i]), values[i]);
+        for (int i = 0; i < 3; ++i)
+            SetWindowTextA(GetDlgItem(dialog, fields[i]), values[i]);
     }
     PostMessageA(dialog, WM_COMMAND, confirm ? IDOK : IDCANCEL, 0);
     return WaitUntilDestroyed(dialog) ? 0 : 1;
@@ -199,7 +214,8 @@ int AnswerMessageBox() {
         }))
         return 1;
     std::printf("title %s\n", TextOf(box).c_str());
-    if (const HWND text = GetDlgItem(box, 0xFFFF)) std::printf("text %s\n", TextOf(text).c_str());
+    if (const HWND text = GetDlgItem(box, 0xFFFF))
+        std::printf("text %s\n", TextOf(text).c_str());
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return WaitUntilDestroyed(box) ? 0 : 1;
 }
@@ -209,23 +225,33 @@ int AnswerMessageBox() {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const double seconds = argc > 2 ? std::atof(argv[2]) : 0;
-    if (command == "window") return ShowWindowFacts();
-    if (command == "windows") return ListWindows();
+    if (command == "window")
+        return ShowWindowFacts();
+    if (command == "windows")
+        return ListWindows();
     if (command == "wait-window")
         return WaitFor(seconds, [] { return MainWindow() && IsWindowVisible(MainWindow()); }) ? 0 : 1;
-    if (command == "bar" && argc > 2) return ShowBar(argv[2]);
-    if (command == "tooltips") return ShowToolTips();
+    if (command == "bar" && argc > 2)
+        return ShowBar(argv[2]);
+    if (command == "tooltips")
+        return ShowToolTips();
     if (command == "popup-menus") {
-        for (HWND menu : VisibleTopLevel("#32768")) std::printf("menu %p\n", static_cast<void*>(menu));
+        for (HWND menu : VisibleTopLevel("#32768"))
+            std::printf("menu %p\n", static_cast<void*>(menu));
         return 0;
     }
-    if (command == "pick-color" && argc > 4) return AnswerColorDialog(true, argv[2], argv[3], argv[4]);
-    if (command == "cancel-color") return AnswerColorDialog(false, "", "", "");
-    if (command == "message-box") return AnswerMessageBox();
+    if (command == "pick-color" && argc > 4)
+        return AnswerColorDialog(true, argv[2], argv[3], argv[4]);
+    if (command == "cancel-color")
+        return AnswerColorDialog(false, "", "", "");
+    if (command == "message-box")
+        return AnswerMessageBox();
     // What the close box sends.
-    if (command == "close-box") return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+    if (command == "close-box")
+        return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
     std::fprintf(stderr,
-                 "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | tooltips | popup-menus | pick-color R G B |"
+                 "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | tooltips | popup-menus | "
+                 "pick-color R G B |"
                  " cancel-color | message-box | close-box\n");
     return 2;
 }

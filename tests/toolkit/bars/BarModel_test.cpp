@@ -16,7 +16,8 @@ TEST(BarModel, ShortCutTextNamesModifiersThenKey) {
         {TShortCut::kCtrl | TShortCut::kShift | TShortCut::kAlt | '7', "Ctrl+Shift+Alt+7"},
         {TShortCut::kAlt | 0x2E, "Alt+Del"},
     };
-    for (const TCase& row : cases) EXPECT_EQ(ShortCutText(TShortCut{row.code}), row.text) << row.code;
+    for (const TCase& row : cases)
+        EXPECT_EQ(ShortCutText(TShortCut{row.code}), row.text) << row.code;
 }
 
 TEST(BarModel, ToolTipIsTheShortHintWithTheShortcutInBrackets) {
@@ -75,10 +76,12 @@ TEST(BarModel, SeparatorShowsBeforeAShownLinkAsTheUserSeesIt) {
     } cases[] = {
         {"own flags", MakeLinks(item, {{true, false}, {true, true}, {true, false}}), {false, true, false}},
         {"first shown link never", MakeLinks(item, {{true, true}, {true, false}}), {false, false}},
-        {"flag of a hidden link moves on", MakeLinks(item, {{true, false}, {false, true}, {true, false}}),
+        {"flag of a hidden link moves on",
+         MakeLinks(item, {{true, false}, {false, true}, {true, false}}),
          {false, true, true}},
         {"hidden first links", MakeLinks(item, {{false, false}, {false, true}, {true, true}}), {false, true, false}},
-        {"hidden link keeps its own flag", MakeLinks(item, {{true, false}, {false, false}, {false, true}}),
+        {"hidden link keeps its own flag",
+         MakeLinks(item, {{true, false}, {false, false}, {false, true}}),
          {false, false, true}},
     };
     for (const TCase& row : cases) {

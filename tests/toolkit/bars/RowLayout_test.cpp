@@ -18,8 +18,8 @@ TEST(RowLayout, RowsStackInNumberOrderAndBarsKeepTheirLeftWithoutOverlap) {
     const TBar menu = BarAt(0, 0, true);
     const TBar file = BarAt(1, 0);
     const TBar colours = BarAt(1, 403);
-    const TBar pushed = BarAt(1, 420);   // would overlap "colours"
-    const TBar lower = BarAt(5, 10);     // rows 2 to 4 are empty and take no room
+    const TBar pushed = BarAt(1, 420);  // would overlap "colours"
+    const TBar lower = BarAt(5, 10);    // rows 2 to 4 are empty and take no room
     const TDockPlacement placement = PlaceDockRows(
         {{&lower, 50, 30}, {&colours, 100, 26}, {&menu, 40, 23}, {&file, 377, 26}, {&pushed, 60, 20}}, 688);
 
