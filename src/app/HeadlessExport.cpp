@@ -1,5 +1,6 @@
 #include "app/HeadlessExport.h"
 
+#include "app/MainBars.h"
 #include "check/BandColours.h"
 #include "check/ReportBuilder.h"
 #include "support/MessageCatalogue.h"
@@ -10,8 +11,6 @@ namespace {
 constexpr std::string_view kOutputSwitch = "shtml";
 constexpr std::string_view kCompareSwitch = "compare";
 constexpr std::string_view kStandardOutputName = "-";
-// The snapshot chooser's first entry, which names no snapshot.
-constexpr std::int32_t kNoComparisonMessage = 2;
 
 std::string JoinLines(const TTextList& lines) {
     std::string text;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/Application_win.h"
 #include "app/Console_win.h"
 #include "app/ErrorBox.h"
 #include "app/HeadlessExport.h"
@@ -13,7 +14,7 @@
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     const bool exportRequested = IsExportRequest(TCommandLine(PlatformCommandLine()));
     // The modules come up before anything else; a failure ends the program before any window exists.
     std::unique_ptr<TStartup> startup;
@@ -28,10 +29,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 1;
     }
     TCommandLine& commandLine = startup->CommandLine();
-    if (!exportRequested) {
-        WriteStandardError("Usage: plux /shtml FILE [/compare CHOICE]\r\n");
-        return static_cast<int>(TExportResult::Failed);
-    }
+    if (!exportRequested) return RunApplication(showCommand);
     const auto keys = MachineProductKeys();
     TExportPorts ports;
     ports.Keys = keys.get();

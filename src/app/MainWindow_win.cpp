@@ -1,0 +1,171 @@
+#include "app/MainWindow_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "app/ActionKeys_win.h"
+#include "app/Actions.h"
+#include "app/ErrorBox.h"
+#include "app/MainBars.h"
+#include "app/Resources.h"
+#include "toolkit/Exception.h"
+#include "toolkit/win/Win32Error_win.h"
+
+namespace {
+
+constexpr const char* kMainWindowClass = "TfrmPLUX";
+constexpr int kDesignLeft = 227;
+constexpr int kDesignTop = 114;
+constexpr int kDesignWidth = 696;
+constexpr int kDesignHeight = 480;
+constexpr int kDesignFontHeight = -11;
+constexpr const char* kDesignFontName = "MS Sans Serif";
+constexpr int kStatusBarHeight = 20;
+constexpr int kReportViewId = 100;
+
+// The bars use the system's menu font.
+TFontSpec MenuFontSpec() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return TFontSpec{"Tahoma", -11};  // the manager's own font
+    return TFontSpec{metrics.lfMenuFont.lfFaceName, metrics.lfMenuFont.lfHeight};
+}
+
+}  // namespace
+
+TfrmPLUX::TfrmPLUX() : measureDC_(CreateCompatibleDC(nullptr)), barMeasure_(measureDC_.Get()) {
+    if (!measureDC_)
+        ThrowLastError("CreateCompatibleDC");
+    const int pixelsPerInch = ScreenPixelsPerInch();
+    windowFont_ = TFontSpec{kDesignFontName, ScaledFontHeight(kDesignFontHeight, pixelsPerInch)};
+    scale_ = DesignScaleFor(pixelsPerInch, barMeasure_.Metrics(windowFont_).Height);
+
+    ImageList = std::make_unique<TGlyphList>(std::initializer_list<int>{IDB_GLYPH_EXIT_DOOR, IDB_GLYPH_PAGE_WITH_LINES,
+                                                                        IDB_GLYPH_PRINTER, IDB_GLYPH_FLOPPY_DISK});
+    BuildMainBars(BarManager, scale_);
+    barContext_.Manager = &BarManager;
+    barContext_.Host = this;
+    barContext_.Glyphs = ImageList.get();
+    barContext_.Measure = &barMeasure_;
+    barContext_.Font = MenuFontSpec();
+    barContext_.FontHandle = fonts_.Get(barContext_.Font);
+    barContext_.Metrics = TBarMetrics{}.Scaled(scale_.Numerator, scale_.Denominator);
+    accelerators_ = CreateActionAccelerators();
+}
+
+TfrmPLUX::~TfrmPLUX() = default;
+
+void TfrmPLUX::Create(HWND applicationWindow, int showCommand) {
+    const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PLUX));
+    RegisterWindowClass(kMainWindowClass, CS_HREDRAW | CS_VREDRAW, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)),
+                        icon);
+    const int left = scale_.Apply(kDesignLeft), top = scale_.Apply(kDesignTop);
+    const RECT bounds{left, top, left + scale_.Apply(kDesignWidth), top + scale_.Apply(kDesignHeight)};
+    CreateHandle(0, kMainWindowClass, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds, applicationWindow);
+    CreateMembers();
+    RunCreationSteps();
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
+}
+
+void TfrmPLUX::CreateMembers() {
+    dock_ = std::make_unique<TDockSite>(barContext_);
+    dock_->Create(Handle());
+    Panel1.Create(Handle(), RGB(0xFF, 0xFF, 0xFF));
+    HTMLViewer.Create(Panel1.Handle(), kReportViewId);
+    // Sized by us: the bar keeps the design height whatever its font asks for.
+    StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
+                                WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 0, 0,
+                                Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!StatusBar)
+        ThrowLastError("CreateWindowEx(status bar)");
+    SendMessageA(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(windowFont_)), FALSE);
+    LayOutMembers();
+}
+
+// Top to bottom: the dock, Panel1 with the report view inside its bevel, the status bar.
+void TfrmPLUX::LayOutMembers() {
+    if (!dock_ || !StatusBar)
+        return;
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const int dockHeight = dock_->Height();
+    const int statusHeight = scale_.Apply(kStatusBarHeight);
+    MoveWindow(dock_->Handle(), 0, 0, client.right, dockHeight, TRUE);
+    MoveWindow(StatusBar, 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
+    const int panelHeight = std::max(0L, client.bottom - statusHeight - dockHeight);
+    MoveWindow(Panel1.Handle(), 0, dockHeight, client.right, panelHeight, TRUE);
+    const RECT inside = Panel1.Inside();
+    MoveWindow(HTMLViewer.Handle(), inside.left, inside.top, std::max(0L, inside.right - inside.left),
+               std::max(0L, inside.bottom - inside.top), TRUE);
+}
+
+bool TfrmPLUX::PreTranslateMessage(MSG& message) {
+    if (!Handle() || (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)))
+        return false;
+    if (dock_ && dock_->PreTranslate(message))
+        return true;
+    return TranslateAcceleratorA(Handle(), accelerators_.Get(), &message) != 0;
+}
+
+void TfrmPLUX::ExecuteCommand(int commandId) {
+    switch (static_cast<TCommandId>(commandId)) {
+        case TCommandId::DoCheck:
+            return actionDoCheckExecute();
+        case TCommandId::SaveResult:
+            return actionSaveResultExecute();
+        case TCommandId::Print:
+            return actionPrintExecute();
+        case TCommandId::FileExit:
+            return actionFileExitExecute();
+        case TCommandId::PickColor1:
+            return barColor1Click();
+        case TCommandId::PickColor2:
+            return barColor2Click();
+    }
+}
+
+// Exit closes the way the close box does; posted, so that the bar or menu that ran it is left first.
+void TfrmPLUX::actionFileExitExecute() {
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+TBarItem& TfrmPLUX::BarItem(std::string_view name) const {
+    TBarItem* item = BarManager.FindItem(name);
+    if (!item)
+        throw Exception("No bar item " + std::string(name));
+    return *item;
+}
+
+LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            LayOutMembers();
+            if (StatusBar)
+                SendMessageA(StatusBar, WM_SIZE, 0, 0);
+            return 0;
+        case WM_COMMAND:
+            if (lParam == 0)
+                ExecuteCommand(LOWORD(wParam));  // menus and shortcuts
+            return 0;
+        case WM_SYSCOMMAND:
+            // The task bar shows the application window, so that is what minimises; it hides this one.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                ShowWindow(GetWindow(Handle(), GW_OWNER), SW_MINIMIZE);
+                return 0;
+            }
+            return DefaultHandling(message, wParam, lParam);
+        case WM_CLOSE:
+            if (FormCloseQuery())
+                DestroyWindow(Handle());
+            return 0;
+        case WM_DESTROY:
+            FormDestroy();
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}

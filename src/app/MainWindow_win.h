@@ -1,0 +1,92 @@
+#ifndef PLUX_APP_MAINWINDOW_WIN_H
+#define PLUX_APP_MAINWINDOW_WIN_H
+
+// TfrmPLUX, the main window: the bars in their top dock, Panel1 holding the report view, and the
+// status bar along the bottom. The window owns its members, the product list and the report; it runs
+// the commands of its actions and bar items. Its life: Create() builds the members from the design,
+// runs the creation step and the state restore, and shows the window; closing (Exit or the close box)
+// saves the state and destroys it, the destruction step saves the bar layout and ends the message loop.
+// The bodies of the commands live in files of their own.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/DesignScale.h"
+#include "check/ProductList.h"
+#include "toolkit/bars/BarModel.h"
+#include "toolkit/bars/BarView_win.h"
+#include "toolkit/bars/DockSite_win.h"
+#include "toolkit/bars/GlyphList_win.h"
+#include "toolkit/html/HtmlView_win.h"
+#include "toolkit/win/FontCache_win.h"
+#include "toolkit/win/GdiTextMeasure_win.h"
+#include "toolkit/win/Handles_win.h"
+#include "toolkit/win/Panel_win.h"
+#include "toolkit/win/Window_win.h"
+
+class TfrmPLUX final : public TWindow, private TBarHost {
+public:
+    TfrmPLUX();
+    ~TfrmPLUX() override;
+
+    // Creates the window owned by `applicationWindow` and shows it as `showCommand` says.
+    void Create(HWND applicationWindow, int showCommand);
+    // Lets the window take its keys (shortcuts, menu keys) before the message is dispatched.
+    bool PreTranslateMessage(MSG& message);
+
+    // Commands (one file each).
+    void actionDoCheckExecute();
+    void actionSaveResultExecute();
+    void actionPrintExecute();
+    void actionFileExitExecute();
+    void barColor1Click();
+    void barColor2Click();
+    void ShowColors();
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Creation and destruction steps and the places of the stored state (MainWindowLifecycle_win.cpp).
+    void RunCreationSteps();
+    void FormCreate();
+    void ShowVersionText();
+    void SetStateFileName();
+    void LoadBarLayout();
+    void FillCompareFiles();
+    void RestoreState();
+    void ComponentStateRestoreState();
+    bool FormCloseQuery();
+    void SaveState();
+    void FormDestroy();
+    void SaveBarLayout();
+
+    void CheckProducts();
+    void PickBandColor(TBarItem& swatch);
+    TBarItem& BarItem(std::string_view name) const;
+
+    void CreateMembers();
+    void LayOutMembers();
+    void ExecuteCommand(int commandId);
+    void ExecuteBarCommand(int commandId) override { ExecuteCommand(commandId); }
+    void DockHeightChanged() override { LayOutMembers(); }
+
+    TScopedDC measureDC_;  // screen-compatible, for the bars' text measure
+    TGdiTextMeasure barMeasure_;
+    TFontCache fonts_;
+    TDesignScale scale_;
+    TFontSpec windowFont_;
+    TScopedAccelerators accelerators_;
+    std::unique_ptr<TGlyphList> ImageList;
+    TBarManager BarManager;
+    TBarViewContext barContext_;
+    std::unique_ptr<TDockSite> dock_;
+    TPanel Panel1;
+    THtmlView HTMLViewer;
+    HWND StatusBar = nullptr;
+    COLORREF customColors_[16] = {};
+    std::unique_ptr<TProductList> products_;
+};
+
+#endif

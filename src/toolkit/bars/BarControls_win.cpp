@@ -1,0 +1,125 @@
+// The native controls of a bar window: combo boxes for combo links and the tool tips of the items.
+#include "toolkit/bars/BarWindow_win.h"
+
+#include <commctrl.h>
+
+#include "toolkit/win/Win32Error_win.h"
+
+namespace {
+
+std::string WindowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The version 5 controls reject the larger record of newer headers.
+TTTOOLINFOA ToolInfo(HWND owner, UINT flags, UINT_PTR id) {
+    TTTOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.uFlags = flags;
+    info.hwnd = owner;
+    info.uId = id;
+    return info;
+}
+
+}  // namespace
+
+TBarWindow::TComboControl& TBarWindow::ComboFor(std::size_t linkIndex) {
+    for (TComboControl& combo : combos_)
+        if (combo.LinkIndex == linkIndex)
+            return combo;
+    TComboControl combo;
+    combo.LinkIndex = linkIndex;
+    combo.Handle =
+        CreateWindowExA(0, "COMBOBOX", nullptr, WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
+                        0, 0, 0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!combo.Handle)
+        ThrowLastError("CreateWindowEx(combo box)");
+    SendMessageA(combo.Handle, WM_SETFONT, reinterpret_cast<WPARAM>(context_.FontHandle), FALSE);
+    combos_.push_back(combo);
+    return combos_.back();
+}
+
+// Model values reach the control only when they changed, so that a typed text survives a relayout.
+void TBarWindow::UpdateCombos() {
+    for (TComboControl& combo : combos_)
+        ShowWindow(combo.Handle, SW_HIDE);
+    for (const TItemPlace& place : placement_.Items) {
+        TBarItem& item = *bar_.Links[place.LinkIndex].Item;
+        if (item.Kind != TBarItemKind::Combo)
+            continue;
+        TComboControl& combo = ComboFor(place.LinkIndex);
+        if (combo.ShownEntries != item.Combo.Entries) {
+            SendMessageA(combo.Handle, CB_RESETCONTENT, 0, 0);
+            for (const std::string& entry : item.Combo.Entries)
+                SendMessageA(combo.Handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+            combo.ShownEntries = item.Combo.Entries;
+        }
+        if (item.Combo.ItemIndex >= 0)
+            SendMessageA(combo.Handle, CB_SETCURSEL, static_cast<WPARAM>(item.Combo.ItemIndex), 0);
+        else if (WindowText(combo.Handle) != item.Combo.Text)
+            SetWindowTextA(combo.Handle, item.Combo.Text.c_str());
+        SendMessageA(combo.Handle, CB_SETEDITSEL, 0, MAKELPARAM(-1, 0));
+        EnableWindow(combo.Handle, item.Enabled);
+        // A drop-down combo's height includes its list: room for the visible entries.
+        const int editHeight =
+            static_cast<int>(SendMessageA(combo.Handle, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0)) + 6;
+        const int entryHeight = static_cast<int>(SendMessageA(combo.Handle, CB_GETITEMHEIGHT, 0, 0));
+        const int top = (place.ComboBox.Top + place.ComboBox.Bottom - editHeight) / 2;
+        SetWindowPos(combo.Handle, nullptr, place.ComboBox.Left, top, place.ComboBox.Width(),
+                     editHeight + item.Combo.DropDownCount * entryHeight + 2, SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(combo.Handle, SW_SHOWNA);
+    }
+}
+
+void TBarWindow::SyncComboFromControl(HWND control, int notification) {
+    for (const TComboControl& combo : combos_) {
+        if (combo.Handle != control)
+            continue;
+        TComboProperties& properties = bar_.Links[combo.LinkIndex].Item->Combo;
+        if (notification == CBN_SELCHANGE) {
+            properties.ItemIndex = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
+            const auto index = static_cast<std::size_t>(properties.ItemIndex);
+            properties.Text = index < properties.Entries.size() ? properties.Entries[index] : std::string();
+        } else if (notification == CBN_EDITCHANGE) {
+            properties.ItemIndex = -1;
+            properties.Text = WindowText(control);
+        }
+    }
+}
+
+// One tool per item with a tip. A disabled combo box gets no mouse messages, they reach the bar, so its
+// place on the bar is a tool as well as the box and its edit field.
+void TBarWindow::UpdateToolTips() {
+    for (UINT_PTR id : toolIds_) {
+        TTTOOLINFOA info = ToolInfo(Handle(), 0, id);
+        SendMessageA(toolTip_, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    toolIds_.clear();
+    if (!context_.Manager->ShowHint)
+        return;
+    auto add = [&](UINT flags, UINT_PTR id, const RECT& area, std::string& text) {
+        TTTOOLINFOA info = ToolInfo(Handle(), flags | TTF_SUBCLASS, id);
+        info.rect = area;
+        info.lpszText = text.data();
+        if (SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)))
+            toolIds_.push_back(id);
+    };
+    for (std::size_t place = 0; place < placement_.Items.size(); ++place) {
+        const TItemPlace& where = placement_.Items[place];
+        const TBarItem& item = *bar_.Links[where.LinkIndex].Item;
+        std::string text = ToolTipText(item, context_.Manager->ShowShortCutInHint);
+        if (text.empty() || bar_.IsMainMenu)
+            continue;
+        if (!item.Enabled && !context_.Manager->ShowHintForDisabledItems)
+            continue;
+        add(0, place + 1, RECT{where.Bounds.Left, where.Bounds.Top, where.Bounds.Right, where.Bounds.Bottom}, text);
+        if (item.Kind != TBarItemKind::Combo)
+            continue;
+        const HWND box = ComboFor(where.LinkIndex).Handle;
+        for (HWND control : {box, GetWindow(box, GW_CHILD)})
+            if (control)
+                add(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control), RECT{}, text);
+    }
+}

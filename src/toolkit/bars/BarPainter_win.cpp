@@ -1,0 +1,176 @@
+#include "toolkit/bars/BarPainter_win.h"
+
+#include <algorithm>
+
+#include "toolkit/win/Handles_win.h"
+
+namespace {
+
+// The palette of the look: a light blue-grey dock, bars shaded from white to it, and the warm
+// highlight with a dark blue border that marks the item under the pointer.
+constexpr COLORREF kDockColor = RGB(0xDD, 0xE4, 0xEE);
+constexpr COLORREF kBarTopColor = RGB(0xFC, 0xFD, 0xFE);
+constexpr COLORREF kBarBottomColor = RGB(0xC4, 0xD3, 0xE8);
+constexpr COLORREF kBarEdgeColor = RGB(0x9D, 0xB1, 0xCF);
+constexpr COLORREF kGripColor = RGB(0x27, 0x41, 0x76);
+constexpr COLORREF kSeparatorColor = RGB(0x6A, 0x8C, 0xCB);
+constexpr COLORREF kHotColor = RGB(0xFF, 0xEE, 0xC2);
+constexpr COLORREF kPressedColor = RGB(0xFE, 0x80, 0x3E);
+constexpr COLORREF kOpenColor = RGB(0xE3, 0xEF, 0xFF);
+constexpr COLORREF kHighlightBorder = RGB(0x00, 0x00, 0x80);
+constexpr COLORREF kMenuColor = RGB(0xFC, 0xFC, 0xF9);
+constexpr COLORREF kDefaultBarFill = RGB(0x31, 0x6A, 0xC5);
+// System colours are kept as 0xFF000000 plus the colour's index.
+constexpr std::uint32_t kSystemColorFlag = 0xFF000000u;
+
+void Fill(HDC dc, const RECT& area, COLORREF color) {
+    TScopedBrush brush(CreateSolidBrush(color));
+    FillRect(dc, &area, brush.Get());
+}
+
+void Frame(HDC dc, const RECT& area, COLORREF color) {
+    TScopedBrush brush(CreateSolidBrush(color));
+    FrameRect(dc, &area, brush.Get());
+}
+
+COLORREF Mix(COLORREF from, COLORREF to, int step, int steps) {
+    auto channel = [&](int shift) {
+        const int a = (from >> shift) & 0xFF, b = (to >> shift) & 0xFF;
+        return static_cast<COLORREF>(a + (b - a) * step / std::max(steps, 1)) << shift;
+    };
+    return channel(0) | channel(8) | channel(16);
+}
+
+void VerticalGradient(HDC dc, const RECT& area, COLORREF top, COLORREF bottom) {
+    const int height = area.bottom - area.top;
+    for (int y = 0; y < height; ++y) {
+        const RECT line{area.left, area.top + y, area.right, area.top + y + 1};
+        Fill(dc, line, Mix(top, bottom, y, height - 1));
+    }
+}
+
+void HorizontalGradient(HDC dc, const RECT& area, COLORREF left, COLORREF right) {
+    const int width = area.right - area.left;
+    for (int x = 0; x < width; ++x) {
+        const RECT line{area.left + x, area.top, area.left + x + 1, area.bottom};
+        Fill(dc, line, Mix(left, right, x, width - 1));
+    }
+}
+
+// Two columns of small dots, as the look draws its drag handles.
+void PaintGrip(HDC dc, const RECT& bar) {
+    for (int y = bar.top + 5; y + 2 <= bar.bottom - 4; y += 4) {
+        const RECT dot{bar.left + 4, y, bar.left + 6, y + 2};
+        Fill(dc, dot, kGripColor);
+        const RECT light{dot.left + 1, dot.top + 1, dot.right + 1, dot.bottom + 1};
+        Fill(dc, light, RGB(0xFF, 0xFF, 0xFF));
+        Fill(dc, dot, kGripColor);
+    }
+}
+
+}  // namespace
+
+COLORREF ResolveBarColor(std::uint32_t color) {
+    if (color == kDefaultBarColor)
+        return kDefaultBarFill;
+    if ((color & kSystemColorFlag) == kSystemColorFlag)
+        return GetSysColor(static_cast<int>(color & 0xFF));
+    return static_cast<COLORREF>(color & 0xFFFFFF);
+}
+
+void PaintDockBackground(HDC dc, const RECT& area) {
+    Fill(dc, area, kDockColor);
+}
+
+void PaintBarBackground(HDC dc, const RECT& bar, bool isMenuBar) {
+    PaintDockBackground(dc, bar);
+    if (!isMenuBar) {
+        const RECT body{bar.left, bar.top + 1, bar.right - 1, bar.bottom - 1};
+        VerticalGradient(dc, body, kBarTopColor, kBarBottomColor);
+        const RECT bottomEdge{body.left + 2, body.bottom - 1, body.right, body.bottom};
+        Fill(dc, bottomEdge, kBarEdgeColor);
+        const RECT rightEdge{body.right - 1, body.top + 2, body.right, body.bottom};
+        Fill(dc, rightEdge, kBarEdgeColor);
+    }
+    PaintGrip(dc, bar);
+}
+
+void PaintSeparator(HDC dc, const RECT& area) {
+    const int x = (area.left + area.right) / 2 - 1;
+    const RECT dark{x, area.top + 3, x + 1, area.bottom - 3};
+    Fill(dc, dark, kSeparatorColor);
+    const RECT light{x + 1, area.top + 4, x + 2, area.bottom - 2};
+    Fill(dc, light, RGB(0xFF, 0xFF, 0xFF));
+}
+
+void PaintItemFrame(HDC dc, const RECT& area, TItemState state) {
+    switch (state) {
+        case TItemState::Normal:
+            return;
+        case TItemState::Hot:
+            Fill(dc, area, kHotColor);
+            break;
+        case TItemState::Pressed:
+            Fill(dc, area, kPressedColor);
+            break;
+        case TItemState::Open:
+            Fill(dc, area, kOpenColor);
+            break;
+    }
+    Frame(dc, area, kHighlightBorder);
+}
+
+void PaintCaption(HDC dc, const RECT& area, const std::string& caption, bool enabled, bool centred) {
+    RECT textArea = area;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea,
+              DT_SINGLELINE | DT_VCENTER | (centred ? DT_CENTER : DT_LEFT));
+}
+
+void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item) {
+    RECT border = area;
+    if (item.Progress.RaisedBorder)
+        DrawEdge(dc, &border, BDR_RAISEDINNER, BF_RECT);
+    RECT captionArea{area.left + 4, area.top, area.right, area.bottom};
+    RECT measured = captionArea;
+    DrawTextA(dc, item.Caption.c_str(), static_cast<int>(item.Caption.size()), &measured, DT_SINGLELINE | DT_CALCRECT);
+    PaintCaption(dc, captionArea, item.Caption, item.Enabled, false);
+
+    RECT track{measured.right + 4, area.top + 4, area.right - 4, area.bottom - 4};
+    if (track.right <= track.left)
+        return;
+    DrawEdge(dc, &track, BDR_SUNKENOUTER, BF_RECT);
+    const RECT inner{track.left + 1, track.top + 1, track.right - 1, track.bottom - 1};
+    Fill(dc, inner, GetSysColor(COLOR_WINDOW));
+    // Smooth filling: one solid block as long as the position says.
+    const RECT filled{inner.left, inner.top, inner.left + item.Progress.FilledLength(inner.right - inner.left),
+                      inner.bottom};
+    Fill(dc, filled, ResolveBarColor(item.Progress.Color));
+}
+
+void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const TMenuEntryLook& look) {
+    Fill(dc, area, kMenuColor);
+    const RECT column{area.left, area.top, area.left + metrics.MenuGlyphColumn, area.bottom};
+    HorizontalGradient(dc, column, kBarTopColor, kBarBottomColor);
+    const int textLeft = column.right + metrics.MenuTextGap;
+    if (look.Separator) {
+        const int y = (area.top + area.bottom) / 2;
+        Fill(dc, RECT{textLeft, y, area.right, y + 1}, kSeparatorColor);
+        return;
+    }
+    if (look.Selected) {
+        const RECT highlight{area.left + 1, area.top, area.right - 1, area.bottom};
+        if (look.Enabled)
+            Fill(dc, highlight, kHotColor);
+        Frame(dc, highlight, kHighlightBorder);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(look.Enabled ? COLOR_MENUTEXT : COLOR_GRAYTEXT));
+    const UINT format = DT_SINGLELINE | DT_VCENTER | (look.HideAccessKey ? DT_HIDEPREFIX : 0);
+    RECT captionArea{textLeft, area.top, area.right, area.bottom};
+    DrawTextA(dc, look.Caption.c_str(), static_cast<int>(look.Caption.size()), &captionArea, format);
+    RECT shortCutArea{textLeft, area.top, area.right - 2 * metrics.MenuTextGap, area.bottom};
+    DrawTextA(dc, look.ShortCut.c_str(), static_cast<int>(look.ShortCut.size()), &shortCutArea,
+              DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+}

@@ -1,0 +1,41 @@
+#ifndef PLUX_TOOLKIT_BARS_BARPAINTER_WIN_H
+#define PLUX_TOOLKIT_BARS_BARPAINTER_WIN_H
+
+// The Office-like look of docks, bars and their items. Everything is drawn here; windows only say
+// what and where.
+
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/bars/BarModel.h"
+#include "toolkit/bars/RowLayout.h"
+
+enum class TItemState { Normal, Hot, Pressed, Open };
+
+void PaintDockBackground(HDC dc, const RECT& area);
+// A bar's rounded, shaded body with its grip; a menu bar is flat.
+void PaintBarBackground(HDC dc, const RECT& bar, bool isMenuBar);
+void PaintSeparator(HDC dc, const RECT& area);
+// The highlight behind a hot, pressed or open item; nothing for a normal one.
+void PaintItemFrame(HDC dc, const RECT& area, TItemState state);
+// A caption with its access key underlined, centred in `area` or starting at its left edge.
+void PaintCaption(HDC dc, const RECT& area, const std::string& caption, bool enabled, bool centred);
+// A progress item: raised border, caption, then the bar filled as far as its position says.
+void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item);
+struct TMenuEntryLook {
+    std::string Caption;
+    std::string ShortCut;
+    bool Separator = false;
+    bool Enabled = true;
+    bool Selected = false;
+    bool HideAccessKey = false;
+};
+
+// A drop-down menu entry: the shaded glyph column, then caption and right-aligned shortcut; the glyph
+// is the caller's.
+void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const TMenuEntryLook& look);
+// What a bar colour stands for right now: the style's default, a system colour, or itself.
+COLORREF ResolveBarColor(std::uint32_t color);
+
+#endif

@@ -1,0 +1,31 @@
+#ifndef PLUX_TOOLKIT_BARS_BARVIEW_WIN_H
+#define PLUX_TOOLKIT_BARS_BARVIEW_WIN_H
+
+#include <windows.h>
+
+#include "toolkit/TextMeasure.h"
+#include "toolkit/bars/BarModel.h"
+#include "toolkit/bars/GlyphList_win.h"
+#include "toolkit/bars/RowLayout.h"
+
+// The owner of the bars: it runs the commands of the items its user clicks or picks from a menu.
+class TBarHost {
+public:
+    virtual ~TBarHost() = default;
+    virtual void ExecuteBarCommand(int commandId) = 0;
+    // The dock changed its height; the owner lays out the rest of its window.
+    virtual void DockHeightChanged() = 0;
+};
+
+// What every window of one bar manager's view shares; the owner keeps it alive longer than the view.
+struct TBarViewContext {
+    TBarManager* Manager = nullptr;
+    TBarHost* Host = nullptr;
+    const TGlyphList* Glyphs = nullptr;
+    const TTextMeasure* Measure = nullptr;
+    TFontSpec Font;              // the bars' font, as the text measure sees it
+    HFONT FontHandle = nullptr;  // the same font for painting
+    TBarMetrics Metrics;         // scaled to the screen
+};
+
+#endif

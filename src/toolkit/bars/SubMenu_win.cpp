@@ -1,0 +1,119 @@
+#include "toolkit/bars/SubMenu_win.h"
+
+#include <algorithm>
+
+#include "toolkit/bars/BarPainter_win.h"
+#include "toolkit/win/Win32Error_win.h"
+
+TSubMenu::TSubMenu(const TBarItem& subItem, const TBarViewContext& context)
+    : context_(context), menu_(CreatePopupMenu()) {
+    if (!menu_)
+        ThrowLastError("CreatePopupMenu");
+    const TItemLinks& links = subItem.SubLinks;
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        if (!links[i].Shown() || links[i].Item->Kind != TBarItemKind::Button)
+            continue;
+        if (ShowsSeparatorBefore(links, i) && !entries_.empty()) {
+            TEntry separator;
+            separator.Separator = true;
+            entries_.push_back(separator);
+        }
+        const TBarItem& item = *links[i].Item;
+        entries_.push_back(
+            TEntry{links[i].Caption(), ShortCutText(item.ShortCut), item.GlyphIndex, item.CommandId, item.Enabled});
+    }
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        const TEntry& entry = entries_[index];
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_DATA;
+        info.fType = MFT_OWNERDRAW | (entry.Separator ? MFT_SEPARATOR : 0);
+        info.fState = entry.Enabled ? MFS_ENABLED : MFS_GRAYED;
+        info.wID = static_cast<UINT>(entry.CommandId);
+        info.dwItemData = index;
+        if (!InsertMenuItemA(menu_.Get(), static_cast<UINT>(index), TRUE, &info))
+            ThrowLastError("InsertMenuItem");
+    }
+}
+
+int TSubMenu::Track(HWND owner, const RECT& itemArea, bool byKeyboard) {
+    // The menu's own loop takes this key first and selects the first entry.
+    if (byKeyboard)
+        PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 0);
+    TPMPARAMS exclude{sizeof exclude, itemArea};
+    return static_cast<int>(TrackPopupMenuEx(menu_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_VERTICAL,
+                                             itemArea.left, itemArea.bottom, owner, &exclude));
+}
+
+bool TSubMenu::HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const {
+    switch (message) {
+        case WM_MEASUREITEM: {
+            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (measure.CtlType != ODT_MENU || measure.itemData >= entries_.size())
+                return false;
+            Measure(measure);
+            result = TRUE;
+            return true;
+        }
+        case WM_DRAWITEM: {
+            const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (draw.CtlType != ODT_MENU || draw.itemData >= entries_.size())
+                return false;
+            Draw(draw);
+            result = TRUE;
+            return true;
+        }
+        case WM_MENUCHAR:
+            if (reinterpret_cast<HMENU>(lParam) != menu_.Get())
+                return false;
+            result = MenuChar(static_cast<char>(LOWORD(wParam)));
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TSubMenu::Measure(MEASUREITEMSTRUCT& measure) const {
+    const TEntry& entry = entries_[measure.itemData];
+    const TBarMetrics& metrics = context_.Metrics;
+    if (entry.Separator) {
+        measure.itemWidth = 0;
+        measure.itemHeight = static_cast<UINT>(metrics.MenuSeparatorHeight);
+        return;
+    }
+    int width = metrics.MenuGlyphColumn + metrics.MenuTextGap +
+                context_.Measure->TextWidth(context_.Font, DisplayedCaption(entry.Caption)) + metrics.MenuTextGap;
+    if (!entry.ShortCut.empty())
+        width += 3 * metrics.MenuTextGap + context_.Measure->TextWidth(context_.Font, entry.ShortCut);
+    // The menu adds the width of a check mark to owner-drawn entries itself.
+    measure.itemWidth = static_cast<UINT>(std::max(0, width - GetSystemMetrics(SM_CXMENUCHECK) + 1));
+    measure.itemHeight = static_cast<UINT>(metrics.MenuEntryHeight);
+}
+
+void TSubMenu::Draw(const DRAWITEMSTRUCT& draw) const {
+    const TEntry& entry = entries_[draw.itemData];
+    TMenuEntryLook look;
+    look.Caption = entry.Caption;
+    look.ShortCut = entry.ShortCut;
+    look.Separator = entry.Separator;
+    look.Enabled = entry.Enabled;
+    look.Selected = (draw.itemState & ODS_SELECTED) != 0;
+    look.HideAccessKey = (draw.itemState & ODS_NOACCEL) != 0;
+    TSelectObject font(draw.hDC, context_.FontHandle);
+    PaintMenuEntry(draw.hDC, draw.rcItem, context_.Metrics, look);
+    if (entry.Separator || entry.GlyphIndex < 0)
+        return;
+    const int left = draw.rcItem.left + (context_.Metrics.MenuGlyphColumn - TGlyphList::kSize) / 2;
+    const int top = (draw.rcItem.top + draw.rcItem.bottom - TGlyphList::kSize) / 2;
+    context_.Glyphs->Draw(draw.hDC, entry.GlyphIndex, left, top, entry.Enabled);
+}
+
+// Owner-drawn entries leave their access keys to the owner.
+LRESULT TSubMenu::MenuChar(char key) const {
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        const TEntry& entry = entries_[index];
+        if (!entry.Separator && entry.Enabled && SameAccessKey(AccessKey(entry.Caption), key))
+            return MAKELRESULT(index, MNC_EXECUTE);
+    }
+    return MAKELRESULT(0, MNC_IGNORE);
+}

@@ -1,0 +1,257 @@
+// Looks at a running plux.exe from outside, as the end-to-end scripts need it: where its window and
+// bars are, which tool tip or message box shows, and answers the colour dialog. Prints plain
+// "key value" lines; exit code 0 when the thing asked for was there, 1 when not, 2 on bad usage.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kPollMilliseconds = 100;
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string TextOf(HWND window) {
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+HWND MainWindow() {
+    return FindWindowA("TfrmPLUX", nullptr);
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+// Top-level windows of plux's process with the given class (any class when empty), visible ones only
+// unless `all`.
+std::vector<HWND> TopLevel(const char* className, bool all) {
+    struct TSearch {
+        DWORD Process;
+        std::string ClassName;
+        bool All;
+        std::vector<HWND> Found;
+    } search{ProcessOf(MainWindow()), className, all, {}};
+    if (!search.Process)
+        return {};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<TSearch*>(data);
+            if (ProcessOf(window) == s.Process && (s.All || IsWindowVisible(window)) &&
+                (s.ClassName.empty() || ClassOf(window) == s.ClassName))
+                s.Found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+std::vector<HWND> VisibleTopLevel(const char* className) {
+    return TopLevel(className, false);
+}
+
+int ListWindows() {
+    for (HWND window : TopLevel("", true)) {
+        RECT r;
+        GetWindowRect(window, &r);
+        std::printf("window %s visible=%d %ld,%ld %ldx%ld \"%s\"\n", ClassOf(window).c_str(),
+                    IsWindowVisible(window) ? 1 : 0, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                    TextOf(window).c_str());
+    }
+    return 0;
+}
+
+HWND ChildWithText(HWND parent, const char* className, const std::string& text) {
+    struct TSearch {
+        const char* ClassName;
+        std::string Text;
+        HWND Found;
+    } search{className, text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<TSearch*>(data);
+            if (ClassOf(window) == s.ClassName && (s.Text.empty() || TextOf(window) == s.Text)) {
+                s.Found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+void PrintScreenRect(const char* key, HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    std::printf("%s %ld %ld %ld %ld\n", key, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// Waits up to `seconds` for `ready` to hold.
+template <typename Ready>
+bool WaitFor(double seconds, Ready ready) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    for (;;) {
+        if (ready())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
+        Sleep(kPollMilliseconds);
+    }
+}
+
+// Wine's modal loop hides an ended dialog at once but destroys it (and unmaps its X window, which
+// would swallow the next click) only when another message arrives; the probe sends those.
+bool WaitUntilDestroyed(HWND dialog) {
+    return WaitFor(10, [&] {
+        PostMessageA(dialog, WM_NULL, 0, 0);
+        return !IsWindow(dialog);
+    });
+}
+
+int ShowWindowFacts() {
+    const HWND window = MainWindow();
+    if (!window)
+        return 1;
+    PrintScreenRect("bounds", window);
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    std::printf("title-length %d\n", GetWindowTextLengthA(window));
+    std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
+    HWND owner = GetWindow(window, GW_OWNER);
+    std::printf("owner-title %s\n", owner ? TextOf(owner).c_str() : "");
+    return 0;
+}
+
+int ShowBar(const std::string& caption) {
+    const HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
+    if (!bar || !IsWindowVisible(bar))
+        return 1;
+    PrintScreenRect("bar", bar);
+    if (const HWND combo = ChildWithText(bar, "ComboBox", ""))
+        PrintScreenRect("combo", combo);
+    return 0;
+}
+
+// A tool tip's text lives in plux's memory: the tool record and the text buffer are placed there, the
+// control fills them, and the probe reads them back.
+std::string ToolTipText(HWND tip) {
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, ProcessOf(tip));
+    if (!process)
+        return {};
+    constexpr SIZE_T kTextSize = 512;
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(TTTOOLINFOA) + kTextSize, MEM_COMMIT, PAGE_READWRITE));
+    std::string text;
+    if (remote) {
+        TTTOOLINFOA info{};
+        info.cbSize = TTTOOLINFOA_V2_SIZE;
+        WriteProcessMemory(process, remote, &info, sizeof info, nullptr);
+        if (SendMessageA(tip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(remote)) &&
+            ReadProcessMemory(process, remote, &info, sizeof info, nullptr)) {
+            info.lpszText = remote + sizeof info;
+            WriteProcessMemory(process, remote, &info, sizeof info, nullptr);
+            SendMessageA(tip, TTM_GETTEXTA, kTextSize, reinterpret_cast<LPARAM>(remote));
+            char buffer[kTextSize] = {};
+            if (ReadProcessMemory(process, remote + sizeof info, buffer, kTextSize - 1, nullptr))
+                text = buffer;
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return text;
+}
+
+int ShowToolTips() {
+    for (HWND tip : VisibleTopLevel("tooltips_class32"))
+        std::printf("tooltip %s\n", ToolTipText(tip).c_str());
+    return 0;
+}
+
+// The colour dialog's Red, Green and Blue fields; setting their text makes the dialog take the colour.
+int AnswerColorDialog(bool confirm, const char* red, const char* green, const char* blue) {
+    HWND dialog = nullptr;
+    if (!WaitFor(10, [&] {
+            const auto dialogs = VisibleTopLevel("#32770");
+            dialog = dialogs.empty() ? nullptr : dialogs.front();
+            return dialog != nullptr;
+        }))
+        return 1;
+    if (confirm) {
+        const int fields[] = {706, 707, 708};
+        const char* values[] = {red, green, blue};
+        for (int i = 0; i < 3; ++i)
+            SetWindowTextA(GetDlgItem(dialog, fields[i]), values[i]);
+    }
+    PostMessageA(dialog, WM_COMMAND, confirm ? IDOK : IDCANCEL, 0);
+    return WaitUntilDestroyed(dialog) ? 0 : 1;
+}
+
+// The text of the message box shown by plux, which is then closed with its button.
+int AnswerMessageBox() {
+    HWND box = nullptr;
+    if (!WaitFor(10, [&] {
+            const auto dialogs = VisibleTopLevel("#32770");
+            box = dialogs.empty() ? nullptr : dialogs.front();
+            return box != nullptr;
+        }))
+        return 1;
+    std::printf("title %s\n", TextOf(box).c_str());
+    if (const HWND text = GetDlgItem(box, 0xFFFF))
+        std::printf("text %s\n", TextOf(text).c_str());
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return WaitUntilDestroyed(box) ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    const double seconds = argc > 2 ? std::atof(argv[2]) : 0;
+    if (command == "window")
+        return ShowWindowFacts();
+    if (command == "windows")
+        return ListWindows();
+    if (command == "wait-window")
+        return WaitFor(seconds, [] { return MainWindow() && IsWindowVisible(MainWindow()); }) ? 0 : 1;
+    if (command == "bar" && argc > 2)
+        return ShowBar(argv[2]);
+    if (command == "tooltips")
+        return ShowToolTips();
+    if (command == "popup-menus") {
+        for (HWND menu : VisibleTopLevel("#32768"))
+            std::printf("menu %p\n", static_cast<void*>(menu));
+        return 0;
+    }
+    if (command == "pick-color" && argc > 4)
+        return AnswerColorDialog(true, argv[2], argv[3], argv[4]);
+    if (command == "cancel-color")
+        return AnswerColorDialog(false, "", "", "");
+    if (command == "message-box")
+        return AnswerMessageBox();
+    // What the close box sends.
+    if (command == "close-box")
+        return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+    std::fprintf(stderr,
+                 "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | tooltips | popup-menus | "
+                 "pick-color R G B |"
+                 " cancel-color | message-box | close-box\n");
+    return 2;
+}

@@ -1,0 +1,165 @@
+#include "toolkit/bars/BarModel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(BarModel, ShortCutTextNamesModifiersThenKey) {
+    struct TCase {
+        int code;
+        const char* text;
+    } cases[] = {
+        {16453, "Ctrl+E"},
+        {16467, "Ctrl+S"},
+        {0, ""},
+        {TShortCut::kShift | 0x79, "Shift+F10"},
+        {TShortCut::kCtrl | TShortCut::kShift | TShortCut::kAlt | '7', "Ctrl+Shift+Alt+7"},
+        {TShortCut::kAlt | 0x2E, "Alt+Del"},
+    };
+    for (const TCase& row : cases)
+        EXPECT_EQ(ShortCutText(TShortCut{row.code}), row.text) << row.code;
+}
+
+TEST(BarModel, ToolTipIsTheShortHintWithTheShortcutInBrackets) {
+    struct TCase {
+        const char* hint;
+        int shortCut;
+        bool showShortCut;
+        const char* tip;
+    } cases[] = {
+        {"Save current result", 16467, true, "Save current result (Ctrl+S)"},
+        {"Save current result", 16467, false, "Save current result"},
+        {"Color 1", 0, true, "Color 1"},
+        {"", 16453, true, ""},
+        {"Short|Long help text", 16464, true, "Short (Ctrl+P)"},
+        {"|Only a long part", 16464, true, ""},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.hint);
+        TBarItem item;
+        item.Hint = row.hint;
+        item.ShortCut = TShortCut{row.shortCut};
+        EXPECT_EQ(ToolTipText(item, row.showShortCut), row.tip);
+    }
+}
+
+TEST(BarModel, AccessKeyFollowsTheSingleAmpersand) {
+    EXPECT_EQ(AccessKey("E&xit"), 'x');
+    EXPECT_EQ(AccessKey("Save && &Quit"), 'Q');
+    EXPECT_EQ(AccessKey("Fish && Chips"), 0);
+    EXPECT_EQ(AccessKey("Trailing&"), 0);
+    EXPECT_EQ(DisplayedCaption("Save && &Quit"), "Save & Quit");
+    EXPECT_EQ(DisplayedCaption("Trailing&"), "Trailing&");
+    EXPECT_TRUE(SameAccessKey('x', 'X'));
+    EXPECT_FALSE(SameAccessKey(0, 0));
+}
+
+// Links a, b, c, d, each with its visibility and begin-group flag.
+TItemLinks MakeLinks(TBarItem& item, std::initializer_list<std::pair<bool, bool>> visibleAndGroup) {
+    TItemLinks links;
+    for (auto [visible, group] : visibleAndGroup) {
+        TBarItemLink link;
+        link.Item = &item;
+        link.Visible = visible;
+        link.BeginGroup = group;
+        links.push_back(link);
+    }
+    return links;
+}
+
+TEST(BarModel, SeparatorShowsBeforeAShownLinkAsTheUserSeesIt) {
+    TBarItem item;
+    struct TCase {
+        const char* name;
+        TItemLinks links;
+        std::vector<bool> separators;
+    } cases[] = {
+        {"own flags", MakeLinks(item, {{true, false}, {true, true}, {true, false}}), {false, true, false}},
+        {"first shown link never", MakeLinks(item, {{true, true}, {true, false}}), {false, false}},
+        {"flag of a hidden link moves on",
+         MakeLinks(item, {{true, false}, {false, true}, {true, false}}),
+         {false, true, true}},
+        {"hidden first links", MakeLinks(item, {{false, false}, {false, true}, {true, true}}), {false, true, false}},
+        {"hidden link keeps its own flag",
+         MakeLinks(item, {{true, false}, {false, false}, {false, true}}),
+         {false, false, true}},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        for (std::size_t i = 0; i < row.links.size(); ++i)
+            EXPECT_EQ(ShowsSeparatorBefore(row.links, i), row.separators[i]) << i;
+    }
+}
+
+TEST(BarModel, LinkOverridesTakePrecedenceOnlyWithTheirBit) {
+    TBarItem item;
+    item.Caption = "&Print";
+    item.PaintStyle = TPaintStyle::CaptionGlyph;
+    TBarItemLink link;
+    link.Item = &item;
+    link.UserCaption = "Mine";
+    link.UserPaintStyle = TPaintStyle::Standard;
+    EXPECT_EQ(link.Caption(), "&Print");
+    EXPECT_EQ(link.PaintStyle(), TPaintStyle::CaptionGlyph);
+    link.UserDefine = kUserDefineCaption | kUserDefinePaintStyle;
+    EXPECT_EQ(link.Caption(), "Mine");
+    EXPECT_EQ(link.PaintStyle(), TPaintStyle::Standard);
+}
+
+TEST(BarModel, ProgressFillsItsShareOfTheLengthWithIntegerArithmetic) {
+    TProgressProperties progress;
+    progress.Position = 100;
+    EXPECT_EQ(progress.FilledLength(73), 73);
+    progress.Position = 50;
+    EXPECT_EQ(progress.FilledLength(73), 36);
+    progress.Min = 10;
+    progress.Max = 10;  // an empty range fills nothing instead of dividing by zero
+    EXPECT_EQ(progress.FilledLength(73), 0);
+}
+
+struct TCountingListener final : TBarManagerListener {
+    void BarsChanged() override { ++calls; }
+    int calls = 0;
+};
+
+TEST(BarModel, ManagerFindsItemsWithoutRegardToCaseFirstMatchFirst) {
+    TBarManager manager;
+    TBarItem first;
+    first.Name = "btnPrint";
+    TBarItem& stored = manager.AddItem(first);
+    first.Caption = "second";
+    manager.AddItem(first);
+    EXPECT_EQ(manager.FindItem("BTNPRINT"), &stored);
+    EXPECT_EQ(manager.FindItem("btnPrin"), nullptr);
+    EXPECT_EQ(manager.FindItem(""), nullptr);
+}
+
+TEST(BarModel, ListenersHearOnceAfterTheOutermostUpdate) {
+    TBarManager manager;
+    TCountingListener listener;
+    manager.AddListener(listener);
+    {
+        TBarManager::TUpdate outer(manager);
+        TBar& bar = manager.AddBar(TBar{});
+        {
+            TBarManager::TUpdate inner(manager);
+            manager.SetBarVisible(bar, false);
+        }
+        EXPECT_EQ(listener.calls, 0);
+    }
+    EXPECT_EQ(listener.calls, 1);
+
+    manager.SetBarVisible(manager.Bar(0), false);  // no change, no news
+    EXPECT_EQ(listener.calls, 1);
+    TBarItem item;
+    TBarItem& swatch = manager.AddItem(item);
+    manager.SetProgressColor(swatch, 0x123456);
+    manager.SetProgressColor(swatch, 0x123456);
+    EXPECT_EQ(listener.calls, 3);
+
+    manager.RemoveListener(listener);
+    manager.Changed();
+    EXPECT_EQ(listener.calls, 3);
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "toolkit/bars/RowLayout.h"
+
+#include <gtest/gtest.h>
+
+#include "support/FixedTextMeasure.h"
+
+namespace {
+
+TBar BarAt(int row, int left, bool wholeRow = false) {
+    TBar bar;
+    bar.Row = row;
+    bar.DockedLeft = left;
+    bar.WholeRow = wholeRow;
+    return bar;
+}
+
+TEST(RowLayout, RowsStackInNumberOrderAndBarsKeepTheirLeftWithoutOverlap) {
+    const TBar menu = BarAt(0, 0, true);
+    const TBar file = BarAt(1, 0);
+    const TBar colours = BarAt(1, 403);
+    const TBar pushed = BarAt(1, 420);  // would overlap "colours"
+    const TBar lower = BarAt(5, 10);    // rows 2 to 4 are empty and take no room
+    const TDockPlacement placement = PlaceDockRows(
+        {{&lower, 50, 30}, {&colours, 100, 26}, {&menu, 40, 23}, {&file, 377, 26}, {&pushed, 60, 20}}, 688);
+
+    EXPECT_EQ(placement.Bounds[2], (TBarRect{0, 0, 688, 23}));
+    EXPECT_EQ(placement.Bounds[3], (TBarRect{0, 23, 377, 49}));
+    EXPECT_EQ(placement.Bounds[1], (TBarRect{403, 23, 503, 49}));
+    EXPECT_EQ(placement.Bounds[4], (TBarRect{503, 23, 563, 43}));
+    EXPECT_EQ(placement.Bounds[0], (TBarRect{10, 49, 60, 79}));
+    EXPECT_EQ(placement.Height, 79);
+    EXPECT_EQ(PlaceDockRows({}, 688).Height, 0);
+}
+
+TEST(RowLayout, ToolbarItemsFollowTheGripWithSeparatorsForShownGroups) {
+    TBarItem button;
+    button.Visible = true;
+    TBarItem combo;
+    combo.Kind = TBarItemKind::Combo;
+    combo.Caption = "Pick";
+    combo.Combo.BoxWidth = 150;
+    TBar bar;
+    for (auto [item, group, visible] : {std::tuple{&button, false, true}, std::tuple{&combo, true, true},
+                                        std::tuple{&button, true, false}, std::tuple{&button, false, true}}) {
+        TBarItemLink link;
+        link.Item = item;
+        link.BeginGroup = group;
+        link.Visible = visible;
+        bar.Links.push_back(link);
+    }
+    const TBarMetrics metrics;
+    const TBarPlacement placement = PlaceBarItems(bar, metrics, TFixedTextMeasure{}, TFontSpec{});
+
+    ASSERT_EQ(placement.Items.size(), 3u);
+    EXPECT_EQ(placement.Items[0].Bounds, (TBarRect{10, 2, 33, 24}));
+    EXPECT_TRUE(placement.Items[1].SeparatorBefore);
+    EXPECT_EQ(placement.Items[1].Separator, (TBarRect{33, 2, 39, 24}));
+    EXPECT_EQ(placement.Items[1].Bounds, (TBarRect{39, 2, 39 + 24 + 4 + 150, 24}));
+    EXPECT_EQ(placement.Items[1].ComboBox, (TBarRect{67, 2, 217, 24}));
+    EXPECT_EQ(placement.Items[2].LinkIndex, 3u);
+    EXPECT_TRUE(placement.Items[2].SeparatorBefore) << "the hidden link's group flag carries over";
+    EXPECT_EQ(placement.Width, 223 + 23 + 2);
+    EXPECT_EQ(placement.Height, 26);
+    EXPECT_EQ(placement.ItemAt(40, 10), &placement.Items[1]);
+    EXPECT_EQ(placement.ItemAt(35, 10), nullptr) << "a separator is no item";
+}
+
+TEST(RowLayout, MenuBarShowsCaptionsWithoutSeparatorsOrAccessMarks) {
+    TBarItem menu;
+    menu.Kind = TBarItemKind::SubItem;
+    menu.Caption = "&File";
+    TBar bar;
+    bar.IsMainMenu = true;
+    TBarItemLink link;
+    link.Item = &menu;
+    bar.Links = {link, link};
+    bar.Links[1].BeginGroup = true;
+    const TBarPlacement placement = PlaceBarItems(bar, TBarMetrics{}, TFixedTextMeasure{}, TFontSpec{});
+    ASSERT_EQ(placement.Items.size(), 2u);
+    EXPECT_EQ(placement.Items[0].Bounds, (TBarRect{10, 2, 10 + 4 * 6 + 14, 21}));
+    EXPECT_FALSE(placement.Items[1].SeparatorBefore);
+    EXPECT_EQ(placement.Height, 23);
+}
+
+TEST(RowLayout, MetricsScaleWithRounding) {
+    const TBarMetrics scaled = TBarMetrics{}.Scaled(16, 13);
+    EXPECT_EQ(scaled.ButtonWidth, 28);
+    EXPECT_EQ(scaled.ButtonHeight, 27);
+    EXPECT_EQ(scaled.MenuBarHeight, 28);
+    EXPECT_EQ(TBarMetrics{}.Scaled(13, 13).SeparatorWidth, 6);
+}
+
+}  // namespace
