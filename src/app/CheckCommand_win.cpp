@@ -14,15 +14,8 @@ void TfrmPLUX::actionDoCheckExecute() {
 void TfrmPLUX::CheckProducts() {
     ScanProducts(*MachineProductKeys(), std::string(kProductRootKey), *products_);
 
-    const TSystemFacts& facts = PlatformSystemFacts();
-    TReportInputs inputs;
-    inputs.Products = products_.get();
-    inputs.Color1Code = BarItem(kColor1Item).Description;
-    inputs.Color2Code = BarItem(kColor2Item).Description;
-    inputs.CompareChoice = BarItem(kCompareFilesItem).Combo.Text;
-    inputs.ProgramFolder = ProgramFolderOf(facts.ExecutablePath());
-    inputs.ComputerName = facts.ComputerName();
-    inputs.Now = facts.Now();
-    inputs.Locale = facts.LocaleFormats();
+    const TReportInputs inputs =
+        ReportInputsNow(*products_, BarItem(kColor1Item).Description, BarItem(kColor2Item).Description,
+                        BarItem(kCompareFilesItem).Combo.Text, PlatformSystemFacts());
     HTMLViewer.LoadLines(BuildReport(inputs, PlatformFileSystem()).Lines, "");
 }

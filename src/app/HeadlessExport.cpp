@@ -31,16 +31,10 @@ TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& p
         TProductList products;
         ScanProducts(*ports.Keys, ports.RootKey, products);
 
-        TReportInputs inputs;
-        inputs.Products = &products;
-        inputs.Color1Code = kDesignColor1Code;
-        inputs.Color2Code = kDesignColor2Code;
-        inputs.CompareChoice = compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false)
-                                            : GetMessageText(kNoComparisonMessage, false);
-        inputs.ProgramFolder = ProgramFolderOf(ports.Facts->ExecutablePath());
-        inputs.ComputerName = ports.Facts->ComputerName();
-        inputs.Now = ports.Facts->Now();
-        inputs.Locale = ports.Facts->LocaleFormats();
+        std::string choice = compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false)
+                                          : GetMessageText(kNoComparisonMessage, false);
+        const TReportInputs inputs = ReportInputsNow(products, std::string(kDesignColor1Code),
+                                                     std::string(kDesignColor2Code), std::move(choice), *ports.Facts);
         const TReport report = BuildReport(inputs, *ports.Files);
 
         const std::string text = JoinLines(report.Lines);

@@ -1,6 +1,7 @@
 #include "check/ReportBuilder.h"
 
 #include <optional>
+#include <utility>
 
 #include "check/BreakUtils.h"
 #include "support/PathRoutines.h"
@@ -36,6 +37,20 @@ std::string HtmlTableStart(std::string_view width, bool border, std::string_view
 }
 
 std::string HtmlTableEnd() { return "</table>"; }
+
+TReportInputs ReportInputsNow(const TProductList& products, std::string color1Code, std::string color2Code,
+                              std::string compareChoice, const TSystemFacts& facts) {
+    TReportInputs inputs;
+    inputs.Products = &products;
+    inputs.Color1Code = std::move(color1Code);
+    inputs.Color2Code = std::move(color2Code);
+    inputs.CompareChoice = std::move(compareChoice);
+    inputs.ProgramFolder = ProgramFolderOf(facts.ExecutablePath());
+    inputs.ComputerName = facts.ComputerName();
+    inputs.Now = facts.Now();
+    inputs.Locale = facts.LocaleFormats();
+    return inputs;
+}
 
 TReport BuildReport(const TReportInputs& inputs, TFileSystem& fileSystem) {
     const TProductList& products = *inputs.Products;

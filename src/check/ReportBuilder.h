@@ -7,6 +7,7 @@
 #include "check/ProductList.h"
 #include "support/DateTime.h"
 #include "support/FileSystem.h"
+#include "support/SystemFacts.h"
 #include "support/TextRoutines.h"
 
 std::string HtmlTD(std::string_view text, std::string_view attributes);
@@ -33,6 +34,11 @@ struct TReport {
     TTextList Lines;
     int DifferenceCount = 0;  // comparison cells shown in red
 };
+
+// The inputs for the given list, codes and choice, with the program folder, computer name, clock and
+// locale the platform reports at this moment.
+TReportInputs ReportInputsNow(const TProductList& products, std::string color1Code, std::string color2Code,
+                              std::string compareChoice, const TSystemFacts& facts);
 
 TReport BuildReport(const TReportInputs& inputs, TFileSystem& fileSystem);
 
