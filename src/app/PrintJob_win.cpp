@@ -84,7 +84,7 @@ TDeviceCaps ReadDeviceCaps(HDC dc) {
 
 // Logical units of 1/Scale inch and the clip; set again on every page, as StartPage may reset the DC.
 void ApplyPrintUnits(HDC dc, const TPrintGeometry& geometry, const TDeviceCaps& caps) {
-    const html::TRect& clip = geometry.Clip;
+    const TRect& clip = geometry.Clip;
     const TScopedRegion region(CreateRectRgn(clip.Left, clip.Top, clip.Right, clip.Bottom));
     if (!SetMapMode(dc, MM_ANISOTROPIC) || !SetWindowExtEx(dc, geometry.Scale, geometry.Scale, nullptr) ||
         !SetViewportExtEx(dc, caps.PixelsPerInchX, caps.PixelsPerInchY, nullptr) || !region ||
