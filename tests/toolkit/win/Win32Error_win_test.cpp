@@ -2,21 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
-#include "toolkit/Exception.h"
+#include "support/RaisedMessage.h"
 
 namespace {
-
-std::string MessageOf(const std::function<void()>& raise) {
-    try {
-        raise();
-    } catch (const Exception& error) {
-        return error.Message();
-    }
-    return "nothing raised";
-}
 
 // A code with the customer bit set has no text in the system's table.
 constexpr DWORD kCodeWithoutText = 0x20001234;
