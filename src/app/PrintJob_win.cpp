@@ -8,6 +8,7 @@
 #include "toolkit/html/HtmlView_win.h"
 #include "toolkit/html/Paginate.h"
 #include "toolkit/win/GdiTextMeasure_win.h"
+#include "toolkit/win/Win32Error_win.h"
 
 namespace {
 
@@ -30,19 +31,6 @@ BOOL CALLBACK AbortProc(HDC, int) {
     ProcessPendingMessages();
     const TPrintJob* job = TPrintJob::Current();
     return !(job && job->Aborted());
-}
-
-std::string SystemMessage(DWORD error) {
-    char* buffer = nullptr;
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length ? std::string(buffer, length) : "error " + std::to_string(error);
-    if (buffer)
-        LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
-        text.pop_back();
-    return text;
 }
 
 BOOL ClosePrinterHandle(HANDLE printer) {
@@ -84,7 +72,7 @@ TDeviceCaps ReadDeviceCaps(HDC dc) {
 
 // Logical units of 1/Scale inch and the clip; set again on every page, as StartPage may reset the DC.
 void ApplyPrintUnits(HDC dc, const TPrintGeometry& geometry, const TDeviceCaps& caps) {
-    const html::TRect& clip = geometry.Clip;
+    const TRect& clip = geometry.Clip;
     const TScopedRegion region(CreateRectRgn(clip.Left, clip.Top, clip.Right, clip.Bottom));
     if (!SetMapMode(dc, MM_ANISOTROPIC) || !SetWindowExtEx(dc, geometry.Scale, geometry.Scale, nullptr) ||
         !SetViewportExtEx(dc, caps.PixelsPerInchX, caps.PixelsPerInchY, nullptr) || !region ||
@@ -275,7 +263,7 @@ void TPrintJob::Fail(const char* call, DWORD error, bool jobStarted) {
     if (jobStarted)
         AbortDoc(dc_.Get());
     Finish();
-    throw Exception(std::string(call) + " failed: " + SystemMessage(error));
+    ThrowWin32Error(call, error);
 }
 
 void TPrintJob::Finish() {

@@ -1,7 +1,7 @@
 #ifndef PLUX_APP_PRINTUNITS_H
 #define PLUX_APP_PRINTUNITS_H
 
-#include "toolkit/html/DrawList.h"
+#include "toolkit/Geometry.h"
 
 // What the printer tells about its page, in device pixels.
 struct TDeviceCaps {
@@ -28,9 +28,9 @@ struct TPrintMargins {
 // extents (PixelsPerInchX, PixelsPerInchY).
 struct TPrintGeometry {
     int Scale = 96;
-    html::TRect Device;   // the printable rectangle within the margins, device pixels
-    html::TRect Logical;  // the same in logical units
-    html::TRect Clip;     // device pixels: one more above, two more right and below
+    TRect Device;   // the printable rectangle within the margins, device pixels
+    TRect Logical;  // the same in logical units
+    TRect Clip;     // device pixels: one more above, two more right and below
 };
 
 // The screen's pixels per inch times the print scale, rounded to the nearest, halves to even.

@@ -87,7 +87,7 @@ TEST_F(MainBarsTest, DesignLayoutPutsTheToolbarsOnRowOneBelowTheMenu) {
     }
     const TDockPlacement dock = PlaceDockRows(docked, 688);
     EXPECT_EQ(dock.Height, 49);
-    EXPECT_EQ(dock.Bounds[1], (TBarRect{0, 0, 688, 23}));
+    EXPECT_EQ(dock.Bounds[1], (TRect{0, 0, 688, 23}));
     EXPECT_EQ(dock.Bounds[0].Left, 0);
     EXPECT_EQ(dock.Bounds[0].Top, 23);
     EXPECT_LE(dock.Bounds[0].Right, 403) << "the File bar fits before the Colours bar";

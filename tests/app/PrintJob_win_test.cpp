@@ -2,21 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "toolkit/Exception.h"
+#include "support/RaisedMessage.h"
 #include "toolkit/html/HtmlView_win.h"
 
 namespace {
-
-std::string MessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Exception& error) {
-        return error.Message();
-    }
-    return "";
-}
 
 TEST(PrintJob, RefusesPageOperationsWhenNotPrinting) {
     TPrintJob job;

@@ -31,10 +31,10 @@ TEST(PrintUnits, ScalesScreenPixelsPerInchRoundingHalvesToEven) {
 TEST(PrintUnits, PlacesTheMarginsInsideThePrintableArea) {
     const TPrintGeometry geometry = ComputePrintGeometry(A4At300(), 96, 1.0, TPrintMargins{});
     EXPECT_EQ(geometry.Scale, 96);
-    EXPECT_EQ(geometry.Device, (html::TRect{236, 236, 236 + 2008, 236 + 3036}));
+    EXPECT_EQ(geometry.Device, (TRect{236, 236, 236 + 2008, 236 + 3036}));
     // 236 x 96 / 300 = 75.52, 2008 -> 642.56, 3036 -> 971.52.
-    EXPECT_EQ(geometry.Logical, (html::TRect{76, 76, 76 + 643, 76 + 972}));
-    EXPECT_EQ(geometry.Clip, (html::TRect{236, 235, 236 + 2008 + 2, 236 + 3036 + 2}));
+    EXPECT_EQ(geometry.Logical, (TRect{76, 76, 76 + 643, 76 + 972}));
+    EXPECT_EQ(geometry.Clip, (TRect{236, 235, 236 + 2008 + 2, 236 + 3036 + 2}));
 }
 
 TEST(PrintUnits, WideUnprintableStripsMakeTheirMarginsNegative) {

@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kBarClass = "TBarWindow";
 
-RECT ToRect(const TBarRect& r) {
+RECT ToRect(const TRect& r) {
     return RECT{r.Left, r.Top, r.Right, r.Bottom};
 }
 

@@ -69,7 +69,7 @@ void TDockSite::PlaceBars() {
     }
     const TDockPlacement placement = PlaceDockRows(docked, client.right);
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        const TBarRect& r = placement.Bounds[i];
+        const TRect& r = placement.Bounds[i];
         SetWindowPos(shown[i]->Handle(), nullptr, r.Left, r.Top, r.Width(), r.Height(),
                      SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }

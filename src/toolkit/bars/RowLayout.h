@@ -8,20 +8,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "toolkit/Geometry.h"
 #include "toolkit/TextMeasure.h"
 #include "toolkit/bars/BarModel.h"
-
-struct TBarRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-    bool operator==(const TBarRect&) const = default;
-};
 
 // Sizes at design resolution (96 pixels per inch); Scaled() gives them for another font height.
 struct TBarMetrics {
@@ -43,10 +32,10 @@ struct TBarMetrics {
 
 struct TItemPlace {
     std::size_t LinkIndex = 0;
-    TBarRect Bounds;  // the item, relative to the bar's top left corner
+    TRect Bounds;  // the item, relative to the bar's top left corner
     bool SeparatorBefore = false;
-    TBarRect Separator;  // where the separator line goes when there is one
-    TBarRect ComboBox;   // a combo's edit box, within Bounds
+    TRect Separator;  // where the separator line goes when there is one
+    TRect ComboBox;   // a combo's edit box, within Bounds
 };
 
 struct TBarPlacement {
@@ -72,7 +61,7 @@ struct TDockedBar {
 
 struct TDockPlacement {
     int Height = 0;
-    std::vector<TBarRect> Bounds;  // per docked bar, in the order given
+    std::vector<TRect> Bounds;  // per docked bar, in the order given
 };
 
 // Places the bars of one dock in their rows: rows in the order of their numbers, each as high as its

@@ -6,21 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/Geometry.h"
 #include "toolkit/TextMeasure.h"
 #include "toolkit/html/Document.h"
 
 namespace html {
-
-struct TRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool operator==(const TRect&) const = default;
-};
 
 enum class EDrawKind {
     Fill,   // Rect filled with Colour

@@ -75,7 +75,7 @@ void THtmlView::OnScrollBar(int bar, WORD request) {
             SCROLLINFO info{};
             info.cbSize = sizeof(info);
             info.fMask = SIF_TRACKPOS;
-            if (GetScrollInfo(window_, bar, &info))
+            if (GetScrollInfo(Handle(), bar, &info))
                 target = info.nTrackPos;
             break;
         }
@@ -98,11 +98,11 @@ void THtmlView::OnWheel(short delta) {
 
 // A click clears the selection; dragging from there selects the text between the two points.
 void THtmlView::OnMouseDown(int x, int y) {
-    SetCapture(window_);
+    SetCapture(Handle());
     selecting_ = true;
     press_ = POINT{x + scrollX_, y + scrollY_};
     if (selectionAnchor_ >= 0)
-        InvalidateRect(window_, nullptr, FALSE);
+        InvalidateRect(Handle(), nullptr, FALSE);
     selectionAnchor_ = selectionFocus_ = -1;
 }
 
@@ -117,7 +117,7 @@ void THtmlView::OnMouseMove(int x, int y) {
     const int focus = layout_.Draw.TextOrderAt(x + scrollX_, y + scrollY_);
     if (focus != selectionFocus_) {
         selectionFocus_ = focus;
-        InvalidateRect(window_, nullptr, FALSE);
+        InvalidateRect(Handle(), nullptr, FALSE);
     }
 }
 

@@ -11,63 +11,20 @@ namespace {
 constexpr char kClassName[] = "THtmlView";
 constexpr int kDefaultFontPoints = 8;
 
-bool RegisterViewClass(WNDPROC windowProc) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(instance, kClassName, &windowClass))
-        return true;
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassExA(&windowClass) != 0;
-}
-
 }  // namespace
 
 THtmlView::THtmlView() {
     ApplyDefaults();
 }
 
-THtmlView::~THtmlView() {
-    if (window_)
-        DestroyWindow(window_);
-}
-
 HWND THtmlView::Create(HWND parent, int controlId) {
-    if (!RegisterViewClass(WindowProc))
-        return nullptr;
-    return CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleA(nullptr),
-                           this);
+    RegisterWindowClass(kClassName, 0, nullptr);
+    return CreateHandle(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, RECT{}, parent,
+                        controlId);
 }
 
-// The link between window and object lives from WM_NCCREATE to WM_NCDESTROY.
-LRESULT CALLBACK THtmlView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* view = static_cast<THtmlView*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        view->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
-    }
-    auto* view = reinterpret_cast<THtmlView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY && view) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        view->window_ = nullptr;
-        view = nullptr;
-    }
-    if (!view)
-        return DefWindowProcA(window, message, wParam, lParam);
-    // No exception may unwind into the system's code; the default handling then at least validates
-    // a paint, so a failing layout cannot loop on WM_PAINT.
-    try {
-        return view->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
+// An exception here goes to the window error handler, and the thunk's default handling then at least
+// validates a paint, so a failing layout cannot loop on WM_PAINT.
 LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
@@ -107,7 +64,7 @@ LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnWheel(static_cast<short>(HIWORD(wParam)));
             return 0;
         case WM_LBUTTONDOWN:
-            SetFocus(window_);
+            SetFocus(Handle());
             OnMouseDown(x, y);
             return 0;
         case WM_MOUSEMOVE:
@@ -123,10 +80,10 @@ LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             focused_ = message == WM_SETFOCUS;
-            InvalidateRect(window_, nullptr, FALSE);
+            InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
     }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }
 
 void THtmlView::LoadLines(const std::vector<std::string>& lines, const std::string& /*reference*/) {
@@ -161,8 +118,8 @@ void THtmlView::ApplyDefaults() {
 
 SIZE THtmlView::ClientSize() const {
     RECT client{};
-    if (window_)
-        GetClientRect(window_, &client);
+    if (Handle())
+        GetClientRect(Handle(), &client);
     return SIZE{client.right, client.bottom};
 }
 
@@ -181,11 +138,11 @@ void THtmlView::Relayout() {
         if (ClientSize().cx == layoutWidth_)
             break;
     }
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void THtmlView::UpdateScrollBars() {
-    if (!window_)
+    if (!Handle())
         return;
     updatingScrollBars_ = true;
     for (int pass = 0; pass < 2; ++pass) {  // one bar appearing can make the other one needed
@@ -196,11 +153,11 @@ void THtmlView::UpdateScrollBars() {
         info.nMax = std::max(0, layout_.Height - 1);
         info.nPage = static_cast<UINT>(std::max<LONG>(0, client.cy));
         info.nPos = scrollY_;
-        SetScrollInfo(window_, SB_VERT, &info, TRUE);
+        SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
         info.nMax = std::max(0, layout_.Width - 1);
         info.nPage = static_cast<UINT>(std::max<LONG>(0, client.cx));
         info.nPos = scrollX_;
-        SetScrollInfo(window_, SB_HORZ, &info, TRUE);
+        SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
     }
     updatingScrollBars_ = false;
 }
@@ -209,24 +166,24 @@ void THtmlView::ScrollTo(int x, int y) {
     const SIZE client = ClientSize();
     x = std::clamp(x, 0, std::max(0, layout_.Width - static_cast<int>(client.cx)));
     y = std::clamp(y, 0, std::max(0, layout_.Height - static_cast<int>(client.cy)));
-    if (x == scrollX_ && y == scrollY_ && window_) {
-        InvalidateRect(window_, nullptr, FALSE);
+    if (x == scrollX_ && y == scrollY_ && Handle()) {
+        InvalidateRect(Handle(), nullptr, FALSE);
         return;
     }
     scrollX_ = x;
     scrollY_ = y;
-    if (!window_)
+    if (!Handle())
         return;
-    SetScrollPos(window_, SB_HORZ, x, TRUE);
-    SetScrollPos(window_, SB_VERT, y, TRUE);
-    InvalidateRect(window_, nullptr, FALSE);
+    SetScrollPos(Handle(), SB_HORZ, x, TRUE);
+    SetScrollPos(Handle(), SB_VERT, y, TRUE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 // Paints the invalid part into a bitmap first, so scrolling does not flicker; only the ops of the
 // visible band are drawn, whatever the size of the document.
 void THtmlView::Paint() {
     PAINTSTRUCT paint{};
-    const HDC windowDC = BeginPaint(window_, &paint);
+    const HDC windowDC = BeginPaint(Handle(), &paint);
     if (!windowDC)
         return;
     const RECT area = paint.rcPaint;
@@ -241,7 +198,7 @@ void THtmlView::Paint() {
     } else {
         PaintArea(windowDC, area, 0, 0);  // out of GDI memory: paint directly, with some flicker
     }
-    EndPaint(window_, &paint);
+    EndPaint(Handle(), &paint);
 }
 
 // Paints the client rectangle `area` into a DC whose origin stands at (originX, originY) of the client.

@@ -10,23 +10,22 @@
 #include "toolkit/html/Document.h"
 #include "toolkit/html/TableLayout.h"
 #include "toolkit/win/FontCache_win.h"
+#include "toolkit/win/Window_win.h"
 
 // A child window that shows one HTML document. The view owns the parsed document and its layout at
 // the window's width; LoadLines replaces both and scrolls to the top left. A resize lays the document
 // out again and keeps the scroll position. Scroll bars show only when the document does not fit.
 // Keys scroll (arrows, Page Up/Down, Home, End) and the wheel too; everything else, Ctrl shortcuts
 // included, goes on to the default handling so the owner's accelerators keep working. A mouse drag
-// selects text; the selection is only shown. A one-pixel frame marks the focus.
-class THtmlView {
+// selects text; the selection is only shown. A one-pixel frame marks the focus. An error inside a
+// message goes to the window error handler, like that of every TWindow.
+class THtmlView final : public TWindow {
 public:
     THtmlView();
-    ~THtmlView();
-    THtmlView(const THtmlView&) = delete;
-    THtmlView& operator=(const THtmlView&) = delete;
 
-    // Creates the window (WS_CHILD | WS_VISIBLE); the owner positions it with MoveWindow.
+    // Creates the window (WS_CHILD | WS_VISIBLE); the owner positions it with MoveWindow. Raises an
+    // exception when the window cannot be made.
     HWND Create(HWND parent, int controlId);
-    HWND Handle() const { return window_; }
 
     // Joins the lines with CR LF and shows them as HTML. `reference` is the base for relative links;
     // the documents shown here have none. Does nothing while a load is running.
@@ -41,9 +40,10 @@ public:
     POINT ScrollPosition() const { return POINT{scrollX_, scrollY_}; }
     const html::TLayout& Layout() const { return layout_; }
 
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void ApplyDefaults();
     void Relayout();
     void UpdateScrollBars();
@@ -60,7 +60,6 @@ private:
     void OnMouseMove(int x, int y);
     void OnMouseUp();
 
-    HWND window_ = nullptr;
     std::optional<html::THtmlDocument> document_;
     html::TLayout layout_;
     html::THtmlStyle style_;

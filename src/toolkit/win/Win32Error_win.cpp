@@ -1,13 +1,10 @@
 #include "toolkit/win/Win32Error_win.h"
 
-#include <windows.h>
-
 #include <string>
 
 #include "toolkit/Exception.h"
 
-void ThrowLastError(std::string_view operation) {
-    const DWORD code = GetLastError();
+void ThrowWin32Error(std::string_view operation, DWORD code) {
     char* buffer = nullptr;
     const DWORD length =
         FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -17,4 +14,8 @@ void ThrowLastError(std::string_view operation) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.'))
         text.pop_back();
     throw Exception(std::string(operation) + " failed: " + text);
+}
+
+void ThrowLastError(std::string_view operation) {
+    ThrowWin32Error(operation, GetLastError());
 }

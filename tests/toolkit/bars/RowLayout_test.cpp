@@ -23,11 +23,11 @@ TEST(RowLayout, RowsStackInNumberOrderAndBarsKeepTheirLeftWithoutOverlap) {
     const TDockPlacement placement = PlaceDockRows(
         {{&lower, 50, 30}, {&colours, 100, 26}, {&menu, 40, 23}, {&file, 377, 26}, {&pushed, 60, 20}}, 688);
 
-    EXPECT_EQ(placement.Bounds[2], (TBarRect{0, 0, 688, 23}));
-    EXPECT_EQ(placement.Bounds[3], (TBarRect{0, 23, 377, 49}));
-    EXPECT_EQ(placement.Bounds[1], (TBarRect{403, 23, 503, 49}));
-    EXPECT_EQ(placement.Bounds[4], (TBarRect{503, 23, 563, 43}));
-    EXPECT_EQ(placement.Bounds[0], (TBarRect{10, 49, 60, 79}));
+    EXPECT_EQ(placement.Bounds[2], (TRect{0, 0, 688, 23}));
+    EXPECT_EQ(placement.Bounds[3], (TRect{0, 23, 377, 49}));
+    EXPECT_EQ(placement.Bounds[1], (TRect{403, 23, 503, 49}));
+    EXPECT_EQ(placement.Bounds[4], (TRect{503, 23, 563, 43}));
+    EXPECT_EQ(placement.Bounds[0], (TRect{10, 49, 60, 79}));
     EXPECT_EQ(placement.Height, 79);
     EXPECT_EQ(PlaceDockRows({}, 688).Height, 0);
 }
@@ -52,11 +52,11 @@ TEST(RowLayout, ToolbarItemsFollowTheGripWithSeparatorsForShownGroups) {
     const TBarPlacement placement = PlaceBarItems(bar, metrics, TFixedTextMeasure{}, TFontSpec{});
 
     ASSERT_EQ(placement.Items.size(), 3u);
-    EXPECT_EQ(placement.Items[0].Bounds, (TBarRect{10, 2, 33, 24}));
+    EXPECT_EQ(placement.Items[0].Bounds, (TRect{10, 2, 33, 24}));
     EXPECT_TRUE(placement.Items[1].SeparatorBefore);
-    EXPECT_EQ(placement.Items[1].Separator, (TBarRect{33, 2, 39, 24}));
-    EXPECT_EQ(placement.Items[1].Bounds, (TBarRect{39, 2, 39 + 24 + 4 + 150, 24}));
-    EXPECT_EQ(placement.Items[1].ComboBox, (TBarRect{67, 2, 217, 24}));
+    EXPECT_EQ(placement.Items[1].Separator, (TRect{33, 2, 39, 24}));
+    EXPECT_EQ(placement.Items[1].Bounds, (TRect{39, 2, 39 + 24 + 4 + 150, 24}));
+    EXPECT_EQ(placement.Items[1].ComboBox, (TRect{67, 2, 217, 24}));
     EXPECT_EQ(placement.Items[2].LinkIndex, 3u);
     EXPECT_TRUE(placement.Items[2].SeparatorBefore) << "the hidden link's group flag carries over";
     EXPECT_EQ(placement.Width, 223 + 23 + 2);
@@ -77,7 +77,7 @@ TEST(RowLayout, MenuBarShowsCaptionsWithoutSeparatorsOrAccessMarks) {
     bar.Links[1].BeginGroup = true;
     const TBarPlacement placement = PlaceBarItems(bar, TBarMetrics{}, TFixedTextMeasure{}, TFontSpec{});
     ASSERT_EQ(placement.Items.size(), 2u);
-    EXPECT_EQ(placement.Items[0].Bounds, (TBarRect{10, 2, 10 + 4 * 6 + 14, 21}));
+    EXPECT_EQ(placement.Items[0].Bounds, (TRect{10, 2, 10 + 4 * 6 + 14, 21}));
     EXPECT_FALSE(placement.Items[1].SeparatorBefore);
     EXPECT_EQ(placement.Height, 23);
 }
