@@ -34,9 +34,15 @@ wine_quiet() { "$WINE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 probe() { wine_quiet "$PLUX_PROBE" "$@"; }
 
 remove_products() { "$WINE" reg delete "$PRODUCT_ROOT" /f /reg:32 </dev/null >/dev/null 2>&1 || true; }
+# reg.exe has been seen to fail once in a long run for no reason it told; a second try is enough.
 import_products() {
     remove_products
-    "$WINE" reg import "$PLUX_FIXTURES/$1" /reg:32 </dev/null >/dev/null 2>&1 || fail "reg import $1"
+    local attempt
+    for attempt in 1 2 3; do
+        "$WINE" reg import "$PLUX_FIXTURES/$1" /reg:32 </dev/null >"$RUN_DIR/reg.log" 2>&1 && return 0
+        sleep 1
+    done
+    fail "reg import $1: $(tr -d '\r' <"$RUN_DIR/reg.log")"
 }
 
 # Starts plux.exe and waits for its window; X_WINDOW is the X window of its client area.

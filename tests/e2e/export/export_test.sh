@@ -11,7 +11,15 @@ work=$(mktemp -d)
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 reset_root() { "$WINE" reg delete "$ROOT_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true; }
-import() { "$WINE" reg import "$FIXTURES/$1" /reg:32 </dev/null >/dev/null 2>&1 || fail "cannot import $1"; }
+# reg.exe has been seen to fail once in a long run for no reason it told; a second try is enough.
+import() {
+    local attempt
+    for attempt in 1 2 3; do
+        "$WINE" reg import "$FIXTURES/$1" /reg:32 </dev/null >"$work/reg.log" 2>&1 && return 0
+        sleep 1
+    done
+    fail "cannot import $1: $(tr -d '\r' <"$work/reg.log")"
+}
 trap 'reset_root; rm -rf "$work"' EXIT
 # Runs plux.exe from its own folder, which is then the program folder that holds the snapshots.
 plux() { (cd "$work" && "$WINE" ./plux.exe "$@" 2>"$work/stderr" </dev/null); }
