@@ -6,6 +6,8 @@
 #include <map>
 #include <set>
 
+#include "support/RaisedVersionError.h"
+
 namespace {
 
 // One file with a version block whose parts can be taken away; counts the reads.
@@ -42,15 +44,6 @@ public:
                                                 {"StringFileInfo\\081304e4\\ProductCode", "PLUX"}};
     mutable int sizeQueries = 0;
 };
-
-int ErrorCode(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EVersionInfoError& error) {
-        return error.Code();
-    }
-    return 0;
-}
 
 TEST(VersionInfo, ErrorsCarryTheirCodeAndText) {
     const std::pair<int, const char*> cases[] = {

@@ -2,21 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
+#include "support/RaisedVersionError.h"
 #include "support/SystemFacts.h"
 #include "support/TempDir.h"
 
 namespace {
-
-int ErrorCode(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const EVersionInfoError& error) {
-        return error.Code();
-    }
-    return 0;
-}
 
 TEST(VersionInfoOnWindows, ReadsTheProgramsOwnResource) {
     TVersionInfo info(PlatformVersionApi());
