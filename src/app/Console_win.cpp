@@ -14,20 +14,24 @@ bool IsUsable(HANDLE handle) {
 // borrows the console of the parent process.
 HANDLE StandardHandle(DWORD which) {
     const HANDLE inherited = GetStdHandle(which);
-    if (IsUsable(inherited)) return inherited;
+    if (IsUsable(inherited))
+        return inherited;
     static const bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != FALSE;
-    if (!attached) return nullptr;
+    if (!attached)
+        return nullptr;
     static const HANDLE console = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
                                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     return IsUsable(console) ? console : nullptr;
 }
 
 bool WriteAll(HANDLE handle, std::string_view text) {
-    if (handle == nullptr) return false;
+    if (handle == nullptr)
+        return false;
     while (!text.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size(), 1u << 20));
         DWORD written = 0;
-        if (!WriteFile(handle, text.data(), chunk, &written, nullptr) || written == 0) return false;
+        if (!WriteFile(handle, text.data(), chunk, &written, nullptr) || written == 0)
+            return false;
         text.remove_prefix(written);
     }
     return true;
@@ -35,6 +39,10 @@ bool WriteAll(HANDLE handle, std::string_view text) {
 
 }  // namespace
 
-bool WriteStandardOutput(std::string_view text) { return WriteAll(StandardHandle(STD_OUTPUT_HANDLE), text); }
+bool WriteStandardOutput(std::string_view text) {
+    return WriteAll(StandardHandle(STD_OUTPUT_HANDLE), text);
+}
 
-void WriteStandardError(std::string_view text) { WriteAll(StandardHandle(STD_ERROR_HANDLE), text); }
+void WriteStandardError(std::string_view text) {
+    WriteAll(StandardHandle(STD_ERROR_HANDLE), text);
+}

@@ -29,7 +29,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
         return 1;
     }
     TCommandLine& commandLine = startup->CommandLine();
-    if (!exportRequested) return RunApplication(showCommand);
+    if (!exportRequested)
+        return RunApplication(showCommand);
     const auto keys = MachineProductKeys();
     TExportPorts ports;
     ports.Keys = keys.get();

@@ -6,8 +6,7 @@
 
 TStartup::TStartup(TTextList params, const TSettingsPorts& ports) {
     try {
-        Up([&] { commandLine_ = std::make_unique<TCommandLine>(std::move(params)); },
-           [this] { commandLine_.reset(); });
+        Up([&] { commandLine_ = std::make_unique<TCommandLine>(std::move(params)); }, [this] { commandLine_.reset(); });
         Up(InitMessageCatalogue, FinalizeMessageCatalogue);
         Up([&] { InitProgSettings(*commandLine_, ports); }, FinalizeProgSettings);
     } catch (...) {
@@ -16,7 +15,9 @@ TStartup::TStartup(TTextList params, const TSettingsPorts& ports) {
     }
 }
 
-TStartup::~TStartup() { Down(); }
+TStartup::~TStartup() {
+    Down();
+}
 
 void TStartup::Up(const std::function<void()>& initialize, std::function<void()> finalize) {
     initialize();

@@ -15,7 +15,8 @@ void TBreakUtils::NextValue(const std::string& value) {
     if (!KeyDelimiter.empty()) {
         // The delimiter is found regardless of case, while keys compare with regard to case.
         const std::size_t position = PosText(KeyDelimiter, value);
-        if (position > 0) Key = value.substr(0, position - 1);
+        if (position > 0)
+            Key = value.substr(0, position - 1);
     }
     if (Key != PrevKey) {
         PrevGroupSize = GroupSize;
@@ -26,4 +27,6 @@ void TBreakUtils::NextValue(const std::string& value) {
     }
 }
 
-bool TBreakUtils::IsBreak() const { return PrevKey != kNothingFed && PrevKey != Key; }
+bool TBreakUtils::IsBreak() const {
+    return PrevKey != kNothingFed && PrevKey != Key;
+}

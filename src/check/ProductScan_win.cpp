@@ -21,8 +21,10 @@ TScopedKey OpenReadOnly(HKEY parent, const std::string& path) {
     for (const REGSAM access : accesses) {
         HKEY key = nullptr;
         const LSTATUS status = RegOpenKeyExA(parent, path.c_str(), 0, access | kView, &key);
-        if (status == ERROR_SUCCESS) return TScopedKey(key);
-        if (status != ERROR_ACCESS_DENIED) break;
+        if (status == ERROR_SUCCESS)
+            return TScopedKey(key);
+        if (status != ERROR_ACCESS_DENIED)
+            break;
     }
     return TScopedKey();
 }
@@ -38,13 +40,15 @@ std::string ReadStringValue(HKEY key, const char* name) {
             data.resize(size + 1);
             continue;
         }
-        if (status != ERROR_SUCCESS || size == 0) return {};
+        if (status != ERROR_SUCCESS || size == 0)
+            return {};
         if (type != REG_SZ && type != REG_EXPAND_SZ) {
             throw Exception(std::string("Invalid data type for '") + name + "'");
         }
         const auto* text = reinterpret_cast<const char*>(data.data());
         std::size_t length = 0;
-        while (length < size && text[length] != '\0') ++length;
+        while (length < size && text[length] != '\0')
+            ++length;
         return std::string(text, length);
     }
 }
@@ -58,12 +62,14 @@ public:
 
     TTextList ProductNames() override {
         TTextList names;
-        if (!root_) return names;
+        if (!root_)
+            return names;
         char name[256];  // key names are at most 255 characters
         for (DWORD index = 0;; ++index) {
             DWORD length = sizeof name;
             const LSTATUS status = RegEnumKeyExA(root_.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-            if (status != ERROR_SUCCESS) break;
+            if (status != ERROR_SUCCESS)
+                break;
             names.emplace_back(name, length);
         }
         return names;
@@ -72,9 +78,11 @@ public:
     // The product key is opened relative to the root key held open, which finds the same key as the
     // full path from the hive at half the cost.
     std::optional<std::string> ReadVersion(const std::string& productName) override {
-        if (!root_) return std::nullopt;
+        if (!root_)
+            return std::nullopt;
         const TScopedKey product = OpenReadOnly(root_.Get(), productName);
-        if (!product) return std::nullopt;
+        if (!product)
+            return std::nullopt;
         return ReadStringValue(product.Get(), kVersionValue);
     }
 
@@ -84,4 +92,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TProductKeys> MachineProductKeys() { return std::make_unique<TRegistryProductKeys>(); }
+std::unique_ptr<TProductKeys> MachineProductKeys() {
+    return std::make_unique<TRegistryProductKeys>();
+}

@@ -17,29 +17,40 @@ constexpr std::string_view kFamilyDelimiter = "(Delphi";
 
 std::string HtmlCell(std::string_view tag, std::string_view text, std::string_view attributes) {
     std::string cell = "<" + std::string(tag);
-    if (!attributes.empty()) cell.append(" ").append(attributes);
+    if (!attributes.empty())
+        cell.append(" ").append(attributes);
     return cell.append(">").append(text).append("</").append(tag).append(">");
 }
 
 }  // namespace
 
-std::string HtmlTD(std::string_view text, std::string_view attributes) { return HtmlCell("td", text, attributes); }
+std::string HtmlTD(std::string_view text, std::string_view attributes) {
+    return HtmlCell("td", text, attributes);
+}
 
-std::string HtmlTH(std::string_view text, std::string_view attributes) { return HtmlCell("TH", text, attributes); }
+std::string HtmlTH(std::string_view text, std::string_view attributes) {
+    return HtmlCell("TH", text, attributes);
+}
 
 std::string HtmlTableStart(std::string_view width, bool border, std::string_view borderColor) {
     std::string tag = "<table";
-    if (!width.empty()) tag.append(" width=\"").append(width).append("\"");
+    if (!width.empty())
+        tag.append(" width=\"").append(width).append("\"");
     if (border) {
         tag.append(" border=\"1\" cellspacing=\"0\" bordercolor=").append(borderColor).append(" cellpadding=\"3\"");
     }
     return tag + ">";
 }
 
-std::string HtmlTableEnd() { return "</table>"; }
+std::string HtmlTableEnd() {
+    return "</table>";
+}
 
-TReportInputs ReportInputsNow(const TProductList& products, std::string color1Code, std::string color2Code,
-                              std::string compareChoice, const TSystemFacts& facts) {
+TReportInputs ReportInputsNow(const TProductList& products,
+                              std::string color1Code,
+                              std::string color2Code,
+                              std::string compareChoice,
+                              const TSystemFacts& facts) {
     TReportInputs inputs;
     inputs.Products = &products;
     inputs.Color1Code = std::move(color1Code);
@@ -74,7 +85,8 @@ TReport BuildReport(const TReportInputs& inputs, TFileSystem& fileSystem) {
     lines.push_back("<tr>");
     lines.push_back(HtmlTH(inputs.ComputerName + " " + FormatDateTime(kHeaderDateFormat, inputs.Now, inputs.Locale),
                            "colspan=\"2\""));
-    if (comparing) lines.push_back(HtmlTH(section + " " + snapshot->ReadString(section, kTimestampKey, ""), ""));
+    if (comparing)
+        lines.push_back(HtmlTH(section + " " + snapshot->ReadString(section, kTimestampKey, ""), ""));
     lines.push_back("</tr>");
 
     std::string bandColor;
@@ -82,7 +94,8 @@ TReport BuildReport(const TReportInputs& inputs, TFileSystem& fileSystem) {
         const std::string& name = products.ProductNames[i];
         const std::string& version = products.ProductVersions.at(i);
         tracker.NextValue(name);
-        if (tracker.IsBreak()) bandColor = tracker.GroupCount % 2 != 0 ? inputs.Color1Code : inputs.Color2Code;
+        if (tracker.IsBreak())
+            bandColor = tracker.GroupCount % 2 != 0 ? inputs.Color1Code : inputs.Color2Code;
         lines.push_back("<tr bgcolor=\"" + bandColor + "\">");
         lines.push_back(HtmlTD(name, "") + HtmlTD(version, ""));
         if (comparing) {

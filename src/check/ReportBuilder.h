@@ -37,8 +37,11 @@ struct TReport {
 
 // The inputs for the given list, codes and choice, with the program folder, computer name, clock and
 // locale the platform reports at this moment.
-TReportInputs ReportInputsNow(const TProductList& products, std::string color1Code, std::string color2Code,
-                              std::string compareChoice, const TSystemFacts& facts);
+TReportInputs ReportInputsNow(const TProductList& products,
+                              std::string color1Code,
+                              std::string color2Code,
+                              std::string compareChoice,
+                              const TSystemFacts& facts);
 
 TReport BuildReport(const TReportInputs& inputs, TFileSystem& fileSystem);
 

@@ -2,4 +2,6 @@
 
 #include <windows.h>
 
-TTextList PlatformCommandLine() { return SplitCommandLine(GetCommandLineA()); }
+TTextList PlatformCommandLine() {
+    return SplitCommandLine(GetCommandLineA());
+}

@@ -14,7 +14,8 @@ std::string Digits(int value, int width) {
 std::size_t RunLength(std::string_view format, std::size_t at) {
     const char letter = static_cast<char>(format[at] | 0x20);
     std::size_t end = at;
-    while (end < format.size() && static_cast<char>(format[end] | 0x20) == letter) ++end;
+    while (end < format.size() && static_cast<char>(format[end] | 0x20) == letter)
+        ++end;
     return end - at;
 }
 
@@ -47,15 +48,28 @@ std::string FormatDateTime(std::string_view format, const TDateTime& when, const
         const std::size_t run = RunLength(format, i);
         switch (lower) {
             case 'd':
-                if (run >= 4) out.append(locale.LongDayNames[dayIndex]);
-                else if (run == 3) out.append(locale.ShortDayNames[dayIndex]);
-                else out.append(Digits(when.Day, static_cast<int>(run)));
+                if (run >= 4)
+                    out.append(locale.LongDayNames[dayIndex]);
+                else if (run == 3)
+                    out.append(locale.ShortDayNames[dayIndex]);
+                else
+                    out.append(Digits(when.Day, static_cast<int>(run)));
                 break;
-            case 'm': out.append(Digits(when.Month, run >= 2 ? 2 : 1)); break;
-            case 'y': out.append(run >= 3 ? Digits(when.Year, 4) : Digits(when.Year % 100, 2)); break;
-            case 'h': out.append(Digits(when.Hour, run >= 2 ? 2 : 1)); break;
-            case 'n': out.append(Digits(when.Minute, run >= 2 ? 2 : 1)); break;
-            default: out.append(Digits(when.Second, run >= 2 ? 2 : 1)); break;
+            case 'm':
+                out.append(Digits(when.Month, run >= 2 ? 2 : 1));
+                break;
+            case 'y':
+                out.append(run >= 3 ? Digits(when.Year, 4) : Digits(when.Year % 100, 2));
+                break;
+            case 'h':
+                out.append(Digits(when.Hour, run >= 2 ? 2 : 1));
+                break;
+            case 'n':
+                out.append(Digits(when.Minute, run >= 2 ? 2 : 1));
+                break;
+            default:
+                out.append(Digits(when.Second, run >= 2 ? 2 : 1));
+                break;
         }
         i += run;
     }

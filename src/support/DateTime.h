@@ -19,7 +19,7 @@ struct TDateTime {
 // What the user's locale says about writing dates and times.
 struct TLocaleFormats {
     std::array<std::string, 7> ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    std::array<std::string, 7> LongDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday",
+    std::array<std::string, 7> LongDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                "Thursday", "Friday", "Saturday"};
     std::string DateSeparator = "/";
     std::string TimeSeparator = ":";

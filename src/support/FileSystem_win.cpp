@@ -24,12 +24,14 @@ public:
     std::optional<std::string> ReadFile(const std::string& path) const override {
         TScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) return std::nullopt;
+        if (!file)
+            return std::nullopt;
         std::string content;
         char buffer[64 * 1024];
         DWORD read = 0;
         while (::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
-            if (read == 0) return content;
+            if (read == 0)
+                return content;
             content.append(buffer, read);
         }
         return std::nullopt;
@@ -43,10 +45,12 @@ public:
         {
             TScopedFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                          FILE_ATTRIBUTE_NORMAL, nullptr));
-            if (!file) return false;
+            if (!file)
+                return false;
             written = WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
         }
-        if (written && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        if (written &&
+            MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return true;
         }
         DeleteFileA(temporary.c_str());
@@ -59,7 +63,8 @@ public:
         std::vector<TFolderEntry> entries;
         WIN32_FIND_DATAA found;
         TScopedFind search(FindFirstFileA(pattern.c_str(), &found));
-        if (!search) return entries;
+        if (!search)
+            return entries;
         do {
             entries.push_back({found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
         } while (FindNextFileA(search.Get(), &found));
@@ -71,7 +76,8 @@ private:
         while (!content.empty()) {
             const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size(), 1u << 20));
             DWORD written = 0;
-            if (!::WriteFile(file, content.data(), chunk, &written, nullptr) || written == 0) return false;
+            if (!::WriteFile(file, content.data(), chunk, &written, nullptr) || written == 0)
+                return false;
             content.remove_prefix(written);
         }
         return true;

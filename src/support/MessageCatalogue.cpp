@@ -29,17 +29,21 @@ TCatalogueState& State() {
     return state;
 }
 
-std::string Bracketed(std::int32_t number) { return "[" + std::to_string(number) + "] "; }
+std::string Bracketed(std::int32_t number) {
+    return "[" + std::to_string(number) + "] ";
+}
 
 // Replaces the first occurrence of the marker; the search sees the text as earlier steps left it.
 void ReplaceFirst(std::string& text, char marker, std::string_view value) {
     const std::size_t at = text.find(marker);
-    if (at != std::string::npos) text.replace(at, 1, value);
+    if (at != std::string::npos)
+        text.replace(at, 1, value);
 }
 
 void ReplaceNumberMarker(std::string& text, std::int32_t value) {
     const std::size_t at = text.find('@');
-    if (at == std::string::npos) return;
+    if (at == std::string::npos)
+        return;
     if (at + 1 < text.size() && text[at + 1] == '@') {
         text.erase(at, 1);  // "@@" is an escaped at sign
     } else {
@@ -49,18 +53,25 @@ void ReplaceNumberMarker(std::string& text, std::int32_t value) {
 
 }  // namespace
 
-TMessageInfo& MessageInfo() { return State().info; }
+TMessageInfo& MessageInfo() {
+    return State().info;
+}
 
-void ResetMessageInfo() { State().info = TMessageInfo{}; }
+void ResetMessageInfo() {
+    State().info = TMessageInfo{};
+}
 
 void SetMessageLanguage(std::uint8_t code) {
     static constexpr std::int32_t kOffsets[] = {0, 0, 1000, 2000, 3000};
-    if (code < std::size(kOffsets)) State().offset = kOffsets[code];
+    if (code < std::size(kOffsets))
+        State().offset = kOffsets[code];
     LoadButtonCaptions();
     ResetMessageInfo();
 }
 
-std::int32_t MessageLanguageOffset() { return State().offset; }
+std::int32_t MessageLanguageOffset() {
+    return State().offset;
+}
 
 std::string LoadMessage(std::int32_t number) {
     return std::string(CatalogueText(static_cast<std::int64_t>(number) + State().offset));
@@ -80,7 +91,8 @@ void ComposeMessageFrom(std::int32_t number, std::string text) {
     if (text.empty()) {
         text = Bracketed(number);
     } else {
-        if (text.front() == '$') text = Bracketed(number) + text.substr(1);
+        if (text.front() == '$')
+            text = Bracketed(number) + text.substr(1);
         ReplaceNumberMarker(text, info.NumParam);
         ReplaceFirst(text, '|', std::string_view(info.StrParam1).substr(0, kMaxShortText));
         ReplaceFirst(text, '~', std::string_view(info.StrParam2).substr(0, kMaxShortText));
@@ -111,14 +123,18 @@ void LoadButtonCaptions() {
     for (std::size_t k = 0; k < State().captions.size(); ++k) {
         std::string caption = GetMessageText(kFirstCaptionMessage + static_cast<std::int32_t>(k), false);
         caption.resize(std::min(caption.size(), kMaxCaption));
-        if (!caption.empty()) State().captions[k] = std::move(caption);
+        if (!caption.empty())
+            State().captions[k] = std::move(caption);
     }
 }
 
-const std::string& ButtonCaption(TButtonKind kind) { return State().captions[static_cast<std::size_t>(kind)]; }
+const std::string& ButtonCaption(TButtonKind kind) {
+    return State().captions[static_cast<std::size_t>(kind)];
+}
 
 void InitMessageCatalogue() {
-    if (State().initialised) return;
+    if (State().initialised)
+        return;
     SetMessageLanguage(0);
     State().initialised = true;
 }

@@ -12,12 +12,12 @@ enum class TCharCase : std::uint8_t { Normal = 0, Upper = 1, Lower = 2 };
 
 struct TMessageInfo {
     std::int32_t Number = 0;
-    std::int32_t NumParam = 0;   // replaces the "@" marker, in decimal
-    std::string StrParam1;       // replaces the "|" marker (at most 255 characters are used)
-    std::string StrParam2;       // replaces the "~" marker (at most 255 characters are used)
+    std::int32_t NumParam = 0;  // replaces the "@" marker, in decimal
+    std::string StrParam1;      // replaces the "|" marker (at most 255 characters are used)
+    std::string StrParam2;      // replaces the "~" marker (at most 255 characters are used)
     std::string Line1;
     std::string Line2;
-    bool SplitLines = false;     // cut the text at the two characters "\n" into Line1 and Line2
+    bool SplitLines = false;                 // cut the text at the two characters "\n" into Line1 and Line2
     TCharCase CharCase = TCharCase::Normal;  // of the input dialog's answer field
     std::int32_t MaxLength = -1;             // of the answer field; 0 or less means 255
 };

@@ -9,7 +9,8 @@ bool AskInputWith(const TShowDialog& show, std::int32_t number, std::string& ans
         ~TResetOnExit() { ResetMessageInfo(); }
     } reset;
     ComposeMessage(number);
-    if (!keepAnswer) answer.clear();
+    if (!keepAnswer)
+        answer.clear();
     const int result = show(kDialogInput, answer);
     return result == kResultOk && !answer.empty();
 }

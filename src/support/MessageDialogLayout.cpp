@@ -27,8 +27,10 @@ struct TTypeStyle {
 // One row per dialog type; types beyond the table have the application icon, no beep and no buttons.
 TTypeStyle StyleOf(std::uint8_t type) {
     switch (type) {
-        case kDialogInformation: return {kIconAsterisk, kBeepAsterisk, {{TButtonKind::Ok, 130}}};
-        case kDialogError: return {kIconHand, kBeepHand, {{TButtonKind::Ok, 130}}};
+        case kDialogInformation:
+            return {kIconAsterisk, kBeepAsterisk, {{TButtonKind::Ok, 130}}};
+        case kDialogError:
+            return {kIconHand, kBeepHand, {{TButtonKind::Ok, 130}}};
         case kDialogInput:
         case kDialogPassword:
             return {kIconQuestion, kBeepQuestion, {{TButtonKind::Ok, 60}, {TButtonKind::Cancel, 200}}};
@@ -36,7 +38,8 @@ TTypeStyle StyleOf(std::uint8_t type) {
             return {kIconQuestion,
                     kBeepQuestion,
                     {{TButtonKind::Yes, 20}, {TButtonKind::No, 130}, {TButtonKind::Cancel, 240}}};
-        default: return {};
+        default:
+            return {};
     }
 }
 
@@ -45,17 +48,31 @@ TDialogButton MakeButton(TButtonKind kind, TBox bounds) {
     button.Text = "&" + ButtonCaption(kind);
     button.Bounds = bounds;
     switch (kind) {
-        case TButtonKind::Ok: button.ModalResult = kResultOk; button.IsDefault = true; break;
-        case TButtonKind::Yes: button.ModalResult = kResultYes; button.IsDefault = true; break;
-        case TButtonKind::No: button.ModalResult = kResultNo; button.IsCancel = true; break;
-        default: button.ModalResult = kResultCancel; button.IsCancel = true; break;
+        case TButtonKind::Ok:
+            button.ModalResult = kResultOk;
+            button.IsDefault = true;
+            break;
+        case TButtonKind::Yes:
+            button.ModalResult = kResultYes;
+            button.IsDefault = true;
+            break;
+        case TButtonKind::No:
+            button.ModalResult = kResultNo;
+            button.IsCancel = true;
+            break;
+        default:
+            button.ModalResult = kResultCancel;
+            button.IsCancel = true;
+            break;
     }
     return button;
 }
 
 }  // namespace
 
-TFontSpec MessageDialogFont() { return TFontSpec{"MS Sans Serif", -11}; }
+TFontSpec MessageDialogFont() {
+    return TFontSpec{"MS Sans Serif", -11};
+}
 
 TMessageDialogLayout LayoutMessageDialog(std::uint8_t type, const TMessageInfo& info, const TTextMeasure& measure) {
     const int extra = info.Line1.size() + info.Line2.size() > kWideTextLength ? kWideExtra : 0;

@@ -19,21 +19,30 @@ struct TDialogState {
     HWND field = nullptr;  // the answer or password field, when the type has one
 };
 
-HWND AddControl(HWND dialog, const TDialogState& state, const char* windowClass, const char* text, DWORD style,
-                DWORD exStyle, const TBox& box, int id) {
-    const HWND control = CreateWindowExA(exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, box.Left,
-                                         box.Top, box.Width, box.Height, dialog,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                                         nullptr);
-    if (control != nullptr) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
+HWND AddControl(HWND dialog,
+                const TDialogState& state,
+                const char* windowClass,
+                const char* text,
+                DWORD style,
+                DWORD exStyle,
+                const TBox& box,
+                int id) {
+    const HWND control = CreateWindowExA(
+        exStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, box.Left, box.Top, box.Width, box.Height, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    if (control != nullptr)
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
     return control;
 }
 
 DWORD CharCaseStyle(TCharCase charCase) {
     switch (charCase) {
-        case TCharCase::Upper: return ES_UPPERCASE;
-        case TCharCase::Lower: return ES_LOWERCASE;
-        default: return 0;
+        case TCharCase::Upper:
+            return ES_UPPERCASE;
+        case TCharCase::Lower:
+            return ES_LOWERCASE;
+        default:
+            return 0;
     }
 }
 
@@ -42,13 +51,13 @@ DWORD CharCaseStyle(TCharCase charCase) {
 BOOL BuildControls(HWND dialog, TDialogState& state) {
     const TMessageDialogLayout& layout = *state.layout;
     SetWindowTextA(dialog, layout.Caption.c_str());
-    const TBox window = CentredOn(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), layout.Width,
-                                  layout.Height);
+    const TBox window =
+        CentredOn(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), layout.Width, layout.Height);
     SetWindowPos(dialog, nullptr, window.Left, window.Top, window.Width, window.Height, SWP_NOZORDER);
 
     if (layout.HasAnswerField || layout.HasPasswordField) {
-        const DWORD style = WS_TABSTOP | ES_AUTOHSCROLL |
-                            (layout.HasPasswordField ? ES_PASSWORD : CharCaseStyle(layout.CharCase));
+        const DWORD style =
+            WS_TABSTOP | ES_AUTOHSCROLL | (layout.HasPasswordField ? ES_PASSWORD : CharCaseStyle(layout.CharCase));
         state.field = AddControl(dialog, state, "EDIT", "", style, WS_EX_CLIENTEDGE, layout.Answer.Bounds, 100);
         SendMessageA(state.field, EM_LIMITTEXT, static_cast<WPARAM>(layout.Answer.MaxLength), 0);
         if (layout.HasPasswordField) {
@@ -62,14 +71,17 @@ BOOL BuildControls(HWND dialog, TDialogState& state) {
                  reinterpret_cast<WPARAM>(LoadIconA(nullptr, MAKEINTRESOURCEA(static_cast<WORD>(layout.IconId)))), 0);
     // Setting the icon shrinks the control to the icon's size; the image area keeps its own size and
     // shows the icon at its top-left corner.
-    SetWindowPos(icon, nullptr, 0, 0, layout.Icon.Width, layout.Icon.Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(icon, nullptr, 0, 0, layout.Icon.Width, layout.Icon.Height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     AddControl(dialog, state, "STATIC", layout.Text.c_str(), SS_LEFT, 0, layout.Label, 102);
     for (const TDialogButton& button : layout.Buttons) {
         const DWORD style = WS_TABSTOP | (button.IsDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         AddControl(dialog, state, "BUTTON", button.Text.c_str(), style, 0, button.Bounds, button.ModalResult);
-        if (button.IsDefault) SendMessageA(dialog, DM_SETDEFID, static_cast<WPARAM>(button.ModalResult), 0);
+        if (button.IsDefault)
+            SendMessageA(dialog, DM_SETDEFID, static_cast<WPARAM>(button.ModalResult), 0);
     }
-    if (state.field == nullptr) return TRUE;
+    if (state.field == nullptr)
+        return TRUE;
     SetFocus(state.field);
     SendMessageA(state.field, EM_SETSEL, 0, -1);
     return FALSE;
@@ -89,7 +101,8 @@ void Finish(HWND dialog, TDialogState& state, int result) {
 
 bool HasButton(const TMessageDialogLayout& layout, int id) {
     for (const TDialogButton& button : layout.Buttons) {
-        if (button.ModalResult == id) return true;
+        if (button.ModalResult == id)
+            return true;
     }
     return false;
 }
@@ -109,9 +122,11 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
             }
             return FALSE;
         case WM_CLOSE:  // the close box counts as Cancel
-            if (state != nullptr) Finish(dialog, *state, kResultCancel);
+            if (state != nullptr)
+                Finish(dialog, *state, kResultCancel);
             return TRUE;
-        default: return FALSE;
+        default:
+            return FALSE;
     }
 }
 
@@ -134,10 +149,11 @@ int ShowMessageDialog(std::uint8_t type, std::string& answer) {
     state.layout = &layout;
     state.answer = answer;
     state.font = fonts.Get(MessageDialogFont());
-    if (layout.Beep != 0) MessageBeep(layout.Beep);
+    if (layout.Beep != 0)
+        MessageBeep(layout.Beep);
     const TEmptyTemplate dialogTemplate;
-    const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialogTemplate.header,
-                                                   GetActiveWindow(), DialogProc, reinterpret_cast<LPARAM>(&state));
+    const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &dialogTemplate.header, GetActiveWindow(),
+                                                   DialogProc, reinterpret_cast<LPARAM>(&state));
     // A dialog that could not be shown answers like a cancelled one.
     if (result <= 0) {
         answer.clear();

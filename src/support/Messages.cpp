@@ -24,14 +24,11 @@ constexpr TMessageRow kMessages[] = {
     {10001, "Fout bij het openen van de database |", "Erreur \340 l'ouverture de la base de donn\351es |",
      "Error opening the database |"},
     {10002, "De database | is vergrendeld door een andere gebruiker",
-     "La base de donn\351es | est verrouill\351e par un autre utilisateur",
-     "The database | is locked by another user"},
+     "La base de donn\351es | est verrouill\351e par un autre utilisateur", "The database | is locked by another user"},
     {10003, "Bestand | niet gevonden", "Fichier | introuvable", "File | not found"},
     {10004, "Bestand | kan niet worden geopend", "Impossible d'ouvrir le fichier |", "File | cannot be opened"},
-    {10005, "Bestand | kan niet worden geschreven", "Impossible d'\351crire le fichier |",
-     "File | cannot be written"},
-    {10006, "Bestand | kan niet worden verwijderd", "Impossible de supprimer le fichier |",
-     "File | cannot be deleted"},
+    {10005, "Bestand | kan niet worden geschreven", "Impossible d'\351crire le fichier |", "File | cannot be written"},
+    {10006, "Bestand | kan niet worden verwijderd", "Impossible de supprimer le fichier |", "File | cannot be deleted"},
     {10007, "Map | niet gevonden", "Dossier | introuvable", "Folder | not found"},
     {10008, "Map | kan niet worden aangemaakt", "Impossible de cr\351er le dossier |", "Folder | cannot be created"},
     {10009, "De programma-opties zijn gewijzigd.\nStart het programma opnieuw om ze toe te passen.",
@@ -49,10 +46,10 @@ constexpr TMessageRow kMessages[] = {
     {10016, "Het PDF-weergaveprogramma kan niet worden gestart", "Impossible de d\351marrer le visionneur PDF",
      "The PDF viewer cannot be started"},
     {10017, "Het PDF-bestand | nu openen?", "Ouvrir maintenant le fichier PDF | ?", "Open the PDF file | now?"},
-    {10018, "Het PDF-bestand | per e-mail versturen?",
-     "Envoyer le fichier PDF | par courrier \351lectronique ?", "Send the PDF file | by e-mail?"},
-    {10019, "Het e-mailprogramma kan niet worden gestart",
-     "Impossible de d\351marrer le programme de messagerie", "The e-mail program cannot be started"},
+    {10018, "Het PDF-bestand | per e-mail versturen?", "Envoyer le fichier PDF | par courrier \351lectronique ?",
+     "Send the PDF file | by e-mail?"},
+    {10019, "Het e-mailprogramma kan niet worden gestart", "Impossible de d\351marrer le programme de messagerie",
+     "The e-mail program cannot be started"},
     {10020, "Tip van de dag", "Astuce du jour", "Tip of the day"},
     {10021, "Tips tonen bij het opstarten", "Afficher les astuces au d\351marrage", "Show tips at start-up"},
     {10022, "Dit is een nieuwe versie van het programma. De instellingen van de vorige versie zijn overgenomen.",
@@ -140,9 +137,12 @@ std::string_view CatalogueText(std::int64_t id) {
         return kSystemTexts[static_cast<std::size_t>(id)];
     }
     for (const TMessageRow& row : kMessages) {
-        if (id == row.number) return row.dutch;
-        if (id == row.number + kFrenchOffset) return row.french;
-        if (id == row.number + kEnglishOffset) return row.english;
+        if (id == row.number)
+            return row.dutch;
+        if (id == row.number + kFrenchOffset)
+            return row.french;
+        if (id == row.number + kEnglishOffset)
+            return row.english;
     }
     return {};
 }

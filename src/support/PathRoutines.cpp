@@ -7,17 +7,21 @@
 namespace {
 
 // "C:\" and also a drive-relative three-character name such as "C:x" count as a drive root.
-bool IsDriveRootForm(std::string_view path) { return path.size() == 3 && path[1] == ':'; }
+bool IsDriveRootForm(std::string_view path) {
+    return path.size() == 3 && path[1] == ':';
+}
 
 }  // namespace
 
 std::string AddBackslash(std::string_view path) {
-    if ((!path.empty() && path.back() == '\\') || IsDriveRootForm(path)) return std::string(path);
+    if ((!path.empty() && path.back() == '\\') || IsDriveRootForm(path))
+        return std::string(path);
     return std::string(path) + '\\';
 }
 
 std::string RemoveBackslash(std::string_view path) {
-    if (path.empty() || path.back() != '\\' || path == "\\" || IsDriveRootForm(path)) return std::string(path);
+    if (path.empty() || path.back() != '\\' || path == "\\" || IsDriveRootForm(path))
+        return std::string(path);
     return std::string(path.substr(0, path.size() - 1));
 }
 
@@ -25,23 +29,33 @@ std::string FileBaseName(std::string_view path) {
     const std::size_t separator = path.find_last_of("\\:");
     std::string_view name = separator == std::string_view::npos ? path : path.substr(separator + 1);
     const std::size_t period = name.rfind('.');
-    if (period != std::string_view::npos && period > 0) name = name.substr(0, period);
+    if (period != std::string_view::npos && period > 0)
+        name = name.substr(0, period);
     return std::string(name);
 }
 
-std::string ExeBaseNameOf(std::string_view exePath) { return FileBaseName(exePath).substr(0, 32); }
+std::string ExeBaseNameOf(std::string_view exePath) {
+    return FileBaseName(exePath).substr(0, 32);
+}
 
 namespace {
 
-bool HasDrive(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
-bool IsUnc(std::string_view path) { return path.size() >= 2 && path[0] == '\\' && path[1] == '\\'; }
+bool HasDrive(std::string_view path) {
+    return path.size() >= 2 && path[1] == ':';
+}
+bool IsUnc(std::string_view path) {
+    return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+}
 
 // The root of an absolute path: "C:" or "\\server\share"; empty for any other path.
 std::string_view RootOf(std::string_view path) {
-    if (HasDrive(path)) return path.substr(0, 2);
-    if (!IsUnc(path)) return {};
+    if (HasDrive(path))
+        return path.substr(0, 2);
+    if (!IsUnc(path))
+        return {};
     std::size_t end = path.find('\\', 2);
-    if (end != std::string_view::npos) end = path.find('\\', end + 1);
+    if (end != std::string_view::npos)
+        end = path.find('\\', end + 1);
     return path.substr(0, end == std::string_view::npos ? path.size() : end);
 }
 
@@ -51,18 +65,22 @@ std::string JoinResolved(std::string_view root, std::string_view rest, bool trai
     std::size_t start = 0;
     while (start <= rest.size()) {
         std::size_t end = rest.find('\\', start);
-        if (end == std::string_view::npos) end = rest.size();
+        if (end == std::string_view::npos)
+            end = rest.size();
         const std::string_view segment = rest.substr(start, end - start);
         if (segment == "..") {
-            if (!segments.empty()) segments.pop_back();
+            if (!segments.empty())
+                segments.pop_back();
         } else if (!segment.empty() && segment != ".") {
             segments.push_back(segment);
         }
         start = end + 1;
     }
     std::string result(root);
-    for (const std::string_view segment : segments) result.append("\\").append(segment);
-    if (segments.empty() || trailingSeparator) result.push_back('\\');
+    for (const std::string_view segment : segments)
+        result.append("\\").append(segment);
+    if (segments.empty() || trailingSeparator)
+        result.push_back('\\');
     return result;
 }
 
@@ -71,7 +89,8 @@ std::string JoinResolved(std::string_view root, std::string_view rest, bool trai
 std::string ExpandFileName(std::string_view path, std::string_view currentFolder) {
     std::string given(path);
     for (char& c : given) {
-        if (c == '/') c = '\\';
+        if (c == '/')
+            c = '\\';
     }
     const bool trailing = !given.empty() && given.back() == '\\';
     const std::string_view current = currentFolder;
@@ -88,7 +107,8 @@ std::string ExpandFileName(std::string_view path, std::string_view currentFolder
         }
         return JoinResolved(std::string_view(given).substr(0, 2), rest, trailing);
     }
-    if (!given.empty() && given.front() == '\\') return JoinResolved(RootOf(current), given, trailing);
+    if (!given.empty() && given.front() == '\\')
+        return JoinResolved(RootOf(current), given, trailing);
     const std::string_view root = RootOf(current);
     return JoinResolved(root, std::string(current.substr(root.size())) + "\\" + given, trailing);
 }

@@ -45,7 +45,9 @@ std::string ReadProductCodeItem(const TExecutableVersion& version) {
     }
 }
 
-bool IsSwitch(std::string_view param) { return !param.empty() && (param.front() == '/' || param.front() == '-'); }
+bool IsSwitch(std::string_view param) {
+    return !param.empty() && (param.front() == '/' || param.front() == '-');
+}
 
 }  // namespace
 
@@ -60,13 +62,15 @@ TViaParm ReadOverrides(TCommandLine& commandLine, const TSettingsPorts& ports) {
         overrides.ProgDataFolder = first;
     }
     const std::string settingsPath = ProgramFolder(*ports.Facts) + std::string(kSettingsFileName);
-    if (!ports.Files->FileExists(settingsPath)) return overrides;
+    if (!ports.Files->FileExists(settingsPath))
+        return overrides;
     const auto content = ports.Files->ReadFile(settingsPath);
     const ini::TWholeFileIni file(content ? *content : std::string());
     const std::string section = ExeBaseName(*ports.Facts);
     for (const TOverrideField& item : kFileOrder) {
         std::string& value = overrides.*item.field;
-        if (value.empty()) value = file.ReadString(section, item.name, "");
+        if (value.empty())
+            value = file.ReadString(section, item.name, "");
     }
     return overrides;
 }
@@ -85,12 +89,14 @@ TProgSettings::TProgSettings(TViaParm overrides, const TSettingsPorts& ports)
 std::string TProgSettings::ResolveFolder(const std::string& override, bool& endedInSemicolon) const {
     std::string value = override.empty() ? DataFolder(*ports_.Facts, Files()) : ExpandPlaceholders(override);
     endedInSemicolon = LastChar(value) == ';';
-    if (endedInSemicolon) CutTail(value, 1);
+    if (endedInSemicolon)
+        CutTail(value, 1);
     return EnsureFolder(ExpandFileName(value, ports_.Facts->CurrentDirectory()));
 }
 
 std::string TProgSettings::DefaultProductCode() const {
-    if (!overrides_.ProductCode.empty()) return overrides_.ProductCode;
+    if (!overrides_.ProductCode.empty())
+        return overrides_.ProductCode;
     const std::string code = ReadProductCodeItem(*ports_.Version);
     return code.empty() ? ExeBaseName(*ports_.Facts) : code;
 }
@@ -109,24 +115,29 @@ std::string TProgSettings::ExpandPlaceholders(std::string_view value) const {
         {":mydoc:", MyDocumentsFolder(*ports_.Facts)},
     };
     std::string expanded(value);
-    for (const auto& [placeholder, folder] : replacements) expanded = ReplaceText(expanded, placeholder, folder);
+    for (const auto& [placeholder, folder] : replacements)
+        expanded = ReplaceText(expanded, placeholder, folder);
     return expanded;
 }
 
 std::string TProgSettings::UserFolder() const {
     std::string folder = EnsureFolder(userDataFolder_);
-    if (!noProductFolder_) folder += "\\" + productCode_;
+    if (!noProductFolder_)
+        folder += "\\" + productCode_;
     return EnsureFolder(folder + "\\users\\" + userName_);
 }
 
-std::string TProgSettings::FormDataFolder() const { return AddBackslash(EnsureFolder(UserFolder() + "\\formdata")); }
+std::string TProgSettings::FormDataFolder() const {
+    return AddBackslash(EnsureFolder(UserFolder() + "\\formdata"));
+}
 
 std::string TProgSettings::FormStateFileName(std::string_view windowName) const {
     return FormDataFolder() + std::string(windowName) + ".ini";
 }
 
 std::string TProgSettings::BarLayoutFileName(std::string_view windowName, std::string_view productCode) {
-    if (!productCode.empty() && !SameTextUpper(productCode, productCode_)) productCode_ = productCode;
+    if (!productCode.empty() && !SameTextUpper(productCode, productCode_))
+        productCode_ = productCode;
     std::string name = FormDataFolder() + std::string(windowName) + ".bar.ini";
     SetProductCode({});
     return name;
@@ -138,7 +149,8 @@ std::string TProgSettings::VersionText() const {
 
 void InitProgSettings(TCommandLine& commandLine, const TSettingsPorts& ports) {
     TSettingsState& state = State();
-    if (state.settings) return;
+    if (state.settings)
+        return;
     // Nothing is kept when creating the settings fails, so a failed start leaves the module down.
     TViaParm overrides = ReadOverrides(commandLine, ports);
     auto settings = std::make_unique<TProgSettings>(overrides, ports);
@@ -151,6 +163,10 @@ void FinalizeProgSettings() {
     State().overrides = TViaParm{};
 }
 
-TProgSettings* ProgSettings() { return State().settings.get(); }
+TProgSettings* ProgSettings() {
+    return State().settings.get();
+}
 
-const TViaParm& ViaParm() { return State().overrides; }
+const TViaParm& ViaParm() {
+    return State().overrides;
+}

@@ -1,6 +1,7 @@
 #include "support/SystemFacts.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <string>
@@ -17,8 +18,10 @@ std::string LocaleText(LCTYPE item, const char* fallback) {
 // The locale writes minutes as "m" and months as "M"; ours are "n" and "m".
 std::string DatePattern(std::string pattern) {
     for (char& c : pattern) {
-        if (c == 'm') c = 'n';
-        else if (c == 'M') c = 'm';
+        if (c == 'm')
+            c = 'n';
+        else if (c == 'M')
+            c = 'm';
     }
     return pattern;
 }
@@ -29,16 +32,19 @@ public:
     std::string ComputerName() const override {
         char buffer[25];
         DWORD size = sizeof buffer;
-        if (!GetComputerNameA(buffer, &size)) return {};
+        if (!GetComputerNameA(buffer, &size))
+            return {};
         return std::string(buffer, size);
     }
 
     std::string UserName() const override {
         DWORD size = 0;
         GetUserNameA(nullptr, &size);
-        if (size == 0) return {};
+        if (size == 0)
+            return {};
         std::vector<char> buffer(size);
-        if (!GetUserNameA(buffer.data(), &size)) return {};
+        if (!GetUserNameA(buffer.data(), &size))
+            return {};
         return std::string(buffer.data());
     }
 
@@ -47,8 +53,10 @@ public:
         std::vector<char> buffer(MAX_PATH);
         for (;;) {
             const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-            if (length == 0) return {};
-            if (length < buffer.size()) return std::string(buffer.data(), length);
+            if (length == 0)
+                return {};
+            if (length < buffer.size())
+                return std::string(buffer.data(), length);
             buffer.resize(buffer.size() * 2);
         }
     }
@@ -56,8 +64,7 @@ public:
     TDateTime Now() const override {
         SYSTEMTIME time;
         GetLocalTime(&time);
-        return TDateTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond,
-                         time.wDayOfWeek};
+        return TDateTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond, time.wDayOfWeek};
     }
 
     TLocaleFormats LocaleFormats() const override {
@@ -80,20 +87,24 @@ public:
     // The folder's item list belongs to us and goes back to the shell on every path.
     std::optional<std::string> SpecialFolder(int csidl) const override {
         LPITEMIDLIST items = nullptr;
-        if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || items == nullptr) return std::nullopt;
+        if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || items == nullptr)
+            return std::nullopt;
         char path[MAX_PATH] = {};
         const BOOL converted = SHGetPathFromIDListA(items, path);
         CoTaskMemFree(items);
-        if (!converted) return std::nullopt;
+        if (!converted)
+            return std::nullopt;
         return std::string(path);
     }
 
     std::string CurrentDirectory() const override {
         const DWORD size = GetCurrentDirectoryA(0, nullptr);
-        if (size == 0) return {};
+        if (size == 0)
+            return {};
         std::vector<char> buffer(size);
         const DWORD length = GetCurrentDirectoryA(size, buffer.data());
-        if (length == 0 || length >= size) return {};
+        if (length == 0 || length >= size)
+            return {};
         return std::string(buffer.data(), length);
     }
 };

@@ -2,54 +2,71 @@
 
 namespace {
 
-char UpperChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+char UpperChar(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char LowerChar(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 }  // namespace
 
 std::string UpperCase(std::string_view s) {
     std::string result(s);
-    for (char& c : result) c = UpperChar(c);
+    for (char& c : result)
+        c = UpperChar(c);
     return result;
 }
 
 std::string LowerCase(std::string_view s) {
     std::string result(s);
-    for (char& c : result) c = LowerChar(c);
+    for (char& c : result)
+        c = LowerChar(c);
     return result;
 }
 
 std::string TrimLeft(std::string_view s) {
     std::size_t first = 0;
-    while (first < s.size() && IsBlank(s[first])) ++first;
+    while (first < s.size() && IsBlank(s[first]))
+        ++first;
     return std::string(s.substr(first));
 }
 
 std::string TrimRight(std::string_view s) {
     std::size_t end = s.size();
-    while (end > 0 && IsBlank(s[end - 1])) --end;
+    while (end > 0 && IsBlank(s[end - 1]))
+        --end;
     return std::string(s.substr(0, end));
 }
 
-std::string Trim(std::string_view s) { return TrimLeft(TrimRight(s)); }
+std::string Trim(std::string_view s) {
+    return TrimLeft(TrimRight(s));
+}
 
 std::size_t LastCharPos(char ch, std::string_view s) {
     const std::size_t index = s.rfind(ch);
     return index == std::string_view::npos ? 0 : index + 1;
 }
 
-char LastChar(std::string_view s) { return s.empty() ? '\0' : s.back(); }
+char LastChar(std::string_view s) {
+    return s.empty() ? '\0' : s.back();
+}
 
 std::size_t PosText(std::string_view needle, std::string_view haystack) {
     const std::size_t index = UpperCase(haystack).find(UpperCase(needle));
     return index == std::string::npos ? 0 : index + 1;
 }
 
-bool SameTextUpper(std::string_view a, std::string_view b) { return UpperCase(a) == UpperCase(b); }
+bool SameTextUpper(std::string_view a, std::string_view b) {
+    return UpperCase(a) == UpperCase(b);
+}
 
 std::string ReplaceText(std::string_view text, std::string_view oldText, std::string_view newText) {
-    if (oldText.empty()) return std::string(text);
+    if (oldText.empty())
+        return std::string(text);
     const std::string upperText = UpperCase(text);
     const std::string upperOld = UpperCase(oldText);
     std::string result;
@@ -66,7 +83,8 @@ std::string ReplaceText(std::string_view text, std::string_view oldText, std::st
 }
 
 void CutTail(std::string& text, int n) {
-    if (n <= 0) return;
+    if (n <= 0)
+        return;
     const auto count = static_cast<std::size_t>(n);
     text.resize(count >= text.size() ? 0 : text.size() - count);
 }

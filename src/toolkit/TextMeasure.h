@@ -17,8 +17,8 @@ struct TFontSpec {
 };
 
 struct TFontMetrics {
-    int Height = 0;   // line height: ascent plus descent
-    int Ascent = 0;   // from the top of a line to its baseline
+    int Height = 0;  // line height: ascent plus descent
+    int Ascent = 0;  // from the top of a line to its baseline
     int AverageCharWidth = 0;
 };
 

@@ -7,11 +7,16 @@ namespace {
 
 std::string ErrorText(int code) {
     switch (code) {
-        case kVersionFileNotFound: return "Error opening file";
-        case kVersionInfoMissing: return "File does not contain version info";
-        case kVersionInfoUnreadable: return "Unable to read version info";
-        case kVersionKeyNotFound: return "The specified key cannnot be found in version info";
-        default: return "Version info error " + std::to_string(code);
+        case kVersionFileNotFound:
+            return "Error opening file";
+        case kVersionInfoMissing:
+            return "File does not contain version info";
+        case kVersionInfoUnreadable:
+            return "Unable to read version info";
+        case kVersionKeyNotFound:
+            return "The specified key cannnot be found in version info";
+        default:
+            return "Version info error " + std::to_string(code);
     }
 }
 
@@ -30,18 +35,22 @@ TVersionInfo::TVersionInfo(const TVersionApi& api) : api_(&api), fileName_(api.E
 
 void TVersionInfo::SetFileName(const std::string& name) {
     const std::string resolved = name.empty() ? api_->ExecutablePath() : name;
-    if (!name.empty() && !api_->FileExists(name)) throw EVersionInfoError(kVersionFileNotFound);
-    if (resolved != fileName_) loaded_ = false;
+    if (!name.empty() && !api_->FileExists(name))
+        throw EVersionInfoError(kVersionFileNotFound);
+    if (resolved != fileName_)
+        loaded_ = false;
     fileName_ = resolved;
 }
 
 const std::string& TVersionInfo::FileDescription() {
-    if (!loaded_) LoadAll();
+    if (!loaded_)
+        LoadAll();
     return fileDescription_;
 }
 
 const std::string& TVersionInfo::FileVersion() {
-    if (!loaded_) LoadAll();
+    if (!loaded_)
+        LoadAll();
     return fileVersion_;
 }
 
@@ -52,12 +61,15 @@ TVersionInfo::TLoadedBlock TVersionInfo::LoadBlock() const {
     if (size == 0 && (lastError == kResourceTypeNotFound || lastError == kResourceDataNotFound)) {
         throw EVersionInfoError(kVersionInfoMissing);
     }
-    if (size == 0) throw EVersionInfoError(kVersionInfoUnreadable);
+    if (size == 0)
+        throw EVersionInfoError(kVersionInfoUnreadable);
     TLoadedBlock block;
     block.data.resize(size);
-    if (!api_->ReadInfo(fileName_, block.data)) throw EVersionInfoError(kVersionInfoUnreadable);
+    if (!api_->ReadInfo(fileName_, block.data))
+        throw EVersionInfoError(kVersionInfoUnreadable);
     const auto translation = api_->FirstTranslation(block.data);
-    if (!translation) throw EVersionInfoError(kVersionInfoUnreadable);
+    if (!translation)
+        throw EVersionInfoError(kVersionInfoUnreadable);
     block.basePath = StringFileInfoPath(*translation);
     return block;
 }
@@ -65,13 +77,15 @@ TVersionInfo::TLoadedBlock TVersionInfo::LoadBlock() const {
 std::string TVersionInfo::ReadItem(const std::string& name) const {
     const TLoadedBlock block = LoadBlock();
     auto value = api_->StringItem(block.data, block.basePath + name);
-    if (!value) throw EVersionInfoError(kVersionKeyNotFound);
+    if (!value)
+        throw EVersionInfoError(kVersionKeyNotFound);
     return std::move(*value);
 }
 
 void TVersionInfo::LoadAll() {
     const TLoadedBlock block = LoadBlock();
-    if (!api_->HasFixedInfo(block.data)) throw EVersionInfoError(kVersionInfoUnreadable);
+    if (!api_->HasFixedInfo(block.data))
+        throw EVersionInfoError(kVersionInfoUnreadable);
     fileDescription_ = api_->StringItem(block.data, block.basePath + "FileDescription").value_or("");
     fileVersion_ = api_->StringItem(block.data, block.basePath + "FileVersion").value_or("");
     loaded_ = true;

@@ -9,7 +9,9 @@
 namespace {
 
 // VerQueryValueA only reads the block, but its declaration takes a non-const pointer.
-void* Block(const std::vector<std::uint8_t>& block) { return const_cast<std::uint8_t*>(block.data()); }
+void* Block(const std::vector<std::uint8_t>& block) {
+    return const_cast<std::uint8_t*>(block.data());
+}
 
 class TWin32VersionApi final : public TVersionApi {
 public:
@@ -56,7 +58,8 @@ public:
                                           const std::string& path) const override {
         void* value = nullptr;
         UINT length = 0;
-        if (!VerQueryValueA(Block(block), path.c_str(), &value, &length) || value == nullptr) return std::nullopt;
+        if (!VerQueryValueA(Block(block), path.c_str(), &value, &length) || value == nullptr)
+            return std::nullopt;
         const char* text = static_cast<const char*>(value);
         return std::string(text, strnlen(text, length));
     }

@@ -18,7 +18,8 @@ TEST(ErrorBox, AppendsAPeriodOnlyAfterCharactersThatSortAfterIt) {
         {"ends with /", "ends with /."},
         {"caf\xE9", "caf\xE9."},
     };
-    for (const TCase& row : cases) EXPECT_EQ(ErrorBoxText(row.message), row.text) << row.message;
+    for (const TCase& row : cases)
+        EXPECT_EQ(ErrorBoxText(row.message), row.text) << row.message;
 }
 
 }  // namespace

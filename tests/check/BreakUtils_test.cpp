@@ -34,8 +34,8 @@ TEST(BreakUtils, StartsEmptyAndAnswersNoBeforeAnyValue) {
 TEST(BreakUtils, FamiliesBreakWhereTheKeyBeforeTheDelimiterChanges) {
     TBreakUtils tracker;
     tracker.KeyDelimiter = "(Delphi";
-    Feed(tracker, {{"A (Delphi 6)", true, 1}, {"A (Delphi 7)", false, 1}, {"B (Delphi 7)", true, 2},
-                   {"A (Delphi 5)", true, 3}});
+    Feed(tracker,
+         {{"A (Delphi 6)", true, 1}, {"A (Delphi 7)", false, 1}, {"B (Delphi 7)", true, 2}, {"A (Delphi 5)", true, 3}});
     EXPECT_EQ(tracker.GroupSize, 1);
     EXPECT_EQ(tracker.PrevGroupSize, 1);
     EXPECT_EQ(tracker.ValueCount, 4);

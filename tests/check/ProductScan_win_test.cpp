@@ -25,8 +25,8 @@ TEST(ProductScanRegistry, ReadsVersionValuesAsTheRegistryHoldsThem) {
     root.LockSubKey("Locked");
 
     const TProductList products = Scan(root.Path());
-    const TTextList names = {"Embedded NUL", "Empty", "Expandable", "Locked", "Long", "No NUL at all",
-                             "Other value only", "Plain"};
+    const TTextList names = {"Embedded NUL", "Empty",         "Expandable",       "Locked",
+                             "Long",         "No NUL at all", "Other value only", "Plain"};
     const TTextList versions = {"1.0", "", "%PLUX_VER%", ":[?]", std::string(700, '7'), "2.5", "", "4.2"};
     EXPECT_EQ(products.ProductNames, names);
     EXPECT_EQ(products.ProductVersions, versions);

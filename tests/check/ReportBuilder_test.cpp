@@ -50,8 +50,9 @@ TEST_F(ReportBuilderTest, SnapshotComparisonGivesTheEighteenLinesOfTheWorkedExam
     Add("Grid 4 (Delphi 7)", "4.2");
     Add("Grid 4 (Delphi 6)", "4.2");
     Add("Bars 5 (Delphi 7)", "5.1");
-    folder.WriteFile("old.plx", "[old]\r\n\\datetime\\=01-02-2004 10:00:00\r\nGrid 4 (Delphi 7)=4.1\r\n"
-                                "Grid 4 (Delphi 6)=4.2\r\n");
+    folder.WriteFile("old.plx",
+                     "[old]\r\n\\datetime\\=01-02-2004 10:00:00\r\nGrid 4 (Delphi 7)=4.1\r\n"
+                     "Grid 4 (Delphi 6)=4.2\r\n");
     inputs.CompareChoice = "old.plx";
 
     const TReport report = Build();
@@ -81,7 +82,8 @@ TEST_F(ReportBuilderTest, SnapshotComparisonGivesTheEighteenLinesOfTheWorkedExam
 
     inputs.CompareChoice = "<nothing>";
     TTextList withoutComparison = expected;
-    for (const int line : {16, 12, 8, 4}) withoutComparison.erase(withoutComparison.begin() + line - 1);
+    for (const int line : {16, 12, 8, 4})
+        withoutComparison.erase(withoutComparison.begin() + line - 1);
     EXPECT_EQ(Build().Lines, withoutComparison);
 }
 

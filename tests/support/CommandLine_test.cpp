@@ -21,7 +21,8 @@ TEST(CommandLine, SplitsLikeTheProgramsStartupCode) {
         {"p \"open", {"p", "open"}},
         {"", {}},
     };
-    for (const auto& row : cases) EXPECT_EQ(SplitCommandLine(row.line), row.params) << row.line;
+    for (const auto& row : cases)
+        EXPECT_EQ(SplitCommandLine(row.line), row.params) << row.line;
 }
 
 TEST(CommandLine, NextParameterModeReadsTheParameterAfterTheSwitch) {

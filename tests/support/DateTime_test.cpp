@@ -19,7 +19,8 @@ TEST(DateTime, FormatsPatternLettersSeparatorsAndQuotedText) {
         {"'dd' \"mm\" x", "dd mm x"},
         {"", ""},
     };
-    for (const auto& row : cases) EXPECT_EQ(FormatDateTime(row.format, when, locale), row.result) << row.format;
+    for (const auto& row : cases)
+        EXPECT_EQ(FormatDateTime(row.format, when, locale), row.result) << row.format;
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ public:
     std::string ReadItem(const std::string& name) const override {
         Check();
         const auto found = items.find(name);
-        if (found == items.end()) throw Exception("The specified key cannnot be found in version info");
+        if (found == items.end())
+            throw Exception("The specified key cannnot be found in version info");
         return found->second;
     }
     std::string FileDescription() const override {
@@ -26,13 +27,15 @@ public:
         return items.contains("FileVersion") ? items.at("FileVersion") : std::string();
     }
 
-    std::map<std::string, std::string> items = {
-        {"FileDescription", "Plux"}, {"FileVersion", "1.2.0.2"}, {"ProductCode", "PLUX"}};
+    std::map<std::string, std::string> items = {{"FileDescription", "Plux"},
+                                                {"FileVersion", "1.2.0.2"},
+                                                {"ProductCode", "PLUX"}};
     bool unreadable = false;
 
 private:
     void Check() const {
-        if (unreadable) throw Exception("File does not contain version info");
+        if (unreadable)
+            throw Exception("File does not contain version info");
     }
 };
 

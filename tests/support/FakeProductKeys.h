@@ -23,16 +23,21 @@ public:
     }
     TTextList ProductNames() override {
         TTextList names;
-        if (!rootOpen) return names;
-        for (const TProduct& product : products) names.push_back(product.name);
+        if (!rootOpen)
+            return names;
+        for (const TProduct& product : products)
+            names.push_back(product.name);
         return names;
     }
     std::optional<std::string> ReadVersion(const std::string& productName) override {
         ++versionReads;
         for (const TProduct& product : products) {
-            if (product.name != productName) continue;
-            if (product.kind == TKind::Locked) return std::nullopt;
-            if (product.kind == TKind::Numeric) throw Exception("Invalid data type for 'version'");
+            if (product.name != productName)
+                continue;
+            if (product.kind == TKind::Locked)
+                return std::nullopt;
+            if (product.kind == TKind::Numeric)
+                throw Exception("Invalid data type for 'version'");
             return product.version;
         }
         return std::nullopt;

@@ -16,7 +16,8 @@ public:
     TLocaleFormats LocaleFormats() const override { return locale; }
     std::optional<std::string> SpecialFolder(int csidl) const override {
         const auto found = specialFolders.find(csidl);
-        if (found == specialFolders.end()) return std::nullopt;
+        if (found == specialFolders.end())
+            return std::nullopt;
         return found->second;
     }
     std::string CurrentDirectory() const override { return currentDirectory; }

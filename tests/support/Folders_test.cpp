@@ -19,8 +19,8 @@ TEST(Folders, EnsureFolderCreatesEveryMissingLevelParentsFirst) {
     files.folders = {"C:\\Tools"};
     const TnoxFolderRtns folders(files);
     EXPECT_EQ(folders.EnsureFolder("C:\\Tools\\Data\\PLUX\\users\\"), "C:\\Tools\\Data\\PLUX\\users");
-    EXPECT_EQ(files.created, (std::vector<std::string>{"C:\\Tools\\Data", "C:\\Tools\\Data\\PLUX",
-                                                        "C:\\Tools\\Data\\PLUX\\users"}));
+    EXPECT_EQ(files.created,
+              (std::vector<std::string>{"C:\\Tools\\Data", "C:\\Tools\\Data\\PLUX", "C:\\Tools\\Data\\PLUX\\users"}));
     files.created.clear();
     EXPECT_EQ(folders.EnsureFolder("C:\\Tools\\Data"), "C:\\Tools\\Data");
     EXPECT_EQ(folders.EnsureFolder("C:\\"), "C:\\");

@@ -20,11 +20,13 @@ public:
     }
     std::optional<std::string> ReadFile(const std::string& path) const override {
         const auto found = files.find(path);
-        if (found == files.end()) return std::nullopt;
+        if (found == files.end())
+            return std::nullopt;
         return found->second;
     }
     bool WriteFile(const std::string& path, std::string_view content) override {
-        if (!FolderExists(path.substr(0, path.find_last_of('\\')))) return false;
+        if (!FolderExists(path.substr(0, path.find_last_of('\\'))))
+            return false;
         files[path] = std::string(content);
         return true;
     }

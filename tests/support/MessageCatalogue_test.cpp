@@ -31,13 +31,34 @@ TEST(MessageTable, HoldsTheQuotedRowsByteForByte) {
         {10027, "Functie niet aanwezig in deze versie van de Windowsshell"},
         {11027, "Fonction non pr\xE9sente dans cette version de Windowsshell"},
         {13027, "Operation not supported in this version of the shell"},
-        {20000, "Ja"}, {20001, "Nee"}, {20002, "Annuleren"}, {20003, "OK"}, {20004, "Stop"},
-        {21000, ", Oui"}, {21001, ", Non"}, {21002, ", Annuler"}, {21003, "OK"}, {21004, "Stop"},
-        {23000, "Yes"}, {23001, "No"}, {23002, "Cancel"}, {23003, "OK"}, {23004, "Stop"},
-        {20015, "NUL"}, {23015, "NUL"},
-        {0, ""}, {1001, ""}, {3001, ""}, {3002, ""}, {12027, ""}, {10036, ""}, {-1, ""}, {65536 + 1, ""},
+        {20000, "Ja"},
+        {20001, "Nee"},
+        {20002, "Annuleren"},
+        {20003, "OK"},
+        {20004, "Stop"},
+        {21000, ", Oui"},
+        {21001, ", Non"},
+        {21002, ", Annuler"},
+        {21003, "OK"},
+        {21004, "Stop"},
+        {23000, "Yes"},
+        {23001, "No"},
+        {23002, "Cancel"},
+        {23003, "OK"},
+        {23004, "Stop"},
+        {20015, "NUL"},
+        {23015, "NUL"},
+        {0, ""},
+        {1001, ""},
+        {3001, ""},
+        {3002, ""},
+        {12027, ""},
+        {10036, ""},
+        {-1, ""},
+        {65536 + 1, ""},
     };
-    for (const TRow& row : rows) EXPECT_EQ(CatalogueText(row.id), row.text) << row.id;
+    for (const TRow& row : rows)
+        EXPECT_EQ(CatalogueText(row.id), row.text) << row.id;
 }
 
 TEST(MessageTable, EveryRangeIsPresentInAllThreeLanguagesWithinTheLengthLimit) {

@@ -38,7 +38,10 @@ TEST_F(MessageDialogLayoutTest, EachTypeHasItsButtonsIconBeepAndHeight) {
         {0, 175, 32516, 0x40, {{1, "&OK", 130, true, false}}},
         {1, 175, 32513, 0x10, {{1, "&OK", 130, true, false}}},
         {2, 195, 32514, 0x20, {{1, "&OK", 60, true, false}, {2, "&Annuleren", 200, false, true}}},
-        {3, 175, 32514, 0x20,
+        {3,
+         175,
+         32514,
+         0x20,
          {{6, "&Ja", 20, true, false}, {7, "&Nee", 130, false, true}, {2, "&Annuleren", 240, false, true}}},
         {4, 195, 32514, 0x20, {{1, "&OK", 60, true, false}, {2, "&Annuleren", 200, false, true}}},
         {7, 175, 32512, 0, {}},
@@ -99,7 +102,8 @@ TEST_F(MessageDialogLayoutTest, MaxLengthSizesAndCentresTheAnswerField) {
         {0, {60, 95, 260, 21}, 255},
         {10, {(350 - 66 - 20) / 2, 95, 66, 21}, 10},
         {60, {(350 - 366 - 20) / 2, 95, 366, 21}, 60},  // wider than the window: the left goes negative
-        {std::numeric_limits<std::int32_t>::max(), {(350 - 32767 - 20) / 2, 95, 32767, 21},
+        {std::numeric_limits<std::int32_t>::max(),
+         {(350 - 32767 - 20) / 2, 95, 32767, 21},
          std::numeric_limits<std::int32_t>::max()},
     };
     for (const TCase& row : cases) {

@@ -24,8 +24,10 @@ struct TScriptedDialog {
         shownAnswer = answer;
         shownLine1 = MessageInfo().Line1;
         shownNumber = MessageInfo().Number;
-        if (typed != nullptr) answer = typed;
-        if (result != kResultOk) answer.clear();
+        if (typed != nullptr)
+            answer = typed;
+        if (result != kResultOk)
+            answer.clear();
         return result;
     }
 };

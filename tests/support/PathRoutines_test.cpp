@@ -12,22 +12,30 @@ struct TCase {
 };
 
 TEST(PathRoutines, AddBackslashLeavesDriveRootsAndTrailingSeparatorsAlone) {
-    const TCase cases[] = {{"C:", "C:\\"}, {"C:\\x", "C:\\x\\"}, {"C:\\x\\", "C:\\x\\"}, {"", "\\"},
-                           {"C:\\", "C:\\"}, {"C:x", "C:x"}, {"ab", "ab\\"}};
-    for (const TCase& row : cases) EXPECT_EQ(AddBackslash(row.path), row.result) << row.path;
+    const TCase cases[] = {{"C:", "C:\\"},   {"C:\\x", "C:\\x\\"}, {"C:\\x\\", "C:\\x\\"}, {"", "\\"},
+                           {"C:\\", "C:\\"}, {"C:x", "C:x"},       {"ab", "ab\\"}};
+    for (const TCase& row : cases)
+        EXPECT_EQ(AddBackslash(row.path), row.result) << row.path;
 }
 
 TEST(PathRoutines, RemoveBackslashKeepsRootsAndLoneSeparators) {
-    const TCase cases[] = {{"C:\\", "C:\\"}, {"\\", "\\"}, {"C:\\Data\\", "C:\\Data"}, {"C:\\Data", "C:\\Data"},
-                           {"", ""}, {"a\\\\", "a\\"}};
-    for (const TCase& row : cases) EXPECT_EQ(RemoveBackslash(row.path), row.result) << row.path;
+    const TCase cases[] = {{"C:\\", "C:\\"},         {"\\", "\\"}, {"C:\\Data\\", "C:\\Data"},
+                           {"C:\\Data", "C:\\Data"}, {"", ""},     {"a\\\\", "a\\"}};
+    for (const TCase& row : cases)
+        EXPECT_EQ(RemoveBackslash(row.path), row.result) << row.path;
 }
 
 TEST(PathRoutines, FileBaseNameCutsTheLastExtensionOfTheNamePart) {
-    const TCase cases[] = {{"C:\\a\\report.old.plx", "report.old"}, {".profile", ".profile"}, {"name", "name"},
-                           {"C:old.plx", "old"}, {"dir.x\\file", "file"}, {"a.b.plx", "a.b"}, {"C:\\", ""},
+    const TCase cases[] = {{"C:\\a\\report.old.plx", "report.old"},
+                           {".profile", ".profile"},
+                           {"name", "name"},
+                           {"C:old.plx", "old"},
+                           {"dir.x\\file", "file"},
+                           {"a.b.plx", "a.b"},
+                           {"C:\\", ""},
                            {"x.", "x"}};
-    for (const TCase& row : cases) EXPECT_EQ(FileBaseName(row.path), row.result) << row.path;
+    for (const TCase& row : cases)
+        EXPECT_EQ(FileBaseName(row.path), row.result) << row.path;
 }
 
 TEST(PathRoutines, ExeBaseNameKeepsAtMost32Characters) {

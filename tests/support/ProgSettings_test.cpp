@@ -42,8 +42,7 @@ TEST_F(ProgSettingsTest, WithoutSwitchesOrSettingsFileEverythingLivesInTheDataFo
     EXPECT_EQ(settings.ProductCode(), "PLUX");
     EXPECT_EQ(settings.UserFolder(), "C:\\Tools\\Data\\PLUX\\users\\jdoe");
     EXPECT_EQ(settings.FormStateFileName("frmPLUX"), "C:\\Tools\\Data\\PLUX\\users\\jdoe\\formdata\\frmPLUX.ini");
-    EXPECT_EQ(settings.BarLayoutFileName("frmPLUX"),
-              "C:\\Tools\\Data\\PLUX\\users\\jdoe\\formdata\\frmPLUX.bar.ini");
+    EXPECT_EQ(settings.BarLayoutFileName("frmPLUX"), "C:\\Tools\\Data\\PLUX\\users\\jdoe\\formdata\\frmPLUX.bar.ini");
     EXPECT_TRUE(files.FolderExists("C:\\Tools\\Data\\PLUX\\users\\jdoe\\formdata"));
     EXPECT_EQ(settings.VersionText(), "Plux - 1.2.0.2");
 }
@@ -72,10 +71,12 @@ TEST_F(ProgSettingsTest, OverridesComeFromSwitchesThenTheFirstParameterThenTheSe
         TViaParm expected;
     } cases[] = {
         {"file only", {}, {"D:\\FromFile", "", "D:\\ExeFromFile", "FILECODE"}},
-        {"switches win", {"/progdatafolder", " D:\\Switch ", "-PRODUCTCODE", "X"},
+        {"switches win",
+         {"/progdatafolder", " D:\\Switch ", "-PRODUCTCODE", "X"},
          {"D:\\Switch", "", "D:\\ExeFromFile", "X"}},
         {"first parameter wins over the file", {"D:\\Existing"}, {"D:\\Existing", "", "D:\\ExeFromFile", "FILECODE"}},
-        {"switch wins over the first parameter", {"D:\\Existing", "-ProgDataFolder", "E:\\S"},
+        {"switch wins over the first parameter",
+         {"D:\\Existing", "-ProgDataFolder", "E:\\S"},
          {"E:\\S", "", "D:\\ExeFromFile", "FILECODE"}},
         {"first parameter not a folder", {"D:\\Missing"}, {"D:\\FromFile", "", "D:\\ExeFromFile", "FILECODE"}},
         {"first parameter a switch", {"-x"}, {"D:\\FromFile", "", "D:\\ExeFromFile", "FILECODE"}},

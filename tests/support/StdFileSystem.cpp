@@ -8,16 +8,20 @@ namespace {
 
 // Whether a name matches a mask of "*" (any run) and "?" (one character), ASCII letters in any case.
 bool MatchesMask(std::string_view name, std::string_view mask) {
-    if (mask.empty()) return name.empty();
+    if (mask.empty())
+        return name.empty();
     if (mask.front() == '*') {
         for (std::size_t skip = 0; skip <= name.size(); ++skip) {
-            if (MatchesMask(name.substr(skip), mask.substr(1))) return true;
+            if (MatchesMask(name.substr(skip), mask.substr(1)))
+                return true;
         }
         return false;
     }
-    if (name.empty()) return false;
+    if (name.empty())
+        return false;
     const auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (mask.front() != '?' && fold(mask.front()) != fold(name.front())) return false;
+    if (mask.front() != '?' && fold(mask.front()) != fold(name.front()))
+        return false;
     return MatchesMask(name.substr(1), mask.substr(1));
 }
 
@@ -34,9 +38,11 @@ bool TStdFileSystem::FolderExists(const std::string& path) const {
 }
 
 std::optional<std::string> TStdFileSystem::ReadFile(const std::string& path) const {
-    if (!FileExists(path)) return std::nullopt;
+    if (!FileExists(path))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
@@ -63,7 +69,8 @@ std::vector<TFolderEntry> TStdFileSystem::FindEntries(const std::string& pattern
     std::error_code error;
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (MatchesMask(name, mask)) entries.push_back({name, it->is_directory(error)});
+        if (MatchesMask(name, mask))
+            entries.push_back({name, it->is_directory(error)});
     }
     return entries;
 }

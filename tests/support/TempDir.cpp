@@ -22,31 +22,39 @@ TTempDir::~TTempDir() {
 std::string TTempDir::Path() const {
     std::string path = root_.string();
     const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
-    if (path.empty() || path.back() != separator) path.push_back(separator);
+    if (path.empty() || path.back() != separator)
+        path.push_back(separator);
     return path;
 }
 
 void TTempDir::WriteFile(std::string_view name, std::string_view content) const {
     std::ofstream out(PathOf(name), std::ios::binary);
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    if (!out) throw std::runtime_error("cannot write test file " + PathOf(name));
+    if (!out)
+        throw std::runtime_error("cannot write test file " + PathOf(name));
 }
 
 std::string TTempDir::ReadFile(std::string_view name) const {
     std::ifstream in(PathOf(name), std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read test file " + PathOf(name));
+    if (!in)
+        throw std::runtime_error("cannot read test file " + PathOf(name));
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
 }
 
-bool TTempDir::Exists(std::string_view name) const { return std::filesystem::exists(root_ / std::string(name)); }
+bool TTempDir::Exists(std::string_view name) const {
+    return std::filesystem::exists(root_ / std::string(name));
+}
 
-std::string FixturePath(std::string_view name) { return std::string(PLUX_FIXTURE_DIR) + "/" + std::string(name); }
+std::string FixturePath(std::string_view name) {
+    return std::string(PLUX_FIXTURE_DIR) + "/" + std::string(name);
+}
 
 std::string ReadFixture(std::string_view name) {
     std::ifstream in(FixturePath(name), std::ios::binary);
-    if (!in) throw std::runtime_error("missing fixture " + FixturePath(name));
+    if (!in)
+        throw std::runtime_error("missing fixture " + FixturePath(name));
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();

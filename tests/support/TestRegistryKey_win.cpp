@@ -37,7 +37,9 @@ TTestRegistryKey::~TTestRegistryKey() {
     RegDeleteKeyExA(parent, name.c_str(), kView, 0);
 }
 
-void TTestRegistryKey::AddSubKey(const std::string& name) { CreateKey(path_ + "\\" + name); }
+void TTestRegistryKey::AddSubKey(const std::string& name) {
+    CreateKey(path_ + "\\" + name);
+}
 
 void TTestRegistryKey::SetValue(const std::string& subKey, const char* valueName, DWORD type, std::string_view bytes) {
     const TScopedKey key = CreateKey(path_ + "\\" + subKey);
@@ -57,5 +59,6 @@ void TTestRegistryKey::LockSubKey(const std::string& name) {
     }
     const LSTATUS status = RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, descriptor);
     LocalFree(descriptor);
-    if (status != ERROR_SUCCESS) throw std::runtime_error("cannot lock test key");
+    if (status != ERROR_SUCCESS)
+        throw std::runtime_error("cannot lock test key");
 }

@@ -29,7 +29,8 @@ public:
     bool HasFixedInfo(const std::vector<std::uint8_t>&) const override { return fixedInfo; }
     std::optional<std::string> StringItem(const std::vector<std::uint8_t>&, const std::string& path) const override {
         const auto found = items.find(path);
-        if (found == items.end()) return std::nullopt;
+        if (found == items.end())
+            return std::nullopt;
         return found->second;
     }
 

@@ -13,7 +13,8 @@ public:
     explicit TScopedHandle(Handle handle) : handle_(handle) {}
     TScopedHandle(TScopedHandle&& other) noexcept : handle_(std::exchange(other.handle_, Handle{})) {}
     TScopedHandle& operator=(TScopedHandle&& other) noexcept {
-        if (this != &other) Reset(std::exchange(other.handle_, Handle{}));
+        if (this != &other)
+            Reset(std::exchange(other.handle_, Handle{}));
         return *this;
     }
     TScopedHandle(const TScopedHandle&) = delete;
@@ -23,7 +24,8 @@ public:
     Handle Get() const { return handle_; }
     explicit operator bool() const { return handle_ != Handle{} && handle_ != INVALID_HANDLE_VALUE; }
     void Reset(Handle handle = Handle{}) {
-        if (*this) Close(handle_);
+        if (*this)
+            Close(handle_);
         handle_ = handle;
     }
 
@@ -32,12 +34,24 @@ private:
 };
 
 namespace handles {
-inline BOOL CloseKey(HKEY key) { return RegCloseKey(key) == ERROR_SUCCESS; }
-inline BOOL CloseFindHandle(HANDLE find) { return FindClose(find); }
-inline BOOL DeleteFont(HFONT font) { return DeleteObject(font); }
-inline BOOL DeleteBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
-inline BOOL DeleteRegion(HRGN region) { return DeleteObject(region); }
-inline BOOL DeleteBrush(HBRUSH brush) { return DeleteObject(brush); }
+inline BOOL CloseKey(HKEY key) {
+    return RegCloseKey(key) == ERROR_SUCCESS;
+}
+inline BOOL CloseFindHandle(HANDLE find) {
+    return FindClose(find);
+}
+inline BOOL DeleteFont(HFONT font) {
+    return DeleteObject(font);
+}
+inline BOOL DeleteBitmap(HBITMAP bitmap) {
+    return DeleteObject(bitmap);
+}
+inline BOOL DeleteRegion(HRGN region) {
+    return DeleteObject(region);
+}
+inline BOOL DeleteBrush(HBRUSH brush) {
+    return DeleteObject(brush);
+}
 }  // namespace handles
 
 using TScopedKey = TScopedHandle<HKEY, handles::CloseKey>;
@@ -56,7 +70,8 @@ class TWindowDC {
 public:
     explicit TWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~TWindowDC() {
-        if (dc_) ReleaseDC(window_, dc_);
+        if (dc_)
+            ReleaseDC(window_, dc_);
     }
     TWindowDC(const TWindowDC&) = delete;
     TWindowDC& operator=(const TWindowDC&) = delete;
@@ -73,7 +88,8 @@ class TSelectObject {
 public:
     TSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~TSelectObject() {
-        if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+        if (previous_ && previous_ != HGDI_ERROR)
+            SelectObject(dc_, previous_);
     }
     TSelectObject(const TSelectObject&) = delete;
     TSelectObject& operator=(const TSelectObject&) = delete;

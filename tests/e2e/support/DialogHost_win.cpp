@@ -21,9 +21,12 @@ std::string TextOf(HWND window) {
     GetWindowTextA(window, text, sizeof text);
     std::string shown;
     for (const char* c = text; *c != '\0'; ++c) {
-        if (*c == '\r') shown += "\\r";
-        else if (*c == '\n') shown += "\\n";
-        else shown += *c;
+        if (*c == '\r')
+            shown += "\\r";
+        else if (*c == '\n')
+            shown += "\\n";
+        else
+            shown += *c;
     }
     return shown;
 }
@@ -46,8 +49,8 @@ BOOL CALLBACK ReportControl(HWND control, LPARAM dialogParam) {
         DWORD end = 0;
         SendMessageA(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         std::printf(" limit=%ld selection=%lu-%lu focus=%d upper=%d lower=%d password=%d",
-                    static_cast<long>(SendMessageA(control, EM_GETLIMITTEXT, 0, 0)), start, end,
-                    GetFocus() == control, (style & ES_UPPERCASE) != 0, (style & ES_LOWERCASE) != 0,
+                    static_cast<long>(SendMessageA(control, EM_GETLIMITTEXT, 0, 0)), start, end, GetFocus() == control,
+                    (style & ES_UPPERCASE) != 0, (style & ES_LOWERCASE) != 0,
                     static_cast<int>(SendMessageA(control, EM_GETPASSWORDCHAR, 0, 0)));
     } else if ((style & SS_TYPEMASK) == SS_ICON) {
         std::printf(" icon=%d", SendMessageA(control, STM_GETICON, 0, 0) != 0);
@@ -62,7 +65,8 @@ POINT CloseBoxOf(HWND dialog) {
     GetWindowRect(dialog, &box);
     for (LONG y = box.top; y < box.top + 40; ++y) {
         for (LONG x = box.right - 1; x > box.right - 60; --x) {
-            if (SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) return {x - 3, y + 3};
+            if (SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE)
+                return {x - 3, y + 3};
         }
     }
     return {-1, -1};
@@ -72,8 +76,8 @@ void CALLBACK Report(HWND dialog, UINT, UINT_PTR id, DWORD) {
     KillTimer(dialog, id);
     RECT box;
     GetWindowRect(dialog, &box);
-    std::printf("window %ld %ld %ld %ld caption=[%s]\n", box.left, box.top, box.right - box.left,
-                box.bottom - box.top, TextOf(dialog).c_str());
+    std::printf("window %ld %ld %ld %ld caption=[%s]\n", box.left, box.top, box.right - box.left, box.bottom - box.top,
+                TextOf(dialog).c_str());
     EnumChildWindows(dialog, ReportControl, reinterpret_cast<LPARAM>(dialog));
     const POINT close = CloseBoxOf(dialog);
     std::printf("closebox %ld,%ld\n", close.x, close.y);
@@ -92,7 +96,8 @@ void CALLBACK Report(HWND dialog, UINT, UINT_PTR id, DWORD) {
 // Waits for the dialog's first message and reports once it is shown and has the focus.
 LRESULT CALLBACK WatchDialog(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->message == WM_INITDIALOG) SetTimer(message->hwnd, 1, 300, Report);
+    if (code == HC_ACTION && message->message == WM_INITDIALOG)
+        SetTimer(message->hwnd, 1, 300, Report);
     return CallNextHookEx(hook, code, wParam, lParam);
 }
 
@@ -108,8 +113,10 @@ int main(int argc, char** argv) {
     const std::string mode = argv[1];
     if (mode == "ask" && argc >= 5) {
         std::string answer = argv[3];
-        if (argc >= 6) MessageInfo().MaxLength = std::atoi(argv[5]);
-        if (argc >= 7) MessageInfo().CharCase = static_cast<TCharCase>(std::atoi(argv[6]));
+        if (argc >= 6)
+            MessageInfo().MaxLength = std::atoi(argv[5]);
+        if (argc >= 7)
+            MessageInfo().CharCase = static_cast<TCharCase>(std::atoi(argv[6]));
         const bool confirmed = AskInput(std::atoi(argv[2]), answer, std::atoi(argv[4]) != 0);
         std::printf("confirmed=%d answer=[%s]\n", confirmed, answer.c_str());
     } else {
