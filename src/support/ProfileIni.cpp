@@ -112,7 +112,7 @@ std::string TProfileText::Text() const {
 TProfileIniFile::TProfileIniFile(std::string path, TFileSystem& fileSystem)
     : path_(std::move(path)), fileSystem_(fileSystem) {}
 
-const ini::TProfileText& TProfileIniFile::Content() {
+ini::TProfileText& TProfileIniFile::Content() {
     if (!content_) {
         const auto text = fileSystem_.ReadFile(path_);
         content_.emplace(text ? *text : std::string());
@@ -126,9 +126,14 @@ std::string TProfileIniFile::ReadString(std::string_view section, std::string_vi
 }
 
 void TProfileIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    ini::TProfileText updated = Content();
-    updated.Write(section, key, value);
-    if (!fileSystem_.WriteFile(path_, updated.Text()))
+    Content().Write(section, key, value);
+    modified_ = true;
+}
+
+void TProfileIniFile::Flush() {
+    if (!modified_)
+        return;
+    if (!fileSystem_.WriteFile(path_, Content().Text()))
         throw Exception("Unable to write to " + path_);
-    content_ = std::move(updated);
+    modified_ = false;
 }

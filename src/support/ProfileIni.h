@@ -41,24 +41,28 @@ inline constexpr std::size_t kMaxProfileValue = 2047;
 
 }  // namespace ini
 
-// A profile-style INI file bound to a path: reads see the file, each write reaches the file at once.
+// A profile-style INI file bound to a path. Reads see the file as it was when first read, with this
+// accessor's own writes applied; the writes reach the disk together at Flush(), as one whole-file
+// replace, so a failure leaves the file as it was. An accessor released without Flush() writes nothing.
 class TProfileIniFile {
 public:
     TProfileIniFile(std::string path, TFileSystem& fileSystem);
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue);
-    // Raises "Unable to write to <path>" when the file cannot be written.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // Writes the file when there are writes to write; raises "Unable to write to <path>" when it cannot.
+    void Flush();
     const std::string& FileName() const { return path_; }
 
 private:
-    const ini::TProfileText& Content();
+    ini::TProfileText& Content();
 
     std::string path_;
     TFileSystem& fileSystem_;
     // Loaded at the first access and kept for the accessor's life: this program is the only writer
     // while an accessor lives, and reading a large snapshot key by key must not re-read the file.
     std::optional<ini::TProfileText> content_;
+    bool modified_ = false;
 };
 
 #endif

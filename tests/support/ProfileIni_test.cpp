@@ -73,6 +73,9 @@ TEST(ProfileIniFile, MissingFileReadsDefaultsAndWritesCreateIt) {
     EXPECT_EQ(file.ReadString("s", "k", "&nbsp;"), "&nbsp;");
     file.WriteString("s", "k", "1.0");
     file.WriteString("s", "\\datetime\\", "now");
+    EXPECT_FALSE(files.FileExists(dir.PathOf("s.plx"))) << "nothing reaches the disk before Flush";
+    EXPECT_EQ(file.ReadString("S", "K", ""), "1.0") << "the accessor reads its own writes";
+    file.Flush();
     EXPECT_EQ(dir.ReadFile("s.plx"), "[s]\r\nk=1.0\r\n\\datetime\\=now\r\n");
     EXPECT_EQ(TProfileIniFile(dir.PathOf("s.plx"), files).ReadString("S", "K", ""), "1.0");
 }
@@ -84,6 +87,7 @@ TEST(ProfileIniFile, FailedWriteRaisesUnableToWrite) {
     TProfileIniFile file(path, files);
     try {
         file.WriteString("s", "k", "v");
+        file.Flush();
         FAIL() << "no error";
     } catch (const Exception& error) {
         EXPECT_EQ(error.Message(), "Unable to write to " + path);
