@@ -72,23 +72,23 @@ struct TLinkDesign {
     bool BeginGroup = false;
 };
 
-TItemLinks Links(const TBarManager& manager, std::initializer_list<TLinkDesign> designs) {
-    TItemLinks links;
+std::vector<TDesignLink> Links(const TBarManager& manager, std::initializer_list<TLinkDesign> designs) {
+    std::vector<TDesignLink> links;
     for (const TLinkDesign& design : designs) {
-        TBarItemLink link;
+        TDesignLink link;
         link.Item = manager.FindItem(design.ItemName);
-        link.BeginGroup = design.BeginGroup;
+        link.Settings.BeginGroup = design.BeginGroup;
         links.push_back(link);
     }
     return links;
 }
 
-TBar Toolbar(std::string_view caption,
-             int left,
-             int floatClientWidth,
-             int floatClientHeight,
-             const TDesignScale& scale) {
-    TBar bar;
+TBarProperties Toolbar(std::string_view caption,
+                       int left,
+                       int floatClientWidth,
+                       int floatClientHeight,
+                       const TDesignScale& scale) {
+    TBarProperties bar;
     bar.Name = caption;
     bar.Caption = caption;
     bar.Row = 1;
@@ -101,8 +101,8 @@ TBar Toolbar(std::string_view caption,
     return bar;
 }
 
-TBar MainMenu() {
-    TBar bar;
+TBarProperties MainMenu() {
+    TBarProperties bar;
     bar.Name = "MainMenu";
     bar.Caption = "Main Menu";
     bar.IsMainMenu = true;
@@ -128,20 +128,18 @@ void BuildMainBars(TBarManager& manager, const TDesignScale& scale) {
     manager.AddItem(Swatch(kColor1Item, "Color &1", "Color 1", kDesignColor1Code, TCommandId::PickColor1, scale));
     manager.AddItem(Swatch(kColor2Item, "Color &2", "Color 2", kDesignColor2Code, TCommandId::PickColor2, scale));
 
-    fileMenu.SubLinks = Links(manager, {{"btnDoCheck"}, {"btnSaveResult"}, {"btnPrint"}, {"btnFileExit", true}});
+    for (const TDesignLink& link :
+         Links(manager, {{"btnDoCheck"}, {"btnSaveResult"}, {"btnPrint"}, {"btnFileExit", true}}))
+        manager.InsertLink(fileMenu, fileMenu.SubLinks.size(), *link.Item, link.Settings);
 
     // The order of the bars is the order the layout file numbers them in.
-    TBar& fileBar = manager.AddBar(Toolbar("File", 0, 23, 22, scale));
-    fileBar.Links = Links(
+    auto fileLinks = Links(
         manager,
         {{"btnDoCheck"}, {kCompareFilesItem, true}, {"btnSaveResult", true}, {"btnPrint"}, {"btnFileExit", true}});
     // Exit keeps the standard paint style on this bar whatever the item says.
-    fileBar.Links.back().UserDefine = kUserDefinePaintStyle;
-    fileBar.Links.back().UserPaintStyle = TPaintStyle::Standard;
-
-    TBar& menuBar = manager.AddBar(MainMenu());
-    menuBar.Links = Links(manager, {{"File1"}});
-
-    TBar& coloursBar = manager.AddBar(Toolbar("Colours", 403, 40, 16, scale));
-    coloursBar.Links = Links(manager, {{kColor1Item}, {kColor2Item, true}});
+    fileLinks.back().Settings.UserDefine = kUserDefinePaintStyle;
+    fileLinks.back().Settings.UserPaintStyle = TPaintStyle::Standard;
+    manager.AddBar(Toolbar("File", 0, 23, 22, scale), fileLinks);
+    manager.AddBar(MainMenu(), Links(manager, {{"File1"}}));
+    manager.AddBar(Toolbar("Colours", 403, 40, 16, scale), Links(manager, {{kColor1Item}, {kColor2Item, true}}));
 }
