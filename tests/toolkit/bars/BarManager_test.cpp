@@ -125,10 +125,8 @@ TEST_F(BarManagerTest, RecentlyUsedOrderKeepsEachLinkOnceAtTheIndexGiven) {
         int index;
         std::vector<int> expected;  // recent index of a, b, c afterwards
     } cases[] = {
-        {"first into the order", lb, 5, {-1, 0, -1}},
-        {"before it", la, 0, {0, 1, -1}},
-        {"past the end appends", lc, 7, {0, 1, 2}},
-        {"moving keeps it once", lc, 0, {1, 2, 0}},
+        {"first into the order", lb, 5, {-1, 0, -1}}, {"before it", la, 0, {0, 1, -1}},
+        {"past the end appends", lc, 7, {0, 1, 2}},   {"moving keeps it once", lc, 0, {1, 2, 0}},
         {"out of the order", la, -1, {-1, 1, 0}},
     };
     for (const TCase& row : cases) {
