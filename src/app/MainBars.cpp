@@ -42,23 +42,23 @@ struct TLinkDesign {
     bool BeginGroup = false;
 };
 
-TItemLinks Links(const TBarManager& manager, std::initializer_list<TLinkDesign> designs) {
-    TItemLinks links;
+std::vector<TDesignLink> Links(const TBarManager& manager, std::initializer_list<TLinkDesign> designs) {
+    std::vector<TDesignLink> links;
     for (const TLinkDesign& design : designs) {
-        TBarItemLink link;
+        TDesignLink link;
         link.Item = manager.FindItem(design.ItemName);
-        link.BeginGroup = design.BeginGroup;
+        link.Settings.BeginGroup = design.BeginGroup;
         links.push_back(link);
     }
     return links;
 }
 
-TBar Toolbar(std::string_view caption,
-             int left,
-             int floatClientWidth,
-             int floatClientHeight,
-             const TDesignScale& scale) {
-    TBar bar;
+TBarProperties Toolbar(std::string_view caption,
+                       int left,
+                       int floatClientWidth,
+                       int floatClientHeight,
+                       const TDesignScale& scale) {
+    TBarProperties bar;
     bar.Name = caption;
     bar.Caption = caption;
     bar.Row = 1;
@@ -71,8 +71,8 @@ TBar Toolbar(std::string_view caption,
     return bar;
 }
 
-TBar MainMenu() {
-    TBar bar;
+TBarProperties MainMenu() {
+    TBarProperties bar;
     bar.Name = "MainMenu";
     bar.Caption = kMainMenuBar;
     bar.IsMainMenu = true;
@@ -91,21 +91,19 @@ void BuildMainBars(TBarManager& manager, const TDesignScale& scale) {
     for (const TCommand& command : kCommands)
         manager.AddItem(CommandItem(command, scale));
 
-    manager.FindItem(kFileMenuItem)->SubLinks =
-        Links(manager, {{kDoCheckItem}, {kSaveResultItem}, {kPrintItem}, {kFileExitItem, true}});
+    TBarItem& fileMenu = *manager.FindItem(kFileMenuItem);
+    for (const TDesignLink& link :
+         Links(manager, {{kDoCheckItem}, {kSaveResultItem}, {kPrintItem}, {kFileExitItem, true}}))
+        manager.InsertLink(fileMenu, fileMenu.SubLinks.size(), *link.Item, link.Settings);
 
     // The order of the bars is the order the layout file numbers them in.
-    TBar& fileBar = manager.AddBar(Toolbar(kFileBar, 0, 23, 22, scale));
-    fileBar.Links = Links(
+    auto fileLinks = Links(
         manager,
         {{kDoCheckItem}, {kCompareFilesItem, true}, {kSaveResultItem, true}, {kPrintItem}, {kFileExitItem, true}});
     // Exit keeps the standard paint style on this bar whatever the item says.
-    fileBar.Links.back().UserDefine = kUserDefinePaintStyle;
-    fileBar.Links.back().UserPaintStyle = TPaintStyle::Standard;
-
-    TBar& menuBar = manager.AddBar(MainMenu());
-    menuBar.Links = Links(manager, {{kFileMenuItem}});
-
-    TBar& coloursBar = manager.AddBar(Toolbar(kColoursBar, 403, 40, 16, scale));
-    coloursBar.Links = Links(manager, {{kColor1Item}, {kColor2Item, true}});
+    fileLinks.back().Settings.UserDefine = kUserDefinePaintStyle;
+    fileLinks.back().Settings.UserPaintStyle = TPaintStyle::Standard;
+    manager.AddBar(Toolbar(kFileBar, 0, 23, 22, scale), fileLinks);
+    manager.AddBar(MainMenu(), Links(manager, {{kFileMenuItem}}));
+    manager.AddBar(Toolbar(kColoursBar, 403, 40, 16, scale), Links(manager, {{kColor1Item}, {kColor2Item, true}}));
 }

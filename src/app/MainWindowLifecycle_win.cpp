@@ -5,7 +5,16 @@
 #include "app/ErrorBox.h"
 #include "app/MainBars.h"
 #include "app/MainWindow_win.h"
+#include "state/BarLayoutFile.h"
 #include "support/MessageCatalogue.h"
+#include "support/ProgSettings.h"
+
+namespace {
+
+constexpr std::string_view kWindowName = "frmPLUX";
+constexpr std::string_view kBarManagerName = "BarManager";
+
+}  // namespace
 
 // A failing step is shown and ends the creation step; the window opens all the same, without the
 // state restore, so that a broken state file cannot keep the program from starting.
@@ -32,8 +41,11 @@ void TfrmPLUX::ShowVersionText() {}
 // The state store gets the state file's name from the program settings.
 void TfrmPLUX::SetStateFileName() {}
 
-// The stored bar layout is applied to BarManager here, before the window is first shown.
-void TfrmPLUX::LoadBarLayout() {}
+// Before the window is first shown, so that it opens with the stored layout.
+void TfrmPLUX::LoadBarLayout() {
+    ::LoadBarLayout(BarManager, BarLayoutPrefix(kWindowName, kBarManagerName),
+                    ProgSettings()->BarLayoutFileName(kWindowName), PlatformFileSystem());
+}
 
 // Until the snapshot list is read, the chooser offers no comparison and stays disabled.
 void TfrmPLUX::FillCompareFiles() {
@@ -73,5 +85,8 @@ void TfrmPLUX::FormDestroy() {
     products_.reset();
 }
 
-// BarManager's layout is written to the bar layout file here.
-void TfrmPLUX::SaveBarLayout() {}
+// The file name is computed anew, which makes the folders again if they have gone meanwhile.
+void TfrmPLUX::SaveBarLayout() {
+    ::SaveBarLayout(BarManager, BarLayoutPrefix(kWindowName, kBarManagerName),
+                    ProgSettings()->BarLayoutFileName(kWindowName), PlatformFileSystem());
+}

@@ -1,13 +1,59 @@
 #include "support/WholeFileIni.h"
 
+#include <cstdint>
 #include <optional>
 
 #include "support/TextRoutines.h"
 
 namespace ini {
 
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Decimal digits must fit the signed range; up to eight hexadecimal digits give the 32 bits as written,
+// so "0xFFFFFFFF" is -1.
+std::optional<int> ParseInteger(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    if (hex)
+        text.remove_prefix(2);
+    const int base = hex ? 16 : 10;
+    if (text.empty() || (hex && text.size() > 8))
+        return std::nullopt;
+    std::int64_t magnitude = 0;
+    for (char c : text) {
+        const int digit = HexDigit(c);
+        if (digit < 0 || digit >= base)
+            return std::nullopt;
+        magnitude = magnitude * base + digit;
+        if (!hex && magnitude > std::int64_t{INT32_MAX} + 1)
+            return std::nullopt;
+    }
+    if (hex)
+        magnitude = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude));
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value < INT32_MIN || value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
 TWholeFileIni::TWholeFileIni(std::string_view content) {
-    std::optional<std::size_t> current;
+    TSection* current = nullptr;
     std::size_t start = 0;
     while (start < content.size()) {
         std::size_t end = content.find('\n', start);
@@ -18,40 +64,114 @@ TWholeFileIni::TWholeFileIni(std::string_view content) {
         if (line.empty() || line.front() == ';')
             continue;
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-            const std::string name = Trim(std::string_view(line).substr(1, line.size() - 2));
-            current = SectionIndex(name);
-            if (*current == sections_.size())
-                sections_.push_back({name, {}});
+            current = &FindOrAdd(Trim(std::string_view(line).substr(1, line.size() - 2)));
             continue;
         }
-        const std::size_t equals = line.find('=');
-        // Lines before the first section and lines without "=" carry nothing we read.
-        if (!current || equals == std::string::npos)
+        if (!current)
             continue;
-        sections_[*current].entries.push_back(
-            {Trim(std::string_view(line).substr(0, equals)), Trim(std::string_view(line).substr(equals + 1))});
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            current->lines.push_back(line);
+        else
+            current->lines.push_back(TrimRight(std::string_view(line).substr(0, equals)) + "=" +
+                                     TrimLeft(std::string_view(line).substr(equals + 1)));
     }
 }
 
-std::size_t TWholeFileIni::SectionIndex(std::string_view section) const {
-    for (std::size_t i = 0; i < sections_.size(); ++i) {
-        if (SameTextUpper(sections_[i].name, section))
+const TWholeFileIni::TSection* TWholeFileIni::Find(std::string_view section) const {
+    const auto found = index_.find(UpperCase(section));
+    return found == index_.end() ? nullptr : &sections_[found->second];
+}
+
+// Adding may move the sections, so a pointer from an earlier call is stale afterwards.
+TWholeFileIni::TSection& TWholeFileIni::FindOrAdd(std::string_view section) {
+    const auto [found, added] = index_.try_emplace(UpperCase(section), sections_.size());
+    if (added)
+        sections_.push_back({std::string(section), {}});
+    return sections_[found->second];
+}
+
+std::size_t TWholeFileIni::KeyLine(const TSection& section, std::string_view key) {
+    for (std::size_t i = 0; i < section.lines.size(); ++i) {
+        const std::string& line = section.lines[i];
+        const std::size_t equals = line.find('=');
+        if (equals != std::string::npos && SameTextUpper(std::string_view(line).substr(0, equals), key))
             return i;
     }
-    return sections_.size();
+    return section.lines.size();
 }
 
 std::string TWholeFileIni::ReadString(std::string_view section,
                                       std::string_view key,
                                       std::string_view defaultValue) const {
-    const std::size_t index = SectionIndex(section);
-    if (index < sections_.size()) {
-        for (const TEntry& entry : sections_[index].entries) {
-            if (SameTextUpper(entry.key, key))
-                return entry.value;
-        }
+    if (const TSection* found = Find(section)) {
+        const std::size_t line = KeyLine(*found, key);
+        if (line < found->lines.size())
+            return found->lines[line].substr(found->lines[line].find('=') + 1);
     }
     return std::string(defaultValue);
+}
+
+int TWholeFileIni::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    return ParseInteger(ReadString(section, key, "")).value_or(defaultValue);
+}
+
+bool TWholeFileIni::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+std::vector<std::string> TWholeFileIni::Sections() const {
+    std::vector<std::string> names;
+    for (const TSection& section : sections_)
+        names.push_back(section.name);
+    return names;
+}
+
+std::vector<std::string> TWholeFileIni::Keys(std::string_view section) const {
+    std::vector<std::string> keys;
+    if (const TSection* found = Find(section)) {
+        for (const std::string& line : found->lines) {
+            const std::size_t equals = line.find('=');
+            if (equals != std::string::npos)
+                keys.push_back(line.substr(0, equals));
+        }
+    }
+    return keys;
+}
+
+void TWholeFileIni::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    TSection& target = FindOrAdd(section);
+    const std::string line = std::string(key) + "=" + std::string(value);
+    const std::size_t existing = KeyLine(target, key);
+    if (existing < target.lines.size())
+        target.lines[existing] = line;
+    else
+        target.lines.push_back(line);
+}
+
+void TWholeFileIni::WriteInteger(std::string_view section, std::string_view key, int value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void TWholeFileIni::WriteBool(std::string_view section, std::string_view key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}
+
+void TWholeFileIni::Reindex() {
+    index_.clear();
+    for (std::size_t i = 0; i < sections_.size(); ++i)
+        index_.emplace(UpperCase(sections_[i].name), i);
+}
+
+std::string TWholeFileIni::Text() const {
+    std::string text;
+    for (const TSection& section : sections_) {
+        text += "[" + section.name + "]\r\n";
+        for (const std::string& line : section.lines)
+            text += line + "\r\n";
+        text += "\r\n";
+    }
+    return text;
 }
 
 }  // namespace ini

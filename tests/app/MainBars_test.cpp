@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(MainBarsTest, BarsAndLinksFollowTheDesignInLayoutFileOrder) {
-    ASSERT_EQ(manager.Bars().size(), 3u);
+    ASSERT_EQ(manager.BarCount(), 3u);
     const TBar& file = manager.Bar(0);
     const TBar& menu = manager.Bar(1);
     const TBar& colours = manager.Bar(2);
@@ -31,7 +31,7 @@ TEST_F(MainBarsTest, BarsAndLinksFollowTheDesignInLayoutFileOrder) {
     EXPECT_EQ(colours.Caption, "Colours");
     EXPECT_EQ(LinkNames(file.Links, true), (std::vector<std::string>{"btnDoCheck", "| cbxCompareFiles",
                                                                      "| btnSaveResult", "btnPrint", "| btnFileExit"}));
-    EXPECT_EQ(file.Links.back().UserDefine, kUserDefinePaintStyle);
+    EXPECT_EQ(file.Links[4].UserDefine, kUserDefinePaintStyle);
     EXPECT_EQ(LinkNames(menu.Links, true), (std::vector<std::string>{"File1"}));
     EXPECT_EQ(LinkNames(colours.Links, true), (std::vector<std::string>{"barColor1", "| barColor2"}));
     EXPECT_EQ(LinkNames(manager.FindItem(kFileMenuItem)->SubLinks, true),
@@ -69,7 +69,7 @@ TEST_F(MainBarsTest, ItemsCarryTheirActionsTextsCategoriesAndToolTips) {
         EXPECT_EQ(item->Category, row.category);
         EXPECT_EQ(item->Caption, row.caption);
         EXPECT_EQ(item->GlyphIndex, row.glyph);
-        EXPECT_EQ(ToolTipText(*item, manager.ShowShortCutInHint), row.tip);
+        EXPECT_EQ(ToolTipText(*item, manager.Options().ShowShortCutInHint), row.tip);
     }
     EXPECT_EQ(manager.Categories, (std::vector<std::string>{"Default", "File", "Menus", "Colours"}));
     EXPECT_EQ(manager.FindItem(kDoCheckItem)->ShortCut.Code, 16453);
@@ -85,9 +85,9 @@ TEST_F(MainBarsTest, ItemsCarryTheirActionsTextsCategoriesAndToolTips) {
 TEST_F(MainBarsTest, DesignLayoutPutsTheToolbarsOnRowOneBelowTheMenu) {
     const TFixedTextMeasure measure;
     std::vector<TDockedBar> docked;
-    for (const auto& bar : manager.Bars()) {
-        const TBarPlacement placement = PlaceBarItems(*bar, TBarMetrics{}, measure, TFontSpec{});
-        docked.push_back({bar.get(), placement.Width, placement.Height});
+    for (std::size_t i = 0; i < manager.BarCount(); ++i) {
+        const TBarPlacement placement = PlaceBarItems(manager.Bar(i), TBarMetrics{}, measure, TFontSpec{});
+        docked.push_back({&manager.Bar(i), placement.Width, placement.Height});
     }
     const TDockPlacement dock = PlaceDockRows(docked, 688);
     EXPECT_EQ(dock.Height, 49);

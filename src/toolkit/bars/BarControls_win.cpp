@@ -97,7 +97,7 @@ void TBarWindow::UpdateToolTips() {
         SendMessageA(toolTip_, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&info));
     }
     toolIds_.clear();
-    if (!context_.Manager->ShowHint)
+    if (!context_.Manager->Options().ShowHint)
         return;
     auto add = [&](UINT flags, UINT_PTR id, const RECT& area, std::string& text) {
         TTTOOLINFOA info = ToolInfo(Handle(), flags | TTF_SUBCLASS, id);
@@ -109,7 +109,7 @@ void TBarWindow::UpdateToolTips() {
     for (std::size_t place = 0; place < placement_.Items.size(); ++place) {
         const TItemPlace& where = placement_.Items[place];
         const TBarItem& item = *bar_.Links[where.LinkIndex].Item;
-        std::string text = ToolTipText(item, context_.Manager->ShowShortCutInHint);
+        std::string text = ToolTipText(item, context_.Manager->Options().ShowShortCutInHint);
         if (text.empty() || bar_.IsMainMenu)
             continue;
         if (!item.Enabled && !context_.Manager->ShowHintForDisabledItems)

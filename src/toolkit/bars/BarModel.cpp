@@ -97,8 +97,27 @@ TPaintStyle TBarItemLink::PaintStyle() const {
     return Item ? Item->PaintStyle : TPaintStyle::Standard;
 }
 
+int TBarItemLink::Width() const {
+    if (UserDefine & kUserDefineWidth)
+        return UserWidth;
+    if (!Item)
+        return 0;
+    return Item->Kind == TBarItemKind::Combo ? Item->Combo.BoxWidth : Item->Progress.Width;
+}
+
+std::size_t TItemLinks::IndexOf(TLinkId id) const {
+    const auto found =
+        std::find_if(links_.begin(), links_.end(), [&](const TBarItemLink& link) { return link.Id == id; });
+    return static_cast<std::size_t>(found - links_.begin());
+}
+
+int TItemLinks::RecentIndex(TLinkId id) const {
+    const auto found = std::find(recent_.begin(), recent_.end(), id);
+    return found == recent_.end() ? -1 : static_cast<int>(found - recent_.begin());
+}
+
 bool ShowsSeparatorBefore(const TItemLinks& links, std::size_t index) {
-    if (!links.at(index).Shown())
+    if (!links[index].Shown())
         return links[index].BeginGroup;
     bool flagSincePreviousShown = links[index].BeginGroup;
     for (std::size_t i = index; i-- > 0;) {
@@ -125,18 +144,6 @@ std::string ToolTipText(const TBarItem& item, bool showShortCutInHint) {
     return text;
 }
 
-TBarItem& TBarManager::AddItem(TBarItem item) {
-    items_.push_back(std::make_unique<TBarItem>(std::move(item)));
-    Changed();
-    return *items_.back();
-}
-
-TBar& TBarManager::AddBar(TBar bar) {
-    bars_.push_back(std::make_unique<TBar>(std::move(bar)));
-    Changed();
-    return *bars_.back();
-}
-
 TBarItem* TBarManager::FindItem(std::string_view name) const {
     for (const auto& item : items_)
         if (SameName(item->Name, name))
@@ -149,44 +156,4 @@ TBarItem* TBarManager::FindItemByCommand(int commandId) const {
         if (commandId != 0 && item->CommandId == commandId)
             return item.get();
     return nullptr;
-}
-
-void TBarManager::SetBarVisible(TBar& bar, bool visible) {
-    if (bar.Visible == visible)
-        return;
-    bar.Visible = visible;
-    Changed();
-}
-
-// Repainting follows a change of the value only.
-void TBarManager::SetProgressColor(TBarItem& item, std::uint32_t color) {
-    if (item.Progress.Color == color)
-        return;
-    item.Progress.Color = color;
-    Changed();
-}
-
-void TBarManager::AddListener(TBarManagerListener& listener) {
-    listeners_.push_back(&listener);
-}
-
-void TBarManager::RemoveListener(TBarManagerListener& listener) {
-    std::erase(listeners_, &listener);
-}
-
-void TBarManager::Changed() {
-    if (updateDepth_ > 0) {
-        changePending_ = true;
-        return;
-    }
-    changePending_ = false;
-    // A listener may unregister while being told, so tell a copy.
-    const auto listeners = listeners_;
-    for (TBarManagerListener* listener : listeners)
-        listener->BarsChanged();
-}
-
-TBarManager::TUpdate::~TUpdate() {
-    if (--manager_.updateDepth_ == 0 && manager_.changePending_)
-        manager_.Changed();
 }

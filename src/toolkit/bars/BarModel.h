@@ -2,10 +2,22 @@
 #define PLUX_TOOLKIT_BARS_BARMODEL_H
 
 // The bar manager's model: its options, the items (buttons, sub-menus, combos, progress swatches), the
-// bars with their dock and float positions, and the item links that put items on bars and in sub-menus.
-// The model owns the items and bars; a link points at an item of the same manager. The model holds
-// every value the layout file stores, so a layout can be applied to it and read back without a view.
-// Views register as listeners and are told after each change, once per outermost update.
+// bars with their dock and float places, and the item links that put items on bars and in sub-menus.
+//
+// The manager owns every item, bar and link, and it alone changes bars and links: others read them
+// through const references and change them through the manager's operations, which keep the invariants
+// below and then tell the listeners (the views), once per outermost TUpdate. Item properties that are
+// not layout (captions, combo entries, the enabled state) belong to the item's owner, who changes them
+// through FindItem and calls Changed().
+//
+// Bars and links carry ids that are given once and never reused: a view holds ids, not positions or
+// pointers, so it finds its bar or link again after any reordering, or learns that it is gone. A link
+// points at its item; deleting the item detaches the link (its Item becomes null), which stays in its
+// list, counted, and shows nowhere.
+//
+// Invariants: a link's item is null or an item of this manager; a list's recently-used order holds
+// links of that list, each once; a docked bar docks to the side it is on (DockedDockingStyle equals
+// DockingStyle); float sizes are not negative.
 
 #include <cstdint>
 #include <memory>
@@ -53,10 +65,13 @@ std::string ShortHint(std::string_view hint);
 // "The colour value 0x20000000": paint in the style's default bar colour.
 inline constexpr std::uint32_t kDefaultBarColor = 0x20000000;
 
+enum class TBarId : unsigned {};
+enum class TLinkId : unsigned {};
+
 struct TBarItem;
 
-struct TBarItemLink {
-    TBarItem* Item = nullptr;
+// What the user may set on one link: the values the layout file stores for it.
+struct TLinkSettings {
     bool BeginGroup = false;
     int UserDefine = 0;  // TUserDefine bits
     std::string UserCaption;
@@ -64,14 +79,40 @@ struct TBarItemLink {
     int UserWidth = 100;
     bool Visible = true;
     int UseCount = 0;
-    int RecentIndex = -1;  // position in the list's recently-used order, -1 when not in it
+
+    bool operator==(const TLinkSettings&) const = default;
+};
+
+struct TBarItemLink : TLinkSettings {
+    TLinkId Id{};
+    TBarItem* Item = nullptr;  // null once the item is deleted
 
     bool Shown() const;
     std::string Caption() const;  // the link's own caption when it has one, else the item's
     TPaintStyle PaintStyle() const;
+    // The link's own width when it has one, else the item's (the box of a combo, a swatch).
+    int Width() const;
 };
 
-using TItemLinks = std::vector<TBarItemLink>;
+// The ordered links of a bar or a sub-menu, with the list's recently-used order.
+class TItemLinks {
+public:
+    std::size_t size() const { return links_.size(); }
+    bool empty() const { return links_.empty(); }
+    const TBarItemLink& operator[](std::size_t index) const { return links_[index]; }
+    std::vector<TBarItemLink>::const_iterator begin() const { return links_.begin(); }
+    std::vector<TBarItemLink>::const_iterator end() const { return links_.end(); }
+
+    // The index of the link, or size() when it is not in this list.
+    std::size_t IndexOf(TLinkId id) const;
+    // The link's position in the recently-used order, -1 when it is not in it.
+    int RecentIndex(TLinkId id) const;
+
+private:
+    friend class TBarManager;
+    std::vector<TBarItemLink> links_;
+    std::vector<TLinkId> recent_;
+};
 
 // True when a group separator shows before link `index`: its own flag (unless it is the first shown
 // link), or the flag of a hidden link between the previous shown link and it. For a hidden link: its flag.
@@ -122,13 +163,12 @@ struct TBarItem {
 // the item has one; empty (no tip) when the hint is empty.
 std::string ToolTipText(const TBarItem& item, bool showShortCutInHint);
 
-struct TBar {
-    std::string Name;
-    std::string Caption;
-    bool IsMainMenu = false;
-    bool WholeRow = false;
-    bool MultiLine = false;
-    std::string DockedDockControl;
+// Where a bar is and whether it shows. Docked, it sits in row `Row` of the side DockingStyle; rows are
+// ordered by number, empty numbers take no room. Along its row it keeps DockedLeft (a horizontal dock)
+// or DockedTop (a vertical one); the other of the two records where its row was when it was put there.
+// Floating (DockingStyle None), FloatLeft and FloatTop place its window on the screen and the float
+// client size is the room for its items; DockedDockingStyle is then the side it docks back to.
+struct TBarPlace {
     TDockingStyle DockedDockingStyle = TDockingStyle::Top;
     int DockedLeft = 0;
     int DockedTop = 0;
@@ -138,12 +178,51 @@ struct TBar {
     int FloatTop = 0;
     int FloatClientWidth = 0;
     int FloatClientHeight = 0;
-    std::string DockControl;
     TDockingStyle DockingStyle = TDockingStyle::Top;
     bool Visible = true;
-    TItemLinks Links;
 
     bool Docked() const { return DockingStyle != TDockingStyle::None; }
+    bool operator==(const TBarPlace&) const = default;
+};
+
+struct TBarProperties : TBarPlace {
+    std::string Name;
+    std::string Caption;
+    bool IsMainMenu = false;
+    bool WholeRow = false;
+    bool MultiLine = false;
+};
+
+struct TBar : TBarProperties {
+    TBarId Id{};
+    TItemLinks Links;
+};
+
+// A link as a bar's design has it; resetting the bar brings these back.
+struct TDesignLink {
+    TBarItem* Item = nullptr;
+    TLinkSettings Settings;
+};
+
+// Where a dropped bar docks: a row of a side, or a new row inserted before the bars of row `Row` and
+// after, and its place in the dock.
+struct TDockPosition {
+    TDockingStyle Side = TDockingStyle::Top;
+    int Row = 0;
+    bool NewRow = false;
+    int Left = 0;
+    int Top = 0;
+};
+
+struct TBarManagerOptions {
+    bool MenusShowRecentItemsFirst = true;
+    bool ShowFullMenusAfterDelay = true;
+    bool LargeIcons = false;
+    TMenuAnimations MenuAnimations = TMenuAnimations::None;
+    bool ShowHint = true;
+    bool ShowShortCutInHint = true;
+
+    bool operator==(const TBarManagerOptions&) const = default;
 };
 
 class TBarManagerListener {
@@ -158,31 +237,56 @@ public:
     TBarManager(const TBarManager&) = delete;
     TBarManager& operator=(const TBarManager&) = delete;
 
+    // Design settings, fixed before the views exist.
     TBarManagerStyle Style = TBarManagerStyle::Office;
-    bool MenusShowRecentItemsFirst = true;
-    bool ShowFullMenusAfterDelay = true;
-    bool LargeIcons = false;
-    TMenuAnimations MenuAnimations = TMenuAnimations::None;
-    bool ShowHint = true;
-    bool ShowShortCutInHint = true;
     bool ShowHintForDisabledItems = true;
     bool AllowCustomizing = true;
     std::vector<std::string> Categories;
 
     TBarManagerStyle EffectiveStyle() const { return Style; }
+    const TBarManagerOptions& Options() const { return options_; }
+    void SetOptions(const TBarManagerOptions& options);
 
     TBarItem& AddItem(TBarItem item);
-    TBar& AddBar(TBar bar);
+    // Removes the item and detaches every link to it, the designs of the bars included.
+    void DeleteItem(const TBarItem& item);
     // The first item whose name matches without regard to case; nullptr when none does.
     TBarItem* FindItem(std::string_view name) const;
     TBarItem* FindItemByCommand(int commandId) const;
-
     const std::vector<std::unique_ptr<TBarItem>>& Items() const { return items_; }
-    const std::vector<std::unique_ptr<TBar>>& Bars() const { return bars_; }
-    TBar& Bar(std::size_t index) { return *bars_.at(index); }
-
-    void SetBarVisible(TBar& bar, bool visible);
     void SetProgressColor(TBarItem& item, std::uint32_t color);
+
+    // Bars, in the order the layout file numbers them. The links given to AddBar are the bar's design.
+    const TBar& AddBar(TBarProperties properties, const std::vector<TDesignLink>& links = {});
+    void DeleteBar(TBarId id);
+    void RenameBar(TBarId id, std::string caption);
+    // Caption and links as designed; the bar stays where it is.
+    void ResetBar(TBarId id);
+    // Docks the bar at `position` and shows it; a new row moves the rows from Row on one further.
+    void DockBar(TBarId id, const TDockPosition& position);
+    // Floats the bar with its window at left, top and room for its items, and shows it.
+    void FloatBar(TBarId id, int left, int top, int clientWidth, int clientHeight);
+    // Docks a floating bar where it was docked last, and shows it.
+    void DockBack(TBarId id);
+    void SetBarVisible(TBarId id, bool visible);
+    void SetBarPlace(TBarId id, const TBarPlace& place);
+    std::size_t BarCount() const { return bars_.size(); }
+    const TBar& Bar(std::size_t index) const { return *bars_.at(index).Bar; }
+    const TBar* FindBar(TBarId id) const;
+
+    // Links of a bar or of a sub-menu; an index past the end appends.
+    TLinkId InsertLink(TBarId bar, std::size_t index, TBarItem& item, const TLinkSettings& settings = {});
+    TLinkId InsertLink(const TBarItem& subMenu, std::size_t index, TBarItem& item, const TLinkSettings& settings = {});
+    void ClearLinks(TBarId bar);
+    void ClearLinks(const TBarItem& subMenu);
+    void RemoveLink(TLinkId id);
+    // Moves the link to `index` within its list.
+    void MoveLink(TLinkId id, std::size_t index);
+    void SetLinkSettings(TLinkId id, const TLinkSettings& settings);
+    // Puts the link at `index` of its list's recently-used order (at its end when shorter), or takes
+    // it out of the order for -1.
+    void SetLinkRecentIndex(TLinkId id, int index);
+    const TBarItemLink* FindLink(TLinkId id) const;
 
     // Listeners are told after every change made through the manager, and after Changed().
     void AddListener(TBarManagerListener& listener);
@@ -203,9 +307,33 @@ public:
     };
 
 private:
+    struct TBarRecord {
+        std::unique_ptr<TBar> Bar;
+        std::string DesignCaption;
+        std::vector<TDesignLink> DesignLinks;
+    };
+    struct TLinkSlot {
+        TItemLinks* List = nullptr;
+        std::size_t Index = 0;
+    };
+
+    TBarRecord& RecordOf(TBarId id);
+    TBar& BarOf(TBarId id);
+    // The item itself when the manager holds it; raises std::invalid_argument when not.
+    TBarItem& OwnedItem(const TBarItem& item) const;
+    TItemLinks& SubLinksOf(const TBarItem& subMenu);
+    TLinkSlot FindSlot(TLinkId id) const;
+    TLinkSlot SlotOf(TLinkId id) const;
+    TLinkId Insert(TItemLinks& list, std::size_t index, TBarItem& item, const TLinkSettings& settings);
+    static void Clear(TItemLinks& list);
+    template <typename Visit>
+    void ForEachList(Visit visit) const;
+
+    TBarManagerOptions options_;
     std::vector<std::unique_ptr<TBarItem>> items_;
-    std::vector<std::unique_ptr<TBar>> bars_;
+    std::vector<TBarRecord> bars_;
     std::vector<TBarManagerListener*> listeners_;
+    unsigned lastId_ = 0;
     int updateDepth_ = 0;
     bool changePending_ = false;
 };

@@ -18,13 +18,13 @@
 
 class TBarWindow final : public TWindow {
 public:
-    TBarWindow(TBarViewContext& context, TBar& bar) : context_(context), bar_(bar) {}
+    TBarWindow(TBarViewContext& context, const TBar& bar) : context_(context), bar_(bar) {}
     ~TBarWindow() override;
 
     void Create(HWND dock);
     // Lays the items out again, updates combo boxes and tool tips, and repaints.
     void Refresh();
-    TBar& Bar() const { return bar_; }
+    const TBar& Bar() const { return bar_; }
     SIZE Size() const { return SIZE{placement_.Width, placement_.Height}; }
 
     // Keyboard access to a menu bar: the highlighted place (-1: none), moving it, and opening a place's
@@ -60,7 +60,7 @@ private:
     void UpdateToolTips();
 
     TBarViewContext& context_;
-    TBar& bar_;
+    const TBar& bar_;
     TBarPlacement placement_;
     int hot_ = -1;
     int keyboardHot_ = -1;

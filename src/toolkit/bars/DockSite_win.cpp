@@ -40,9 +40,8 @@ void TDockSite::BarsChanged() {
 }
 
 void TDockSite::CreateMissingBarWindows() {
-    const auto& bars = context_.Manager->Bars();
-    while (barWindows_.size() < bars.size()) {
-        TBar& bar = *bars[barWindows_.size()];
+    while (barWindows_.size() < context_.Manager->BarCount()) {
+        const TBar& bar = context_.Manager->Bar(barWindows_.size());
         auto barWindow = std::make_unique<TBarWindow>(context_, bar);
         barWindow->Create(Handle());
         if (bar.IsMainMenu && !menuKeys_)
@@ -86,20 +85,19 @@ void TDockSite::ShowBarsMenu(POINT screenPoint) {
     TScopedMenu menu(CreatePopupMenu());
     if (!menu)
         ThrowLastError("CreatePopupMenu");
-    const auto& bars = context_.Manager->Bars();
-    for (std::size_t i = 0; i < bars.size(); ++i) {
-        if (bars[i]->IsMainMenu)
+    for (std::size_t i = 0; i < context_.Manager->BarCount(); ++i) {
+        const TBar& bar = context_.Manager->Bar(i);
+        if (bar.IsMainMenu)
             continue;
-        if (!AppendMenuA(menu.Get(), MF_STRING | (bars[i]->Visible ? MF_CHECKED : MF_UNCHECKED), i + 1,
-                         bars[i]->Caption.c_str()))
+        if (!AppendMenuA(menu.Get(), MF_STRING | (bar.Visible ? MF_CHECKED : MF_UNCHECKED), i + 1, bar.Caption.c_str()))
             ThrowLastError("AppendMenu");
     }
     const int picked = static_cast<int>(
         TrackPopupMenuEx(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, Handle(), nullptr));
     if (picked <= 0)
         return;
-    TBar& bar = context_.Manager->Bar(static_cast<std::size_t>(picked - 1));
-    context_.Manager->SetBarVisible(bar, !bar.Visible);
+    const TBar& bar = context_.Manager->Bar(static_cast<std::size_t>(picked - 1));
+    context_.Manager->SetBarVisible(bar.Id, !bar.Visible);
 }
 
 LRESULT TDockSite::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

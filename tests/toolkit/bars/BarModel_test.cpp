@@ -54,40 +54,37 @@ TEST(BarModel, AccessKeyFollowsTheSingleAmpersand) {
     EXPECT_FALSE(SameAccessKey(0, 0));
 }
 
-// Links a, b, c, d, each with its visibility and begin-group flag.
-TItemLinks MakeLinks(TBarItem& item, std::initializer_list<std::pair<bool, bool>> visibleAndGroup) {
-    TItemLinks links;
+// A bar whose links all show `item`, each with its visibility and begin-group flag.
+const TItemLinks& LinksOf(TBarManager& manager, TBarItem& item, std::vector<std::pair<bool, bool>> visibleAndGroup) {
+    std::vector<TDesignLink> links;
     for (auto [visible, group] : visibleAndGroup) {
-        TBarItemLink link;
-        link.Item = &item;
-        link.Visible = visible;
-        link.BeginGroup = group;
+        TDesignLink link{&item, {}};
+        link.Settings.Visible = visible;
+        link.Settings.BeginGroup = group;
         links.push_back(link);
     }
-    return links;
+    return manager.AddBar(TBarProperties{}, links).Links;
 }
 
 TEST(BarModel, SeparatorShowsBeforeAShownLinkAsTheUserSeesIt) {
-    TBarItem item;
+    TBarManager manager;
+    TBarItem& item = manager.AddItem(TBarItem{});
     struct TCase {
         const char* name;
-        TItemLinks links;
+        std::vector<std::pair<bool, bool>> links;
         std::vector<bool> separators;
     } cases[] = {
-        {"own flags", MakeLinks(item, {{true, false}, {true, true}, {true, false}}), {false, true, false}},
-        {"first shown link never", MakeLinks(item, {{true, true}, {true, false}}), {false, false}},
-        {"flag of a hidden link moves on",
-         MakeLinks(item, {{true, false}, {false, true}, {true, false}}),
-         {false, true, true}},
-        {"hidden first links", MakeLinks(item, {{false, false}, {false, true}, {true, true}}), {false, true, false}},
-        {"hidden link keeps its own flag",
-         MakeLinks(item, {{true, false}, {false, false}, {false, true}}),
-         {false, false, true}},
+        {"own flags", {{true, false}, {true, true}, {true, false}}, {false, true, false}},
+        {"first shown link never", {{true, true}, {true, false}}, {false, false}},
+        {"flag of a hidden link moves on", {{true, false}, {false, true}, {true, false}}, {false, true, true}},
+        {"hidden first links", {{false, false}, {false, true}, {true, true}}, {false, true, false}},
+        {"hidden link keeps its own flag", {{true, false}, {false, false}, {false, true}}, {false, false, true}},
     };
     for (const TCase& row : cases) {
         SCOPED_TRACE(row.name);
-        for (std::size_t i = 0; i < row.links.size(); ++i)
-            EXPECT_EQ(ShowsSeparatorBefore(row.links, i), row.separators[i]) << i;
+        const TItemLinks& links = LinksOf(manager, item, row.links);
+        for (std::size_t i = 0; i < links.size(); ++i)
+            EXPECT_EQ(ShowsSeparatorBefore(links, i), row.separators[i]) << i;
     }
 }
 
@@ -95,15 +92,24 @@ TEST(BarModel, LinkOverridesTakePrecedenceOnlyWithTheirBit) {
     TBarItem item;
     item.Caption = "&Print";
     item.PaintStyle = TPaintStyle::CaptionGlyph;
+    item.Kind = TBarItemKind::Combo;
+    item.Combo.BoxWidth = 150;
     TBarItemLink link;
     link.Item = &item;
     link.UserCaption = "Mine";
     link.UserPaintStyle = TPaintStyle::Standard;
+    link.UserWidth = 60;
     EXPECT_EQ(link.Caption(), "&Print");
     EXPECT_EQ(link.PaintStyle(), TPaintStyle::CaptionGlyph);
-    link.UserDefine = kUserDefineCaption | kUserDefinePaintStyle;
+    EXPECT_EQ(link.Width(), 150);
+    link.UserDefine = kUserDefineCaption | kUserDefinePaintStyle | kUserDefineWidth;
     EXPECT_EQ(link.Caption(), "Mine");
     EXPECT_EQ(link.PaintStyle(), TPaintStyle::Standard);
+    EXPECT_EQ(link.Width(), 60);
+    link.Item = nullptr;
+    link.UserDefine = 0;
+    EXPECT_EQ(link.Caption(), "") << "a detached link";
+    EXPECT_FALSE(link.Shown());
 }
 
 TEST(BarModel, ProgressFillsItsShareOfTheLengthWithIntegerArithmetic) {
@@ -117,11 +123,6 @@ TEST(BarModel, ProgressFillsItsShareOfTheLengthWithIntegerArithmetic) {
     EXPECT_EQ(progress.FilledLength(73), 0);
 }
 
-struct TCountingListener final : TBarManagerListener {
-    void BarsChanged() override { ++calls; }
-    int calls = 0;
-};
-
 TEST(BarModel, ManagerFindsItemsWithoutRegardToCaseFirstMatchFirst) {
     TBarManager manager;
     TBarItem first;
@@ -132,34 +133,6 @@ TEST(BarModel, ManagerFindsItemsWithoutRegardToCaseFirstMatchFirst) {
     EXPECT_EQ(manager.FindItem("BTNPRINT"), &stored);
     EXPECT_EQ(manager.FindItem("btnPrin"), nullptr);
     EXPECT_EQ(manager.FindItem(""), nullptr);
-}
-
-TEST(BarModel, ListenersHearOnceAfterTheOutermostUpdate) {
-    TBarManager manager;
-    TCountingListener listener;
-    manager.AddListener(listener);
-    {
-        TBarManager::TUpdate outer(manager);
-        TBar& bar = manager.AddBar(TBar{});
-        {
-            TBarManager::TUpdate inner(manager);
-            manager.SetBarVisible(bar, false);
-        }
-        EXPECT_EQ(listener.calls, 0);
-    }
-    EXPECT_EQ(listener.calls, 1);
-
-    manager.SetBarVisible(manager.Bar(0), false);  // no change, no news
-    EXPECT_EQ(listener.calls, 1);
-    TBarItem item;
-    TBarItem& swatch = manager.AddItem(item);
-    manager.SetProgressColor(swatch, 0x123456);
-    manager.SetProgressColor(swatch, 0x123456);
-    EXPECT_EQ(listener.calls, 3);
-
-    manager.RemoveListener(listener);
-    manager.Changed();
-    EXPECT_EQ(listener.calls, 3);
 }
 
 }  // namespace

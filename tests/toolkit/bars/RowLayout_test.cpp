@@ -33,21 +33,22 @@ TEST(RowLayout, RowsStackInNumberOrderAndBarsKeepTheirLeftWithoutOverlap) {
 }
 
 TEST(RowLayout, ToolbarItemsFollowTheGripWithSeparatorsForShownGroups) {
-    TBarItem button;
-    button.Visible = true;
-    TBarItem combo;
-    combo.Kind = TBarItemKind::Combo;
-    combo.Caption = "Pick";
-    combo.Combo.BoxWidth = 150;
-    TBar bar;
+    TBarManager manager;
+    TBarItem& button = manager.AddItem(TBarItem{});
+    TBarItem comboItem;
+    comboItem.Kind = TBarItemKind::Combo;
+    comboItem.Caption = "Pick";
+    comboItem.Combo.BoxWidth = 150;
+    TBarItem& combo = manager.AddItem(comboItem);
+    std::vector<TDesignLink> links;
     for (auto [item, group, visible] : {std::tuple{&button, false, true}, std::tuple{&combo, true, true},
                                         std::tuple{&button, true, false}, std::tuple{&button, false, true}}) {
-        TBarItemLink link;
-        link.Item = item;
-        link.BeginGroup = group;
-        link.Visible = visible;
-        bar.Links.push_back(link);
+        TDesignLink link{item, {}};
+        link.Settings.BeginGroup = group;
+        link.Settings.Visible = visible;
+        links.push_back(link);
     }
+    const TBar& bar = manager.AddBar(TBarProperties{}, links);
     const TBarMetrics metrics;
     const TBarPlacement placement = PlaceBarItems(bar, metrics, TFixedTextMeasure{}, TFontSpec{});
 
@@ -66,15 +67,16 @@ TEST(RowLayout, ToolbarItemsFollowTheGripWithSeparatorsForShownGroups) {
 }
 
 TEST(RowLayout, MenuBarShowsCaptionsWithoutSeparatorsOrAccessMarks) {
-    TBarItem menu;
-    menu.Kind = TBarItemKind::SubItem;
-    menu.Caption = "&File";
-    TBar bar;
-    bar.IsMainMenu = true;
-    TBarItemLink link;
-    link.Item = &menu;
-    bar.Links = {link, link};
-    bar.Links[1].BeginGroup = true;
+    TBarManager manager;
+    TBarItem menuItem;
+    menuItem.Kind = TBarItemKind::SubItem;
+    menuItem.Caption = "&File";
+    TBarItem& menu = manager.AddItem(menuItem);
+    TBarProperties menuBar;
+    menuBar.IsMainMenu = true;
+    TLinkSettings grouped;
+    grouped.BeginGroup = true;
+    const TBar& bar = manager.AddBar(menuBar, {{&menu, {}}, {&menu, grouped}});
     const TBarPlacement placement = PlaceBarItems(bar, TBarMetrics{}, TFixedTextMeasure{}, TFontSpec{});
     ASSERT_EQ(placement.Items.size(), 2u);
     EXPECT_EQ(placement.Items[0].Bounds, (TRect{10, 2, 10 + 4 * 6 + 14, 21}));

@@ -1,0 +1,42 @@
+#include "state/BarLayoutFile.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/MainBars.h"
+#include "support/RaisedMessage.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// The save goes through a sibling temporary that replaces the file; when the replace is refused, the
+// old layout stays whole and no temporary is left behind.
+TEST(BarLayoutFileOnWindows, AFailedSaveKeepsTheOldFileWhole) {
+    TTempDir dir;
+    const std::string path = dir.PathOf("frmPLUX.bar.ini");
+    dir.WriteFile("frmPLUX.bar.ini", "[Old]\r\nx=1\r\n");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    TBarManager manager;
+    BuildMainBars(manager);
+    const std::string prefix = BarLayoutPrefix("frmPLUX", "BarManager");
+
+    EXPECT_EQ(MessageOf([&] { SaveBarLayout(manager, prefix, path, PlatformFileSystem()); }),
+              "Unable to write to " + path);
+    EXPECT_EQ(dir.ReadFile("frmPLUX.bar.ini"), "[Old]\r\nx=1\r\n");
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(dir.PathOf("*").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    int entries = 0;
+    do {
+        entries += found.cFileName[0] != '.';
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    EXPECT_EQ(entries, 1) << "no temporary left behind";
+
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    SaveBarLayout(manager, prefix, path, PlatformFileSystem());
+    EXPECT_EQ(dir.ReadFile("frmPLUX.bar.ini").substr(0, 15), "[Old]\r\nx=1\r\n\r\n[");
+}
+
+}  // namespace
