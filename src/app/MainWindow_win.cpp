@@ -41,12 +41,17 @@ TfrmPLUX::TfrmPLUX() : measureDC_(CreateCompatibleDC(nullptr)), barMeasure_(meas
     windowFont_ = TFontSpec{kDesignFontName, ScaledFontHeight(kDesignFontHeight, pixelsPerInch)};
     scale_ = DesignScaleFor(pixelsPerInch, barMeasure_.Metrics(windowFont_).Height);
 
-    ImageList = std::make_unique<TGlyphList>(std::initializer_list<int>{IDB_GLYPH_EXIT_DOOR, IDB_GLYPH_PAGE_WITH_LINES,
+    ImageList = std::make_unique<TGlyphList>(TGlyphList::kUsualSize,
+                                             std::initializer_list<int>{IDB_GLYPH_EXIT_DOOR, IDB_GLYPH_PAGE_WITH_LINES,
                                                                         IDB_GLYPH_PRINTER, IDB_GLYPH_FLOPPY_DISK});
+    LargeImageList = std::make_unique<TGlyphList>(
+        TGlyphList::kLargeSize, std::initializer_list<int>{IDB_GLYPH_EXIT_DOOR_LARGE, IDB_GLYPH_PAGE_WITH_LINES_LARGE,
+                                                           IDB_GLYPH_PRINTER_LARGE, IDB_GLYPH_FLOPPY_DISK_LARGE});
     BuildMainBars(BarManager, scale_);
     barContext_.Manager = &BarManager;
     barContext_.Host = this;
     barContext_.Glyphs = ImageList.get();
+    barContext_.LargeGlyphs = LargeImageList.get();
     barContext_.Measure = &barMeasure_;
     barContext_.Font = MenuFontSpec();
     barContext_.FontHandle = fonts_.Get(barContext_.Font);

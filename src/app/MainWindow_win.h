@@ -79,6 +79,7 @@ private:
     TFontSpec windowFont_;
     TScopedAccelerators accelerators_;
     std::unique_ptr<TGlyphList> ImageList;
+    std::unique_ptr<TGlyphList> LargeImageList;  // the same glyphs for large icons
     TBarManager BarManager;
     TBarViewContext barContext_;
     std::unique_ptr<TDockSite> dock_;

@@ -8,5 +8,10 @@
 #define IDB_GLYPH_PAGE_WITH_LINES 102
 #define IDB_GLYPH_PRINTER 103
 #define IDB_GLYPH_FLOPPY_DISK 104
+// The same pictures at the size of large icons, in the same order.
+#define IDB_GLYPH_EXIT_DOOR_LARGE 111
+#define IDB_GLYPH_PAGE_WITH_LINES_LARGE 112
+#define IDB_GLYPH_PRINTER_LARGE 113
+#define IDB_GLYPH_FLOPPY_DISK_LARGE 114
 
 #endif

@@ -193,12 +193,14 @@ TEST_F(MainCommandsTest, EachBarItemReachesItsHandlerFromTheBarsItIsLinkedOn) {
     for (HWND barWindow : Descendants(window_.Handle(), "TBarWindow")) {
         const std::string caption = TextOf(barWindow);
         SCOPED_TRACE(caption);
-        const auto bar = std::find_if(design.Bars().begin(), design.Bars().end(),
-                                      [&](const auto& candidate) { return candidate->Caption == caption; });
-        ASSERT_NE(bar, design.Bars().end());
+        const TBar* bar = nullptr;
+        for (std::size_t i = 0; i < design.BarCount(); ++i)
+            if (design.Bar(i).Caption == caption)
+                bar = &design.Bar(i);
+        ASSERT_NE(bar, nullptr);
         std::vector<int> expected;
         bool holdsSubMenu = false;
-        for (const TBarItemLink& link : (*bar)->Links) {
+        for (const TBarItemLink& link : bar->Links) {
             holdsSubMenu |= link.Item->Kind == TBarItemKind::SubItem;
             const TCommand* command = FindCommandOfItem(link.Item->Name);
             ASSERT_NE(command, nullptr) << link.Item->Name;

@@ -107,6 +107,13 @@ void TBarManager::ResetBar(TBarId id) {
     Changed();
 }
 
+bool TBarManager::HasDesign(TBarId id) const {
+    for (const TBarRecord& record : bars_)
+        if (record.Bar->Id == id)
+            return !record.DesignLinks.empty();
+    throw std::invalid_argument("No bar with this id");
+}
+
 void TBarManager::DockBar(TBarId id, const TDockPosition& position) {
     TBar& bar = BarOf(id);
     if (position.Side == TDockingStyle::None)

@@ -262,6 +262,9 @@ public:
     void RenameBar(TBarId id, std::string caption);
     // Caption and links as designed; the bar stays where it is.
     void ResetBar(TBarId id);
+    // False for a bar added without links (made by the user, or appended by a load): it has no design to
+    // go back to.
+    bool HasDesign(TBarId id) const;
     // Docks the bar at `position` and shows it; a new row moves the rows from Row on one further.
     void DockBar(TBarId id, const TDockPosition& position);
     // Floats the bar with its window at left, top and room for its items, and shows it.

@@ -19,6 +19,8 @@ constexpr COLORREF kPressedColor = RGB(0xFE, 0x80, 0x3E);
 constexpr COLORREF kOpenColor = RGB(0xE3, 0xEF, 0xFF);
 constexpr COLORREF kHighlightBorder = RGB(0x00, 0x00, 0x80);
 constexpr COLORREF kMenuColor = RGB(0xFC, 0xFC, 0xF9);
+constexpr COLORREF kRecessedMenuColor = RGB(0xEE, 0xEE, 0xE9);
+constexpr COLORREF kRecessedColumnColor = RGB(0xE1, 0xE8, 0xF2);
 constexpr COLORREF kDefaultBarFill = RGB(0x31, 0x6A, 0xC5);
 // System colours are kept as 0xFF000000 plus the colour's index.
 constexpr std::uint32_t kSystemColorFlag = 0xFF000000u;
@@ -149,10 +151,16 @@ void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item) {
     Fill(dc, filled, ResolveBarColor(item.Progress.Color));
 }
 
-void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const TMenuEntryLook& look) {
-    Fill(dc, area, kMenuColor);
+// The glyph column and the rest of an entry's background.
+RECT PaintMenuBackground(HDC dc, const RECT& area, const TBarMetrics& metrics, bool recessed) {
+    Fill(dc, area, recessed ? kRecessedMenuColor : kMenuColor);
     const RECT column{area.left, area.top, area.left + metrics.MenuGlyphColumn, area.bottom};
-    HorizontalGradient(dc, column, kBarTopColor, kBarBottomColor);
+    HorizontalGradient(dc, column, recessed ? kRecessedColumnColor : kBarTopColor, kBarBottomColor);
+    return column;
+}
+
+void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const TMenuEntryLook& look) {
+    const RECT column = PaintMenuBackground(dc, area, metrics, look.Recessed);
     const int textLeft = column.right + metrics.MenuTextGap;
     if (look.Separator) {
         const int y = (area.top + area.bottom) / 2;
@@ -173,4 +181,33 @@ void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const 
     RECT shortCutArea{textLeft, area.top, area.right - 2 * metrics.MenuTextGap, area.bottom};
     DrawTextA(dc, look.ShortCut.c_str(), static_cast<int>(look.ShortCut.size()), &shortCutArea,
               DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+}
+
+void PaintMenuChevron(HDC dc, const RECT& area, const TBarMetrics& metrics, bool selected) {
+    PaintMenuBackground(dc, area, metrics, false);
+    if (selected) {
+        const RECT highlight{area.left + 1, area.top, area.right - 1, area.bottom};
+        Fill(dc, highlight, kHotColor);
+        Frame(dc, highlight, kHighlightBorder);
+    }
+    const int x = (area.left + area.right) / 2;
+    const int y = (area.top + area.bottom) / 2 - 3;
+    for (int arrow = 0; arrow < 2; ++arrow)
+        for (int row = 0; row < 3; ++row) {
+            const int top = y + 4 * arrow + row;
+            Fill(dc, RECT{x - 3 + row, top, x + 4 - row, top + 1}, kGripColor);
+        }
+}
+
+void PaintSelectedLink(HDC dc, const RECT& area) {
+    Frame(dc, area, RGB(0, 0, 0));
+    const RECT inner{area.left + 1, area.top + 1, area.right - 1, area.bottom - 1};
+    Frame(dc, inner, RGB(0, 0, 0));
+}
+
+// An upright bar with short crossbars at its ends.
+void PaintDropMark(HDC dc, int x, const RECT& bar) {
+    Fill(dc, RECT{x - 1, bar.top + 2, x + 1, bar.bottom - 2}, RGB(0, 0, 0));
+    Fill(dc, RECT{x - 3, bar.top + 2, x + 3, bar.top + 4}, RGB(0, 0, 0));
+    Fill(dc, RECT{x - 3, bar.bottom - 4, x + 3, bar.bottom - 2}, RGB(0, 0, 0));
 }

@@ -29,12 +29,18 @@ struct TMenuEntryLook {
     bool Separator = false;
     bool Enabled = true;
     bool Selected = false;
+    bool Recessed = false;  // an entry a personalised menu shows only once expanded
     bool HideAccessKey = false;
 };
 
 // A drop-down menu entry: the shaded glyph column, then caption and right-aligned shortcut; the glyph
 // is the caller's.
 void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const TMenuEntryLook& look);
+// The chevron entry that expands a personalised menu: two arrows pointing down.
+void PaintMenuChevron(HDC dc, const RECT& area, const TBarMetrics& metrics, bool selected);
+// While customising: the frame of the selected link, and the mark of the place where a drop would go.
+void PaintSelectedLink(HDC dc, const RECT& area);
+void PaintDropMark(HDC dc, int x, const RECT& bar);
 // What a bar colour stands for right now: the style's default, a system colour, or itself.
 COLORREF ResolveBarColor(std::uint32_t color);
 

@@ -17,15 +17,19 @@ public:
     virtual void DockHeightChanged() = 0;
 };
 
+class TCustomizeSession;
+
 // What every window of one bar manager's view shares; the owner keeps it alive longer than the view.
 struct TBarViewContext {
     TBarManager* Manager = nullptr;
     TBarHost* Host = nullptr;
-    const TGlyphList* Glyphs = nullptr;
+    const TGlyphList* Glyphs = nullptr;       // menus, and bars without large icons
+    const TGlyphList* LargeGlyphs = nullptr;  // bars with large icons; none: the usual ones
     const TTextMeasure* Measure = nullptr;
-    TFontSpec Font;              // the bars' font, as the text measure sees it
-    HFONT FontHandle = nullptr;  // the same font for painting
-    TBarMetrics Metrics;         // scaled to the screen
+    TFontSpec Font;                            // the bars' font, as the text measure sees it
+    HFONT FontHandle = nullptr;                // the same font for painting
+    TBarMetrics Metrics;                       // scaled to the screen
+    TCustomizeSession* Customizing = nullptr;  // while the customisation dialog is open
 };
 
 #endif

@@ -4,6 +4,8 @@
 #include <windowsx.h>
 
 #include "toolkit/bars/BarPainter_win.h"
+#include "toolkit/bars/ButtonLink_win.h"
+#include "toolkit/bars/CustomizeSession_win.h"
 #include "toolkit/win/Handles_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
@@ -35,7 +37,7 @@ void TBarWindow::Create(HWND dock) {
 }
 
 void TBarWindow::Refresh() {
-    placement_ = PlaceBarItems(bar_, context_.Metrics, *context_.Measure, context_.Font);
+    placement_ = PlaceBarItems(bar_, BarMetricsFor(context_), *context_.Measure, context_.Font);
     hot_ = pressed_ = -1;
     if (keyboardHot_ >= PlaceCount())
         keyboardHot_ = -1;
@@ -82,6 +84,8 @@ void TBarWindow::Paint(HDC dc) const {
     TSelectObject font(dc, context_.FontHandle);
     for (int place = 0; place < PlaceCount(); ++place)
         PaintPlace(dc, place);
+    if (context_.Customizing)
+        context_.Customizing->PaintMarks(dc, *this);
 }
 
 void TBarWindow::PaintPlace(HDC dc, int place) const {
@@ -99,8 +103,7 @@ void TBarWindow::PaintPlace(HDC dc, int place) const {
             if (item.Kind == TBarItemKind::SubItem || bar_.IsMainMenu)
                 PaintCaption(dc, area, link.Caption(), item.Enabled, true);
             else
-                context_.Glyphs->Draw(dc, item.GlyphIndex, (area.left + area.right - TGlyphList::kSize) / 2,
-                                      (area.top + area.bottom - TGlyphList::kSize) / 2, item.Enabled);
+                PaintButtonLink(dc, area, link, context_);
             break;
         case TBarItemKind::Combo:
             PaintCaption(dc, RECT{area.left + 2, area.top, where.ComboBox.Left, area.bottom}, item.Caption,
@@ -135,7 +138,7 @@ void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     const TItemPlace& where = placement_.Items.at(static_cast<std::size_t>(place));
     RECT area = ToRect(where.Bounds);
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&area), 2);
-    TSubMenu menu(ItemOf(place), context_);
+    TPersonalMenu menu(ItemOf(place), context_);
     open_ = place;
     hot_ = -1;
     openMenu_ = &menu;
@@ -152,6 +155,9 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT menuResult = 0;
     if (openMenu_ && openMenu_->HandleMenuMessage(message, wParam, lParam, menuResult))
         return menuResult;
+    LRESULT customizeResult = 0;
+    if (context_.Customizing && context_.Customizing->HandleBarMessage(*this, message, wParam, lParam, customizeResult))
+        return customizeResult;
     switch (message) {
         case WM_PAINT: {
             TPaintScope paint(Handle());

@@ -13,7 +13,7 @@
 
 #include "toolkit/bars/BarPainter_win.h"
 #include "toolkit/bars/BarView_win.h"
-#include "toolkit/bars/SubMenu_win.h"
+#include "toolkit/bars/PersonalMenu_win.h"
 #include "toolkit/win/Window_win.h"
 
 class TBarWindow final : public TWindow {
@@ -25,6 +25,7 @@ public:
     // Lays the items out again, updates combo boxes and tool tips, and repaints.
     void Refresh();
     const TBar& Bar() const { return bar_; }
+    const TBarPlacement& Placement() const { return placement_; }
     SIZE Size() const { return SIZE{placement_.Width, placement_.Height}; }
 
     // Keyboard access to a menu bar: the highlighted place (-1: none), moving it, and opening a place's
@@ -67,7 +68,7 @@ private:
     int pressed_ = -1;
     int open_ = -1;
     bool trackingLeave_ = false;
-    const TSubMenu* openMenu_ = nullptr;  // while a drop-down menu of this bar is open
+    const TPersonalMenu* openMenu_ = nullptr;  // while a drop-down menu of this bar is open
     std::vector<TComboControl> combos_;
     HWND toolTip_ = nullptr;
     std::vector<UINT_PTR> toolIds_;

@@ -3,12 +3,14 @@
 #include <windowsx.h>
 
 #include "toolkit/bars/BarPainter_win.h"
+#include "toolkit/bars/CustomizeDialog_win.h"
 #include "toolkit/win/Handles_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
 namespace {
 
 constexpr const char* kDockClass = "TDockSite";
+constexpr UINT kCustomizeEntry = 0x7000;  // past the bars' entries, which count from 1
 
 }  // namespace
 
@@ -92,8 +94,15 @@ void TDockSite::ShowBarsMenu(POINT screenPoint) {
         if (!AppendMenuA(menu.Get(), MF_STRING | (bar.Visible ? MF_CHECKED : MF_UNCHECKED), i + 1, bar.Caption.c_str()))
             ThrowLastError("AppendMenu");
     }
+    if (!context_.Customizing && (!AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr) ||
+                                  !AppendMenuA(menu.Get(), MF_STRING, kCustomizeEntry, "&Customize...")))
+        ThrowLastError("AppendMenu");
     const int picked = static_cast<int>(
         TrackPopupMenuEx(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, Handle(), nullptr));
+    if (picked == static_cast<int>(kCustomizeEntry)) {
+        RunCustomizeDialog(context_, GetAncestor(Handle(), GA_ROOT));
+        return;
+    }
     if (picked <= 0)
         return;
     const TBar& bar = context_.Manager->Bar(static_cast<std::size_t>(picked - 1));

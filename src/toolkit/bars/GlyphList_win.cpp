@@ -10,11 +10,11 @@ namespace {
 
 using TPixels = std::vector<std::uint32_t>;  // BGRA, top-down rows of the whole strip
 
-BITMAPINFO StripInfo(int count) {
+BITMAPINFO StripInfo(int size, int count) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = TGlyphList::kSize * count;
-    info.bmiHeader.biHeight = -TGlyphList::kSize;
+    info.bmiHeader.biWidth = size * count;
+    info.bmiHeader.biHeight = -size;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -22,21 +22,24 @@ BITMAPINFO StripInfo(int count) {
 }
 
 // Reads one resource bitmap into its place in the strip.
-void ReadGlyph(int resourceId, int index, int count, TPixels& strip) {
+void ReadGlyph(int size, int resourceId, int index, int count, TPixels& strip) {
     TScopedBitmap bitmap(static_cast<HBITMAP>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!bitmap)
         ThrowLastError("LoadImage");
-    BITMAPINFO info = StripInfo(1);
-    std::vector<std::uint32_t> glyph(TGlyphList::kSize * TGlyphList::kSize);
+    BITMAP shape{};
+    if (!GetObjectA(bitmap.Get(), sizeof shape, &shape) || shape.bmWidth != size || shape.bmHeight != size)
+        throw Exception("Glyph " + std::to_string(resourceId) + " is not a " + std::to_string(size) + " x " +
+                        std::to_string(size) + " bitmap");
+    BITMAPINFO info = StripInfo(size, 1);
+    std::vector<std::uint32_t> glyph(static_cast<std::size_t>(size * size));
     TScopedDC dc(CreateCompatibleDC(nullptr));
-    if (GetDIBits(dc.Get(), bitmap.Get(), 0, TGlyphList::kSize, glyph.data(), &info, DIB_RGB_COLORS) !=
-        TGlyphList::kSize)
-        throw Exception("Glyph " + std::to_string(resourceId) + " is not a 16 x 16 bitmap");
-    for (int y = 0; y < TGlyphList::kSize; ++y)
-        for (int x = 0; x < TGlyphList::kSize; ++x)
-            strip[static_cast<std::size_t>(y * TGlyphList::kSize * count + index * TGlyphList::kSize + x)] =
-                glyph[static_cast<std::size_t>(y * TGlyphList::kSize + x)];
+    if (GetDIBits(dc.Get(), bitmap.Get(), 0, static_cast<UINT>(size), glyph.data(), &info, DIB_RGB_COLORS) != size)
+        ThrowLastError("GetDIBits");
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            strip[static_cast<std::size_t>(y * size * count + index * size + x)] =
+                glyph[static_cast<std::size_t>(y * size + x)];
 }
 
 // AlphaBlend wants the colour channels multiplied by alpha already.
@@ -55,8 +58,8 @@ std::uint32_t Greyed(std::uint32_t pixel) {
     return (pixel & 0xFF000000u) | (grey << 16) | (grey << 8) | grey;
 }
 
-TScopedBitmap StripBitmap(const TPixels& pixels, int count) {
-    BITMAPINFO info = StripInfo(count);
+TScopedBitmap StripBitmap(const TPixels& pixels, int size, int count) {
+    BITMAPINFO info = StripInfo(size, count);
     void* bits = nullptr;
     TScopedBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap)
@@ -67,21 +70,21 @@ TScopedBitmap StripBitmap(const TPixels& pixels, int count) {
 
 }  // namespace
 
-TGlyphList::TGlyphList(std::initializer_list<int> bitmapResourceIds)
-    : count_(static_cast<int>(bitmapResourceIds.size())), dc_(CreateCompatibleDC(nullptr)) {
+TGlyphList::TGlyphList(int size, std::initializer_list<int> bitmapResourceIds)
+    : size_(size), count_(static_cast<int>(bitmapResourceIds.size())), dc_(CreateCompatibleDC(nullptr)) {
     if (!dc_)
         ThrowLastError("CreateCompatibleDC");
-    TPixels strip(static_cast<std::size_t>(kSize * kSize * count_));
+    TPixels strip(static_cast<std::size_t>(size_ * size_ * count_));
     int index = 0;
     for (int id : bitmapResourceIds)
-        ReadGlyph(id, index++, count_, strip);
+        ReadGlyph(size_, id, index++, count_, strip);
     TPixels normal(strip.size()), disabled(strip.size());
     for (std::size_t i = 0; i < strip.size(); ++i) {
         normal[i] = Premultiplied(strip[i], 255);
         disabled[i] = Premultiplied(Greyed(strip[i]), 128);
     }
-    normal_ = StripBitmap(normal, count_);
-    disabled_ = StripBitmap(disabled, count_);
+    normal_ = StripBitmap(normal, size_, count_);
+    disabled_ = StripBitmap(disabled, size_, count_);
 }
 
 void TGlyphList::Draw(HDC dc, int index, int x, int y, bool enabled) const {
@@ -89,5 +92,9 @@ void TGlyphList::Draw(HDC dc, int index, int x, int y, bool enabled) const {
         return;
     TSelectObject selection(dc_.Get(), (enabled ? normal_ : disabled_).Get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    GdiAlphaBlend(dc, x, y, kSize, kSize, dc_.Get(), index * kSize, 0, kSize, kSize, blend);
+    GdiAlphaBlend(dc, x, y, size_, size_, dc_.Get(), index * size_, 0, size_, size_, blend);
+}
+
+void TGlyphList::DrawCentred(HDC dc, int index, const RECT& area, bool enabled) const {
+    Draw(dc, index, (area.left + area.right - size_) / 2, (area.top + area.bottom - size_) / 2, enabled);
 }

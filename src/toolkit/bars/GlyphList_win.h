@@ -7,17 +7,22 @@
 
 #include "toolkit/win/Handles_win.h"
 
-// The image list of the bars: 16 x 16 glyphs with an alpha channel, loaded from bitmap resources in
-// index order and drawn blended onto any background, greyed for disabled items.
+// An image list of the bars: square glyphs of one size with an alpha channel, loaded from bitmap
+// resources in index order and drawn blended onto any background, greyed for disabled items.
 class TGlyphList {
 public:
-    static constexpr int kSize = 16;
+    static constexpr int kUsualSize = 16;
+    static constexpr int kLargeSize = 32;
 
-    explicit TGlyphList(std::initializer_list<int> bitmapResourceIds);
+    TGlyphList(int size, std::initializer_list<int> bitmapResourceIds);
+    int Size() const { return size_; }
     int Count() const { return count_; }
     void Draw(HDC dc, int index, int x, int y, bool enabled) const;
+    // Draws the glyph in the middle of `area`.
+    void DrawCentred(HDC dc, int index, const RECT& area, bool enabled) const;
 
 private:
+    int size_ = kUsualSize;
     int count_ = 0;
     TScopedDC dc_;
     TScopedBitmap normal_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "toolkit/bars/LinkLook.h"
+
 namespace {
 
 int Scale(int value, int numerator, int denominator) {
@@ -25,7 +27,7 @@ int ItemWidth(const TBarItemLink& link,
         case TBarItemKind::Button:
             break;
     }
-    return metrics.ButtonWidth;
+    return ButtonLinkWidth(link, metrics, measure, font);
 }
 
 }  // namespace

@@ -3,24 +3,32 @@
 #include <algorithm>
 
 #include "toolkit/bars/BarPainter_win.h"
+#include "toolkit/bars/LinkLook.h"
 #include "toolkit/win/Win32Error_win.h"
 
-TSubMenu::TSubMenu(const TBarItem& subItem, const TBarViewContext& context)
+TSubMenu::TSubMenu(const TBarItem& subItem, const TBarViewContext& context, const TMenuPlan& plan)
     : context_(context), menu_(CreatePopupMenu()) {
     if (!menu_)
         ThrowLastError("CreatePopupMenu");
-    const TItemLinks& links = subItem.SubLinks;
-    for (std::size_t i = 0; i < links.size(); ++i) {
-        if (!links[i].Shown() || links[i].Item->Kind != TBarItemKind::Button)
-            continue;
-        if (ShowsSeparatorBefore(links, i) && !entries_.empty()) {
+    for (const TMenuEntryPlan& planned : plan.Entries) {
+        if (planned.SeparatorBefore) {
             TEntry separator;
             separator.Separator = true;
             entries_.push_back(separator);
         }
-        const TBarItem& item = *links[i].Item;
-        entries_.push_back(
-            TEntry{links[i].Caption(), ShortCutText(item.ShortCut), item.GlyphIndex, item.CommandId, item.Enabled});
+        const TBarItemLink& link = subItem.SubLinks[planned.LinkIndex];
+        const TBarItem& item = *link.Item;
+        TEntry entry{link.Caption(), ShortCutText(item.ShortCut), -1, item.CommandId, item.Enabled};
+        if (ButtonContent(link.PaintStyle(), true, item.GlyphIndex >= 0).Glyph)
+            entry.GlyphIndex = item.GlyphIndex;
+        entry.Recessed = !planned.Recent;
+        entries_.push_back(entry);
+    }
+    if (plan.CanExpand) {
+        TEntry chevron;
+        chevron.CommandId = kChevronCommand;
+        chevron.Chevron = true;
+        entries_.push_back(chevron);
     }
     for (std::size_t index = 0; index < entries_.size(); ++index) {
         const TEntry& entry = entries_[index];
@@ -76,9 +84,9 @@ bool TSubMenu::HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
 void TSubMenu::Measure(MEASUREITEMSTRUCT& measure) const {
     const TEntry& entry = entries_[measure.itemData];
     const TBarMetrics& metrics = context_.Metrics;
-    if (entry.Separator) {
+    if (entry.Separator || entry.Chevron) {
         measure.itemWidth = 0;
-        measure.itemHeight = static_cast<UINT>(metrics.MenuSeparatorHeight);
+        measure.itemHeight = static_cast<UINT>(entry.Separator ? metrics.MenuSeparatorHeight : metrics.MenuEntryHeight);
         return;
     }
     int width = metrics.MenuGlyphColumn + metrics.MenuTextGap +
@@ -92,20 +100,26 @@ void TSubMenu::Measure(MEASUREITEMSTRUCT& measure) const {
 
 void TSubMenu::Draw(const DRAWITEMSTRUCT& draw) const {
     const TEntry& entry = entries_[draw.itemData];
+    TSelectObject font(draw.hDC, context_.FontHandle);
+    const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+    if (entry.Chevron) {
+        PaintMenuChevron(draw.hDC, draw.rcItem, context_.Metrics, selected);
+        return;
+    }
     TMenuEntryLook look;
     look.Caption = entry.Caption;
     look.ShortCut = entry.ShortCut;
     look.Separator = entry.Separator;
     look.Enabled = entry.Enabled;
-    look.Selected = (draw.itemState & ODS_SELECTED) != 0;
+    look.Selected = selected;
+    look.Recessed = entry.Recessed;
     look.HideAccessKey = (draw.itemState & ODS_NOACCEL) != 0;
-    TSelectObject font(draw.hDC, context_.FontHandle);
     PaintMenuEntry(draw.hDC, draw.rcItem, context_.Metrics, look);
     if (entry.Separator || entry.GlyphIndex < 0)
         return;
-    const int left = draw.rcItem.left + (context_.Metrics.MenuGlyphColumn - TGlyphList::kSize) / 2;
-    const int top = (draw.rcItem.top + draw.rcItem.bottom - TGlyphList::kSize) / 2;
-    context_.Glyphs->Draw(draw.hDC, entry.GlyphIndex, left, top, entry.Enabled);
+    const RECT column{draw.rcItem.left, draw.rcItem.top, draw.rcItem.left + context_.Metrics.MenuGlyphColumn,
+                      draw.rcItem.bottom};
+    context_.Glyphs->DrawCentred(draw.hDC, entry.GlyphIndex, column, entry.Enabled);
 }
 
 // Owner-drawn entries leave their access keys to the owner.

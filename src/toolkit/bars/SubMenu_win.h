@@ -11,11 +11,16 @@
 #include <vector>
 
 #include "toolkit/bars/BarView_win.h"
+#include "toolkit/bars/PersonalMenu.h"
 #include "toolkit/win/Handles_win.h"
 
 class TSubMenu {
 public:
-    TSubMenu(const TBarItem& subItem, const TBarViewContext& context);
+    // What Track returns for the chevron entry that a plan which can expand ends with.
+    static constexpr int kChevronCommand = 0x7FFF;
+
+    // The entries of `plan`, which is made for the links of `subItem`.
+    TSubMenu(const TBarItem& subItem, const TBarViewContext& context, const TMenuPlan& plan);
 
     // Shows the menu below `itemArea` (screen coordinates) and returns the command picked, 0 when the
     // menu was left. Opened by keyboard, the first entry is selected at once.
@@ -31,6 +36,8 @@ private:
         int CommandId = 0;
         bool Enabled = true;
         bool Separator = false;
+        bool Recessed = false;  // shown only in the expanded menu
+        bool Chevron = false;
     };
 
     void Measure(MEASUREITEMSTRUCT& measure) const;

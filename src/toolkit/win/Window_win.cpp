@@ -66,6 +66,12 @@ HWND TWindow::CreateHandle(DWORD exStyle,
     return window;
 }
 
+TWindow* TWindow::FromHandle(HWND window) {
+    if (!window || GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(WindowProc))
+        return nullptr;
+    return reinterpret_cast<TWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
 LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultHandling(message, wParam, lParam);
 }

@@ -25,6 +25,8 @@ public:
     virtual ~TWindow();
 
     HWND Handle() const { return handle_; }
+    // The object of a window that runs through the thunk; nullptr for any other window.
+    static TWindow* FromHandle(HWND window);
 
 protected:
     // Registers a class whose windows run through the thunk, once per process; returns its name.

@@ -1,0 +1,74 @@
+#ifndef PLUX_TOOLKIT_BARS_CUSTOMIZE_H
+#define PLUX_TOOLKIT_BARS_CUSTOMIZE_H
+
+// The decisions of the customisation dialog, apart from its windows: what the user may do with a bar,
+// the caption and place of a new bar, where a drop puts a link, what dragging a command or a link does,
+// and the changes of a link's menu. Every change is an operation of the manager, so the views follow at
+// once, the layout file keeps it, and Reset of a designed bar undoes it.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "toolkit/bars/BarModel.h"
+#include "toolkit/bars/RowLayout.h"
+
+// The main menu bar always shows; a designed bar can be reset to its design, a bar of the user's can be
+// renamed and deleted.
+struct TBarActions {
+    bool Hide = false;
+    bool Rename = false;
+    bool Delete = false;
+    bool Reset = false;
+
+    bool operator==(const TBarActions&) const = default;
+};
+
+TBarActions ActionsFor(const TBarManager& manager, const TBar& bar);
+
+// "Custom 1", or the next number no bar's caption has.
+std::string ProposedBarCaption(const TBarManager& manager);
+// Empty when `caption` may name a bar, `renamed` being the bar that is to get it (null for a new one);
+// otherwise the text that tells the user why not.
+std::string BarCaptionProblem(const TBarManager& manager, std::string_view caption, const TBar* renamed = nullptr);
+// A new empty bar of the user's, shown at the top in a row of its own below the others.
+const TBar& AddUserBar(TBarManager& manager, std::string caption);
+
+// A place between the links of a bar: the link index a new link takes there.
+struct TLinkDrop {
+    TBarId Bar{};
+    std::size_t Index = 0;
+};
+
+// The link index before which a drop at `x` (the bar's coordinates) goes: before the first shown link
+// whose middle is right of it, else after all links.
+std::size_t DropIndex(const TBar& bar, const TBarPlacement& placement, int x);
+// Where the mark of a drop before link `index` shows: the left edge of the first shown link from there
+// on, the right edge of the last shown link, or right of the grip of a bar that shows none.
+int DropMarkX(const TBarPlacement& placement, const TBarMetrics& metrics, std::size_t index);
+
+// A command dropped on a bar: a new link to it.
+void DropCommand(TBarManager& manager, TBarItem& command, const TLinkDrop& drop);
+// A link of a bar dropped on a bar moves there with its settings; dropped where no bar is, it is removed.
+void DropLink(TBarManager& manager, TLinkId link, const std::optional<TLinkDrop>& drop);
+
+// The changes of a link's menu.
+void SetLinkBeginGroup(TBarManager& manager, TLinkId link, bool beginGroup);
+void SetLinkPaintStyle(TBarManager& manager, TLinkId link, TPaintStyle style);
+// The link's own caption; an empty one gives the link back the item's caption.
+void SetLinkUserCaption(TBarManager& manager, TLinkId link, std::string caption);
+
+// The options that apply to the manager's style: the personalised menus' only to a style other than
+// the standard one, the delay only with recent items first, shortcuts in hints only with hints shown.
+struct TOptionStates {
+    bool RecentItemsFirst = false;
+    bool FullMenusAfterDelay = false;
+    bool ShortCutInHint = false;
+
+    bool operator==(const TOptionStates&) const = default;
+};
+
+TOptionStates EnabledOptions(const TBarManager& manager);
+
+#endif
