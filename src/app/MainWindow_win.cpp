@@ -71,8 +71,8 @@ void TfrmPLUX::Create(HWND applicationWindow, int showCommand) {
 }
 
 void TfrmPLUX::CreateMembers() {
-    dock_ = std::make_unique<TDockSite>(barContext_);
-    dock_->Create(Handle());
+    barViews_ = std::make_unique<TBarViews>(barContext_);
+    barViews_->Create(Handle());
     Panel1.Create(Handle(), RGB(0xFF, 0xFF, 0xFF));
     HTMLViewer.Create(Panel1.Handle(), kReportViewId);
     // Sized by us: the bar keeps the design height whatever its font asks for.
@@ -85,18 +85,18 @@ void TfrmPLUX::CreateMembers() {
     LayOutMembers();
 }
 
-// Top to bottom: the dock, Panel1 with the report view inside its bevel, the status bar.
+// The status bar along the bottom, the docks along the edges above it, and between them Panel1 with the
+// report view inside its bevel.
 void TfrmPLUX::LayOutMembers() {
-    if (!dock_ || !StatusBar)
+    if (!barViews_ || !StatusBar)
         return;
     RECT client;
     GetClientRect(Handle(), &client);
-    const int dockHeight = dock_->Height();
     const int statusHeight = scale_.Apply(kStatusBarHeight);
-    MoveWindow(dock_->Handle(), 0, 0, client.right, dockHeight, TRUE);
     MoveWindow(StatusBar, 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
-    const int panelHeight = std::max(0L, client.bottom - statusHeight - dockHeight);
-    MoveWindow(Panel1.Handle(), 0, dockHeight, client.right, panelHeight, TRUE);
+    const RECT free = barViews_->PlaceDocks(RECT{0, 0, client.right, std::max(0L, client.bottom - statusHeight)});
+    MoveWindow(Panel1.Handle(), free.left, free.top, std::max(0L, free.right - free.left),
+               std::max(0L, free.bottom - free.top), TRUE);
     const RECT inside = Panel1.Inside();
     MoveWindow(HTMLViewer.Handle(), inside.left, inside.top, std::max(0L, inside.right - inside.left),
                std::max(0L, inside.bottom - inside.top), TRUE);
@@ -105,7 +105,7 @@ void TfrmPLUX::LayOutMembers() {
 bool TfrmPLUX::PreTranslateMessage(MSG& message) {
     if (!Handle() || (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)))
         return false;
-    if (dock_ && dock_->PreTranslate(message))
+    if (barViews_ && barViews_->PreTranslate(message))
         return true;
     return TranslateAcceleratorA(Handle(), accelerators_.Get(), &message) != 0;
 }

@@ -139,13 +139,32 @@ int ShowWindowFacts() {
     return 0;
 }
 
+// A shown bar: its rectangle, the dock side that holds it ("float" for its own window, whose frame
+// follows) and its combo box.
 int ShowBar(const std::string& caption) {
-    const HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
+    HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
+    for (HWND floating : VisibleTopLevel("TFloatBar"))
+        if (!bar || !IsWindowVisible(bar))
+            bar = ChildWithText(floating, "TBarWindow", caption);
     if (!bar || !IsWindowVisible(bar))
         return 1;
     PrintScreenRect("bar", bar);
+    const HWND holder = GetParent(bar);
+    const bool floating = ClassOf(holder) == "TFloatBar";
+    std::printf("side %s\n", floating ? "float" : TextOf(holder).c_str());
+    if (floating)
+        PrintScreenRect("frame", holder);
     if (const HWND combo = ChildWithText(bar, "ComboBox", ""))
         PrintScreenRect("combo", combo);
+    return 0;
+}
+
+// The outline a bar drag shows, while it shows.
+int ShowDragFeedback() {
+    const auto outlines = VisibleTopLevel("TDragFeedback");
+    if (outlines.empty())
+        return 1;
+    PrintScreenRect("feedback", outlines.front());
     return 0;
 }
 
@@ -235,6 +254,14 @@ int main(int argc, char** argv) {
         return ShowBar(argv[2]);
     if (command == "tooltips")
         return ShowToolTips();
+    if (command == "feedback")
+        return ShowDragFeedback();
+    // The main window's outer size, as a user would drag its frame.
+    if (command == "resize" && argc > 3)
+        return SetWindowPos(MainWindow(), nullptr, 0, 0, std::atoi(argv[2]), std::atoi(argv[3]),
+                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
     if (command == "popup-menus") {
         for (HWND menu : VisibleTopLevel("#32768"))
             std::printf("menu %p\n", static_cast<void*>(menu));
@@ -250,8 +277,8 @@ int main(int argc, char** argv) {
     if (command == "close-box")
         return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
     std::fprintf(stderr,
-                 "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | tooltips | popup-menus | "
-                 "pick-color R G B |"
+                 "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | feedback | resize W H | "
+                 "tooltips | popup-menus | pick-color R G B |"
                  " cancel-color | message-box | close-box\n");
     return 2;
 }
