@@ -29,7 +29,7 @@ std::vector<std::string> LinkNames(const TItemLinks& links) {
 }
 
 const TItemLinks& FileMenu(const TBarManager& manager) {
-    return manager.FindItem("File1")->SubLinks;
+    return manager.FindItem(kFileMenuItem)->SubLinks;
 }
 
 // The main window's bars as designed, and a layout file in memory.
