@@ -26,8 +26,8 @@ TBarViews::TDrag TBarViews::StartDrag(TBarId bar, HWND from, POINT grab) const {
     const SIZE vertical = window.SizeIn(TBarFrame{true, true, 0});
     const int grabAlong =
         drag.FromFloat ? metrics.Border + metrics.GripWidth / 2 : (window.Frame().Vertical ? grab.y : grab.x);
-    drag.Dragged = TDraggedBar{bar,         model.OneOnRow || model.WholeRow, horizontal.cx, horizontal.cy,
-                               vertical.cy, vertical.cx,                      grabAlong};
+    drag.Dragged = TDraggedBar{
+        bar, model.OneOnRow || model.WholeRow, horizontal.cx, horizontal.cy, vertical.cy, vertical.cx, grabAlong};
     if (drag.FromFloat) {
         RECT bounds;
         GetWindowRect(from, &bounds);
@@ -37,7 +37,8 @@ TBarViews::TDrag TBarViews::StartDrag(TBarId bar, HWND from, POINT grab) const {
         const SIZE natural = window.SizeIn(TBarFrame{false, false, 0});
         const TFloatFrame frame = FloatFrameAround(natural.cx, natural.cy, metrics);
         drag.FloatSize = SIZE{frame.Window.Width(), frame.Window.Height()};
-        drag.FloatGrab = POINT{frame.Caption.Left + std::min<int>(grab.x, natural.cx), frame.Caption.Top + frame.Caption.Height() / 2};
+        drag.FloatGrab = POINT{frame.Caption.Left + std::min<int>(grab.x, natural.cx),
+                               frame.Caption.Top + frame.Caption.Height() / 2};
     }
     return drag;
 }

@@ -84,8 +84,8 @@ void TBarViews::PutIntoHolders() {
     for (std::size_t i = 0; i < context_.Manager->BarCount(); ++i) {
         const TBar& bar = context_.Manager->Bar(i);
         TBarWindow& window = *WindowOf(bar.Id);
-        const auto floating = std::find_if(floatWindows_.begin(), floatWindows_.end(),
-                                           [&](const auto& f) { return f->Id() == bar.Id; });
+        const auto floating =
+            std::find_if(floatWindows_.begin(), floatWindows_.end(), [&](const auto& f) { return f->Id() == bar.Id; });
         if (bar.Visible && !bar.Docked()) {
             FloatWindowOf(bar.Id).Hold(window);
             continue;

@@ -50,7 +50,8 @@ TRowChoice ChooseRow(const std::vector<TDockLine>& lines, int across, const TDra
         return {lines.front().Row, true, lines.front().Start};
     if (across >= lines.back().End)
         return {lines.back().Row + 1, true, lines.back().End};
-    const TDockLine& line = *std::find_if(lines.begin(), lines.end(), [&](const TDockLine& l) { return across < l.End; });
+    const TDockLine& line =
+        *std::find_if(lines.begin(), lines.end(), [&](const TDockLine& l) { return across < l.End; });
     const TRowChoice before{line.Row, true, line.Start};
     const TRowChoice after{line.Row + 1, true, line.End};
     const int quarter = std::max(1, (line.End - line.Start) / 4);
@@ -87,8 +88,9 @@ TDropTarget DockAt(const TDropDock& dock, const TRect& client, int x, int y, con
     int feedbackAcross = acrossOrigin + row.Across - (row.NewRow ? thickness / 2 : 0);
     feedbackAcross = std::max(clientStart, std::min(feedbackAcross, clientEnd - thickness));
     const int feedbackAlong = alongOrigin + along;
-    target.Feedback = vertical ? TRect{feedbackAcross, feedbackAlong, feedbackAcross + thickness, feedbackAlong + length}
-                               : TRect{feedbackAlong, feedbackAcross, feedbackAlong + length, feedbackAcross + thickness};
+    target.Feedback = vertical
+                          ? TRect{feedbackAcross, feedbackAlong, feedbackAcross + thickness, feedbackAlong + length}
+                          : TRect{feedbackAlong, feedbackAcross, feedbackAlong + length, feedbackAcross + thickness};
     return target;
 }
 

@@ -20,7 +20,7 @@ struct TDropDock {
 
 struct TDraggedBar {
     TBarId Id{};
-    bool Alone = false;  // one on its row, or taking the whole row
+    bool Alone = false;        // one on its row, or taking the whole row
     int HorizontalLength = 0;  // its size docked at the top or bottom
     int HorizontalThickness = 0;
     int VerticalLength = 0;  // and at the left or right

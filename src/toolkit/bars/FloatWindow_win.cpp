@@ -92,8 +92,8 @@ void TFloatWindow::Track(LPARAM point) {
 void TFloatWindow::EndTracking(LPARAM point) {
     const TTracking tracking = tracking_;
     tracking_ = TTracking::None;
-    const bool closing = tracking == TTracking::CloseBox && frame_.CloseBox.Contains(GET_X_LPARAM(point),
-                                                                                      GET_Y_LPARAM(point));
+    const bool closing =
+        tracking == TTracking::CloseBox && frame_.CloseBox.Contains(GET_X_LPARAM(point), GET_Y_LPARAM(point));
     closePressed_ = false;
     ReleaseCapture();
     InvalidateRect(Handle(), nullptr, FALSE);

@@ -15,9 +15,9 @@ TEST(FloatFrame, PartsAroundTheBarAndWhatAPointHits) {
         int x, y;
         TFloatPart part;
     } cases[] = {
-        {1, 30, TFloatPart::LeftEdge},  {104, 30, TFloatPart::RightEdge}, {0, 0, TFloatPart::LeftEdge},
-        {10, 10, TFloatPart::Caption},  {50, 1, TFloatPart::Caption},     {90, 10, TFloatPart::CloseBox},
-        {50, 30, TFloatPart::Bar},      {50, 46, TFloatPart::Caption},    {106, 10, TFloatPart::None},
+        {1, 30, TFloatPart::LeftEdge}, {104, 30, TFloatPart::RightEdge}, {0, 0, TFloatPart::LeftEdge},
+        {10, 10, TFloatPart::Caption}, {50, 1, TFloatPart::Caption},     {90, 10, TFloatPart::CloseBox},
+        {50, 30, TFloatPart::Bar},     {50, 46, TFloatPart::Caption},    {106, 10, TFloatPart::None},
         {-1, 10, TFloatPart::None},
     };
     for (const TCase& row : cases)
