@@ -1,6 +1,7 @@
 # The File toolbar dragged by its grip into the window floats in a tool window of its own; dragged by its
-# caption that window moves, by its edge it narrows, and it is there again after a restart; a double click on the caption docks
-# the bar back where it was; the close box hides it, and it stays hidden after a restart.
+# caption that window moves, by its edge it narrows, and it is there again after a restart. A double click
+# on the caption docks the bar back where it was; a drag of the caption onto a dock docks it there; the
+# close box hides it, and it stays hidden after a restart.
 source "$(dirname "$0")/BarSession.sh"
 start_plux
 
@@ -40,6 +41,13 @@ xdotool mousemove "$GRIP_X" "$GRIP_Y" click --repeat 2 --delay 100 1
 wait_bar_on File Top
 [ "$BAR_X" -eq "$CLIENT_X" ] && [ "$BAR_Y" -eq $((CLIENT_Y + 23)) ] || fail "File docked back at $BAR_X,$BAR_Y"
 screenshot file-docked-back >/dev/null
+
+# Floating again, and dragged by its caption onto the bottom dock.
+drag "$GRIP_X" "$GRIP_Y" $((CLIENT_X + 200)) $((CLIENT_Y + 250))
+wait_bar_on File float
+drag "$GRIP_X" "$GRIP_Y" $((CLIENT_X + 100)) $((CLIENT_Y + CLIENT_H - 24)) file-float-to-bottom
+wait_bar_on File Bottom
+screenshot file-bottom >/dev/null
 
 drag "$GRIP_X" "$GRIP_Y" $((CLIENT_X + 200)) $((CLIENT_Y + 250))
 wait_bar_on File float
