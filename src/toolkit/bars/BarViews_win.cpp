@@ -128,10 +128,16 @@ TBarWindow* TBarViews::WindowOf(TBarId bar) const {
     return nullptr;
 }
 
-TFloatWindow& TBarViews::FloatWindowOf(TBarId bar) {
+TFloatWindow* TBarViews::FindFloatWindow(TBarId bar) const {
     for (const auto& window : floatWindows_)
         if (window->Id() == bar)
-            return *window;
+            return window.get();
+    return nullptr;
+}
+
+TFloatWindow& TBarViews::FloatWindowOf(TBarId bar) {
+    if (TFloatWindow* window = FindFloatWindow(bar))
+        return *window;
     floatWindows_.push_back(std::make_unique<TFloatWindow>(context_, bar));
     floatWindows_.back()->Create(parent_);
     return *floatWindows_.back();

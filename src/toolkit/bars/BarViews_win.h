@@ -44,6 +44,8 @@ private:
     void CreateWindowsOfNewBars();
     void PutIntoHolders();
     TBarWindow* WindowOf(TBarId bar) const;
+    TFloatWindow* FindFloatWindow(TBarId bar) const;
+    // The bar's floating window, made at its first float.
     TFloatWindow& FloatWindowOf(TBarId bar);
     TDockSite& DockOf(TDockingStyle side) const;
 

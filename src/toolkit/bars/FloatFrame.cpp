@@ -17,6 +17,16 @@ int FloatBarWidth(int windowWidth, const TBarMetrics& metrics) {
     return std::max(1, windowWidth - 2 * metrics.FloatBorder);
 }
 
+TRect ReachableWindow(const TRect& window, const TRect& screen, const TBarMetrics& metrics) {
+    const int reach = 2 * metrics.FloatCaptionHeight;
+    const int highestLeft = std::max(screen.Left, screen.Right - reach);
+    const int lowestLeft = std::min(screen.Left + reach - window.Width(), highestLeft);
+    const int left = std::clamp(window.Left, lowestLeft, highestLeft);
+    const int top =
+        std::clamp(window.Top, screen.Top, std::max(screen.Top, screen.Bottom - metrics.FloatCaptionHeight));
+    return TRect{left, top, left + window.Width(), top + window.Height()};
+}
+
 // The side edges resize; the caption strip, apart from the close box, and the rest of the frame move.
 TFloatPart TFloatFrame::PartAt(int x, int y) const {
     if (!Window.Contains(x, y))

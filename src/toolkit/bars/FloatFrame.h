@@ -21,5 +21,8 @@ struct TFloatFrame {
 TFloatFrame FloatFrameAround(int barWidth, int barHeight, const TBarMetrics& metrics);
 // The width the bar may take when a window `windowWidth` wide holds it.
 int FloatBarWidth(int windowWidth, const TBarMetrics& metrics);
+// Where a floating window shows so that enough of its caption stays on the screens to take it by: a
+// stored place off them (another display, a hand-edited file) is moved in, the bar keeps it stored.
+TRect ReachableWindow(const TRect& window, const TRect& screen, const TBarMetrics& metrics);
 
 #endif

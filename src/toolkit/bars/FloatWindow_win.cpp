@@ -35,7 +35,13 @@ void TFloatWindow::Hold(TBarWindow& barWindow) {
     frame_ = FloatFrameAround(size.cx, size.cy, context_.Metrics);
     SetWindowPos(barWindow.Handle(), nullptr, frame_.Bar.Left, frame_.Bar.Top, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    SetWindowPos(Handle(), nullptr, bar->FloatLeft, bar->FloatTop, frame_.Window.Width(), frame_.Window.Height(),
+    const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN), screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const TRect screen{screenLeft, screenTop, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                       screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const TRect place = ReachableWindow(TRect{bar->FloatLeft, bar->FloatTop, bar->FloatLeft + frame_.Window.Width(),
+                                              bar->FloatTop + frame_.Window.Height()},
+                                        screen, context_.Metrics);
+    SetWindowPos(Handle(), nullptr, place.Left, place.Top, place.Width(), place.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(Handle(), nullptr, TRUE);
 }

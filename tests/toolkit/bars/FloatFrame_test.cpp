@@ -27,4 +27,24 @@ TEST(FloatFrame, PartsAroundTheBarAndWhatAPointHits) {
     EXPECT_EQ(FloatFrameAround(5, 26, TBarMetrics{}).CloseBox.Left, 3) << "the close box stays in the frame";
 }
 
+TEST(FloatFrame, AWindowOffTheScreensComesBackWithinReachOfItsCaption) {
+    const TRect screen{0, 0, 1280, 1024};
+    struct TCase {
+        const char* name;
+        TRect window;
+        TRect shown;
+    } cases[] = {
+        {"on the screen it stays", {300, 200, 500, 250}, {300, 200, 500, 250}},
+        {"partly off to the left it stays", {-150, 200, 50, 250}, {-150, 200, 50, 250}},
+        {"far left: its caption's end shows", {-5000, 200, -4800, 250}, {-168, 200, 32, 250}},
+        {"far right: its caption's start shows", {5000, 200, 5200, 250}, {1248, 200, 1448, 250}},
+        {"above the screen", {300, -40, 500, 10}, {300, 0, 500, 50}},
+        {"below the screen", {300, 3000, 500, 3050}, {300, 1008, 500, 1058}},
+    };
+    for (const TCase& row : cases)
+        EXPECT_EQ(ReachableWindow(row.window, screen, TBarMetrics{}), row.shown) << row.name;
+    EXPECT_EQ(ReachableWindow({0, 0, 10, 10}, {0, 0, 20, 20}, TBarMetrics{}), (TRect{0, 0, 10, 10}))
+        << "a screen narrower than the reach";
+}
+
 }  // namespace
