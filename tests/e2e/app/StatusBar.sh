@@ -110,12 +110,16 @@ wait_for_look 2 "$num_before" num-back
 # the grip stays at the right end.
 version_width=${PART_W[4]} panel0_width=${PART_W[0]}
 grip_x=$((SB_X + SB_W - 4)) grip_y=$((SB_Y + SB_H - 4))
+# The pointer moves on in small steps, and wiggles at the end until the window has followed it (a
+# motion that comes while the window is still being sized can be missed); then the button is let go.
 grown() { read_status_bar && [ "$SB_W" -eq 788 ]; }
+wiggle_until_grown() {
+    xdotool mousemove $((grip_x + 99)) $grip_y mousemove $((grip_x + 100)) $grip_y
+    grown
+}
 xdotool mousemove $grip_x $grip_y mousedown 1
-xdotool mousemove $((grip_x + 50)) $grip_y
-xdotool mousemove $((grip_x + 100)) $grip_y
-# The button is let go once the window has followed the pointer, as a user lets go.
-poll 10 grown || true
+for step in $(seq 10 10 100); do xdotool mousemove $((grip_x + step)) $grip_y; done
+poll 10 wiggle_until_grown || true
 xdotool mouseup 1
 poll 5 grown || fail "the window did not grow by 100 ($SB_W)"
 [ "$EDGES" = "294 344 394 444 -1" ] || fail "edges $EDGES after growing"
