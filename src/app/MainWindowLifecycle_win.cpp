@@ -4,6 +4,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/MainBars.h"
+#include "app/MainStatusBar.h"
 #include "app/MainWindow_win.h"
 #include "state/BarLayoutFile.h"
 #include "support/MessageCatalogue.h"
@@ -28,15 +29,12 @@ void TfrmPLUX::RunCreationSteps() {
 }
 
 void TfrmPLUX::FormCreate() {
-    ShowVersionText();
+    VersionPanel(StatusBar).SetText(ProgSettings()->VersionText());
     SetStateFileName();
     LoadBarLayout();
     products_ = std::make_unique<TProductList>();
     FillCompareFiles();
 }
-
-// The status bar's version panel comes with the status bar's panels.
-void TfrmPLUX::ShowVersionText() {}
 
 // The state store gets the state file's name from the program settings.
 void TfrmPLUX::SetStateFileName() {}
