@@ -1,4 +1,6 @@
 // The load of the bar layout file.
+#include "state/BarLayoutFile.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -6,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "state/BarLayoutFile.h"
 #include "state/BarLayoutFormat.h"
 #include "support/TextRoutines.h"
 
