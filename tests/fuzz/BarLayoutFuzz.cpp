@@ -2,12 +2,11 @@
 // whole, and what it leaves must come back unchanged through a save and a load into a fresh window.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <set>
 #include <string>
 
 #include "app/MainBars.h"
+#include "fuzz/FuzzRequire.h"
 #include "state/BarLayoutFile.h"
 #include "support/MemoryFileSystem.h"
 
@@ -15,15 +14,6 @@ namespace {
 
 const std::string kFile = "C:\\Data\\frmPLUX.bar.ini";
 const std::string kPrefix = "frmPLUX.BarManager.";
-
-void Require(bool condition, const char* what) {
-    if (condition)
-        return;
-    std::fprintf(stderr, "violated: %s\n", what);
-    std::abort();
-}
-
-#define REQUIRE(condition) Require(condition, #condition)
 
 void RequireWholeLinks(const TBarManager& manager, const TItemLinks& links, std::set<unsigned>& linkIds) {
     for (const TBarItemLink& link : links) {
