@@ -8,11 +8,11 @@ enum class TCaseMode : int { cmKeep = 0, cmUpper = 1, cmLower = 2 };
 
 // Bits of the exclusion set: each keeps its characters out of the allowed set.
 enum TExclusion : unsigned {
-    exSpace = 1,     // space
-    exQuotes = 2,    // double quote and apostrophe
-    exColon = 4,     // colon
-    exSlashes = 8,   // slash and backslash
-    exPeriod = 16,   // period
+    exSpace = 1,    // space
+    exQuotes = 2,   // double quote and apostrophe
+    exColon = 4,    // colon
+    exSlashes = 8,  // slash and backslash
+    exPeriod = 16,  // period
 };
 using TExclusions = unsigned;  // any combination of TExclusion bits
 

@@ -14,6 +14,8 @@ struct TCompareChoices {
     bool Enabled = false;
 };
 
-TCompareChoices ListCompareChoices(std::string_view programFolder, std::string_view noComparisonText, TFileSystem& files);
+TCompareChoices ListCompareChoices(std::string_view programFolder,
+                                   std::string_view noComparisonText,
+                                   TFileSystem& files);
 
 #endif

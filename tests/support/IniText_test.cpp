@@ -19,8 +19,16 @@ TEST(IniText, DecodesByTheByteOrderMarkIntoTheSingleByteSet) {
         {"no mark: the bytes as they are", "k=caf\xE9\x81" + nul + "\xC3\xA9", "k=caf\xE9\x81" + nul + "\xC3\xA9"},
         {"UTF-8 mark", "\xEF\xBB\xBFk=caf\xC3\xA9 \xE2\x82\xAC \xC2\x81", "k=caf\xE9 \x80 \x81"},
         {"UTF-8 outside the set", "\xEF\xBB\xBF\xE4\xB8\xAD \xF0\x9F\x98\x80", "? ??"},
-        {"UTF-8 stray bytes", "\xEF\xBB\xBF" "a\xFF" "b\x80" "c\xC0\xAF", "a?b?c??"},
-        {"UTF-8 sequence broken by its next byte", "\xEF\xBB\xBF\xC3" "b\xE2\x82X", "?b?X"},
+        {"UTF-8 stray bytes",
+         "\xEF\xBB\xBF"
+         "a\xFF"
+         "b\x80"
+         "c\xC0\xAF",
+         "a?b?c??"},
+        {"UTF-8 sequence broken by its next byte",
+         "\xEF\xBB\xBF\xC3"
+         "b\xE2\x82X",
+         "?b?X"},
         {"UTF-8 encoded surrogate", "\xEF\xBB\xBF\xED\xA0\x80x", "??x"},
         {"UTF-8 beyond U+10FFFF", "\xEF\xBB\xBF\xF4\x90\x80\x80x", "???x"},
         {"UTF-8 overlong three bytes", "\xEF\xBB\xBF\xE0\x80\x80x", "??x"},
