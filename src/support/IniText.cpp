@@ -8,6 +8,8 @@ namespace ini {
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 constexpr char kUnmapped = '?';
 
 // Windows-1252 agrees with Unicode on 00-7F and A0-FF; these are the characters of 80-9F. The five
@@ -28,6 +30,11 @@ char Narrow(char16_t unit) {
             return static_cast<char>(0x80 + i);
     }
     return kUnmapped;
+}
+
+char16_t Widen(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
 }
 
 void AppendCodePoint(std::string& out, std::uint32_t codePoint) {
@@ -115,16 +122,72 @@ std::string FromUtf16(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
+std::string ToUtf8(std::string_view text) {
+    std::string out(kUtf8Mark);
+    for (const char c : text) {
+        const char16_t unit = Widen(c);
+        if (unit < 0x80) {
+            out.push_back(static_cast<char>(unit));
+        } else if (unit < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (unit >> 6)));
+            out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (unit >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::string ToUtf16(std::string_view text, bool bigEndian) {
+    std::string out(bigEndian ? kUtf16BigEndianMark : kUtf16LittleEndianMark);
+    for (const char c : text) {
+        const char16_t unit = Widen(c);
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        out.push_back(bigEndian ? high : low);
+        out.push_back(bigEndian ? low : high);
+    }
+    return out;
+}
+
 }  // namespace
 
-std::string DecodeText(std::string_view bytes) {
+TTextEncoding EncodingOf(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Mark))
-        return FromUtf8(bytes.substr(kUtf8Mark.size()));
-    if (bytes.starts_with("\xFF\xFE"))
-        return FromUtf16(bytes.substr(2), false);
-    if (bytes.starts_with("\xFE\xFF"))
-        return FromUtf16(bytes.substr(2), true);
-    return std::string(bytes);
+        return TTextEncoding::Utf8;
+    if (bytes.starts_with(kUtf16LittleEndianMark))
+        return TTextEncoding::Utf16LittleEndian;
+    if (bytes.starts_with(kUtf16BigEndianMark))
+        return TTextEncoding::Utf16BigEndian;
+    return TTextEncoding::SingleByte;
+}
+
+std::string DecodeText(std::string_view bytes) {
+    switch (EncodingOf(bytes)) {
+        case TTextEncoding::Utf8:
+            return FromUtf8(bytes.substr(kUtf8Mark.size()));
+        case TTextEncoding::Utf16LittleEndian:
+            return FromUtf16(bytes.substr(kUtf16LittleEndianMark.size()), false);
+        case TTextEncoding::Utf16BigEndian:
+            return FromUtf16(bytes.substr(kUtf16BigEndianMark.size()), true);
+        default:
+            return std::string(bytes);
+    }
+}
+
+std::string EncodeText(std::string_view text, TTextEncoding encoding) {
+    switch (encoding) {
+        case TTextEncoding::Utf8:
+            return ToUtf8(text);
+        case TTextEncoding::Utf16LittleEndian:
+            return ToUtf16(text, false);
+        case TTextEncoding::Utf16BigEndian:
+            return ToUtf16(text, true);
+        default:
+            return std::string(text);
+    }
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {

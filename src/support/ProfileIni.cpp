@@ -1,6 +1,5 @@
 #include "support/ProfileIni.h"
 
-#include "support/IniText.h"
 #include "support/TextRoutines.h"
 #include "toolkit/Exception.h"
 
@@ -84,6 +83,7 @@ TProfileText::TProfileText() : sections_(1) {
 }
 
 TProfileText::TProfileText(std::string_view fileBytes) : TProfileText() {
+    encoding_ = EncodingOf(fileBytes);
     const std::string text = DecodeText(fileBytes);
     std::vector<std::string> blanks;
     for (const std::string_view line : SplitLines(text))
@@ -174,7 +174,7 @@ std::string TProfileText::Text() const {
         for (const std::string& line : section.BlankTail)
             append(line);
     }
-    return text;
+    return EncodeText(text, encoding_);
 }
 
 }  // namespace ini

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "support/FileSystem.h"
+#include "support/IniText.h"
 
 namespace ini {
 
 // The lines of a profile-style INI file with the read and write rules of the platform's profile
-// functions. The file may carry a byte-order mark (ini::DecodeText); CR LF, LF and a lone CR end lines.
+// functions. The file may carry a byte-order mark (ini::DecodeText) and is written back in the same
+// encoding; CR LF, LF and a lone CR end lines.
 // Lines and the requested names are trimmed of blanks, tabs, line-control characters and ^Z; a
 // "[name]" line opens a section; every other non-empty line is a key, up to its first "=" if it has
 // one. Sections and keys match without regard to ASCII case, the first of equal names wins, and a
@@ -30,7 +32,7 @@ public:
     // line has no "=".
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
     void Write(std::string_view section, std::string_view key, std::string_view value);
-    // The file content, each line ended by CR LF.
+    // The file content, each line ended by CR LF, in the encoding the file came in.
     std::string Text() const;
 
 private:
@@ -48,6 +50,7 @@ private:
     // In file order; the first holds the lines before the first header, and equal names may repeat.
     std::vector<TSection> sections_;
     std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first section of it
+    TTextEncoding encoding_ = TTextEncoding::SingleByte;
 };
 
 // Longest value a read returns.

@@ -49,6 +49,24 @@ TEST(IniText, DecodesByTheByteOrderMarkIntoTheSingleByteSet) {
     }
 }
 
+// Every character of the set survives the way into a Unicode encoding and back, also text that begins
+// like a byte-order mark. (Single-byte text never does: such a file would have been read as Unicode.)
+TEST(IniText, EncodingAndDecodingGiveTheTextBack) {
+    std::string everyByte;
+    for (int c = 0; c < 256; ++c)
+        everyByte.push_back(static_cast<char>(c));
+    EXPECT_EQ(ini::DecodeText(ini::EncodeText(everyByte, ini::TTextEncoding::SingleByte)), everyByte);
+    for (const std::string& text : {everyByte, std::string("\xEF\xBB\xBF\xFF\xFE"), std::string()}) {
+        for (const auto encoding :
+             {ini::TTextEncoding::Utf8, ini::TTextEncoding::Utf16LittleEndian, ini::TTextEncoding::Utf16BigEndian}) {
+            SCOPED_TRACE(static_cast<int>(encoding));
+            const std::string bytes = ini::EncodeText(text, encoding);
+            EXPECT_EQ(ini::EncodingOf(bytes), encoding);
+            EXPECT_EQ(ini::DecodeText(bytes), text);
+        }
+    }
+}
+
 TEST(IniText, SplitsAtCrLfLfAndLoneCr) {
     struct TCase {
         const char* text;

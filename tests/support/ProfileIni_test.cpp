@@ -88,10 +88,28 @@ TEST(ProfileText, ReadingAndWritingKeepsEveryByteOfTheOtherLines) {
     EXPECT_EQ(again.Text(), saved) << "save, read, save gives the same bytes";
 }
 
-TEST(ProfileText, OtherLineEndsAndMarksAreWrittenAsCrLfInTheSingleByteSet) {
-    ini::TProfileText text("\xEF\xBB\xBF[s]\rk=caf\xC3\xA9\nj=1");
-    text.Write("s", "j", "2");
-    EXPECT_EQ(text.Text(), "[s]\r\nk=caf\xE9\r\nj=2\r\n");
+// Another editor's file keeps its encoding; its line ends become CR LF.
+TEST(ProfileText, AFileIsWrittenBackInTheEncodingItCameIn) {
+    struct TCase {
+        const char* name;
+        std::string original;
+        std::string saved;
+    } cases[] = {
+        {"single byte", "[s]\rk=caf\xE9\x80\nj=1", "[s]\r\nk=caf\xE9\x80\r\nj=2\r\n"},
+        {"UTF-8", "\xEF\xBB\xBF[s]\rk=caf\xC3\xA9\xE2\x82\xAC\nj=1",
+         "\xEF\xBB\xBF[s]\r\nk=caf\xC3\xA9\xE2\x82\xAC\r\nj=2\r\n"},
+        {"UTF-16 LE", Utf16Bytes(u"[s]\rk=caf\u00E9\u20AC\nj=1", false),
+         Utf16Bytes(u"[s]\r\nk=caf\u00E9\u20AC\r\nj=2\r\n", false)},
+        {"UTF-16 BE", Utf16Bytes(u"[s]\nk=\u00FF\u00FE\nj=1", true),
+         Utf16Bytes(u"[s]\r\nk=\u00FF\u00FE\r\nj=2\r\n", true)},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        ini::TProfileText text(row.original);
+        text.Write("s", "j", "2");
+        EXPECT_EQ(text.Text(), row.saved);
+        EXPECT_EQ(ini::TProfileText(row.saved).Text(), row.saved) << "read back, saved again";
+    }
 }
 
 TEST(ProfileIniFile, WritesReachTheDiskOnlyAtFlush) {
