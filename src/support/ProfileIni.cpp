@@ -1,6 +1,7 @@
 #include "support/ProfileIni.h"
 
-#include "support/TextRoutines.h"
+#include <cstdint>
+
 #include "toolkit/Exception.h"
 
 namespace ini {
@@ -25,9 +26,8 @@ std::string_view CutAtNul(std::string_view s) {
     return s.substr(0, s.find('\0'));
 }
 
-// The index form of a name as the file holds it (trimmed first, then cut at a NUL).
-std::string Folded(std::string_view storedName) {
-    return UpperCase(CutAtNul(storedName));
+char Folded(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // A name as a caller asks for it: a C string, then trimmed.
@@ -49,6 +49,12 @@ std::optional<std::string_view> HeaderName(std::string_view trimmedLine) {
 std::string_view KeyText(std::string_view line) {
     const std::string_view trimmed = TrimProfile(line);
     return TrimProfile(trimmed.substr(0, trimmed.find('=')));
+}
+
+std::string KeyLine(std::string_view key, std::string_view value) {
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    return line.append(key).append("=").append(value);
 }
 
 // A value or default as the platform hands it out: cut at a NUL, one pair of enclosing quotes removed,
@@ -78,6 +84,23 @@ std::string DefaultValue(std::string_view defaultValue) {
 
 }  // namespace
 
+std::size_t TProfileText::TFoldedHash::operator()(std::string_view name) const {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
+    return static_cast<std::size_t>(hash);
+}
+
+bool TProfileText::TFoldedEqual::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Folded(a[i]) != Folded(b[i]))
+            return false;
+    }
+    return true;
+}
+
 TProfileText::TProfileText() : sections_(1) {
     sectionIndex_.emplace("", 0);
 }
@@ -102,23 +125,24 @@ void TProfileText::AddLine(std::string_view line, std::vector<std::string>& blan
         sections_.back().BlankTail = std::move(blanks);
         blanks.clear();
         sections_.push_back({std::string(line), {}, {}, {}});
-        sectionIndex_.try_emplace(Folded(*name), sections_.size() - 1);
+        sectionIndex_.try_emplace(std::string(CutAtNul(*name)), sections_.size() - 1);
         return;
     }
     TSection& section = sections_.back();
     for (std::string& blank : blanks)
         section.Lines.push_back(std::move(blank));
     blanks.clear();
-    AddKeyLine(section, std::string(line));
+    AddKeyLine(section, KeyText(line), std::string(line));
 }
 
-void TProfileText::AddKeyLine(TSection& section, std::string line) {
-    section.Keys.try_emplace(Folded(KeyText(line)), section.Lines.size());
+// `name` is the key text of `line` (KeyText), which need not be found again.
+void TProfileText::AddKeyLine(TSection& section, std::string_view name, std::string line) {
+    section.Keys.try_emplace(std::string(CutAtNul(name)), section.Lines.size());
     section.Lines.push_back(std::move(line));
 }
 
 std::optional<std::size_t> TProfileText::FindSection(std::string_view section) const {
-    const auto found = sectionIndex_.find(Folded(RequestedName(section)));
+    const auto found = sectionIndex_.find(RequestedName(section));
     if (found == sectionIndex_.end())
         return std::nullopt;
     return found->second;
@@ -129,7 +153,7 @@ const std::string* TProfileText::FindKeyLine(std::string_view section, std::stri
     if (!index)
         return nullptr;
     const TSection& found = sections_[*index];
-    const auto line = found.Keys.find(Folded(RequestedName(key)));
+    const auto line = found.Keys.find(RequestedName(key));
     return line == found.Keys.end() ? nullptr : &found.Lines[line->second];
 }
 
@@ -151,30 +175,40 @@ void TProfileText::Write(std::string_view section, std::string_view key, std::st
     if (!index) {
         index = sections_.size();
         sections_.push_back({"[" + std::string(sectionName) + "]", {}, {}, {}});
-        sectionIndex_.emplace(Folded(sectionName), *index);
+        sectionIndex_.emplace(std::string(sectionName), *index);
     }
     TSection& target = sections_[*index];
-    const auto found = target.Keys.find(Folded(keyName));
+    const auto found = target.Keys.find(keyName);
     if (found == target.Keys.end()) {
-        AddKeyLine(target, std::string(keyName) + "=" + std::string(value));
+        AddKeyLine(target, keyName, KeyLine(keyName, value));
         return;
     }
     std::string& line = target.Lines[found->second];
-    line = std::string(KeyText(line)) + "=" + std::string(value);
+    line = KeyLine(KeyText(line), value);
 }
 
 std::string TProfileText::Text() const {
+    std::size_t size = 0;
+    for (const TSection& section : sections_) {
+        size += section.Header.size() + 2;
+        for (const auto* lines : {&section.Lines, &section.BlankTail}) {
+            for (const std::string& line : *lines)
+                size += line.size() + 2;
+        }
+    }
     std::string text;
-    const auto append = [&text](const std::string& line) { text.append(line).append("\r\n"); };
+    text.reserve(size);
     for (const TSection& section : sections_) {
         if (!section.Header.empty())
-            append(section.Header);
-        for (const std::string& line : section.Lines)
-            append(line);
-        for (const std::string& line : section.BlankTail)
-            append(line);
+            text.append(section.Header).append("\r\n");
+        for (const auto* lines : {&section.Lines, &section.BlankTail}) {
+            for (const std::string& line : *lines)
+                text.append(line).append("\r\n");
+        }
     }
-    return EncodeText(text, encoding_);
+    if (encoding_ != TTextEncoding::SingleByte)
+        return EncodeText(text, encoding_);
+    return text;
 }
 
 }  // namespace ini

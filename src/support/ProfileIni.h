@@ -36,20 +36,31 @@ public:
     std::string Text() const;
 
 private:
+    // Names hash and compare without regard to ASCII case, so that a lookup needs no folded copy.
+    struct TFoldedHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct TFoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using TNameIndex = std::unordered_map<std::string, std::size_t, TFoldedHash, TFoldedEqual>;
+
     struct TSection {
-        std::string Header;                                 // the "[name]" line; empty for the lines before it
-        std::vector<std::string> Lines;                     // up to the last non-blank line
-        std::vector<std::string> BlankTail;                 // blank lines between them and the next section
-        std::unordered_map<std::string, std::size_t> Keys;  // folded key name -> index in Lines
+        std::string Header;                  // the "[name]" line; empty for the lines before it
+        std::vector<std::string> Lines;      // up to the last non-blank line
+        std::vector<std::string> BlankTail;  // blank lines between them and the next section
+        TNameIndex Keys;                     // key name -> index in Lines
     };
     void AddLine(std::string_view line, std::vector<std::string>& blanks);
-    void AddKeyLine(TSection& section, std::string line);
+    static void AddKeyLine(TSection& section, std::string_view name, std::string line);
     std::optional<std::size_t> FindSection(std::string_view section) const;
     const std::string* FindKeyLine(std::string_view section, std::string_view key) const;
 
     // In file order; the first holds the lines before the first header, and equal names may repeat.
     std::vector<TSection> sections_;
-    std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first section of it
+    TNameIndex sectionIndex_;  // name -> first section of it
     TTextEncoding encoding_ = TTextEncoding::SingleByte;
 };
 
