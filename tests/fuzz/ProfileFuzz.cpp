@@ -5,25 +5,16 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "fuzz/FuzzRequire.h"
 #include "support/IniText.h"
 #include "support/ProfileIni.h"
 #include "support/WholeFileIni.h"
 
 namespace {
-
-void Require(bool condition, const char* what) {
-    if (condition)
-        return;
-    std::fprintf(stderr, "violated: %s\n", what);
-    std::abort();
-}
-
-#define REQUIRE(condition) Require(condition, #condition)
 
 void RequireReadable(const std::optional<std::string>& value) {
     if (!value)
