@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-// A broken invariant ends the run, so that the fuzzer keeps the input that broke it.
+// A broken invariant ends the run, so that libFuzzer keeps the input that broke it.
 inline void Require(bool condition, const char* what) {
     if (condition)
         return;
