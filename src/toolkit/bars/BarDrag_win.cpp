@@ -47,8 +47,9 @@ void TBarViews::DragBar(TBarId bar, HWND from, POINT grab) {
     if (!context_.Manager->FindBar(bar) || !WindowOf(bar))
         return;
     TDrag drag = StartDrag(bar, from, grab);
-    POINT start;
-    GetCursorPos(&start);
+    // Where the button went down, not where the pointer is by now: a busy program sees the press late.
+    POINT start = grab;
+    ClientToScreen(from, &start);
     bool moved = false;
     bool dropped = false;
     SetCapture(from);

@@ -1,17 +1,7 @@
 # Shared by the bar scripts: dragging with the mouse, reading where a bar is, the layout file, and
-# starting plux again on the files it left. Every wait polls with a bound.
+# starting plux again on the files it left. Every wait polls with a bound, a generous one: on a busy
+# machine a Wine round trip takes seconds.
 source "$(dirname "${BASH_SOURCE[0]}")/Session.sh"
-
-# Runs the command until it succeeds, for at most $1 seconds.
-poll() {
-    local seconds=$1 tries
-    shift
-    for tries in $(seq 1 $((seconds * 10))); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 
 layout_file() { ls "$RUN_DIR"/Data/PLUX/users/*/formdata/frmPLUX.bar.ini 2>/dev/null | head -1; }
 
@@ -37,7 +27,7 @@ bar_hidden() { ! probe bar "$1" >/dev/null; }
 
 # Waits until bar $1 shows on side $2 and reads its facts.
 wait_bar_on() {
-    poll 10 bar_on "$1" "$2" || fail "bar $1 is not on $2: $(probe bar "$1" | tr '\n' ' ')"
+    poll_until 20 bar_on "$1" "$2" || fail "bar $1 is not on $2: $(probe bar "$1" | tr '\n' ' ')"
 }
 
 # Drags with the left button from ($1,$2) to ($3,$4) as a hand does, past the drag threshold on the
@@ -47,12 +37,12 @@ drag() {
     xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
     xdotool mousemove "$3" "$4"
     if [ -n "${5:-}" ]; then
-        poll 5 probe feedback >/dev/null || fail "no outline while dragging to $3,$4"
+        poll_until 20 probe feedback >/dev/null || fail "no outline while dragging to $3,$4"
         FEEDBACK=$(probe feedback)
         screenshot "$5" >/dev/null
     fi
     xdotool mouseup 1
-    poll 5 no_feedback || fail "the outline stayed after the release"
+    poll_until 20 no_feedback || fail "the outline stayed after the release"
 }
 
 no_feedback() { ! probe feedback >/dev/null; }
@@ -60,7 +50,7 @@ no_feedback() { ! probe feedback >/dev/null; }
 # Closes plux as a user does and starts it again on the files it left.
 restart_plux() {
     probe close-box >/dev/null
-    wait_for_exit 20 || fail "plux did not end"
+    wait_for_exit 30 || fail "plux did not end"
     start_plux
 }
 

@@ -19,7 +19,7 @@ move_colours() {
         [ $((BAR_Y - fy)) -le $((BAR_H / 2)) ] || fail "the outline $fx,$fy ${fw}x$fh was not where Colours landed: $before"
     screenshot "$4" >/dev/null
     restart_plux
-    poll 10 bar_on Colours "$3" || fail "Colours not on $3 after the restart"
+    poll_until 20 bar_on Colours "$3" || fail "Colours not on $3 after the restart"
     [ "$(where_is Colours)" = "$before" ] || fail "Colours was at $before, after the restart at $(where_is Colours)"
 }
 

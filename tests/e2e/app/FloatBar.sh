@@ -18,9 +18,8 @@ read -r _ fx fy fw fh <<<"$FEEDBACK"
 
 x=$FRAME_X y=$FRAME_Y
 drag "$GRIP_X" "$GRIP_Y" $((GRIP_X + 150)) $((GRIP_Y + 120)) file-float-moving
-poll 10 bar_facts File && poll 10 test "$(where_is File | cut -d' ' -f1)" = float
 moved() { bar_facts File && [ "$FRAME_X" -eq $((x + 150)) ] && [ "$FRAME_Y" -eq $((y + 120)) ]; }
-poll 10 moved || fail "the floating window went to $FRAME_X,$FRAME_Y, not $((x + 150)),$((y + 120))"
+poll_until 20 moved || fail "the floating window went to $FRAME_X,$FRAME_Y, not $((x + 150)),$((y + 120))"
 
 # Narrowed by its right edge, the window wraps the bar's items onto more lines.
 width=$BAR_W height=$BAR_H
@@ -28,12 +27,12 @@ xdotool mousemove $((FRAME_X + FRAME_W - 1)) $((FRAME_Y + FRAME_H / 2)) mousedow
 xdotool mousemove $((FRAME_X + FRAME_W - 100)) $((FRAME_Y + FRAME_H / 2))
 xdotool mousemove $((FRAME_X + FRAME_W - 200)) $((FRAME_Y + FRAME_H / 2)) mouseup 1
 narrowed() { bar_facts File && [ "$BAR_W" -lt "$width" ] && [ "$BAR_H" -gt "$height" ]; }
-poll 10 narrowed || fail "the narrowed window holds the bar at ${BAR_W}x$BAR_H"
+poll_until 20 narrowed || fail "the narrowed window holds the bar at ${BAR_W}x$BAR_H"
 [ "$FRAME_X" -eq $((x + 150)) ] || fail "narrowing by the right edge moved the window's left edge"
 screenshot file-float-narrowed >/dev/null
 before=$(where_is File)
 restart_plux
-poll 10 bar_on File float || fail "File does not float after the restart"
+poll_until 20 bar_on File float || fail "File does not float after the restart"
 [ "$(where_is File)" = "$before" ] || fail "the floating File bar was at $before, after the restart at $(where_is File)"
 screenshot file-floating-restarted >/dev/null
 
@@ -53,7 +52,7 @@ drag "$GRIP_X" "$GRIP_Y" $((CLIENT_X + 200)) $((CLIENT_Y + 250))
 wait_bar_on File float
 # The close box is the right end of the caption strip, as high as the strip.
 click_at $((FRAME_X + FRAME_W - 11)) $((FRAME_Y + 11))
-poll 10 bar_hidden File || fail "the close box left File shown"
+poll_until 20 bar_hidden File || fail "the close box left File shown"
 restart_plux
 bar_hidden File || fail "File shows again after the restart"
 bar_facts Colours

@@ -3,7 +3,7 @@
 source "$(dirname "$0")/BarSession.sh"
 start_plux
 probe close-box >/dev/null
-wait_for_exit 20 || fail "plux did not end"
+wait_for_exit 30 || fail "plux did not end"
 cp "$PLUX_FIXTURES/bars/hand-edited.bar.ini" "$(layout_file)"  # where the first run left its file
 start_plux
 
@@ -13,5 +13,5 @@ locate_bar File
 [ "$COMBO_W" -eq 100 ] || fail "the chooser's box is $COMBO_W wide, not its own 100"
 screenshot hand-edited >/dev/null
 probe close-box >/dev/null
-wait_for_exit 20 || fail "plux did not end"
+wait_for_exit 30 || fail "plux did not end"
 cmp "$(layout_file)" "$PLUX_FIXTURES/bars/hand-edited.bar.ini" || fail "the layout came back changed"

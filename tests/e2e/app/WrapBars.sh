@@ -9,7 +9,7 @@ read -r _ _ _ width height < <(probe window | grep '^bounds ')
 narrow_to() {
     probe resize "$1" "$height" || fail "resize to $1"
     file_height() { bar_facts File && [ "$BAR_H" -eq "$2" ]; }
-    poll 10 file_height "$@" || fail "at $1 pixels the File bar is $BAR_H high, not $2"
+    poll_until 20 file_height "$@" || fail "at $1 pixels the File bar is $BAR_H high, not $2"
     read -r _ CLIENT_X CLIENT_Y CLIENT_W CLIENT_H < <(probe window | grep '^client ')
 }
 
@@ -30,7 +30,7 @@ has_colour "$shot" $((BAR_X + 10)) $((BAR_Y + 46)) 23 22 2050B0 || fail "no Save
 
 probe resize "$width" "$height" || fail "resize back"
 restored() { bar_facts Colours && [ "$BAR_X" -eq $((CLIENT_X + 403)) ] && [ "$BAR_Y" -eq $((CLIENT_Y + 23)) ]; }
-poll 10 restored || fail "Colours at $BAR_X,$BAR_Y after widening"
+poll_until 20 restored || fail "Colours at $BAR_X,$BAR_Y after widening"
 bar_facts File
 [ "$BAR_H" -eq 26 ] && [ "$BAR_Y" -eq $((CLIENT_Y + 23)) ] || fail "the File bar is not back on one line"
 screenshot wrap-restored >/dev/null
@@ -39,4 +39,4 @@ screenshot wrap-restored >/dev/null
 narrow_to 200 70
 bar_facts File
 click_at $((BAR_X + 10 + 23 + 23 + 6 + 11)) $((BAR_Y + 46 + 11))
-wait_for_exit 20 || fail "Exit on the wrapped File bar did not end plux"
+wait_for_exit 30 || fail "Exit on the wrapped File bar did not end plux"
