@@ -41,13 +41,13 @@ import example.reg
 plux /shtml report.html /compare old.plx
 rc=$?
 [ $rc -eq 1 ] || fail "example with differences: exit code $rc"
-check_lines "$work/report.html" "$FIXTURES/example-report.html"
+check_lines "$work/report.html" "$FIXTURES/example-export-expected.html"
 
 # Standard output, no comparison: the example without its comparison lines.
 plux /shtml - >"$work/stdout.html"
 rc=$?
 [ $rc -eq 0 ] || fail "report to standard output: exit code $rc"
-check_lines "$work/stdout.html" <(sed '4d;8d;12d;16d' "$FIXTURES/example-report.html")
+check_lines "$work/stdout.html" <(sed '4d;8d;12d;16d' "$FIXTURES/example-export-expected.html")
 
 # A numeric version ends the check: exit code 2, the message on standard error, the old report kept.
 import numeric-version.reg

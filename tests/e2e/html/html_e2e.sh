@@ -92,7 +92,7 @@ expect_colours() {
 check_print_example() {
     touch "$work/marker"
     sleep 1
-    print_file "$fixtures/report-example.html" || fail "print failed: $(cat "$work/out" "$work/err")"
+    print_file "$fixtures/render-sample-report.html" || fail "print failed: $(cat "$work/out" "$work/err")"
     [ "$(cat "$work/out")" = printed ] || fail "host said: $(cat "$work/out")"
     local pdf
     pdf=$(wait_for_pdf "$work/marker" "Grid 4 (Delphi 6)") || fail "no PDF of the example in $pdf_dir"
@@ -131,7 +131,7 @@ check_print_300_products() {
 # With the print service out of reach there is no default printer: the exact message, and no job.
 check_print_without_printer() {
     touch "$work/marker"
-    CUPS_SERVER="$work/no-cups.sock" print_file "$fixtures/report-example.html"
+    CUPS_SERVER="$work/no-cups.sock" print_file "$fixtures/render-sample-report.html"
     local status=$?
     [ "$(cat "$work/out")" = "There is no default printer currently selected" ] || fail "host said: $(cat "$work/out")"
     [ $status -eq 1 ] || fail "exit code $status"
@@ -151,7 +151,7 @@ wait_for_pdf_briefly() {
 # The view on screen: focus frame, a drag selection, then a long report scrolled down by keys.
 check_view_screenshot() {
     [ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
-    "$wine" "$host" "Z:$fixtures/report-example.html" --size 480 200 </dev/null >/dev/null 2>&1 &
+    "$wine" "$host" "Z:$fixtures/render-sample-report.html" --size 480 200 </dev/null >/dev/null 2>&1 &
     host_pid=$!
     local window
     window=$(timeout 30 xdotool search --sync --name '^Report$' | head -1) || fail "no host window"
@@ -181,7 +181,7 @@ check_shortcut_prints() {
     [ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
     touch "$work/marker"
     sleep 1
-    "$wine" "$host" "Z:$fixtures/report-example.html" --size 480 200 </dev/null >/dev/null 2>&1 &
+    "$wine" "$host" "Z:$fixtures/render-sample-report.html" --size 480 200 </dev/null >/dev/null 2>&1 &
     host_pid=$!
     local window pdf
     window=$(timeout 30 xdotool search --sync --name '^Report$' | head -1) || fail "no host window"
