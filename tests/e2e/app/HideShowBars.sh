@@ -3,14 +3,14 @@ source "$(dirname "$0")/Session.sh"
 start_plux
 free_x=$((CLIENT_X + 400)) free_y=$((CLIENT_Y + 11))  # the menu bar right of its menus, always there
 
-# Picks entry $1 (from 1) of the dock's context menu by keys.
+# Picks entry $1 (from 1) of the dock's context menu by keys. The menu has gone once its command has
+# shown its effect, which the caller waits for.
 pick_from_dock_menu() {
     xdotool mousemove $free_x $free_y click 3
     wait_for 5 menus_open 1
     local downs=()
     for _ in $(seq 1 "$1"); do downs+=(Down); done
     press "${downs[@]}" Return
-    wait_for 5 menus_open 0
 }
 
 pick_from_dock_menu 2

@@ -34,8 +34,9 @@ rc=$?
 [ $rc -eq 0 ] || fail "report to standard output: exit code $rc"
 check_lines "$RUN_DIR/stdout.html" <(sed '4d;8d;12d;16d' "$PLUX_FIXTURES/example-export-expected.html")
 
-# A numeric version ends the check: exit code 2, the message on standard error, the old report kept.
-import_products numeric-version.reg
+# A product with a numeric version, among the others, ends the check: exit code 2, the message on
+# standard error, the old report kept.
+reg_import numeric-version.reg
 printf 'previous report' >"$RUN_DIR/report.html"
 run_plux /shtml report.html /compare old.plx
 rc=$?
