@@ -19,9 +19,11 @@ if [ -n "${DISPLAY:-}" ]; then
     eval "$(xdotool getmouselocation --shell 2>/dev/null | grep -E '^(X|Y)=' | sed 's/^/POINTER_/')"
 fi
 
-# Ends the test with MESSAGE. Scripts that go on after a failure and count them redefine it.
+# Ends the test with MESSAGE, leaving the screen as it was among the artefacts (fail-SCRIPT.png).
+# Scripts that go on after a failure and count them redefine it.
 fail() {
     echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then screenshot "fail-$(basename "$0" .sh)" >/dev/null 2>&1 || true; fi
     exit 1
 }
 

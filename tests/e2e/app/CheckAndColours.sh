@@ -13,6 +13,9 @@ locate_bar "Colours"
 swatch_x=$((BAR_X + 2 + 8 + 70)) swatch_y=$((BAR_Y + BAR_H / 2))
 click_at $swatch_x $swatch_y
 probe cancel-color || fail "no colour dialog to cancel"
+# The swatches show as before, and the next click counts once the window has the activation back.
+wait_for 5 screen_shows "$BAR_X" "$BAR_Y" "$BAR_W" "$BAR_H" DCFED6 FFFFC8
+wait_for 5 probe_says "active 1" window
 click_at $swatch_x $swatch_y
 probe pick-color 64 128 192 || fail "no colour dialog"
 # The swatch takes the colour, Color 2 keeps its own.

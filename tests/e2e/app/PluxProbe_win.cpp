@@ -141,6 +141,8 @@ int ShowWindowFacts() {
         PrintClientRect("view", view);
     std::printf("title-length %d\n", GetWindowTextLengthA(window));
     std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
+    // Active once a closed dialog has handed the activation back; a click that comes earlier may be lost.
+    std::printf("active %d\n", GetForegroundWindow() == window ? 1 : 0);
     HWND owner = GetWindow(window, GW_OWNER);
     std::printf("owner-title %s\n", owner ? TextOf(owner).c_str() : "");
     return 0;
