@@ -91,7 +91,7 @@ void BuildMainBars(TBarManager& manager, const TDesignScale& scale) {
     for (const TCommand& command : kCommands)
         manager.AddItem(CommandItem(command, scale));
 
-    TBarItem& fileMenu = *manager.FindItem(kFileMenuItem);
+    const TBarItem& fileMenu = *manager.FindItem(kFileMenuItem);
     for (const TDesignLink& link :
          Links(manager, {{kDoCheckItem}, {kSaveResultItem}, {kPrintItem}, {kFileExitItem, true}}))
         manager.InsertLink(fileMenu, fileMenu.SubLinks.size(), *link.Item, link.Settings);

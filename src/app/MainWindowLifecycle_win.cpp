@@ -4,8 +4,12 @@
 
 #include "app/ErrorBox.h"
 #include "app/MainBars.h"
+#include "app/MainStatusBar.h"
 #include "app/MainWindow_win.h"
+#include "snapshot/SnapshotList.h"
 #include "state/BarLayoutFile.h"
+#include "support/FileSystem.h"
+#include "support/Folders.h"
 #include "support/MessageCatalogue.h"
 #include "support/ProgSettings.h"
 
@@ -28,15 +32,12 @@ void TfrmPLUX::RunCreationSteps() {
 }
 
 void TfrmPLUX::FormCreate() {
-    ShowVersionText();
+    VersionPanel(StatusBar).SetText(ProgSettings()->VersionText());
     SetStateFileName();
     LoadBarLayout();
     products_ = std::make_unique<TProductList>();
     FillCompareFiles();
 }
-
-// The status bar's version panel comes with the status bar's panels.
-void TfrmPLUX::ShowVersionText() {}
 
 // The state store gets the state file's name from the program settings.
 void TfrmPLUX::SetStateFileName() {}
@@ -47,13 +48,15 @@ void TfrmPLUX::LoadBarLayout() {
                     ProgSettings()->BarLayoutFileName(kWindowName), PlatformFileSystem());
 }
 
-// Until the snapshot list is read, the chooser offers no comparison and stays disabled.
+// Runs once, at creation: snapshots saved later are offered from the next start on.
 void TfrmPLUX::FillCompareFiles() {
+    const TCompareChoices choices = ListCompareChoices(
+        ProgramFolder(PlatformSystemFacts()), GetMessageText(kNoComparisonMessage, false), PlatformFileSystem());
     TBarItem& chooser = BarItem(kCompareFilesItem);
-    chooser.Combo.Text = GetMessageText(kNoComparisonMessage, false);
-    chooser.Combo.Entries = {chooser.Combo.Text};
+    chooser.Combo.Entries = choices.Items;
     chooser.Combo.ItemIndex = 0;
-    chooser.Enabled = chooser.Combo.Entries.size() > 1;
+    chooser.Combo.Text = choices.Items.front();
+    chooser.Enabled = choices.Enabled;
     BarManager.Changed();
 }
 

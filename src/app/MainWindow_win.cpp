@@ -7,6 +7,7 @@
 #include "app/ActionKeys_win.h"
 #include "app/ErrorBox.h"
 #include "app/MainBars.h"
+#include "app/MainStatusBar.h"
 #include "app/Resources.h"
 #include "toolkit/Exception.h"
 #include "toolkit/win/Win32Error_win.h"
@@ -48,6 +49,7 @@ TfrmPLUX::TfrmPLUX() : measureDC_(CreateCompatibleDC(nullptr)), barMeasure_(meas
         TGlyphList::kLargeSize, std::initializer_list<int>{IDB_GLYPH_EXIT_DOOR_LARGE, IDB_GLYPH_PAGE_WITH_LINES_LARGE,
                                                            IDB_GLYPH_PRINTER_LARGE, IDB_GLYPH_FLOPPY_DISK_LARGE});
     BuildMainBars(BarManager, scale_);
+    BuildMainStatusBar(StatusBar, windowFont_, scale_);
     barContext_.Manager = &BarManager;
     barContext_.Host = this;
     barContext_.Glyphs = ImageList.get();
@@ -75,32 +77,26 @@ void TfrmPLUX::Create(HWND applicationWindow, int showCommand) {
 }
 
 void TfrmPLUX::CreateMembers() {
-    dock_ = std::make_unique<TDockSite>(barContext_);
-    dock_->Create(Handle());
+    barViews_ = std::make_unique<TBarViews>(barContext_);
+    barViews_->Create(Handle());
     Panel1.Create(Handle(), RGB(0xFF, 0xFF, 0xFF));
     HTMLViewer.Create(Panel1.Handle(), kReportViewId);
-    // Sized by us: the bar keeps the design height whatever its font asks for.
-    StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
-                                WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 0, 0,
-                                Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!StatusBar)
-        ThrowLastError("CreateWindowEx(status bar)");
-    SendMessageA(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(windowFont_)), FALSE);
+    StatusBar.Create(Handle());
     LayOutMembers();
 }
 
-// Top to bottom: the dock, Panel1 with the report view inside its bevel, the status bar.
+// The status bar along the bottom, the docks along the edges above it, and between them Panel1 with the
+// report view inside its bevel.
 void TfrmPLUX::LayOutMembers() {
-    if (!dock_ || !StatusBar)
+    if (!barViews_ || !StatusBar.Handle())
         return;
     RECT client;
     GetClientRect(Handle(), &client);
-    const int dockHeight = dock_->Height();
     const int statusHeight = scale_.Apply(kStatusBarHeight);
-    MoveWindow(dock_->Handle(), 0, 0, client.right, dockHeight, TRUE);
-    MoveWindow(StatusBar, 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
-    const int panelHeight = std::max(0L, client.bottom - statusHeight - dockHeight);
-    MoveWindow(Panel1.Handle(), 0, dockHeight, client.right, panelHeight, TRUE);
+    MoveWindow(StatusBar.Handle(), 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
+    const RECT free = barViews_->PlaceDocks(RECT{0, 0, client.right, std::max(0L, client.bottom - statusHeight)});
+    MoveWindow(Panel1.Handle(), free.left, free.top, std::max(0L, free.right - free.left),
+               std::max(0L, free.bottom - free.top), TRUE);
     const RECT inside = Panel1.Inside();
     MoveWindow(HTMLViewer.Handle(), inside.left, inside.top, std::max(0L, inside.right - inside.left),
                std::max(0L, inside.bottom - inside.top), TRUE);
@@ -109,7 +105,7 @@ void TfrmPLUX::LayOutMembers() {
 bool TfrmPLUX::PreTranslateMessage(MSG& message) {
     if (!Handle() || (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)))
         return false;
-    if (dock_ && dock_->PreTranslate(message))
+    if (barViews_ && barViews_->PreTranslate(message))
         return true;
     return TranslateAcceleratorA(Handle(), accelerators_.Get(), &message) != 0;
 }
@@ -130,8 +126,6 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             LayOutMembers();
-            if (StatusBar)
-                SendMessageA(StatusBar, WM_SIZE, 0, 0);
             return 0;
         case WM_COMMAND:
             if (lParam == 0)

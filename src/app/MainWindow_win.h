@@ -1,8 +1,8 @@
 #ifndef PLUX_APP_MAINWINDOW_WIN_H
 #define PLUX_APP_MAINWINDOW_WIN_H
 
-// TfrmPLUX, the main window: the bars in their top dock, Panel1 holding the report view, and the
-// status bar along the bottom. The window owns its members, the product list and the report; it runs
+// TfrmPLUX, the main window: the bars in their docks, Panel1 holding the report view between them, and
+// the status bar along the bottom. The window owns its members, the product list and the report; it runs
 // the commands of its actions and bar items. Its life: Create() builds the members from the design,
 // runs the creation step and the state restore, and shows the window; closing (Exit or the close box)
 // saves the state and destroys it, the destruction step saves the bar layout and ends the message loop.
@@ -14,9 +14,10 @@
 
 #include "app/DesignScale.h"
 #include "check/ProductList.h"
+#include "toolkit/StatusBar_win.h"
 #include "toolkit/bars/BarModel.h"
 #include "toolkit/bars/BarView_win.h"
-#include "toolkit/bars/DockSite_win.h"
+#include "toolkit/bars/BarViews_win.h"
 #include "toolkit/bars/GlyphList_win.h"
 #include "toolkit/html/HtmlView_win.h"
 #include "toolkit/win/FontCache_win.h"
@@ -51,7 +52,6 @@ private:
     // Creation and destruction steps and the places of the stored state (MainWindowLifecycle_win.cpp).
     void RunCreationSteps();
     void FormCreate();
-    void ShowVersionText();
     void SetStateFileName();
     void LoadBarLayout();
     void FillCompareFiles();
@@ -70,7 +70,7 @@ private:
     void LayOutMembers();
     void ExecuteCommand(int commandId);
     void ExecuteBarCommand(int commandId) override;
-    void DockHeightChanged() override { LayOutMembers(); }
+    void DocksChanged() override { LayOutMembers(); }
 
     TScopedDC measureDC_;  // screen-compatible, for the bars' text measure
     TGdiTextMeasure barMeasure_;
@@ -82,10 +82,10 @@ private:
     std::unique_ptr<TGlyphList> LargeImageList;  // the same glyphs for large icons
     TBarManager BarManager;
     TBarViewContext barContext_;
-    std::unique_ptr<TDockSite> dock_;
+    std::unique_ptr<TBarViews> barViews_;
     TPanel Panel1;
     THtmlView HTMLViewer;
-    HWND StatusBar = nullptr;
+    TStatusBarWindow StatusBar;
     COLORREF customColors_[16] = {};
     std::unique_ptr<TProductList> products_;
 };

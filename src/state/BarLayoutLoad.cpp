@@ -1,4 +1,6 @@
 // The load of the bar layout file.
+#include "state/BarLayoutFile.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -6,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "state/BarLayoutFile.h"
 #include "state/BarLayoutFormat.h"
 #include "support/TextRoutines.h"
 
@@ -89,9 +90,9 @@ private:
                 file_.ReadBool(section, kShowFullMenusAfterDelay, options.ShowFullMenusAfterDelay);
         }
         options.LargeIcons = file_.ReadBool(section, kLargeIcons, options.LargeIcons);
-        options.MenuAnimations = ReadOrdinal(file_, section, kMenuAnimations, options.MenuAnimations,
-                                             kMenuAnimationKinds)
-                                     .value_or(options.MenuAnimations);
+        options.MenuAnimations =
+            ReadOrdinal(file_, section, kMenuAnimations, options.MenuAnimations, kMenuAnimationKinds)
+                .value_or(options.MenuAnimations);
         options.ShowHint = file_.ReadBool(section, kShowHint, options.ShowHint);
         options.ShowShortCutInHint = file_.ReadBool(section, kShowShortCutInHint, options.ShowShortCutInHint);
         manager_.SetOptions(options);
@@ -107,8 +108,8 @@ private:
             if (file_.ReadInteger(section, kRow, kNoRow) <= kNoRow)
                 continue;  // that bar stays hidden
             const auto existing = static_cast<std::size_t>(index);
-            const TBarId bar = existing < manager_.BarCount() ? manager_.Bar(existing).Id
-                                                              : manager_.AddBar(TBarProperties{}).Id;
+            const TBarId bar =
+                existing < manager_.BarCount() ? manager_.Bar(existing).Id : manager_.AddBar(TBarProperties{}).Id;
             LoadLinks(section, bar, true);
             LoadBar(section, bar);
         }
@@ -180,8 +181,7 @@ private:
             if (recentIndex >= 0)
                 recent.emplace_back(recentIndex, link);
         }
-        std::stable_sort(recent.begin(), recent.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::stable_sort(recent.begin(), recent.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
         for (const auto& [recentIndex, link] : recent)
             manager_.SetLinkRecentIndex(link, recentIndex);
     }
@@ -194,8 +194,7 @@ private:
         if (settings.UserDefine & kUserDefineCaption)
             settings.UserCaption = file_.ReadString(section, kUserCaption, "");
         if (settings.UserDefine & kUserDefinePaintStyle) {
-            const auto style =
-                ReadOrdinal(file_, section, kUserPaintStyle, TPaintStyle::Standard, kPaintStyles);
+            const auto style = ReadOrdinal(file_, section, kUserPaintStyle, TPaintStyle::Standard, kPaintStyles);
             if (!style)
                 return settings;
             settings.UserPaintStyle = *style;

@@ -1,5 +1,7 @@
 #include "support/TextRoutines.h"
 
+#include <algorithm>
+
 namespace {
 
 char UpperChar(char c) {
@@ -60,8 +62,10 @@ std::size_t PosText(std::string_view needle, std::string_view haystack) {
     return index == std::string::npos ? 0 : index + 1;
 }
 
+// Without copies: the INI models compare every key of a section this way.
 bool SameTextUpper(std::string_view a, std::string_view b) {
-    return UpperCase(a) == UpperCase(b);
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return UpperChar(x) == UpperChar(y); });
 }
 
 std::string ReplaceText(std::string_view text, std::string_view oldText, std::string_view newText) {

@@ -1,23 +1,16 @@
 #include "support/WholeFileIni.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <optional>
 
+#include "support/IniText.h"
 #include "support/TextRoutines.h"
 
 namespace ini {
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Decimal digits must fit the signed range; up to eight hexadecimal digits give the 32 bits as written,
 // so "0xFFFFFFFF" is -1.
@@ -30,37 +23,26 @@ std::optional<int> ParseInteger(std::string_view text) {
     const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     if (hex)
         text.remove_prefix(2);
-    const int base = hex ? 16 : 10;
-    if (text.empty() || (hex && text.size() > 8))
+    std::uint64_t magnitude = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, magnitude, hex ? 16 : 10);
+    if (text.empty() || error != std::errc() || stop != end || (hex && text.size() > 8))
         return std::nullopt;
-    std::int64_t magnitude = 0;
-    for (char c : text) {
-        const int digit = HexDigit(c);
-        if (digit < 0 || digit >= base)
-            return std::nullopt;
-        magnitude = magnitude * base + digit;
-        if (!hex && magnitude > std::int64_t{INT32_MAX} + 1)
-            return std::nullopt;
-    }
-    if (hex)
-        magnitude = static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude));
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value < INT32_MIN || value > INT32_MAX)
+    const std::int64_t value = hex ? static_cast<std::int32_t>(static_cast<std::uint32_t>(magnitude))
+                                   : static_cast<std::int64_t>(std::min<std::uint64_t>(magnitude, 1ull << 32));
+    const std::int64_t signedValue = negative ? -value : value;
+    if (signedValue < INT32_MIN || signedValue > INT32_MAX)
         return std::nullopt;
-    return static_cast<int>(value);
+    return static_cast<int>(signedValue);
 }
 
 }  // namespace
 
-TWholeFileIni::TWholeFileIni(std::string_view content) {
+TWholeFileIni::TWholeFileIni(std::string_view fileBytes) {
     TSection* current = nullptr;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string_view::npos)
-            end = content.size();
-        const std::string line = Trim(content.substr(start, end - start));
-        start = end + 1;
+    const std::string text = DecodeText(fileBytes);
+    for (const std::string_view rawLine : SplitLines(text)) {
+        const std::string line = Trim(rawLine);
         if (line.empty() || line.front() == ';')
             continue;
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {

@@ -9,8 +9,9 @@
 
 namespace ini {
 
-// An INI text read whole into memory, changed there and written back whole. Lines are trimmed of
-// characters with a code of 32 or less; empty lines and lines that begin with ";" are dropped, and so
+// An INI file read whole into memory, changed there and written back whole. Its bytes may carry a
+// byte-order mark, and CR LF, LF and a lone CR end lines (ini::DecodeText, ini::SplitLines). Lines are
+// trimmed of characters with a code of 32 or less; empty lines and lines that begin with ";" are dropped, and so
 // are lines before the first section; "[name]" opens a section; in a line holding "=" the blanks around
 // the first "=" are dropped; any other line stays in its section as it is. Sections and keys match
 // without regard to case; a section that appears again continues the first one, and the first of two
@@ -18,7 +19,7 @@ namespace ini {
 class TWholeFileIni {
 public:
     TWholeFileIni() = default;
-    explicit TWholeFileIni(std::string_view content);
+    explicit TWholeFileIni(std::string_view fileBytes);
 
     // The value, or the default when the section or the key is missing.
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;

@@ -86,11 +86,13 @@ TEST_F(MainBarsTest, DesignLayoutPutsTheToolbarsOnRowOneBelowTheMenu) {
     const TFixedTextMeasure measure;
     std::vector<TDockedBar> docked;
     for (std::size_t i = 0; i < manager.BarCount(); ++i) {
-        const TBarPlacement placement = PlaceBarItems(manager.Bar(i), TBarMetrics{}, measure, TFontSpec{});
-        docked.push_back({&manager.Bar(i), placement.Width, placement.Height});
+        const TBar& bar = manager.Bar(i);
+        const TBarPlacement placement = PlaceBarItems(bar, {false, true, 688}, TBarMetrics{}, measure, TFontSpec{});
+        docked.push_back(
+            {bar.Id, bar.Row, bar.DockedLeft, bar.OneOnRow, bar.WholeRow, placement.Width, placement.Height});
     }
-    const TDockPlacement dock = PlaceDockRows(docked, 688);
-    EXPECT_EQ(dock.Height, 49);
+    const TDockPlacement dock = PlaceDock(docked, 688, false);
+    EXPECT_EQ(dock.Thickness, 49);
     EXPECT_EQ(dock.Bounds[1], (TRect{0, 0, 688, 23}));
     EXPECT_EQ(dock.Bounds[0].Left, 0);
     EXPECT_EQ(dock.Bounds[0].Top, 23);

@@ -8,8 +8,8 @@
 #include "support/MemoryFileSystem.h"
 #include "support/RaisedMessage.h"
 #include "support/TempDir.h"
-#include "support/WholeFileIni.h"
 #include "support/TextRoutines.h"
+#include "support/WholeFileIni.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ std::vector<std::string> LinkNames(const TItemLinks& links) {
 }
 
 const TItemLinks& FileMenu(const TBarManager& manager) {
-    return manager.FindItem("File1")->SubLinks;
+    return manager.FindItem(kFileMenuItem)->SubLinks;
 }
 
 // The main window's bars as designed, and a layout file in memory.
@@ -58,6 +58,16 @@ TEST_F(BarLayoutFileTest, DesignedWindowSavesItsSectionTable) {
     EXPECT_EQ(Save(manager), ReadFixture("bars/designed.bar.ini"));
 }
 
+TEST_F(BarLayoutFileTest, AHandEditedFileWithLinkOverridesLoadsAndSavesAsItself) {
+    const std::string edited = ReadFixture("bars/hand-edited.bar.ini");
+    Load(manager, edited);
+    EXPECT_EQ(manager.Bar(2).Caption, "Swatches");
+    EXPECT_EQ(manager.Bar(0).Links[0].Caption(), "Check now");
+    EXPECT_EQ(manager.Bar(0).Links[1].Width(), 100);
+    EXPECT_FALSE(manager.Bar(0).Links[3].Visible);
+    EXPECT_EQ(Save(manager), edited);
+}
+
 TEST_F(BarLayoutFileTest, SaveLoadSaveGivesTheSameBytesAfterWhatAUserDoes) {
     struct TCase {
         const char* name;
@@ -65,10 +75,17 @@ TEST_F(BarLayoutFileTest, SaveLoadSaveGivesTheSameBytesAfterWhatAUserDoes) {
     } cases[] = {
         {"nothing", [](TBarManager&) {}},
         {"Colours to the left dock",
-         [](TBarManager& m) { m.DockBar(m.Bar(2).Id, {TDockingStyle::Left, 0, true, 0, 12}); }},
-        {"Colours to a new row", [](TBarManager& m) { m.DockBar(m.Bar(2).Id, {TDockingStyle::Top, 1, true, 0, 23}); }},
+         [](TBarManager& m) {
+             m.DockBar(m.Bar(2).Id, {TDockingStyle::Left, 0, true, 0, 12});
+         }},
+        {"Colours to a new row",
+         [](TBarManager& m) {
+             m.DockBar(m.Bar(2).Id, {TDockingStyle::Top, 1, true, 0, 23});
+         }},
         {"Colours to the bottom",
-         [](TBarManager& m) { m.DockBar(m.Bar(2).Id, {TDockingStyle::Bottom, 0, true, 40, 0}); }},
+         [](TBarManager& m) {
+             m.DockBar(m.Bar(2).Id, {TDockingStyle::Bottom, 0, true, 40, 0});
+         }},
         {"File floated and moved",
          [](TBarManager& m) {
              m.FloatBar(m.Bar(0).Id, 300, 250, 120, 44);
@@ -259,8 +276,8 @@ TEST_F(BarLayoutFileTest, SaveKeepsOtherSectionsFirstAndLosesTheirComments) {
     files.files[kFile] =
         "[Other]\r\n; a comment\r\nx = 1\r\n[frmPLUX.BarManager.Bar7]\r\nstale=1\r\n"
         "[FRMPLUX.BARMANAGER.Old]\r\na=1\r\n[frmPLUX.BarManager.Main]\r\nBarCount=9\r\n";
-    EXPECT_EQ(Save(manager), "[Other]\r\nx=1\r\n\r\n[FRMPLUX.BARMANAGER.Old]\r\na=1\r\n\r\n" +
-                                 ReadFixture("bars/designed.bar.ini"))
+    EXPECT_EQ(Save(manager),
+              "[Other]\r\nx=1\r\n\r\n[FRMPLUX.BARMANAGER.Old]\r\na=1\r\n\r\n" + ReadFixture("bars/designed.bar.ini"))
         << "the prefix is compared letter case included";
 }
 
@@ -297,8 +314,8 @@ TEST_F(BarLayoutFileTest, SaveWritesBeginGroupAsShownAndNoSectionForUnnamedItems
 TEST_F(BarLayoutFileTest, StandardStyleStoresNoRecentItems) {
     manager.Style = TBarManagerStyle::Standard;
     const ini::TWholeFileIni file(Save(manager));
-    EXPECT_EQ(file.Keys(kPrefix + "Main"), (std::vector<std::string>{"LargeIcons", "MenuAnimations", "ShowHint",
-                                                                    "ShowShortCutInHint", "BarCount"}));
+    EXPECT_EQ(file.Keys(kPrefix + "Main"),
+              (std::vector<std::string>{"LargeIcons", "MenuAnimations", "ShowHint", "ShowShortCutInHint", "BarCount"}));
     EXPECT_EQ(file.Keys(kPrefix + "SubItem_File1.ItemLink0"),
               (std::vector<std::string>{"ItemName", "BeginGroup", "UserDefine"}));
 

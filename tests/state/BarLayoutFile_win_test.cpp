@@ -10,13 +10,15 @@
 
 namespace {
 
-// The save goes through a sibling temporary that replaces the file; when the replace is refused, the
-// old layout stays whole and no temporary is left behind.
+// The save goes through a sibling temporary that replaces the file; when the replace is refused (another
+// program holds the file open without letting it go), the old layout stays whole and no temporary is
+// left behind.
 TEST(BarLayoutFileOnWindows, AFailedSaveKeepsTheOldFileWhole) {
     TTempDir dir;
     const std::string path = dir.PathOf("frmPLUX.bar.ini");
     dir.WriteFile("frmPLUX.bar.ini", "[Old]\r\nx=1\r\n");
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     TBarManager manager;
     BuildMainBars(manager);
     const std::string prefix = BarLayoutPrefix("frmPLUX", "BarManager");
@@ -34,7 +36,7 @@ TEST(BarLayoutFileOnWindows, AFailedSaveKeepsTheOldFileWhole) {
     FindClose(search);
     EXPECT_EQ(entries, 1) << "no temporary left behind";
 
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    CloseHandle(holder);
     SaveBarLayout(manager, prefix, path, PlatformFileSystem());
     EXPECT_EQ(dir.ReadFile("frmPLUX.bar.ini").substr(0, 15), "[Old]\r\nx=1\r\n\r\n[");
 }

@@ -25,12 +25,12 @@ TTTOOLINFOA ToolInfo(HWND owner, UINT flags, UINT_PTR id) {
 
 }  // namespace
 
-TBarWindow::TComboControl& TBarWindow::ComboFor(std::size_t linkIndex) {
+TBarWindow::TComboControl& TBarWindow::ComboFor(TLinkId link) {
     for (TComboControl& combo : combos_)
-        if (combo.LinkIndex == linkIndex)
+        if (combo.Link == link)
             return combo;
     TComboControl combo;
-    combo.LinkIndex = linkIndex;
+    combo.Link = link;
     combo.Handle =
         CreateWindowExA(0, "COMBOBOX", nullptr, WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
                         0, 0, 0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -41,15 +41,25 @@ TBarWindow::TComboControl& TBarWindow::ComboFor(std::size_t linkIndex) {
     return combos_.back();
 }
 
-// Model values reach the control only when they changed, so that a typed text survives a relayout.
+// Model values reach the control only when they changed, so that a typed text survives a relayout. The
+// control of a link that is gone goes with it.
 void TBarWindow::UpdateCombos() {
+    const TBar* bar = Bar();
+    std::erase_if(combos_, [&](const TComboControl& combo) {
+        if (bar && bar->Links.IndexOf(combo.Link) < bar->Links.size())
+            return false;
+        DestroyWindow(combo.Handle);
+        return true;
+    });
     for (TComboControl& combo : combos_)
         ShowWindow(combo.Handle, SW_HIDE);
-    for (const TItemPlace& place : placement_.Items) {
-        TBarItem& item = *bar_.Links[place.LinkIndex].Item;
-        if (item.Kind != TBarItemKind::Combo)
+    for (int index = 0; index < PlaceCount(); ++index) {
+        const TBarItemLink* link = LinkOf(index);
+        if (!link || link->Item->Kind != TBarItemKind::Combo)
             continue;
-        TComboControl& combo = ComboFor(place.LinkIndex);
+        const TItemPlace& place = placement_.Items[static_cast<std::size_t>(index)];
+        TBarItem& item = *link->Item;
+        TComboControl& combo = ComboFor(link->Id);
         if (combo.ShownEntries != item.Combo.Entries) {
             SendMessageA(combo.Handle, CB_RESETCONTENT, 0, 0);
             for (const std::string& entry : item.Combo.Entries)
@@ -74,10 +84,12 @@ void TBarWindow::UpdateCombos() {
 }
 
 void TBarWindow::SyncComboFromControl(HWND control, int notification) {
+    const TBar* bar = Bar();
     for (const TComboControl& combo : combos_) {
-        if (combo.Handle != control)
+        const std::size_t index = bar ? bar->Links.IndexOf(combo.Link) : 0;
+        if (combo.Handle != control || !bar || index >= bar->Links.size() || !bar->Links[index].Item)
             continue;
-        TComboProperties& properties = bar_.Links[combo.LinkIndex].Item->Combo;
+        TComboProperties& properties = bar->Links[index].Item->Combo;
         if (notification == CBN_SELCHANGE) {
             properties.ItemIndex = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
             const auto index = static_cast<std::size_t>(properties.ItemIndex);
@@ -106,18 +118,22 @@ void TBarWindow::UpdateToolTips() {
         if (SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)))
             toolIds_.push_back(id);
     };
-    for (std::size_t place = 0; place < placement_.Items.size(); ++place) {
-        const TItemPlace& where = placement_.Items[place];
-        const TBarItem& item = *bar_.Links[where.LinkIndex].Item;
+    for (int place = 0; place < PlaceCount(); ++place) {
+        const TItemPlace& where = placement_.Items[static_cast<std::size_t>(place)];
+        const TBarItemLink* link = LinkOf(place);
+        if (!link || Bar()->IsMainMenu)
+            continue;
+        const TBarItem& item = *link->Item;
         std::string text = ToolTipText(item, context_.Manager->Options().ShowShortCutInHint);
-        if (text.empty() || bar_.IsMainMenu)
+        if (text.empty())
             continue;
         if (!item.Enabled && !context_.Manager->ShowHintForDisabledItems)
             continue;
-        add(0, place + 1, RECT{where.Bounds.Left, where.Bounds.Top, where.Bounds.Right, where.Bounds.Bottom}, text);
+        add(0, static_cast<UINT_PTR>(place) + 1,
+            RECT{where.Bounds.Left, where.Bounds.Top, where.Bounds.Right, where.Bounds.Bottom}, text);
         if (item.Kind != TBarItemKind::Combo)
             continue;
-        const HWND box = ComboFor(where.LinkIndex).Handle;
+        const HWND box = ComboFor(link->Id).Handle;
         for (HWND control : {box, GetWindow(box, GW_CHILD)})
             if (control)
                 add(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(control), RECT{}, text);

@@ -22,6 +22,7 @@ constexpr COLORREF kMenuColor = RGB(0xFC, 0xFC, 0xF9);
 constexpr COLORREF kRecessedMenuColor = RGB(0xEE, 0xEE, 0xE9);
 constexpr COLORREF kRecessedColumnColor = RGB(0xE1, 0xE8, 0xF2);
 constexpr COLORREF kDefaultBarFill = RGB(0x31, 0x6A, 0xC5);
+constexpr COLORREF kFloatFrameColor = RGB(0x3B, 0x5A, 0x82);
 // System colours are kept as 0xFF000000 plus the colour's index.
 constexpr std::uint32_t kSystemColorFlag = 0xFF000000u;
 
@@ -59,11 +60,12 @@ void HorizontalGradient(HDC dc, const RECT& area, COLORREF left, COLORREF right)
     }
 }
 
-// Two columns of small dots, as the look draws its drag handles.
-void PaintGrip(HDC dc, const RECT& bar) {
-    for (int y = bar.top + 5; y + 2 <= bar.bottom - 4; y += 4) {
-        const RECT dot{bar.left + 4, y, bar.left + 6, y + 2};
-        Fill(dc, dot, kGripColor);
+// A line of small dots along the grip, as the look draws its drag handles.
+void PaintGrip(HDC dc, const RECT& grip, bool vertical) {
+    const int length = vertical ? grip.right - grip.left : grip.bottom - grip.top;
+    for (int along = 5; along + 2 <= length - 4; along += 4) {
+        const RECT dot = vertical ? RECT{grip.left + along, grip.top + 4, grip.left + along + 2, grip.top + 6}
+                                  : RECT{grip.left + 4, grip.top + along, grip.left + 6, grip.top + along + 2};
         const RECT light{dot.left + 1, dot.top + 1, dot.right + 1, dot.bottom + 1};
         Fill(dc, light, RGB(0xFF, 0xFF, 0xFF));
         Fill(dc, dot, kGripColor);
@@ -84,25 +86,35 @@ void PaintDockBackground(HDC dc, const RECT& area) {
     Fill(dc, area, kDockColor);
 }
 
-void PaintBarBackground(HDC dc, const RECT& bar, bool isMenuBar) {
+void PaintBarBackground(HDC dc, const RECT& bar, bool isMenuBar, const RECT& grip, bool vertical) {
     PaintDockBackground(dc, bar);
     if (!isMenuBar) {
         const RECT body{bar.left, bar.top + 1, bar.right - 1, bar.bottom - 1};
-        VerticalGradient(dc, body, kBarTopColor, kBarBottomColor);
+        if (vertical)
+            HorizontalGradient(dc, body, kBarTopColor, kBarBottomColor);
+        else
+            VerticalGradient(dc, body, kBarTopColor, kBarBottomColor);
         const RECT bottomEdge{body.left + 2, body.bottom - 1, body.right, body.bottom};
         Fill(dc, bottomEdge, kBarEdgeColor);
         const RECT rightEdge{body.right - 1, body.top + 2, body.right, body.bottom};
         Fill(dc, rightEdge, kBarEdgeColor);
     }
-    PaintGrip(dc, bar);
+    if (grip.right > grip.left)
+        PaintGrip(dc, grip, vertical);
 }
 
+// A separator runs across the longer side of its area: upright between items in a line, flat between
+// the items of a column.
 void PaintSeparator(HDC dc, const RECT& area) {
+    if (area.right - area.left > area.bottom - area.top) {
+        const int y = (area.top + area.bottom) / 2 - 1;
+        Fill(dc, RECT{area.left + 3, y, area.right - 3, y + 1}, kSeparatorColor);
+        Fill(dc, RECT{area.left + 4, y + 1, area.right - 2, y + 2}, RGB(0xFF, 0xFF, 0xFF));
+        return;
+    }
     const int x = (area.left + area.right) / 2 - 1;
-    const RECT dark{x, area.top + 3, x + 1, area.bottom - 3};
-    Fill(dc, dark, kSeparatorColor);
-    const RECT light{x + 1, area.top + 4, x + 2, area.bottom - 2};
-    Fill(dc, light, RGB(0xFF, 0xFF, 0xFF));
+    Fill(dc, RECT{x, area.top + 3, x + 1, area.bottom - 3}, kSeparatorColor);
+    Fill(dc, RECT{x + 1, area.top + 4, x + 2, area.bottom - 2}, RGB(0xFF, 0xFF, 0xFF));
 }
 
 void PaintItemFrame(HDC dc, const RECT& area, TItemState state) {
@@ -130,14 +142,14 @@ void PaintCaption(HDC dc, const RECT& area, const std::string& caption, bool ena
               DT_SINGLELINE | DT_VCENTER | (centred ? DT_CENTER : DT_LEFT));
 }
 
-void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item) {
+void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item, const std::string& caption) {
     RECT border = area;
     if (item.Progress.RaisedBorder)
         DrawEdge(dc, &border, BDR_RAISEDINNER, BF_RECT);
     RECT captionArea{area.left + 4, area.top, area.right, area.bottom};
     RECT measured = captionArea;
-    DrawTextA(dc, item.Caption.c_str(), static_cast<int>(item.Caption.size()), &measured, DT_SINGLELINE | DT_CALCRECT);
-    PaintCaption(dc, captionArea, item.Caption, item.Enabled, false);
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &measured, DT_SINGLELINE | DT_CALCRECT);
+    PaintCaption(dc, captionArea, caption, item.Enabled, false);
 
     RECT track{measured.right + 4, area.top + 4, area.right - 4, area.bottom - 4};
     if (track.right <= track.left)
@@ -205,9 +217,37 @@ void PaintSelectedLink(HDC dc, const RECT& area) {
     Frame(dc, inner, RGB(0, 0, 0));
 }
 
-// An upright bar with short crossbars at its ends.
-void PaintDropMark(HDC dc, int x, const RECT& bar) {
-    Fill(dc, RECT{x - 1, bar.top + 2, x + 1, bar.bottom - 2}, RGB(0, 0, 0));
-    Fill(dc, RECT{x - 3, bar.top + 2, x + 3, bar.top + 4}, RGB(0, 0, 0));
-    Fill(dc, RECT{x - 3, bar.bottom - 4, x + 3, bar.bottom - 2}, RGB(0, 0, 0));
+// The band, with short crossbars at its ends.
+void PaintDropMark(HDC dc, const RECT& band) {
+    Fill(dc, band, RGB(0, 0, 0));
+    const bool upright = band.bottom - band.top > band.right - band.left;
+    if (upright) {
+        Fill(dc, RECT{band.left - 2, band.top, band.right + 2, band.top + 2}, RGB(0, 0, 0));
+        Fill(dc, RECT{band.left - 2, band.bottom - 2, band.right + 2, band.bottom}, RGB(0, 0, 0));
+    } else {
+        Fill(dc, RECT{band.left, band.top - 2, band.left + 2, band.bottom + 2}, RGB(0, 0, 0));
+        Fill(dc, RECT{band.right - 2, band.top - 2, band.right, band.bottom + 2}, RGB(0, 0, 0));
+    }
+}
+
+void PaintFloatFrame(HDC dc, const RECT& window, const RECT& closeBox, const std::string& caption, bool closePressed) {
+    Fill(dc, window, kFloatFrameColor);
+    if (closePressed)
+        Fill(dc, closeBox, kPressedColor);
+    // The close box's cross, two pixels thick.
+    const int size = std::min(closeBox.right - closeBox.left, closeBox.bottom - closeBox.top) / 2 - 4;
+    const int cx = (closeBox.left + closeBox.right) / 2, cy = (closeBox.top + closeBox.bottom) / 2;
+    for (int step = -size; step <= size; ++step) {
+        Fill(dc, RECT{cx + step, cy + step, cx + step + 2, cy + step + 1}, RGB(0xFF, 0xFF, 0xFF));
+        Fill(dc, RECT{cx + step, cy - step, cx + step + 2, cy - step + 1}, RGB(0xFF, 0xFF, 0xFF));
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
+    RECT text{window.left + 4, closeBox.top, closeBox.left - 2, closeBox.bottom};
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+void PaintDropFeedback(HDC dc, const RECT& area) {
+    Fill(dc, area, kGripColor);
 }

@@ -14,15 +14,15 @@
 enum class TItemState { Normal, Hot, Pressed, Open };
 
 void PaintDockBackground(HDC dc, const RECT& area);
-// A bar's rounded, shaded body with its grip; a menu bar is flat.
-void PaintBarBackground(HDC dc, const RECT& bar, bool isMenuBar);
+// A bar's shaded body (a menu bar is flat) with its grip, when `grip` is not empty.
+void PaintBarBackground(HDC dc, const RECT& bar, bool isMenuBar, const RECT& grip, bool vertical);
 void PaintSeparator(HDC dc, const RECT& area);
 // The highlight behind a hot, pressed or open item; nothing for a normal one.
 void PaintItemFrame(HDC dc, const RECT& area, TItemState state);
 // A caption with its access key underlined, centred in `area` or starting at its left edge.
 void PaintCaption(HDC dc, const RECT& area, const std::string& caption, bool enabled, bool centred);
 // A progress item: raised border, caption, then the bar filled as far as its position says.
-void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item);
+void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item, const std::string& caption);
 struct TMenuEntryLook {
     std::string Caption;
     std::string ShortCut;
@@ -40,7 +40,11 @@ void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const 
 void PaintMenuChevron(HDC dc, const RECT& area, const TBarMetrics& metrics, bool selected);
 // While customising: the frame of the selected link, and the mark of the place where a drop would go.
 void PaintSelectedLink(HDC dc, const RECT& area);
-void PaintDropMark(HDC dc, int x, const RECT& bar);
+void PaintDropMark(HDC dc, const RECT& band);
+// A floating bar's window around its bar: the frame, the caption with the bar's name, and the close box.
+void PaintFloatFrame(HDC dc, const RECT& window, const RECT& closeBox, const std::string& caption, bool closePressed);
+// The outline that shows where a dragged bar will land (the window that shows it is shaped as a frame).
+void PaintDropFeedback(HDC dc, const RECT& area);
 // What a bar colour stands for right now: the style's default, a system colour, or itself.
 COLORREF ResolveBarColor(std::uint32_t color);
 

@@ -13,8 +13,18 @@ class TBarHost {
 public:
     virtual ~TBarHost() = default;
     virtual void ExecuteBarCommand(int commandId) = 0;
-    // The dock changed its height; the owner lays out the rest of its window.
-    virtual void DockHeightChanged() = 0;
+    // The docks changed; the owner places them again (TBarViews::PlaceDocks) and lays out the rest.
+    virtual void DocksChanged() = 0;
+};
+
+// What the windows of single bars ask of the view that holds them all.
+class TBarViewOwner {
+public:
+    virtual ~TBarViewOwner() = default;
+    // Runs a drag of the bar while the left button stays down; `grab` is where the pointer holds the bar,
+    // relative to the window that started the drag.
+    virtual void DragBar(TBarId bar, HWND from, POINT grab) = 0;
+    virtual void ShowBarsMenu(POINT screenPoint) = 0;
 };
 
 class TCustomizeSession;
@@ -23,6 +33,7 @@ class TCustomizeSession;
 struct TBarViewContext {
     TBarManager* Manager = nullptr;
     TBarHost* Host = nullptr;
+    TBarViewOwner* Owner = nullptr;
     const TGlyphList* Glyphs = nullptr;       // menus, and bars without large icons
     const TGlyphList* LargeGlyphs = nullptr;  // bars with large icons; none: the usual ones
     const TTextMeasure* Measure = nullptr;

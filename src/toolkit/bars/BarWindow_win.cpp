@@ -25,19 +25,24 @@ TBarWindow::~TBarWindow() {
         DestroyWindow(toolTip_);
 }
 
-void TBarWindow::Create(HWND dock) {
+void TBarWindow::Create(HWND holder) {
     RegisterWindowClass(kBarClass, 0, nullptr);
-    CreateHandle(0, kBarClass, bar_.Caption.c_str(), WS_CHILD | WS_CLIPCHILDREN, RECT{}, dock);
+    const TBar* bar = Bar();
+    CreateHandle(0, kBarClass, bar ? bar->Caption.c_str() : "", WS_CHILD | WS_CLIPCHILDREN, RECT{}, holder);
     toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                GetModuleHandleA(nullptr), nullptr);
     if (!toolTip_)
         ThrowLastError("CreateWindowEx(tool tip)");
-    Refresh();
 }
 
-void TBarWindow::Refresh() {
-    placement_ = PlaceBarItems(bar_, BarMetricsFor(context_), *context_.Measure, context_.Font);
+void TBarWindow::Refresh(const TBarFrame& frame) {
+    const TBar* bar = Bar();
+    if (!bar)
+        return;
+    frame_ = frame;
+    placement_ = PlaceBarItems(*bar, frame_, BarMetricsFor(context_), *context_.Measure, context_.Font);
+    SetWindowTextA(Handle(), bar->Caption.c_str());
     hot_ = pressed_ = -1;
     if (keyboardHot_ >= PlaceCount())
         keyboardHot_ = -1;
@@ -46,10 +51,29 @@ void TBarWindow::Refresh() {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+SIZE TBarWindow::SizeIn(const TBarFrame& frame) const {
+    const TBar* bar = Bar();
+    if (!bar)
+        return SIZE{};
+    const TBarPlacement placement =
+        PlaceBarItems(*bar, frame, BarMetricsFor(context_), *context_.Measure, context_.Font);
+    return SIZE{placement.Width, placement.Height};
+}
+
+const TBarItemLink* TBarWindow::LinkOf(int place) const {
+    const TBar* bar = Bar();
+    if (!bar || place < 0 || place >= PlaceCount())
+        return nullptr;
+    const std::size_t index = bar->Links.IndexOf(placement_.Items[static_cast<std::size_t>(place)].Link);
+    if (index >= bar->Links.size() || !bar->Links[index].Item)
+        return nullptr;
+    return &bar->Links[index];
+}
+
 int TBarWindow::PlaceWithAccessKey(char key) const {
     for (int place = 0; place < PlaceCount(); ++place) {
-        const std::size_t link = placement_.Items[static_cast<std::size_t>(place)].LinkIndex;
-        if (SameAccessKey(AccessKey(bar_.Links[link].Caption()), key))
+        const TBarItemLink* link = LinkOf(place);
+        if (link && SameAccessKey(AccessKey(link->Caption()), key))
             return place;
     }
     return -1;
@@ -78,9 +102,14 @@ TItemState TBarWindow::StateOf(int place) const {
 }
 
 void TBarWindow::Paint(HDC dc) const {
+    const TBar* bar = Bar();
     RECT client;
     GetClientRect(Handle(), &client);
-    PaintBarBackground(dc, client, bar_.IsMainMenu);
+    if (!bar) {
+        PaintDockBackground(dc, client);
+        return;
+    }
+    PaintBarBackground(dc, client, bar->IsMainMenu, ToRect(placement_.Grip), frame_.Vertical);
     TSelectObject font(dc, context_.FontHandle);
     for (int place = 0; place < PlaceCount(); ++place)
         PaintPlace(dc, place);
@@ -89,28 +118,28 @@ void TBarWindow::Paint(HDC dc) const {
 }
 
 void TBarWindow::PaintPlace(HDC dc, int place) const {
+    const TBarItemLink* link = LinkOf(place);
+    if (!link)
+        return;
     const TItemPlace& where = placement_.Items[static_cast<std::size_t>(place)];
     if (where.SeparatorBefore)
         PaintSeparator(dc, ToRect(where.Separator));
-    const TBarItemLink& link = bar_.Links[where.LinkIndex];
-    const TBarItem& item = *link.Item;
+    const TBarItem& item = *link->Item;
     const RECT area = ToRect(where.Bounds);
     switch (item.Kind) {
         case TBarItemKind::Button:
-        case TBarItemKind::SubItem:
+        case TBarItemKind::SubItem: {
             if (item.Enabled)
                 PaintItemFrame(dc, area, StateOf(place));
-            if (item.Kind == TBarItemKind::SubItem || bar_.IsMainMenu)
-                PaintCaption(dc, area, link.Caption(), item.Enabled, true);
-            else
-                PaintButtonLink(dc, area, link, context_);
+            PaintButtonLink(dc, area, *link, Bar()->IsMainMenu, context_);
             break;
+        }
         case TBarItemKind::Combo:
-            PaintCaption(dc, RECT{area.left + 2, area.top, where.ComboBox.Left, area.bottom}, item.Caption,
+            PaintCaption(dc, RECT{area.left + 2, area.top, where.ComboBox.Left, area.bottom}, link->Caption(),
                          item.Enabled, false);
             break;
         case TBarItemKind::Progress:
-            PaintProgressItem(dc, area, item);
+            PaintProgressItem(dc, area, item, link->Caption());
             break;
     }
 }
@@ -123,9 +152,10 @@ void TBarWindow::SetHot(int place) {
 }
 
 void TBarWindow::Click(int place) {
-    const TBarItem& item = ItemOf(place);
-    if (!item.Enabled)
+    const TBarItemLink* link = LinkOf(place);
+    if (!link || !link->Item->Enabled)
         return;
+    const TBarItem& item = *link->Item;
     if (item.Kind == TBarItemKind::SubItem)
         return OpenSubMenu(place, false);
     const bool runs =
@@ -135,10 +165,12 @@ void TBarWindow::Click(int place) {
 }
 
 void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
-    const TItemPlace& where = placement_.Items.at(static_cast<std::size_t>(place));
-    RECT area = ToRect(where.Bounds);
+    const TBarItemLink* link = LinkOf(place);
+    if (!link)
+        return;
+    RECT area = ToRect(placement_.Items[static_cast<std::size_t>(place)].Bounds);
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&area), 2);
-    TPersonalMenu menu(ItemOf(place), context_);
+    TPersonalMenu menu(*link->Item, context_);
     open_ = place;
     hot_ = -1;
     openMenu_ = &menu;
@@ -149,6 +181,23 @@ void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     InvalidateRect(Handle(), nullptr, FALSE);
     if (command != 0)
         context_.Host->ExecuteBarCommand(command);
+}
+
+// The grip starts a drag of the whole bar; an item is pressed until the button comes up over it, and a
+// sub-menu opens at once.
+void TBarWindow::PressAt(LPARAM point) {
+    const int x = GET_X_LPARAM(point), y = GET_Y_LPARAM(point);
+    if (placement_.Grip.Contains(x, y))
+        return context_.Owner->DragBar(barId_, Handle(), POINT{x, y});
+    const int place = PlaceAt(point);
+    const TBarItemLink* link = LinkOf(place);
+    if (!link)
+        return;
+    if (link->Item->Kind == TBarItemKind::SubItem)
+        return Click(place);
+    pressed_ = place;
+    SetCapture(Handle());
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -177,6 +226,17 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_ERASEBKGND:
             return 1;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                POINT point;
+                GetCursorPos(&point);
+                ScreenToClient(Handle(), &point);
+                if (placement_.Grip.Contains(point.x, point.y)) {
+                    SetCursor(LoadCursorA(nullptr, reinterpret_cast<const char*>(IDC_SIZEALL)));
+                    return TRUE;
+                }
+            }
+            break;
         case WM_MOUSEMOVE:
             if (!trackingLeave_) {
                 TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
@@ -188,19 +248,9 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             trackingLeave_ = false;
             SetHot(-1);
             return 0;
-        case WM_LBUTTONDOWN: {
-            const int place = PlaceAt(lParam);
-            if (place < 0)
-                return 0;
-            if (ItemOf(place).Kind == TBarItemKind::SubItem) {
-                Click(place);
-                return 0;
-            }
-            pressed_ = place;
-            SetCapture(Handle());
-            InvalidateRect(Handle(), nullptr, FALSE);
+        case WM_LBUTTONDOWN:
+            PressAt(lParam);
             return 0;
-        }
         case WM_LBUTTONUP: {
             if (pressed_ < 0)
                 return 0;

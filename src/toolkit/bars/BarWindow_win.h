@@ -1,10 +1,12 @@
 #ifndef PLUX_TOOLKIT_BARS_BARWINDOW_WIN_H
 #define PLUX_TOOLKIT_BARS_BARWINDOW_WIN_H
 
-// One docked bar as a child window of its dock. It lays out and paints the bar's shown links, tracks
-// the pointer over them, runs the clicked item's command through the host, opens sub-menus, hosts a
-// native combo box per combo link and the tool tips of its items. The bar's model values stay in
-// TBar; Refresh() takes them up again after a change.
+// One bar as a child window of its dock or of its floating window. It lays out and paints the bar's
+// shown links in the frame its holder gives (axis, grip, wrap length), tracks the pointer over them,
+// runs the clicked item's command through the host, opens sub-menus, hosts a native combo box per
+// combo link and the tool tips of its items, and hands a press on its grip to the view's drag. It
+// knows its bar and links by id, so a change of the model never ties it to another bar or link; once
+// its bar is gone it shows nothing and waits to be destroyed. Refresh() takes up the model again.
 
 #include <windows.h>
 
@@ -18,15 +20,21 @@
 
 class TBarWindow final : public TWindow {
 public:
-    TBarWindow(TBarViewContext& context, const TBar& bar) : context_(context), bar_(bar) {}
+    TBarWindow(TBarViewContext& context, TBarId bar) : context_(context), barId_(bar) {}
     ~TBarWindow() override;
 
-    void Create(HWND dock);
-    // Lays the items out again, updates combo boxes and tool tips, and repaints.
-    void Refresh();
-    const TBar& Bar() const { return bar_; }
+    void Create(HWND holder);
+    TBarId Id() const { return barId_; }
+    // The bar, or nullptr once it is gone from the model.
+    const TBar* Bar() const { return context_.Manager->FindBar(barId_); }
+    // Lays the items out in `frame`, updates combo boxes and tool tips, and repaints.
+    void Refresh(const TBarFrame& frame);
+    void Refresh() { Refresh(frame_); }
     const TBarPlacement& Placement() const { return placement_; }
     SIZE Size() const { return SIZE{placement_.Width, placement_.Height}; }
+    // The size the bar would have in another frame.
+    SIZE SizeIn(const TBarFrame& frame) const;
+    const TBarFrame& Frame() const { return frame_; }
 
     // Keyboard access to a menu bar: the highlighted place (-1: none), moving it, and opening a place's
     // sub-menu. Places count the shown links from 0.
@@ -41,27 +49,28 @@ protected:
 
 private:
     struct TComboControl {
-        std::size_t LinkIndex = 0;
+        TLinkId Link{};
         HWND Handle = nullptr;
         std::vector<std::string> ShownEntries;
     };
 
-    TBarItem& ItemOf(int place) const {
-        return *bar_.Links[placement_.Items[static_cast<std::size_t>(place)].LinkIndex].Item;
-    }
+    // The link of a place, or nullptr when the model has moved on since the last layout.
+    const TBarItemLink* LinkOf(int place) const;
     int PlaceAt(LPARAM point) const;
     void Paint(HDC dc) const;
     void PaintPlace(HDC dc, int place) const;
     TItemState StateOf(int place) const;
     void SetHot(int place);
     void Click(int place);
+    void PressAt(LPARAM point);
     void UpdateCombos();
-    TComboControl& ComboFor(std::size_t linkIndex);
+    TComboControl& ComboFor(TLinkId link);
     void SyncComboFromControl(HWND combo, int notification);
     void UpdateToolTips();
 
     TBarViewContext& context_;
-    const TBar& bar_;
+    TBarId barId_;
+    TBarFrame frame_;
     TBarPlacement placement_;
     int hot_ = -1;
     int keyboardHot_ = -1;

@@ -14,18 +14,18 @@ TBarMetrics BarMetricsFor(const TBarViewContext& context) {
 }
 
 // With glyph and caption, the glyph keeps the square of a glyph-only button at the left.
-void PaintButtonLink(HDC dc, const RECT& area, const TBarItemLink& link, const TBarViewContext& context) {
+void PaintButtonLink(HDC dc, const RECT& area, const TBarItemLink& link, bool menuBar, const TBarViewContext& context) {
     const TBarItem& item = *link.Item;
-    const TLinkContent content = ButtonContent(link.PaintStyle(), false, item.GlyphIndex >= 0);
+    const TItemLook look = LookOnBar(link, menuBar);
     RECT captionArea = area;
-    if (content.Glyph) {
+    if (look.Glyph) {
         RECT glyphArea = area;
-        if (content.Caption) {
+        if (look.Caption) {
             glyphArea.right = glyphArea.left + BarMetricsFor(context).ButtonWidth;
             captionArea.left = glyphArea.right;
         }
         BarGlyphs(context).DrawCentred(dc, item.GlyphIndex, glyphArea, item.Enabled);
     }
-    if (content.Caption)
-        PaintCaption(dc, captionArea, link.Caption(), item.Enabled, !content.Glyph);
+    if (look.Caption)
+        PaintCaption(dc, captionArea, link.Caption(), item.Enabled, !look.Glyph);
 }

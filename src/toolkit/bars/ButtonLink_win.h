@@ -12,6 +12,7 @@
 const TGlyphList& BarGlyphs(const TBarViewContext& context);
 // The view's metrics with buttons sized for BarGlyphs().
 TBarMetrics BarMetricsFor(const TBarViewContext& context);
-void PaintButtonLink(HDC dc, const RECT& area, const TBarItemLink& link, const TBarViewContext& context);
+// A button or sub-menu link on a bar: its glyph, its caption, or both (LookOnBar).
+void PaintButtonLink(HDC dc, const RECT& area, const TBarItemLink& link, bool menuBar, const TBarViewContext& context);
 
 #endif

@@ -76,18 +76,43 @@ const TBar& AddUserBar(TBarManager& manager, std::string caption) {
     return manager.AddBar(std::move(bar));
 }
 
-std::size_t DropIndex(const TBar& bar, const TBarPlacement& placement, int x) {
-    for (const TItemPlace& place : placement.Items)
-        if (x < (place.Bounds.Left + place.Bounds.Right) / 2)
+std::size_t DropIndex(const TBar& bar, const TBarPlacement& placement, const TBarFrame& frame, int x, int y) {
+    const int along = frame.Vertical ? y : x;
+    const int across = frame.Vertical ? x : y;
+    const auto inLine = [&](const TItemPlace& place) {
+        return frame.Vertical ? place.Bounds.Left <= across && across < place.Bounds.Right
+                              : place.Bounds.Top <= across && across < place.Bounds.Bottom;
+    };
+    const bool onALine = std::any_of(placement.Items.begin(), placement.Items.end(), inLine);
+    const TItemPlace* last = nullptr;
+    for (const TItemPlace& place : placement.Items) {
+        if (onALine && !inLine(place))
+            continue;
+        const int middle = frame.Vertical ? (place.Bounds.Top + place.Bounds.Bottom) / 2
+                                          : (place.Bounds.Left + place.Bounds.Right) / 2;
+        if (along < middle)
             return place.LinkIndex;
-    return bar.Links.size();
+        last = &place;
+    }
+    return last && onALine ? last->LinkIndex + 1 : bar.Links.size();
 }
 
-int DropMarkX(const TBarPlacement& placement, const TBarMetrics& metrics, std::size_t index) {
+TRect DropMark(const TBarPlacement& placement, const TBarFrame& frame, const TBarMetrics& metrics, std::size_t index) {
+    const auto band = [&](int along, const TRect& line) {
+        return frame.Vertical ? TRect{line.Left, along - 1, line.Right, along + 1}
+                              : TRect{along - 1, line.Top, along + 1, line.Bottom};
+    };
     for (const TItemPlace& place : placement.Items)
         if (place.LinkIndex >= index)
-            return place.Bounds.Left;
-    return placement.Items.empty() ? metrics.Border + metrics.GripWidth : placement.Items.back().Bounds.Right;
+            return band(frame.Vertical ? place.Bounds.Top : place.Bounds.Left, place.Bounds);
+    if (!placement.Items.empty()) {
+        const TRect& last = placement.Items.back().Bounds;
+        return band(frame.Vertical ? last.Bottom : last.Right, last);
+    }
+    const int afterGrip = metrics.Border + (frame.Grip ? metrics.GripWidth : 0);
+    const int thickness = frame.Vertical ? placement.Width : placement.Height;
+    return band(afterGrip, frame.Vertical ? TRect{metrics.Border, 0, thickness - metrics.Border, 0}
+                                          : TRect{0, metrics.Border, 0, thickness - metrics.Border});
 }
 
 void DropCommand(TBarManager& manager, TBarItem& command, const TLinkDrop& drop) {

@@ -41,12 +41,14 @@ struct TLinkDrop {
     std::size_t Index = 0;
 };
 
-// The link index before which a drop at `x` (the bar's coordinates) goes: before the first shown link
-// whose middle is right of it, else after all links.
-std::size_t DropIndex(const TBar& bar, const TBarPlacement& placement, int x);
-// Where the mark of a drop before link `index` shows: the left edge of the first shown link from there
-// on, the right edge of the last shown link, or right of the grip of a bar that shows none.
-int DropMarkX(const TBarPlacement& placement, const TBarMetrics& metrics, std::size_t index);
+// The link index before which a drop at (x, y) (the bar's coordinates) goes. Within the line of items
+// under the point (all items when none is), it goes before the first shown link whose middle is past the
+// point along the bar, else after the line's last link; on a bar that shows no link, at 0.
+std::size_t DropIndex(const TBar& bar, const TBarPlacement& placement, const TBarFrame& frame, int x, int y);
+// Where the mark of a drop before link `index` shows, a thin band across the bar's line: at the leading
+// edge of the first shown link from there on, the trailing edge of the last shown link, or after the
+// grip of a bar that shows none.
+TRect DropMark(const TBarPlacement& placement, const TBarFrame& frame, const TBarMetrics& metrics, std::size_t index);
 
 // A command dropped on a bar: a new link to it.
 void DropCommand(TBarManager& manager, TBarItem& command, const TLinkDrop& drop);

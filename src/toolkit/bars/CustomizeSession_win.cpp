@@ -39,6 +39,9 @@ TCustomizeSession::~TCustomizeSession() {
 
 bool TCustomizeSession::HandleBarMessage(TBarWindow& bar, UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     result = 0;
+    const TBar* model = bar.Bar();
+    if (!model)
+        return false;
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -65,7 +68,7 @@ bool TCustomizeSession::HandleBarMessage(TBarWindow& bar, UINT message, WPARAM, 
             const TItemPlace* place = PlaceAt(bar, lParam);
             if (!place)
                 return false;  // the dock's menu of the bars
-            ShowLinkMenu(bar, bar.Bar().Links[place->LinkIndex].Id, ScreenPoint(bar.Handle(), lParam));
+            ShowLinkMenu(bar, model->Links[place->LinkIndex].Id, ScreenPoint(bar.Handle(), lParam));
             return true;
         }
         case WM_CAPTURECHANGED:
@@ -82,7 +85,7 @@ bool TCustomizeSession::OnLinkPress(TBarWindow& bar, UINT message, LPARAM lParam
     const TItemPlace* place = PlaceAt(bar, lParam);
     if (!place)
         return false;  // the grip and the empty rest: the bar's own
-    const TLinkId link = bar.Bar().Links[place->LinkIndex].Id;
+    const TLinkId link = place->Link;
     Select(link, bar.Handle());
     if (message != WM_LBUTTONDOWN)
         return true;
@@ -97,12 +100,11 @@ bool TCustomizeSession::OnLinkPress(TBarWindow& bar, UINT message, LPARAM lParam
 void TCustomizeSession::PaintMarks(HDC dc, const TBarWindow& bar) const {
     const TBarPlacement& placement = bar.Placement();
     for (const TItemPlace& place : placement.Items)
-        if (bar.Bar().Links[place.LinkIndex].Id == selected_)
+        if (place.Link == selected_)
             PaintSelectedLink(dc, RECT{place.Bounds.Left, place.Bounds.Top, place.Bounds.Right, place.Bounds.Bottom});
     if (mark_ && mark_->Window == bar.Handle()) {
-        RECT client;
-        GetClientRect(bar.Handle(), &client);
-        PaintDropMark(dc, DropMarkX(placement, BarMetricsFor(context_), mark_->Place.Index), client);
+        const TRect mark = DropMark(placement, bar.Frame(), BarMetricsFor(context_), mark_->Place.Index);
+        PaintDropMark(dc, RECT{mark.Left, mark.Top, mark.Right, mark.Bottom});
     }
 }
 
@@ -161,11 +163,12 @@ std::optional<TCustomizeSession::TTarget> TCustomizeSession::TargetAt(POINT scre
         const auto* bar = dynamic_cast<const TBarWindow*>(TWindow::FromHandle(window));
         if (!bar)
             continue;
-        if (context_.Manager->FindBar(bar->Bar().Id) != &bar->Bar())
+        const TBar* model = bar->Bar();
+        if (!model || context_.Manager->FindBar(model->Id) != model)
             return std::nullopt;
         POINT client = screen;
         ScreenToClient(window, &client);
-        return TTarget{window, {bar->Bar().Id, DropIndex(bar->Bar(), bar->Placement(), client.x)}};
+        return TTarget{window, {model->Id, DropIndex(*model, bar->Placement(), bar->Frame(), client.x, client.y)}};
     }
     return std::nullopt;
 }

@@ -1,45 +1,45 @@
 #ifndef PLUX_TOOLKIT_BARS_DOCKSITE_WIN_H
 #define PLUX_TOOLKIT_BARS_DOCKSITE_WIN_H
 
-// The top dock of a window: one bar window per bar of the manager docked at the top, placed in rows
-// by the row layout. It follows the manager (it is a listener): after any change it places the bars
-// again and tells the host when its height changed. Its context menu lists the bars so that the user
-// can hide and show them; the main menu bar always stays. The owner positions the dock at the top of
-// its client area with the height the dock asks for, and passes its messages through PreTranslate so
-// that the menu bar's keys work wherever the focus is.
+// The dock of one side of a window: a child window along that edge of the client area that holds the
+// windows of the bars docked there, in the lines the row layout gives them (a left or right dock is a
+// top one with its axes swapped). The view arranges it in two steps, since the side docks learn their
+// length only from the thickness of the top and bottom ones: Arrange lays the bars out for a length
+// and tells the thickness needed, MoveTo puts the dock and its bars in place. Its context menu is the
+// view's bars menu.
 
 #include <windows.h>
 
-#include <memory>
 #include <vector>
 
 #include "toolkit/bars/BarView_win.h"
 #include "toolkit/bars/BarWindow_win.h"
-#include "toolkit/bars/MenuBarKeys_win.h"
+#include "toolkit/bars/DropTarget.h"
 #include "toolkit/win/Window_win.h"
 
-class TDockSite final : public TWindow, private TBarManagerListener {
+class TDockSite final : public TWindow {
 public:
-    explicit TDockSite(TBarViewContext& context);
-    ~TDockSite() override;
+    TDockSite(TBarViewContext& context, TDockingStyle side) : context_(context), side_(side) {}
 
     void Create(HWND parent);
-    int Height() const { return height_; }
-    bool PreTranslate(const MSG& message);
+    TDockingStyle Side() const { return side_; }
+    bool Vertical() const { return side_ == TDockingStyle::Left || side_ == TDockingStyle::Right; }
+    // Lays out the windows of the bars docked here for a dock `length` long; returns the thickness.
+    int Arrange(const std::vector<TBarWindow*>& bars, int length);
+    // Moves the dock to `bounds` within its parent and the bars to their places within the dock.
+    void MoveTo(const RECT& bounds);
+    // The dock as a drop target, in its parent's client coordinates.
+    TDropDock DropDock() const;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void BarsChanged() override;
-    void CreateMissingBarWindows();
-    void PlaceBars();
-    void ShowBarsMenu(POINT screenPoint);
-
     TBarViewContext& context_;
-    std::vector<std::unique_ptr<TBarWindow>> barWindows_;  // in the manager's bar order
-    std::unique_ptr<TMenuBarKeys> menuKeys_;
-    int height_ = 0;
+    TDockingStyle side_;
+    std::vector<TBarWindow*> bars_;  // as arranged last
+    TDockPlacement placement_;
+    RECT bounds_{};
 };
 
 #endif

@@ -19,7 +19,7 @@ TSubMenu::TSubMenu(const TBarItem& subItem, const TBarViewContext& context, cons
         const TBarItemLink& link = subItem.SubLinks[planned.LinkIndex];
         const TBarItem& item = *link.Item;
         TEntry entry{link.Caption(), ShortCutText(item.ShortCut), -1, item.CommandId, item.Enabled};
-        if (ButtonContent(link.PaintStyle(), true, item.GlyphIndex >= 0).Glyph)
+        if (LookInMenu(link).Glyph)
             entry.GlyphIndex = item.GlyphIndex;
         entry.Recessed = !planned.Recent;
         entries_.push_back(entry);

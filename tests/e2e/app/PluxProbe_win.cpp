@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "PluxProbeControls_win.h"
+
 namespace {
 
 constexpr DWORD kPollMilliseconds = 100;
@@ -23,6 +25,13 @@ std::string ClassOf(HWND window) {
 std::string TextOf(HWND window) {
     char text[1024] = {};
     GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// The text of another process's control: across processes GetWindowText reads captions only.
+std::string ControlText(HWND control) {
+    char text[1024] = {};
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -122,30 +131,100 @@ bool WaitUntilDestroyed(HWND dialog) {
     });
 }
 
+void PrintClientRect(const char* key, HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("%s %ld %ld %ld %ld\n", key, origin.x, origin.y, client.right, client.bottom);
+}
+
+// The main window on the screen, and the client area of its report view, where the report shows.
 int ShowWindowFacts() {
     const HWND window = MainWindow();
     if (!window)
         return 1;
     PrintScreenRect("bounds", window);
-    RECT client;
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    PrintClientRect("client", window);
+    if (const HWND view = ChildWithText(window, "THtmlView", ""))
+        PrintClientRect("view", view);
     std::printf("title-length %d\n", GetWindowTextLengthA(window));
     std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
+    // Active once a closed dialog has handed the activation back; a click that comes earlier may be lost.
+    std::printf("active %d\n", GetForegroundWindow() == window ? 1 : 0);
     HWND owner = GetWindow(window, GW_OWNER);
     std::printf("owner-title %s\n", owner ? TextOf(owner).c_str() : "");
     return 0;
 }
 
+// A shown bar: its rectangle, the dock side that holds it ("float" for its own window, whose frame
+// follows) and its combo box.
 int ShowBar(const std::string& caption) {
-    const HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
+    HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
+    for (HWND floating : VisibleTopLevel("TFloatBar"))
+        if (!bar || !IsWindowVisible(bar))
+            bar = ChildWithText(floating, "TBarWindow", caption);
     if (!bar || !IsWindowVisible(bar))
         return 1;
     PrintScreenRect("bar", bar);
+    const HWND holder = GetParent(bar);
+    const bool floating = ClassOf(holder) == "TFloatBar";
+    std::printf("side %s\n", floating ? "float" : TextOf(holder).c_str());
+    if (floating)
+        PrintScreenRect("frame", holder);
     if (const HWND combo = ChildWithText(bar, "ComboBox", ""))
         PrintScreenRect("combo", combo);
+    return 0;
+}
+
+// The outline a bar drag shows, while it shows.
+int ShowDragFeedback() {
+    const auto outlines = VisibleTopLevel("TDragFeedback");
+    if (outlines.empty())
+        return 1;
+    PrintScreenRect("feedback", outlines.front());
+    return 0;
+}
+
+// A combo box on a bar as the user sees it: enabled or not, its edit text and its list in order.
+int ShowCombo(const std::string& caption) {
+    const HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
+    const HWND combo = bar ? ChildWithText(bar, "ComboBox", "") : nullptr;
+    if (!combo)
+        return 1;
+    std::printf("enabled %d\n", IsWindowEnabled(combo) ? 1 : 0);
+    std::printf("text %s\n", ControlText(combo).c_str());
+    const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    // Wine hands the ANSI form of an item to another process cut after its first character; the wide
+    // form comes whole.
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t item[512] = {};
+        if (SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < 512)
+            SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+        char narrow[1024] = {};
+        WideCharToMultiByte(CP_ACP, 0, item, -1, narrow, sizeof narrow, nullptr, nullptr);
+        std::printf("item %s\n", narrow);
+    }
+    return 0;
+}
+
+HWND VisibleWithCaption(const std::string& caption) {
+    for (HWND window : VisibleTopLevel("")) {
+        if (TextOf(window) == caption)
+            return window;
+    }
+    return nullptr;
+}
+
+// Waits for plux's window with that caption (a message dialog's is "#<number>") and tells where it is
+// and what its edit field holds.
+int ShowDialog(const std::string& caption, double seconds) {
+    HWND dialog = nullptr;
+    if (!WaitFor(seconds, [&] { return (dialog = VisibleWithCaption(caption)) != nullptr; }))
+        return 1;
+    PrintScreenRect("dialog", dialog);
+    if (const HWND edit = ChildWithText(dialog, "Edit", ""))
+        std::printf("edit %s\n", ControlText(edit).c_str());
     return 0;
 }
 
@@ -220,21 +299,105 @@ int AnswerMessageBox() {
     return WaitUntilDestroyed(box) ? 0 : 1;
 }
 
+// Memory in plux's process for a message that answers through a pointer.
+class TRemoteMemory {
+public:
+    TRemoteMemory(HWND window, SIZE_T size)
+        : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, ProcessOf(window))) {
+        if (process_)
+            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~TRemoteMemory() {
+        if (address_)
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_)
+            CloseHandle(process_);
+    }
+    TRemoteMemory(const TRemoteMemory&) = delete;
+    TRemoteMemory& operator=(const TRemoteMemory&) = delete;
+
+    explicit operator bool() const { return address_ != nullptr; }
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
+    bool Read(void* to, SIZE_T size) const { return ReadProcessMemory(process_, address_, to, size, nullptr) != 0; }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+// The status bar as its native control has it: the part edges, whether the size grip shows, the bar's
+// screen rectangle, then per part its screen rectangle, border type (0 lowered, 256 none, 512 raised)
+// and text.
+int ShowStatusBar() {
+    const HWND bar = MainWindow() ? FindWindowExA(MainWindow(), nullptr, STATUSCLASSNAMEA, nullptr) : nullptr;
+    constexpr SIZE_T kMemorySize = 4096;
+    TRemoteMemory memory(bar, kMemorySize);
+    if (!bar || !memory)
+        return 1;
+    int edges[256] = {};
+    const int parts = static_cast<int>(SendMessageA(bar, SB_GETPARTS, 256, memory.Address()));
+    memory.Read(edges, sizeof edges);
+    std::printf("edges");
+    for (int i = 0; i < parts; ++i)
+        std::printf(" %d", edges[i]);
+    std::printf("\ngrip %d\n", (GetWindowLongA(bar, GWL_STYLE) & SBARS_SIZEGRIP) ? 1 : 0);
+    PrintScreenRect("bar", bar);
+    for (int i = 0; i < parts; ++i) {
+        RECT r{};
+        SendMessageA(bar, SB_GETRECT, i, memory.Address());
+        memory.Read(&r, sizeof r);
+        MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        const LRESULT length = SendMessageA(bar, SB_GETTEXTLENGTHA, i, 0);
+        char text[kMemorySize] = {};
+        if (LOWORD(length) < kMemorySize) {
+            SendMessageA(bar, SB_GETTEXTA, i, memory.Address());
+            memory.Read(text, LOWORD(length));
+        }
+        std::printf("part %d %ld %ld %ld %ld %d %s\n", i, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                    HIWORD(length), text);
+    }
+    return 0;
+}
+
+// Whether a key is held down in the desktop's input: true from the moment a program of the desktop
+// has taken the key's press from the display until it takes the release.
+int ShowKeyDown(int key) {
+    std::printf("down %d\n", (GetAsyncKeyState(key) & 0x8000) ? 1 : 0);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const double seconds = argc > 2 ? std::atof(argv[2]) : 0;
+    if (const int controls = ProbeControls(command.c_str(), argc, argv); controls >= 0)
+        return controls;
     if (command == "window")
         return ShowWindowFacts();
     if (command == "windows")
         return ListWindows();
+    // Waits for the main window, then tells what `window` tells.
     if (command == "wait-window")
-        return WaitFor(seconds, [] { return MainWindow() && IsWindowVisible(MainWindow()); }) ? 0 : 1;
+        return WaitFor(seconds, [] { return MainWindow() && IsWindowVisible(MainWindow()); }) ? ShowWindowFacts() : 1;
     if (command == "bar" && argc > 2)
         return ShowBar(argv[2]);
+    if (command == "combo" && argc > 2)
+        return ShowCombo(argv[2]);
+    if (command == "dialog" && argc > 3)
+        return ShowDialog(argv[2], std::atof(argv[3]));
+    if (command == "dialog-closed" && argc > 3)
+        return WaitFor(std::atof(argv[3]), [&] { return VisibleWithCaption(argv[2]) == nullptr; }) ? 0 : 1;
     if (command == "tooltips")
         return ShowToolTips();
+    if (command == "feedback")
+        return ShowDragFeedback();
+    // The main window's outer size, as a user would drag its frame.
+    if (command == "resize" && argc > 3)
+        return SetWindowPos(MainWindow(), nullptr, 0, 0, std::atoi(argv[2]), std::atoi(argv[3]),
+                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
     if (command == "popup-menus") {
         for (HWND menu : VisibleTopLevel("#32768"))
             std::printf("menu %p\n", static_cast<void*>(menu));
@@ -246,12 +409,18 @@ int main(int argc, char** argv) {
         return AnswerColorDialog(false, "", "", "");
     if (command == "message-box")
         return AnswerMessageBox();
+    if (command == "status-bar")
+        return ShowStatusBar();
+    if (command == "key-down" && argc > 2)
+        return ShowKeyDown(std::atoi(argv[2]));
     // What the close box sends.
     if (command == "close-box")
         return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
     std::fprintf(stderr,
-                 "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | tooltips | popup-menus | "
+                 "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | feedback | resize W H | "
+                 "combo CAPTION | dialog CAPTION SECONDS | dialog-closed CAPTION SECONDS | tooltips | popup-menus | "
                  "pick-color R G B |"
-                 " cancel-color | message-box | close-box\n");
+                 " cancel-color | message-box | close-box | status-bar | key-down VIRTUAL-KEY | control CAPTION TEXT |"
+                 " tab CAPTION INDEX | list-item CAPTION TEXT\n");
     return 2;
 }

@@ -54,30 +54,50 @@ protected:
     TBarManager manager;
 };
 
-// x positions on "Tools" with its link c hidden: a [10,33), separator, b [39,62), d [62,85).
-TEST_F(CustomizeTest, ADropGoesBeforeTheFirstShownLinkWhoseMiddleIsRightOfIt) {
+// "Tools" with its link c hidden. In one line: a [10,33), separator, b [39,62), d [62,85), all from
+// y 2 to 24. Wrapped at 64: a and b on the first line, d [10,33) on the second, from y 24 to 46. Upright:
+// the same spans down the bar.
+TEST_F(CustomizeTest, ADropGoesBeforeTheFirstShownLinkOfItsLineWhoseMiddleIsPastIt) {
     TLinkSettings hidden = Tools().Links[2];
     hidden.Visible = false;
     manager.SetLinkSettings(LinkOf(Tools(), 2), hidden);
     const TBarMetrics metrics;
-    const TBarPlacement placement = PlaceBarItems(Tools(), metrics, TFixedTextMeasure{}, TFontSpec{});
+    const TBarFrame line{false, true, 0};
+    const TBarFrame wrapped{false, true, 64};
+    const TBarFrame upright{true, true, 0};
     struct {
+        const char* Name;
+        const TBarFrame& Frame;
         int X;
+        int Y;
         std::size_t Index;
-        int MarkX;
+        TRect Mark;
     } const rows[] = {
-        {0, 0, 10},  {20, 0, 10}, {21, 1, 39}, {35, 1, 39},  {49, 1, 39},
-        {50, 3, 62}, {72, 3, 62}, {73, 4, 85}, {400, 4, 85},
+        {"on the grip", line, 0, 10, 0, {9, 2, 11, 24}},
+        {"left half of a", line, 20, 10, 0, {9, 2, 11, 24}},
+        {"right half of a", line, 21, 10, 1, {38, 2, 40, 24}},
+        {"on the separator", line, 35, 10, 1, {38, 2, 40, 24}},
+        {"right half of b: before the hidden c", line, 50, 10, 3, {61, 2, 63, 24}},
+        {"right half of d", line, 73, 10, 4, {84, 2, 86, 24}},
+        {"far right", line, 400, 10, 4, {84, 2, 86, 24}},
+        {"below the items: all of them count", line, 73, 30, 4, {84, 2, 86, 24}},
+        {"first line, past b", wrapped, 60, 10, 2, {9, 24, 11, 46}},
+        {"second line, before d", wrapped, 5, 30, 3, {9, 24, 11, 46}},
+        {"second line, past d", wrapped, 60, 30, 4, {32, 24, 34, 46}},
+        {"upright, top half of a", upright, 10, 20, 0, {2, 9, 25, 11}},
+        {"upright, top half of b", upright, 10, 45, 1, {2, 37, 25, 39}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.X);
-        EXPECT_EQ(DropIndex(Tools(), placement, row.X), row.Index);
-        EXPECT_EQ(DropMarkX(placement, metrics, row.Index), row.MarkX);
+        SCOPED_TRACE(row.Name);
+        const TBarPlacement placement = PlaceBarItems(Tools(), row.Frame, metrics, TFixedTextMeasure{}, TFontSpec{});
+        const std::size_t index = DropIndex(Tools(), placement, row.Frame, row.X, row.Y);
+        EXPECT_EQ(index, row.Index);
+        EXPECT_EQ(DropMark(placement, row.Frame, metrics, index), row.Mark);
     }
     const TBar& empty = AddUserBar(manager, "Empty");
-    const TBarPlacement none = PlaceBarItems(empty, metrics, TFixedTextMeasure{}, TFontSpec{});
-    EXPECT_EQ(DropIndex(empty, none, 5), 0u);
-    EXPECT_EQ(DropMarkX(none, metrics, 0), metrics.Border + metrics.GripWidth);
+    const TBarPlacement none = PlaceBarItems(empty, line, metrics, TFixedTextMeasure{}, TFontSpec{});
+    EXPECT_EQ(DropIndex(empty, none, line, 5, 5), 0u);
+    EXPECT_EQ(DropMark(none, line, metrics, 0), (TRect{9, 2, 11, none.Height - 2}));
 }
 
 TEST_F(CustomizeTest, ADraggedLinkMovesWithItsSettingsOrIsRemovedOffTheBars) {

@@ -1,0 +1,72 @@
+#ifndef PLUX_TOOLKIT_BARS_BARVIEWS_WIN_H
+#define PLUX_TOOLKIT_BARS_BARVIEWS_WIN_H
+
+// The whole view of one bar manager in its window: a dock on each side, one bar window per bar, and a
+// floating window for each bar that floats. It follows the manager (it is a listener): after any change
+// it matches the windows to the bars by id, making windows for new bars and retiring those of bars that
+// are gone, puts each bar window into its dock or floating window, and asks the host to place the docks
+// again. The host gives the docks their room with PlaceDocks, on every resize too, and passes its
+// messages through PreTranslate so that the menu bar's keys work wherever the focus is. Dragging a bar
+// (by its grip, or a floating one by its caption) shows where it will land and docks or floats it there.
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "toolkit/bars/BarView_win.h"
+#include "toolkit/bars/BarWindow_win.h"
+#include "toolkit/bars/DockSite_win.h"
+#include "toolkit/bars/DragFeedback_win.h"
+#include "toolkit/bars/FloatWindow_win.h"
+#include "toolkit/bars/MenuBarKeys_win.h"
+
+class TBarViews final : private TBarManagerListener, private TBarViewOwner {
+public:
+    // Becomes the context's owner; the context outlives the view.
+    explicit TBarViews(TBarViewContext& context);
+    ~TBarViews() override;
+    TBarViews(const TBarViews&) = delete;
+    TBarViews& operator=(const TBarViews&) = delete;
+
+    void Create(HWND parent);
+    // Places the docks along the edges of `area` (the parent's client coordinates) and returns the part
+    // of it they leave free.
+    RECT PlaceDocks(const RECT& area);
+    bool PreTranslate(const MSG& message);
+
+private:
+    void BarsChanged() override;
+    void DragBar(TBarId bar, HWND from, POINT grab) override;
+    void ShowBarsMenu(POINT screenPoint) override;
+
+    void RetireWindowsOfGoneBars();
+    void CreateWindowsOfNewBars();
+    void PutIntoHolders();
+    TBarWindow* WindowOf(TBarId bar) const;
+    TFloatWindow* FindFloatWindow(TBarId bar) const;
+    // The bar's floating window, made at its first float.
+    TFloatWindow& FloatWindowOf(TBarId bar);
+    TDockSite& DockOf(TDockingStyle side) const;
+
+    // The drag (BarDrag_win.cpp).
+    struct TDrag;
+    TDrag StartDrag(TBarId bar, HWND from, POINT grab) const;
+    void ShowDropFeedback(TDrag& drag, POINT screenPoint);
+    void Drop(const TDrag& drag);
+
+    TBarViewContext& context_;
+    HWND parent_ = nullptr;
+    std::vector<std::unique_ptr<TDockSite>> docks_;  // top, bottom, left, right
+    std::vector<std::unique_ptr<TBarWindow>> barWindows_;
+    std::vector<std::unique_ptr<TFloatWindow>> floatWindows_;
+    // Windows of bars that are gone; destroyed from the message loop, since the change that retired them
+    // may have come from within one of their own messages.
+    std::vector<std::unique_ptr<TWindow>> retired_;
+    std::unique_ptr<TMenuBarKeys> menuKeys_;
+    TBarWindow* menuKeysBar_ = nullptr;
+    TDragFeedback feedback_;
+    RECT area_{};  // where the docks were placed last
+};
+
+#endif
