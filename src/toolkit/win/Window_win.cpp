@@ -66,8 +66,9 @@ HWND TWindow::CreateHandle(DWORD exStyle,
     return window;
 }
 
+// By the class's procedure: a window's own may be a subclass's (tool tips subclass their tools).
 TWindow* TWindow::FromHandle(HWND window) {
-    if (!window || GetWindowLongPtrA(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(WindowProc))
+    if (!window || GetClassLongPtrA(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(WindowProc))
         return nullptr;
     return reinterpret_cast<TWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }

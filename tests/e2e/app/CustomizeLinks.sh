@@ -8,11 +8,13 @@ colours_width=$BAR_W
 bar_facts File
 file_width=$BAR_W file_height=$BAR_H
 
-# Drags with the left button from ($1,$2) to ($3,$4), in steps a hand makes.
-drag_to() {
+# Drags a command from the list at ($1,$2) to ($3,$4) in steps a hand makes; the list hands the drag on
+# once the pointer has left the press's neighbourhood, and the release must come after that.
+drag_command() {
     xdotool mousemove "$1" "$2" mousedown 1
     xdotool mousemove $(($1 + 6)) $(($2 + 6))
     xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+    wait_for 20 probe_says "capture TCustomizePage" capture
     xdotool mousemove "$3" "$4"
     xdotool mouseup 1
 }
@@ -25,17 +27,20 @@ show_page 1
 locate_control Customize "Cate&gories:"
 click_at $((CTL_X + 10)) $((CTL_Y + 2 * CTL_H))
 xdotool key Down
-wait_for 20 probe list-item Customize Print
+wait_for 20 entry_listed Print
 screenshot customize-commands >/dev/null
 
 locate_item Print
 bar_facts Colours
-drag_to $((ITEM_X + 30)) $((ITEM_Y + ITEM_H / 2)) $((BAR_X + BAR_W - 3)) $((BAR_Y + BAR_H / 2))
+drag_command $((ITEM_X + 30)) $((ITEM_Y + ITEM_H / 2)) $((BAR_X + BAR_W - 3)) $((BAR_Y + BAR_H / 2))
 wait_for 20 wider Colours "$colours_width"
 with_print=$BAR_W
 
 bar_facts File
-drag_to $((BAR_X + BAR_W - 13)) $((BAR_Y + BAR_H / 2)) $((VIEW_X + VIEW_W / 2)) $((VIEW_Y + VIEW_H / 2))
+# Exit, the last link of File, dragged off the bars onto the report.
+xdotool mousemove $((BAR_X + BAR_W - 13)) $((BAR_Y + BAR_H / 2)) mousedown 1
+xdotool mousemove $((VIEW_X + VIEW_W / 2)) $((VIEW_Y + 20))
+xdotool mousemove $((VIEW_X + VIEW_W / 2)) $((VIEW_Y + VIEW_H / 2)) mouseup 1
 wait_for 20 narrower File "$file_width"
 file_width=$BAR_W
 

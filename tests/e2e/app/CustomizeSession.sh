@@ -5,18 +5,21 @@ source "$(dirname "${BASH_SOURCE[0]}")/BarSession.sh"
 # The menu bar right of its menus, where the dock's context menu opens.
 dock_menu_at() { echo $((CLIENT_X + 400)) $((CLIENT_Y + 11)); }
 
+control_shown() { probe control "$@" >/dev/null; }
+entry_listed() { probe list-item Customize "$1" >/dev/null; }
+
 # Opens the customisation dialog by the last entry of the dock's context menu.
 open_customize() {
     read -r x y < <(dock_menu_at)
     xdotool mousemove "$x" "$y" click 3
     wait_for 10 menus_open 1
     press Up Return
-    wait_for 20 probe control Customize Close
+    wait_for 20 control_shown Customize Close
 }
 
 close_customize() {
     click_control Customize Close
-    wait_for 20 not probe control Customize Close
+    wait_for 20 not control_shown Customize Close
 }
 
 # CTL_X CTL_Y CTL_W CTL_H of the control with text $2 in the window captioned $1.
@@ -50,12 +53,12 @@ locate_item() {
 # Replaces the text $2 of the prompt captioned $1 by $3 as a hand does (a click into the field, the
 # whole line selected, typed over) and confirms with Enter.
 answer_prompt() {
-    wait_for 20 probe control "$1" "$2"
+    wait_for 20 control_shown "$1" "$2"
     click_control "$1" "$2"
     xdotool key End shift+Home
     xdotool type --delay 50 "$3"
     xdotool key Return
-    wait_for 20 not probe control "$1" OK
+    wait_for 20 not control_shown "$1" OK
 }
 
 # Opens the link menu of the point ($1,$2) of a bar and picks the entry with access key $3.

@@ -15,30 +15,30 @@ toggle_bar() {
     click_at $((ITEM_X + 8)) $((ITEM_Y + ITEM_H / 2))
 }
 toggle_bar Colours
-wait_for 20 bar_hidden Colours
+wait_for 20 not bar_shown Colours
 wait_for 10 probe_says "checked 0" list-item Customize Colours
 toggle_bar Colours
 wait_for 20 bar_shown Colours
 toggle_bar Colours
-wait_for 20 bar_hidden Colours
+wait_for 20 not bar_shown Colours
 
 click_control Customize "&New..."
 answer_prompt "New Bar" "Custom 1" Extras
-wait_for 20 probe list-item Customize Extras
+wait_for 20 entry_listed Extras
 wait_for 20 bar_shown Extras
 click_control Customize "&Rename..."
 answer_prompt "Rename Bar" Extras "My Tools"
-wait_for 20 probe list-item Customize "My Tools"
+wait_for 20 entry_listed "My Tools"
 wait_for 20 bar_shown "My Tools"
 
 click_control Customize "&New..."
 answer_prompt "New Bar" "Custom 1" Spare
 wait_for 20 bar_shown Spare
 click_control Customize "&Delete"
-wait_for 20 probe control Customize 'Delete the bar "Spare"?'
+wait_for 20 control_shown Customize 'Delete the bar "Spare"?'
 click_control Customize OK
-wait_for 20 bar_hidden Spare
-wait_for 10 not probe list-item Customize Spare
+wait_for 20 not bar_shown Spare
+wait_for 10 not entry_listed Spare
 
 # A designed bar loses its last link through the link menu, then Reset brings its design back.
 bar_facts File
@@ -48,16 +48,16 @@ locate_item File
 click_at $((ITEM_X + 40)) $((ITEM_Y + ITEM_H / 2))
 wait_for 10 probe_says "selected 1" list-item Customize File
 click_control Customize "R&eset..."
-wait_for 20 probe control Customize 'Reset the bar "File" to its design? Its changes are lost.'
+wait_for 20 control_shown Customize 'Reset the bar "File" to its design? Its changes are lost.'
 screenshot customize-reset-question >/dev/null
 click_control Customize OK
 poll_until 20 eval 'bar_facts File && [ "$BAR_W" -eq '"$file_width"' ]' || fail "Reset did not restore File"
 close_customize
 
 restart_plux
-bar_hidden Colours || fail "Colours shows again after the restart"
+not bar_shown Colours || fail "Colours shows again after the restart"
 bar_shown "My Tools" || fail "the new bar is gone after the restart"
-bar_hidden Spare || fail "the deleted bar is back"
+not bar_shown Spare || fail "the deleted bar is back"
 bar_facts File
 [ "$BAR_W" -eq "$file_width" ] || fail "File is $BAR_W wide after the restart, not $file_width"
 expect_layout frmPLUX.BarManager.Bar2 Caption Colours

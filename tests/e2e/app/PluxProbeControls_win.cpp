@@ -12,9 +12,10 @@
 
 namespace {
 
+// Across processes GetWindowText reads captions only; an edit field's text comes by WM_GETTEXT.
 std::string TextOf(HWND window) {
     char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
+    SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
 }
 
@@ -195,6 +196,17 @@ int ShowMenuBounds() {
     return 0;
 }
 
+// The class of the window of plux that holds the mouse (a drag in progress), if any.
+int ShowCapture() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(FindWindowA("TfrmPLUX", nullptr), nullptr);
+    if (!thread || !GetGUIThreadInfo(thread, &info) || !info.hwndCapture)
+        return 1;
+    std::printf("capture %s\n", ClassOf(info.hwndCapture).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int ProbeControls(const char* command, int argc, char** argv) {
@@ -205,6 +217,8 @@ int ProbeControls(const char* command, int argc, char** argv) {
         return ShowTab(argv[2], std::atoi(argv[3]));
     if (verb == "list-item" && argc > 3)
         return ShowListItem(argv[2], argv[3]);
+    if (verb == "capture")
+        return ShowCapture();
     if (verb == "menu-bounds")
         return ShowMenuBounds();
     return -1;

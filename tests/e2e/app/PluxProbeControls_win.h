@@ -9,6 +9,7 @@
 //   tab CAPTION INDEX        the tab: "tab X Y W H", "selected N"
 //   list-item CAPTION TEXT   the entry of a list view: "item X Y W H", "checked N", "selected N"
 //   menu-bounds              each open popup menu: "menu X Y W H"
+//   capture                  the class of the window that holds the mouse: "capture CLASS"
 //
 // Returns the probe's exit code, or -1 when `command` is none of these.
 int ProbeControls(const char* command, int argc, char** argv);
