@@ -31,7 +31,7 @@ private:
     // In dialog units: the tabs over nearly all of it, Close at the bottom right.
     bool Init() override {
         SetWindowTextA(Handle(), "Customize");
-        PlaceOverOwner(units_.Bounds(0, 0, 262, 218));
+        CentreOverOwner(units_.Bounds(0, 0, 262, 218));
         const TControlFactory controls(Handle(), context_.FontHandle);
         tabs_ = controls.Add(WC_TABCONTROLA, "", WS_TABSTOP | WS_CLIPSIBLINGS, units_.Bounds(6, 6, 250, 184), kTabsId);
         const std::array<const char*, 3> titles = {"Toolbars", "Commands", "Options"};
@@ -83,16 +83,6 @@ private:
         if (Handle())
             for (auto& page : pages_)
                 page->Update();
-    }
-
-    void PlaceOverOwner(RECT client) const {
-        AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)), FALSE,
-                           static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
-        RECT owner{};
-        GetWindowRect(GetWindow(Handle(), GW_OWNER), &owner);
-        const int width = client.right - client.left, height = client.bottom - client.top;
-        SetWindowPos(Handle(), nullptr, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2,
-                     width, height, SWP_NOZORDER);
     }
 
     void ShowPage(int shown) const {

@@ -39,6 +39,16 @@ void TModalDialog::EndModal(int result) {
     EndDialog(handle_, result);
 }
 
+void TModalDialog::CentreOverOwner(RECT client) const {
+    AdjustWindowRectEx(&client, static_cast<DWORD>(GetWindowLongA(handle_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(handle_, GWL_EXSTYLE)));
+    RECT owner{};
+    GetWindowRect(GetWindow(handle_, GW_OWNER), &owner);
+    const int width = client.right - client.left, height = client.bottom - client.top;
+    SetWindowPos(handle_, nullptr, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2,
+                 width, height, SWP_NOZORDER);
+}
+
 INT_PTR CALLBACK TModalDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<TModalDialog*>(lParam);

@@ -31,6 +31,8 @@ protected:
     virtual bool HandleDialogMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) = 0;
     // Ends the dialog; ShowModal() returns `result`, which must be positive.
     void EndModal(int result);
+    // Sizes the window for a client area of `client`'s size and centres it over its owner.
+    void CentreOverOwner(RECT client) const;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

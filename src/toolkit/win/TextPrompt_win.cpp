@@ -18,14 +18,7 @@ private:
     bool Init() override {
         const TDialogUnits units(prompt_.FontMetrics);
         SetWindowTextA(Handle(), prompt_.Title.c_str());
-        RECT frame = units.Bounds(0, 0, 186, 62);
-        AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE)), FALSE,
-                           static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE)));
-        RECT owner{};
-        GetWindowRect(GetWindow(Handle(), GW_OWNER), &owner);
-        const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-        SetWindowPos(Handle(), nullptr, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2,
-                     width, height, SWP_NOZORDER);
+        CentreOverOwner(units.Bounds(0, 0, 186, 62));
 
         const TControlFactory controls(Handle(), prompt_.Font);
         controls.Add("STATIC", prompt_.Label, SS_LEFT | SS_NOPREFIX, units.Bounds(7, 7, 172, 8));
