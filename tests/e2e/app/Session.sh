@@ -107,3 +107,14 @@ wait_for_exit() {
 }
 
 still_running() { kill -0 "$PLUX_PID" 2>/dev/null && probe window >/dev/null; }
+
+# Polls the command every 0.1 s for up to $1 seconds; true as soon as it succeeds.
+wait_for() {
+    local seconds=$1 tries
+    shift
+    for tries in $(seq 1 $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
