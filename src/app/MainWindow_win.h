@@ -19,6 +19,7 @@
 #include "toolkit/bars/DockSite_win.h"
 #include "toolkit/bars/GlyphList_win.h"
 #include "toolkit/html/HtmlView_win.h"
+#include "toolkit/win/FocusMemory_win.h"
 #include "toolkit/win/FontCache_win.h"
 #include "toolkit/win/GdiTextMeasure_win.h"
 #include "toolkit/win/Handles_win.h"
@@ -87,6 +88,7 @@ private:
     HWND StatusBar = nullptr;
     COLORREF customColors_[16] = {};
     std::unique_ptr<TProductList> products_;
+    TFocusMemory focusMemory_;
 };
 
 #endif

@@ -1,0 +1,41 @@
+# The report view keeps the keyboard across the colour dialog and the error box: after either closes,
+# Down scrolls the report and Home brings it back to the top, without a click into it first.
+source "$(dirname "$0")/Session.sh"
+import_products many-products.reg
+start_plux
+report_x=$((CLIENT_X + 4)) report_y=$((CLIENT_Y + 53)) report_w=600 report_h=300
+
+report_shows_bands() { has_colour "$(screenshot focus-report)" $report_x $report_y $report_w $report_h DCFED6; }
+# A digest of the report's pixels: it changes when the report scrolls.
+report_pixels() {
+    convert "$(screenshot focus-report)" -crop "${report_w}x${report_h}+${report_x}+${report_y}" +repage rgb:- | md5sum
+}
+report_is() { [ "$(report_pixels)" = "$1" ]; }
+focus_in_report() { probe focus | grep -qx 'focus THtmlView'; }
+
+# After a dialog has closed: the keys reach the report as they did before it opened.
+check_report_keys() {
+    wait_for 5 focus_in_report || fail "after $1 the focus is not in the report: $(probe focus | tr '\n' ' ')"
+    press Down
+    wait_for 5 eval '! report_is "$top"' || fail "after $1, Down did not scroll the report"
+    screenshot "focus-after-$2" >/dev/null
+    press Home
+    wait_for 5 report_is "$top" || fail "after $1, Home did not bring the report back to the top"
+}
+
+press ctrl+e
+wait_for 10 report_shows_bands || fail "Ctrl+E showed no report"
+click_at $((CLIENT_X + 300)) $((CLIENT_Y + 300))
+wait_for 5 focus_in_report || fail "a click into the report did not focus it"
+top=$(report_pixels)
+
+locate_bar "Colours"
+click_at $((BAR_X + 2 + 8 + 70)) $((BAR_Y + BAR_H / 2))
+probe cancel-color || fail "no colour dialog to cancel"
+check_report_keys "the colour dialog" colour-dialog
+
+# A version that cannot be read ends the next check in the error box; the report stays.
+import_products numeric-version.reg
+press ctrl+e
+probe message-box | grep -q '^text Invalid data type' || fail "no error box"
+check_report_keys "the error box" error-box
