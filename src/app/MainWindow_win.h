@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 
 #include "app/DesignScale.h"
@@ -65,6 +66,7 @@ private:
 
     void CheckProducts();
     void PickBandColor(TBarItem& swatch);
+    static std::array<COLORREF, 16> WhiteCustomColors();
     TBarItem& BarItem(std::string_view name) const;
 
     void CreateMembers();
@@ -86,7 +88,8 @@ private:
     TPanel Panel1;
     THtmlView HTMLViewer;
     HWND StatusBar = nullptr;
-    COLORREF customColors_[16] = {};
+    // The colour dialog's custom colours: white until the user sets them, then kept for the run.
+    std::array<COLORREF, 16> customColors_ = WhiteCustomColors();
     std::unique_ptr<TProductList> products_;
     TFocusMemory focusMemory_;
 };
