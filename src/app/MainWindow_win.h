@@ -90,7 +90,8 @@ private:
     HWND StatusBar = nullptr;
     // The colour dialog's custom colours: white until the user sets them, then kept for the run.
     std::array<COLORREF, 16> customColors_ = WhiteCustomColors();
-    std::unique_ptr<TProductList> products_;
+    // Made with the window, before any creation step that can fail, so every command finds it.
+    TProductList products_;
     TFocusMemory focusMemory_;
 };
 
