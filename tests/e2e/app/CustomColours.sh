@@ -27,6 +27,7 @@ custom_colours() {
         done
     done | tr '\n' ' '
 }
+custom_colours_are() { [ "$(custom_colours)" = "$1" ]; }
 white=$(printf 'FFFFFF %.0s' $(seq 1 16))
 
 open_colour_dialog "$swatch1_x"
@@ -36,7 +37,7 @@ probe cancel-color || fail "the colour dialog did not close"
 open_colour_dialog "$swatch1_x" 64 128 192
 click_at $((ADD_X + ADD_W / 2)) $((ADD_Y + ADD_H / 2))
 added="4080C0 $(printf 'FFFFFF %.0s' $(seq 1 15))"
-wait_for 5 eval '[ "$(custom_colours)" = "$added" ]' || fail "custom colours after Add: $(custom_colours)"
+poll_until 5 custom_colours_are "$added" || fail "custom colours after Add: $(custom_colours)"
 probe pick-color 64 128 192 || fail "the colour dialog did not close"
 
 open_colour_dialog "$swatch2_x"

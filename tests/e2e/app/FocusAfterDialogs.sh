@@ -15,18 +15,18 @@ focus_in_report() { probe focus | grep -qx 'focus THtmlView'; }
 
 # After a dialog has closed: the keys reach the report as they did before it opened.
 check_report_keys() {
-    wait_for 5 focus_in_report || fail "after $1 the focus is not in the report: $(probe focus | tr '\n' ' ')"
+    poll_until 5 focus_in_report || fail "after $1 the focus is not in the report: $(probe focus | tr '\n' ' ')"
     press Down
-    wait_for 5 eval '! report_is "$top"' || fail "after $1, Down did not scroll the report"
+    poll_until 5 not report_is "$top" || fail "after $1, Down did not scroll the report"
     screenshot "focus-after-$2" >/dev/null
     press Home
-    wait_for 5 report_is "$top" || fail "after $1, Home did not bring the report back to the top"
+    poll_until 5 report_is "$top" || fail "after $1, Home did not bring the report back to the top"
 }
 
 press ctrl+e
-wait_for 10 report_shows_bands || fail "Ctrl+E showed no report"
+poll_until 10 report_shows_bands || fail "Ctrl+E showed no report"
 click_at $((CLIENT_X + 300)) $((CLIENT_Y + 300))
-wait_for 5 focus_in_report || fail "a click into the report did not focus it"
+poll_until 5 focus_in_report || fail "a click into the report did not focus it"
 top=$(report_pixels)
 
 locate_bar "Colours"

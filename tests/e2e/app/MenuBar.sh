@@ -10,40 +10,39 @@ file_x=$((BAR_X + 20)) file_y=$((BAR_Y + BAR_H / 2))
 # The pointer rests on the report, so that "File" is highlighted by the keys alone.
 xdotool mousemove $((CLIENT_X + 300)) $((CLIENT_Y + 300))
 
-menus_are() { [ "$(probe popup-menus | grep -c '^menu' || true)" -eq "$1" ]; }
 file_highlighted() { has_colour "$(screenshot menu-bar)" "$BAR_X" "$BAR_Y" 60 "$BAR_H" FFEEC2; }
 report_shows_bands() { has_colour "$(screenshot menu-report)" $((CLIENT_X + 4)) $((CLIENT_Y + 53)) 600 200 DCFED6; }
 
 press alt
 press f
-wait_for 5 menus_are 1 || fail "Alt, then F did not open the File menu"
+poll_until 5 menus_open 1 || fail "Alt, then F did not open the File menu"
 screenshot menu-alt-then-f >/dev/null
 press d
-wait_for 10 report_shows_bands || fail "D in the File menu did not run Do Check"
-menus_are 0 || fail "the File menu stayed open after D"
+poll_until 10 report_shows_bands || fail "D in the File menu did not run Do Check"
+menus_open 0 || fail "the File menu stayed open after D"
 
 press F10
 press f
-wait_for 5 menus_are 1 || fail "F10, then F did not open the File menu"
+poll_until 5 menus_open 1 || fail "F10, then F did not open the File menu"
 press Escape
-wait_for 5 menus_are 0 || fail "Escape did not close the File menu"
-wait_for 5 file_highlighted || fail "after Escape in the menu, File is not highlighted"
+poll_until 5 menus_open 0 || fail "Escape did not close the File menu"
+poll_until 5 file_highlighted || fail "after Escape in the menu, File is not highlighted"
 screenshot menu-escape >/dev/null
 press Return
-wait_for 5 menus_are 1 || fail "Enter on the highlighted File did not open its menu"
+poll_until 5 menus_open 1 || fail "Enter on the highlighted File did not open its menu"
 press Escape
-wait_for 5 menus_are 0 || fail "Escape did not close the reopened File menu"
+poll_until 5 menus_open 0 || fail "Escape did not close the reopened File menu"
 press Escape
-wait_for 5 eval '! file_highlighted' || fail "a second Escape did not leave the menu bar"
+poll_until 5 not file_highlighted || fail "a second Escape did not leave the menu bar"
 press f
-! wait_for 1 menus_are 1 || fail "F opened the File menu after the menu bar was left"
+if poll_until 1 menus_open 1; then fail "F opened the File menu after the menu bar was left"; fi
 
 click_at "$file_x" "$file_y"
-wait_for 5 menus_are 1 || fail "a click on File did not open its menu"
+poll_until 5 menus_open 1 || fail "a click on File did not open its menu"
 click_at "$file_x" "$file_y"
-wait_for 5 menus_are 0 || fail "a click on File did not close its open menu"
-! wait_for 1 menus_are 1 || fail "the click that closed the File menu opened it again"
+poll_until 5 menus_open 0 || fail "a click on File did not close its open menu"
+if poll_until 1 menus_open 1; then fail "the click that closed the File menu opened it again"; fi
 click_at "$file_x" "$file_y"
-wait_for 5 menus_are 1 || fail "a third click on File did not open its menu"
+poll_until 5 menus_open 1 || fail "a third click on File did not open its menu"
 press Escape
-wait_for 5 menus_are 0 || fail "Escape did not close the menu opened by a click"
+poll_until 5 menus_open 0 || fail "Escape did not close the menu opened by a click"

@@ -7,21 +7,22 @@ start_plux
 main_window_visible() { probe window | grep -qx "visible $1"; }
 active_is() { probe focus | grep -qx "active $1"; }
 focus_is() { probe focus | grep -qx "focus $1"; }
+in_menu_mode() { probe focus | grep -qx "menu-mode 1"; }
 minimised() { main_window_visible 0 && ! active_is TfrmPLUX; }
 report_shows_bands() {
     has_colour "$(screenshot restore-report)" $((CLIENT_X + 4)) $((CLIENT_Y + 53)) 600 200 DCFED6
 }
 
 click_at $((CLIENT_X + 300)) $((CLIENT_Y + 300))
-wait_for 5 focus_is THtmlView || fail "a click into the report did not focus it"
+poll_until 5 focus_is THtmlView || fail "a click into the report did not focus it"
 press alt+space
-wait_for 5 eval 'probe focus | grep -qx "menu-mode 1"' || fail "Alt+Space did not open the system menu"
+poll_until 5 in_menu_mode || fail "Alt+Space did not open the system menu"
 press n
-wait_for 5 minimised || fail "the window stayed on screen or active when minimised"
+poll_until 5 minimised || fail "the window stayed on screen or active when minimised"
 
 probe restore || fail "no application window to restore"
-wait_for 5 main_window_visible 1 || fail "the window did not come back when restored"
-wait_for 5 active_is TfrmPLUX || fail "restored, the window is not active: $(probe focus | tr '\n' ' ')"
-wait_for 5 focus_is THtmlView || fail "restored, the focus is not in the report: $(probe focus | tr '\n' ' ')"
+poll_until 5 main_window_visible 1 || fail "the window did not come back when restored"
+poll_until 5 active_is TfrmPLUX || fail "restored, the window is not active: $(probe focus | tr '\n' ' ')"
+poll_until 5 focus_is THtmlView || fail "restored, the focus is not in the report: $(probe focus | tr '\n' ' ')"
 press ctrl+e
-wait_for 10 report_shows_bands || fail "Ctrl+E did nothing after the restore"
+poll_until 10 report_shows_bands || fail "Ctrl+E did nothing after the restore"

@@ -108,13 +108,18 @@ wait_for_exit() {
 
 still_running() { kill -0 "$PLUX_PID" 2>/dev/null && probe window >/dev/null; }
 
-# Polls the command every 0.1 s for up to $1 seconds; true as soon as it succeeds.
-wait_for() {
-    local seconds=$1 tries
+# Runs COMMAND ARGS... every 0.1 s until it succeeds; status 1 when it has not within SECONDS.
+poll_until() {
+    local tries=$(($1 * 10))
     shift
-    for tries in $(seq 1 $((seconds * 10))); do
-        "$@" && return 0
+    until "$@"; do
+        ((tries-- > 0)) || return 1
         sleep 0.1
     done
-    return 1
 }
+
+# Negates a condition: poll_until 5 not menus_open 1.
+not() { ! "$@"; }
+
+# Exactly N popup menus of plux are open.
+menus_open() { [ "$(probe popup-menus | grep -c '^menu' || true)" -eq "$1" ]; }
