@@ -15,6 +15,7 @@
 
 #include "app/DesignScale.h"
 #include "check/ProductList.h"
+#include "toolkit/StatusBar_win.h"
 #include "toolkit/bars/BarModel.h"
 #include "toolkit/bars/BarView_win.h"
 #include "toolkit/bars/DockSite_win.h"
@@ -53,7 +54,6 @@ private:
     // Creation and destruction steps and the places of the stored state (MainWindowLifecycle_win.cpp).
     void RunCreationSteps();
     void FormCreate();
-    void ShowVersionText();
     void SetStateFileName();
     void LoadBarLayout();
     void FillCompareFiles();
@@ -87,7 +87,7 @@ private:
     std::unique_ptr<TDockSite> dock_;
     TPanel Panel1;
     THtmlView HTMLViewer;
-    HWND StatusBar = nullptr;
+    TStatusBarWindow StatusBar;
     // The colour dialog's custom colours: white until the user sets them, then kept for the run.
     std::array<COLORREF, 16> customColors_ = WhiteCustomColors();
     // Made with the window, before any creation step that can fail, so every command finds it.
