@@ -108,14 +108,15 @@ wait_for_exit() {
 
 still_running() { kill -0 "$PLUX_PID" 2>/dev/null && probe window >/dev/null; }
 
-# Runs COMMAND ARGS... every 0.1 s until it succeeds; status 1 when it has not within SECONDS.
+# poll_until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds, at most SECONDS long.
 poll_until() {
-    local tries=$(($1 * 10))
+    local limit=$(($1 * 10)) tries
     shift
-    until "$@"; do
-        ((tries-- > 0)) || return 1
+    for tries in $(seq 1 "$limit"); do
+        "$@" && return 0
         sleep 0.1
     done
+    "$@"
 }
 
 # Negates a condition: poll_until 5 not menus_open 1.
