@@ -1,5 +1,6 @@
-# The report view keeps the keyboard across the colour dialog and the error box: after either closes,
-# Down scrolls the report and Home brings it back to the top, without a click into it first.
+# The report view keeps the keyboard across the colour dialog, the message dialog and the error box:
+# after each closes, Down scrolls the report and Home brings it back to the top, without a click into it
+# first.
 source "$(dirname "$0")/Session.sh"
 import_products many-products.reg
 start_plux
@@ -33,6 +34,16 @@ locate_bar "Colours"
 click_at $((BAR_X + 2 + 8 + 70)) $((BAR_Y + BAR_H / 2))
 probe cancel-color || fail "no colour dialog to cancel"
 check_report_keys "the colour dialog" colour-dialog
+
+# Save Result asks for the snapshot's name in the message dialog, left here with Escape.
+press ctrl+s
+read -r _ dialog_x dialog_y dialog_w _ < <(probe dialog '#1' 10 | grep '^dialog ') || fail "no message dialog"
+# Without a window manager the keys go to the window under the pointer.
+xdotool mousemove $((dialog_x + dialog_w / 2)) $((dialog_y + 10))
+xdotool windowfocus --sync "$(xdotool search --name '^#1$' | head -1)"
+xdotool key Escape
+probe dialog-closed '#1' 10 || fail "the message dialog stayed open after Escape"
+check_report_keys "the message dialog" message-dialog
 
 # A version that cannot be read ends the next check in the error box; the report stays.
 import_products numeric-version.reg
