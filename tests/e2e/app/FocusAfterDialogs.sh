@@ -4,12 +4,10 @@
 source "$(dirname "$0")/Session.sh"
 import_products many-products.reg
 start_plux
-report_x=$((CLIENT_X + 4)) report_y=$((CLIENT_Y + 53)) report_w=600 report_h=300
-
-report_shows_bands() { has_colour "$(screenshot focus-report)" $report_x $report_y $report_w $report_h DCFED6; }
+report_shows_bands() { screen_shows "$VIEW_X" "$VIEW_Y" "$VIEW_W" "$VIEW_H" DCFED6; }
 # A digest of the report's pixels: it changes when the report scrolls.
 report_pixels() {
-    convert "$(screenshot focus-report)" -crop "${report_w}x${report_h}+${report_x}+${report_y}" +repage rgb:- | md5sum
+    import -display "$DISPLAY" -window root -crop "${VIEW_W}x${VIEW_H}+${VIEW_X}+${VIEW_Y}" rgb:- | md5sum
 }
 report_is() { [ "$(report_pixels)" = "$1" ]; }
 focus_in_report() { probe focus | grep -qx 'focus THtmlView'; }
@@ -26,7 +24,7 @@ check_report_keys() {
 
 press ctrl+e
 poll_until 10 report_shows_bands || fail "Ctrl+E showed no report"
-click_at $((CLIENT_X + 300)) $((CLIENT_Y + 300))
+click_at $((VIEW_X + 300)) $((VIEW_Y + 250))
 poll_until 5 focus_in_report || fail "a click into the report did not focus it"
 top=$(report_pixels)
 

@@ -6,10 +6,10 @@ import_products example.reg
 start_plux
 locate_bar "Main Menu"
 # The pointer rests on the report, so that "File" is highlighted by the keys alone.
-xdotool mousemove $((CLIENT_X + 300)) $((CLIENT_Y + 300))
+xdotool mousemove $((VIEW_X + 300)) $((VIEW_Y + 250))
 
-file_highlighted() { has_colour "$(screenshot menu-bar)" "$BAR_X" "$BAR_Y" 60 "$BAR_H" FFEEC2; }
-report_shows_bands() { has_colour "$(screenshot menu-report)" $((CLIENT_X + 4)) $((CLIENT_Y + 53)) 600 200 DCFED6; }
+file_highlighted() { screen_shows "$BAR_X" "$BAR_Y" 60 "$BAR_H" FFEEC2; }
+report_shows_bands() { screen_shows "$VIEW_X" "$VIEW_Y" "$VIEW_W" "$VIEW_H" DCFED6; }
 
 press alt
 press f

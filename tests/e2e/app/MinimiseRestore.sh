@@ -9,11 +9,9 @@ active_is() { probe focus | grep -qx "active $1"; }
 focus_is() { probe focus | grep -qx "focus $1"; }
 in_menu_mode() { probe focus | grep -qx "menu-mode 1"; }
 minimised() { main_window_visible 0 && ! active_is TfrmPLUX; }
-report_shows_bands() {
-    has_colour "$(screenshot restore-report)" $((CLIENT_X + 4)) $((CLIENT_Y + 53)) 600 200 DCFED6
-}
+report_shows_bands() { screen_shows "$VIEW_X" "$VIEW_Y" "$VIEW_W" "$VIEW_H" DCFED6; }
 
-click_at $((CLIENT_X + 300)) $((CLIENT_Y + 300))
+click_at $((VIEW_X + 300)) $((VIEW_Y + 250))
 poll_until 5 focus_is THtmlView || fail "a click into the report did not focus it"
 press alt+space
 poll_until 5 in_menu_mode || fail "Alt+Space did not open the system menu"
