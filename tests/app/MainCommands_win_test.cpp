@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <set>
 #include <string>

@@ -12,9 +12,9 @@
 #include "support/SystemFacts.h"
 #include "support/TempDir.h"
 
-// The common controls and the support modules up as at start-up, with every data folder in a folder of the test, so that a main
-// window made meanwhile finds and leaves its files there. `version` is what the program's version
-// resource says; it is read again at each use.
+// The common controls and the support modules up as at start-up, with every data folder in a folder of the test, so
+// that a main window made meanwhile finds and leaves its files there. `version` is what the program's version resource
+// says; it is read again at each use.
 class TMainWindowRig {
 public:
     TMainWindowRig()
