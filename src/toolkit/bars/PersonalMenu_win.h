@@ -18,6 +18,8 @@ public:
 
     // The command picked, 0 when the menu was left.
     int Track(HWND owner, const RECT& itemArea, bool byKeyboard);
+    // After Track: true when the menu was left with Escape.
+    bool LeftWithEscape() const { return shown_ && shown_->LeftWithEscape(); }
     bool HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const;
 
 private:
