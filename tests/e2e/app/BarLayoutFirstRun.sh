@@ -2,8 +2,7 @@
 source "$(dirname "$0")/BarSession.sh"
 start_plux
 [ -z "$(layout_file)" ] || fail "a layout file before the first close"
-probe close-box >/dev/null
-wait_for_exit 30 || fail "plux did not end"
+end_plux
 file=$(layout_file)
 [ -n "$file" ] || fail "no layout file after the first run"
 cmp "$file" "$PLUX_FIXTURES/bars/designed.bar.ini" || fail "the layout file differs from the designed one"

@@ -23,7 +23,6 @@ bar_facts() {
 }
 
 bar_on() { bar_facts "$1" && [ "$SIDE" = "$2" ]; }
-bar_hidden() { ! probe bar "$1" >/dev/null; }
 
 # Waits until bar $1 shows on side $2 and reads its facts.
 wait_bar_on() {
@@ -37,20 +36,25 @@ drag() {
     xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
     xdotool mousemove "$3" "$4"
     if [ -n "${5:-}" ]; then
-        poll_until 20 probe feedback >/dev/null || fail "no outline while dragging to $3,$4"
+        wait_for 20 feedback_shown
         FEEDBACK=$(probe feedback)
         screenshot "$5" >/dev/null
     fi
     xdotool mouseup 1
-    poll_until 20 no_feedback || fail "the outline stayed after the release"
+    wait_for 20 not feedback_shown
 }
 
-no_feedback() { ! probe feedback >/dev/null; }
+feedback_shown() { probe feedback >/dev/null; }
 
-# Closes plux as a user does and starts it again on the files it left.
-restart_plux() {
+# Closes plux as a user does and waits until it has ended (and saved its layout).
+end_plux() {
     probe close-box >/dev/null
     wait_for_exit 30 || fail "plux did not end"
+}
+
+# Closes plux and starts it again on the files it left.
+restart_plux() {
+    end_plux
     start_plux
 }
 

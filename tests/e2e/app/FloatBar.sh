@@ -52,9 +52,9 @@ drag "$GRIP_X" "$GRIP_Y" $((CLIENT_X + 200)) $((CLIENT_Y + 250))
 wait_bar_on File float
 # The close box is the right end of the caption strip, as high as the strip.
 click_at $((FRAME_X + FRAME_W - 11)) $((FRAME_Y + 11))
-poll_until 20 bar_hidden File || fail "the close box left File shown"
+wait_for 20 not bar_shown File
 restart_plux
-bar_hidden File || fail "File shows again after the restart"
+not bar_shown File || fail "File shows again after the restart"
 bar_facts Colours
 [ "$BAR_X" -eq $((CLIENT_X + 403)) ] || fail "Colours moved when File was hidden"
 screenshot file-hidden-restarted >/dev/null
