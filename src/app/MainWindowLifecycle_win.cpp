@@ -35,7 +35,6 @@ void TfrmPLUX::FormCreate() {
     VersionPanel(StatusBar).SetText(ProgSettings()->VersionText());
     SetStateFileName();
     LoadBarLayout();
-    products_ = std::make_unique<TProductList>();
     FillCompareFiles();
 }
 
@@ -78,14 +77,14 @@ bool TfrmPLUX::FormCloseQuery() {
 // Placement, window state and colour codes are written here when the close is accepted.
 void TfrmPLUX::SaveState() {}
 
-// The destruction goes on whatever fails here.
+// The destruction goes on whatever fails here. The product list goes with the window object, after
+// the message loop has ended.
 void TfrmPLUX::FormDestroy() {
     try {
         SaveBarLayout();
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());
     }
-    products_.reset();
 }
 
 // The file name is computed anew, which makes the folders again if they have gone meanwhile.

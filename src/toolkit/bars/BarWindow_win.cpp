@@ -160,18 +160,20 @@ void TBarWindow::Click(int place) {
     if (!link || !link->Item->Enabled)
         return;
     const TBarItem& item = *link->Item;
-    if (item.Kind == TBarItemKind::SubItem)
-        return OpenSubMenu(place, false);
+    if (item.Kind == TBarItemKind::SubItem) {
+        OpenSubMenu(place, false);
+        return;
+    }
     const bool runs =
         item.Kind == TBarItemKind::Button || (item.Kind == TBarItemKind::Progress && item.Progress.Clickable);
     if (runs && item.CommandId != 0)
         context_.Host->ExecuteBarCommand(item.CommandId);
 }
 
-void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
+bool TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     const TBarItemLink* link = LinkOf(place);
     if (!link)
-        return;
+        return false;
     RECT area = ToRect(placement_.Items[static_cast<std::size_t>(place)].Bounds);
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&area), 2);
     TSubMenu menu(*link->Item, context_);
@@ -185,6 +187,7 @@ void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     InvalidateRect(Handle(), nullptr, FALSE);
     if (command != 0)
         context_.Host->ExecuteBarCommand(command);
+    return menu.LeftWithEscape();
 }
 
 // The grip starts a drag of the whole bar; an item is pressed until the button comes up over it, and a
