@@ -82,6 +82,18 @@ std::optional<std::string> TProfileText::Read(std::string_view section, std::str
     return ValueOf(lines_[*line]);
 }
 
+std::vector<std::string> TProfileText::Keys(std::string_view section) const {
+    std::vector<std::string> keys;
+    const auto span = FindSection(section);
+    if (!span)
+        return keys;
+    for (std::size_t i = span->header + 1; i < span->end; ++i) {
+        if (!Trim(lines_[i]).empty() && FindKey(*span, KeyOf(lines_[i])) == i)
+            keys.push_back(KeyOf(lines_[i]));
+    }
+    return keys;
+}
+
 void TProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
     const auto span = FindSection(section);
     if (!span) {
@@ -123,6 +135,10 @@ ini::TProfileText& TProfileIniFile::Content() {
 std::string TProfileIniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) {
     const auto value = Content().Read(section, key);
     return value ? *value : std::string(defaultValue);
+}
+
+std::vector<std::string> TProfileIniFile::ReadSection(std::string_view section) {
+    return Content().Keys(section);
 }
 
 void TProfileIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {

@@ -1,0 +1,106 @@
+#include "check/Comparison.h"
+
+#include <unordered_map>
+
+#include "check/BreakUtils.h"
+#include "check/VersionOrder.h"
+#include "support/TextRoutines.h"
+
+namespace {
+
+constexpr std::string_view kFamilyDelimiter = "(Delphi";
+// The key of the save time, which is no product.
+constexpr std::string_view kTimestampKey = "\\datetime\\";
+
+std::string FamilyOf(const std::string& name) {
+    TBreakUtils tracker;
+    tracker.KeyDelimiter = kFamilyDelimiter;
+    tracker.NextValue(name);
+    return tracker.Key;
+}
+
+TVersionChange ChangeBetween(const std::string& saved, const std::string& current) {
+    switch (CompareVersions(saved, current)) {
+        case TVersionOrder::Lower:
+            return TVersionChange::Upgrade;
+        case TVersionOrder::Higher:
+            return TVersionChange::Downgrade;
+        default:
+            // Equal in order but not in text ("04.1" and "4.1") says as little as no order at all.
+            return TVersionChange::NotComparable;
+    }
+}
+
+void Compare(TComparedProduct& product, const std::string& saved) {
+    product.SnapshotVersion = saved;
+    if (Trim(saved) == Trim(*product.Version)) {
+        product.Status = TProductStatus::Same;
+        return;
+    }
+    product.Status = TProductStatus::Changed;
+    product.Change = ChangeBetween(saved, *product.Version);
+}
+
+}  // namespace
+
+TSnapshotSection ReadSnapshotSection(TProfileIniFile& file, const std::string& section) {
+    TSnapshotSection snapshot;
+    snapshot.Name = section;
+    snapshot.SavedAt = file.ReadString(section, kTimestampKey, "");
+    for (std::string& key : file.ReadSection(section)) {
+        if (SameTextUpper(key, kTimestampKey))
+            continue;
+        std::string value = file.ReadString(section, key, "");
+        snapshot.Entries.emplace_back(std::move(key), std::move(value));
+    }
+    return snapshot;
+}
+
+TComparison CompareProducts(const TProductList& products, const TSnapshotSection* snapshot, TCheckFacts facts) {
+    TComparison comparison;
+    comparison.Facts = std::move(facts);
+    std::unordered_map<std::string, std::size_t> savedIndex;
+    std::vector<bool> matched;
+    if (snapshot != nullptr) {
+        comparison.SnapshotName = snapshot->Name;
+        comparison.SnapshotSavedAt = snapshot->SavedAt;
+        for (std::size_t i = 0; i < snapshot->Entries.size(); ++i)
+            savedIndex.emplace(UpperCase(snapshot->Entries[i].first), i);
+        matched.assign(snapshot->Entries.size(), false);
+    }
+
+    for (std::size_t i = 0; i < products.ProductNames.size(); ++i) {
+        TComparedProduct& product = comparison.Products.emplace_back();
+        product.Name = products.ProductNames[i];
+        product.Family = FamilyOf(product.Name);
+        product.Version = products.ProductVersions.at(i);
+        if (snapshot == nullptr)
+            continue;
+        const auto saved = savedIndex.find(UpperCase(product.Name));
+        if (saved == savedIndex.end()) {
+            product.Status = TProductStatus::New;
+            continue;
+        }
+        matched[saved->second] = true;
+        Compare(product, snapshot->Entries[saved->second].second);
+    }
+
+    for (std::size_t i = 0; i < matched.size(); ++i) {
+        if (matched[i])
+            continue;
+        TComparedProduct& product = comparison.Products.emplace_back();
+        product.Name = snapshot->Entries[i].first;
+        product.Family = FamilyOf(product.Name);
+        product.SnapshotVersion = snapshot->Entries[i].second;
+        product.Status = TProductStatus::Removed;
+    }
+    return comparison;
+}
+
+bool HasDifferences(const TComparison& comparison) {
+    for (const TComparedProduct& product : comparison.Products) {
+        if (product.Status && *product.Status != TProductStatus::Same)
+            return true;
+    }
+    return false;
+}
