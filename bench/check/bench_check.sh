@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Wall-clock times of reading N products under Wine: the headless export (scan and report), the bare
-# registry loop, and "reg query /s". Every run is a whole process, as a user runs it. The three take
-# turns round after round and each keeps its best time, so a busy machine slows them alike.
+# Wall-clock times of reading N products under Wine: the headless export as HTML and as JSON, the bare
+# registry loop, and "reg query /s". Every run is a whole process, as a user runs it. The four take
+# turns round after round and the median of each is shown, so a busy machine slows them alike.
 set -eu
 PLUX=$1
 BARE=$2
@@ -15,7 +15,7 @@ ROOT_KEY='HKLM\SOFTWARE\Component Suite VCL Products'
 work=$(mktemp -d)
 trap 'stop_wine; rm -rf "$work"' EXIT
 
-ROUNDS=${ROUNDS:-10}
+ROUNDS=${ROUNDS:-11}
 elapsed_ms() {
     local start end
     start=$(date +%s%N)
@@ -23,10 +23,12 @@ elapsed_ms() {
     end=$(date +%s%N)
     echo $(( (end - start) / 1000000 ))
 }
-keep_best() { [ -z "${!1}" ] || [ "$2" -lt "${!1}" ] && printf -v "$1" '%s' "$2"; return 0; }
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+ratio() { echo "scale=2; $1 / $2" | bc; }
 
-printf '%-10s %12s %12s %12s %10s %10s\n' products "export ms" "bare ms" "reg query ms" "vs bare" "vs query"
-for count in 1000 10000; do
+printf '%-9s %9s %9s %9s %9s %11s %11s %11s\n' products "html ms" "json ms" "bare ms" "query ms" \
+    "html/bare" "json/html" "query/html"
+for count in 0 1000 10000; do
     python3 - "$count" "$work/products.reg" <<'PY'
 import sys
 count, path = int(sys.argv[1]), sys.argv[2]
@@ -40,15 +42,19 @@ open(path, "w", newline="\r\n").write("\n".join(lines) + "\n")
 PY
     "$WINE" reg delete "$ROOT_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true
     "$WINE" reg import "$work/products.reg" /reg:32 </dev/null >/dev/null 2>&1
-    export_ms="" bare_ms="" query_ms=""
+    html=() json=() bare=() query=()
     for round in $(seq 1 "$ROUNDS"); do
-        keep_best export_ms "$(elapsed_ms "$WINE" "$PLUX" /shtml "$work/report.html")"
-        keep_best bare_ms "$(elapsed_ms "$WINE" "$BARE")"
-        keep_best query_ms "$(elapsed_ms "$WINE" reg query "$ROOT_KEY" /s /reg:32)"
+        html+=("$(elapsed_ms "$WINE" "$PLUX" "/shtml=$work/report.html")")
+        json+=("$(elapsed_ms "$WINE" "$PLUX" "/sjson=$work/report.json")")
+        bare+=("$(elapsed_ms "$WINE" "$BARE")")
+        query+=("$(elapsed_ms "$WINE" reg query "$ROOT_KEY" /s /reg:32)")
     done
     lines=$(wc -l <"$work/report.html")
     [ "$lines" -eq $((5 + 3 * count)) ] || { echo "unexpected report of $lines lines"; exit 1; }
-    printf '%-10s %12s %12s %12s %9sx %9sx\n' "$count" "$export_ms" "$bare_ms" "$query_ms" \
-        "$(echo "scale=2; $export_ms / $bare_ms" | bc)" "$(echo "scale=2; $query_ms / $export_ms" | bc)"
+    python3 -c 'import json, sys; assert len(json.load(open(sys.argv[1]))["products"]) == int(sys.argv[2])' \
+        "$work/report.json" "$count" || { echo "unexpected JSON report"; exit 1; }
+    h=$(median "${html[@]}") j=$(median "${json[@]}") b=$(median "${bare[@]}") q=$(median "${query[@]}")
+    printf '%-9s %9s %9s %9s %9s %10sx %10sx %10sx\n' "$count" "$h" "$j" "$b" "$q" \
+        "$(ratio "$h" "$b")" "$(ratio "$j" "$h")" "$(ratio "$q" "$h")"
 done
 "$WINE" reg delete "$ROOT_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true
