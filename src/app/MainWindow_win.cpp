@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "app/ActionKeys_win.h"
-#include "app/Actions.h"
 #include "app/ErrorBox.h"
 #include "app/MainBars.h"
 #include "app/Resources.h"
@@ -110,23 +109,6 @@ bool TfrmPLUX::PreTranslateMessage(MSG& message) {
     return TranslateAcceleratorA(Handle(), accelerators_.Get(), &message) != 0;
 }
 
-void TfrmPLUX::ExecuteCommand(int commandId) {
-    switch (static_cast<TCommandId>(commandId)) {
-        case TCommandId::DoCheck:
-            return actionDoCheckExecute();
-        case TCommandId::SaveResult:
-            return actionSaveResultExecute();
-        case TCommandId::Print:
-            return actionPrintExecute();
-        case TCommandId::FileExit:
-            return actionFileExitExecute();
-        case TCommandId::PickColor1:
-            return barColor1Click();
-        case TCommandId::PickColor2:
-            return barColor2Click();
-    }
-}
-
 // Exit closes the way the close box does; posted, so that the bar or menu that ran it is left first.
 void TfrmPLUX::actionFileExitExecute() {
     PostMessageA(Handle(), WM_CLOSE, 0, 0);
@@ -148,7 +130,7 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_COMMAND:
             if (lParam == 0)
-                ExecuteCommand(LOWORD(wParam));  // menus and shortcuts
+                ExecuteCommand(LOWORD(wParam));  // menus, shortcuts and bar items
             return 0;
         case WM_SYSCOMMAND:
             // The task bar shows the application window, so that is what minimises; it hides this one.

@@ -69,7 +69,7 @@ private:
     void CreateMembers();
     void LayOutMembers();
     void ExecuteCommand(int commandId);
-    void ExecuteBarCommand(int commandId) override { ExecuteCommand(commandId); }
+    void ExecuteBarCommand(int commandId) override;
     void DockHeightChanged() override { LayOutMembers(); }
 
     TScopedDC measureDC_;  // screen-compatible, for the bars' text measure
