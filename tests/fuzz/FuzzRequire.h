@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-// A broken promise ends the run with its text, so the fuzzer keeps the input that broke it.
-inline void FuzzRequire(bool condition, const char* what) {
+// A broken invariant ends the run, so that libFuzzer keeps the input that broke it.
+inline void Require(bool condition, const char* what) {
     if (condition)
         return;
     std::fprintf(stderr, "violated: %s\n", what);
     std::abort();
 }
 
-#define REQUIRE(condition) FuzzRequire(condition, #condition)
+#define REQUIRE(condition) Require(condition, #condition)
 
 #endif
