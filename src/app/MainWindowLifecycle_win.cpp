@@ -4,8 +4,10 @@
 
 #include "app/ErrorBox.h"
 #include "app/MainBars.h"
+#include "app/MainStatusBar.h"
 #include "app/MainWindow_win.h"
 #include "support/MessageCatalogue.h"
+#include "support/ProgSettings.h"
 
 // A failing step is shown and ends the creation step; the window opens all the same, without the
 // state restore, so that a broken state file cannot keep the program from starting.
@@ -19,15 +21,12 @@ void TfrmPLUX::RunCreationSteps() {
 }
 
 void TfrmPLUX::FormCreate() {
-    ShowVersionText();
+    VersionPanel(StatusBar).SetText(ProgSettings()->VersionText());
     SetStateFileName();
     LoadBarLayout();
     products_ = std::make_unique<TProductList>();
     FillCompareFiles();
 }
-
-// The status bar's version panel comes with the status bar's panels.
-void TfrmPLUX::ShowVersionText() {}
 
 // The state store gets the state file's name from the program settings.
 void TfrmPLUX::SetStateFileName() {}

@@ -14,6 +14,7 @@
 
 #include "app/DesignScale.h"
 #include "check/ProductList.h"
+#include "toolkit/StatusBar_win.h"
 #include "toolkit/bars/BarModel.h"
 #include "toolkit/bars/BarView_win.h"
 #include "toolkit/bars/DockSite_win.h"
@@ -51,7 +52,6 @@ private:
     // Creation and destruction steps and the places of the stored state (MainWindowLifecycle_win.cpp).
     void RunCreationSteps();
     void FormCreate();
-    void ShowVersionText();
     void SetStateFileName();
     void LoadBarLayout();
     void FillCompareFiles();
@@ -84,7 +84,7 @@ private:
     std::unique_ptr<TDockSite> dock_;
     TPanel Panel1;
     THtmlView HTMLViewer;
-    HWND StatusBar = nullptr;
+    TStatusBarWindow StatusBar;
     COLORREF customColors_[16] = {};
     std::unique_ptr<TProductList> products_;
 };
