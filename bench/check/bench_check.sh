@@ -5,43 +5,14 @@
 set -eu
 PLUX=$1
 BARE=$2
-source "$(dirname "$0")/../../tools/common.sh"
-ensure_packages bc python3
-use_wine_prefix wine-bench
-unset DISPLAY
-trap stop_wine EXIT
-start_wine
-ROOT_KEY='HKLM\SOFTWARE\Component Suite VCL Products'
-work=$(mktemp -d)
-trap 'stop_wine; rm -rf "$work"' EXIT
-
-ROUNDS=${ROUNDS:-11}
-elapsed_ms() {
-    local start end
-    start=$(date +%s%N)
-    "$@" </dev/null >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(( (end - start) / 1000000 ))
-}
+source "$(dirname "$0")/../wine_bench.sh"
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 ratio() { echo "scale=2; $1 / $2" | bc; }
 
 printf '%-9s %9s %9s %9s %9s %11s %11s %11s\n' products "html ms" "json ms" "bare ms" "query ms" \
     "html/bare" "json/html" "query/html"
 for count in 0 1000 10000; do
-    python3 - "$count" "$work/products.reg" <<'PY'
-import sys
-count, path = int(sys.argv[1]), sys.argv[2]
-root = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite VCL Products"
-families = ["Grid 4", "Bars 5", "Editors 3", "Charts 2", "Reports 6"]
-lines = ["REGEDIT4", "", f"[{root}]", ""]
-for i in range(count):
-    name = f"{families[i % len(families)]} Pack {i // len(families):05d} (Delphi {5 + i % 7})"
-    lines += [f"[{root}\\{name}]", f'"version"="{1 + i % 9}.{i % 13}"', ""]
-open(path, "w", newline="\r\n").write("\n".join(lines) + "\n")
-PY
-    "$WINE" reg delete "$ROOT_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true
-    "$WINE" reg import "$work/products.reg" /reg:32 </dev/null >/dev/null 2>&1
+    import_products "$count"
     html=() json=() bare=() query=()
     for round in $(seq 1 "$ROUNDS"); do
         html+=("$(elapsed_ms "$WINE" "$PLUX" "/shtml=$work/report.html")")
@@ -57,4 +28,4 @@ PY
     printf '%-9s %9s %9s %9s %9s %10sx %10sx %10sx\n' "$count" "$h" "$j" "$b" "$q" \
         "$(ratio "$h" "$b")" "$(ratio "$j" "$h")" "$(ratio "$q" "$h")"
 done
-"$WINE" reg delete "$ROOT_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true
+remove_products
