@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/ComparedSnapshot.h"
 #include "app/CsvReport.h"
 #include "app/ExportRequest.h"
 #include "app/ExportTargets.h"
@@ -10,6 +11,8 @@
 #include "check/BandColours.h"
 #include "check/Comparison.h"
 #include "check/ReportBuilder.h"
+#include "snapshot/NameSanitizer.h"
+#include "snapshot/SnapshotFile.h"
 #include "support/MessageCatalogue.h"
 #include "support/PathRoutines.h"
 #include "toolkit/Exception.h"
@@ -44,6 +47,11 @@ void ScanWithKeyInError(const TExportPorts& ports, TProductList& products) {
     }
 }
 
+// The file Save Result writes for a typed name.
+std::string SavedSnapshotPath(const std::string& name, const std::string& programFolder) {
+    return programFolder + SanitizeName(name, TCaseMode::cmKeep, 0, '_') + std::string(kSnapshotExtension);
+}
+
 // The report as the window shows it, in the band colours of the window's design.
 TReportInputs HtmlReportInputs(const TProductList& products, std::string choice, const TExportPorts& ports) {
     return ReportInputsNow(products, std::string(kDesignColor1Code), std::string(kDesignColor2Code), std::move(choice),
@@ -67,6 +75,8 @@ public:
         std::vector<TGuardedFile> guarded;
         if (snapshotPath)
             guarded.push_back({*snapshotPath, "the snapshot the reports compare with"});
+        if (request_.SaveName)
+            guarded.push_back({SavedSnapshotPath(*request_.SaveName, programFolder), "the snapshot /save writes"});
         CheckReportFiles(request_, guarded, facts.CurrentDirectory(), *ports_.Files);
 
         TProductList products;
@@ -83,8 +93,13 @@ public:
             reports.push_back({request_.JsonFile, JsonReport(comparison, ports_.ToUtf8)});
         if (!request_.CsvFile.empty())
             reports.push_back({request_.CsvFile, CsvReport(comparison, ports_.ToUtf8)});
+        // The reports are ready, so the save cannot change what they compare with.
+        const std::optional<std::string> saved =
+            request_.SaveName ? std::optional(Save(*request_.SaveName, products, inputs, programFolder)) : std::nullopt;
         for (const TReportFile& report : reports)
             Write(report);
+        if (saved)
+            Write({std::string(kStandardOutputName), *saved + "\r\n"});
         return HasDifferences(comparison) ? TExportResult::Differences : TExportResult::NoDifferences;
     }
 
@@ -101,9 +116,22 @@ private:
         facts.RegistryView = kProductRegistryView;
         if (!snapshotPath)
             return CompareProducts(products, nullptr, std::move(facts));
-        TProfileIniFile file(*snapshotPath, *ports_.Files);
-        const TSnapshotSection section = ReadSnapshotSection(file, FileBaseName(Trim(*request_.CompareChoice)));
+        const TSnapshotSection section =
+            ReadSnapshotSection(*snapshotPath, FileBaseName(Trim(*request_.CompareChoice)), *ports_.Files);
         return CompareProducts(products, &section, std::move(facts));
+    }
+
+    // Exactly what Save Result does with the name typed into its dialog.
+    std::string Save(const std::string& name,
+                     const TProductList& products,
+                     const TReportInputs& inputs,
+                     const std::string& programFolder) const {
+        try {
+            return SaveSnapshot(name, products.ProductNames, products.ProductVersions, programFolder, inputs.Now,
+                                inputs.Locale, *ports_.Files);
+        } catch (const Exception& error) {
+            throw Failure(error.Message(), ports_.Files->LastErrorText());
+        }
     }
 
     void Write(const TReportFile& report) const {

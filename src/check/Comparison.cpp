@@ -9,8 +9,6 @@
 namespace {
 
 constexpr std::string_view kFamilyDelimiter = "(Delphi";
-// The key of the save time, which is no product.
-constexpr std::string_view kTimestampKey = "\\datetime\\";
 
 std::string FamilyOf(const std::string& name) {
     TBreakUtils tracker;
@@ -42,19 +40,6 @@ void Compare(TComparedProduct& product, const std::string& saved) {
 }
 
 }  // namespace
-
-TSnapshotSection ReadSnapshotSection(TProfileIniFile& file, const std::string& section) {
-    TSnapshotSection snapshot;
-    snapshot.Name = section;
-    snapshot.SavedAt = file.ReadString(section, kTimestampKey, "");
-    for (std::string& key : file.ReadSection(section)) {
-        if (SameTextUpper(key, kTimestampKey))
-            continue;
-        std::string value = file.ReadString(section, key, "");
-        snapshot.Entries.emplace_back(std::move(key), std::move(value));
-    }
-    return snapshot;
-}
 
 TComparison CompareProducts(const TProductList& products, const TSnapshotSection* snapshot, TCheckFacts facts) {
     TComparison comparison;

@@ -8,7 +8,6 @@
 
 #include "check/ProductList.h"
 #include "support/DateTime.h"
-#include "support/ProfileIni.h"
 
 // A check set against a snapshot product by product, removed products included: what the JSON and CSV
 // reports list, and what decides the export's exit code.
@@ -49,9 +48,6 @@ struct TComparison {
     std::optional<std::string> SnapshotSavedAt;
     std::vector<TComparedProduct> Products;  // installed ones in scan order, then removed ones in file order
 };
-
-// The named section of a snapshot file as the profile reader sees it; empty when the file lacks it.
-TSnapshotSection ReadSnapshotSection(TProfileIniFile& file, const std::string& section);
 
 // A product is the same when its version and the snapshot's, both trimmed, are equal (as the report's
 // comparison column has it); snapshot keys match product names without regard to letter case.

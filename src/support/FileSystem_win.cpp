@@ -43,8 +43,10 @@ public:
         char buffer[64 * 1024];
         DWORD read = 0;
         while (::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
-            if (read == 0)
+            if (read == 0) {
+                lastError_ = ERROR_SUCCESS;
                 return content;
+            }
             content.append(buffer, read);
         }
         return Failed(GetLastError());

@@ -156,6 +156,38 @@ TEST_F(HeadlessExportTest, FailuresExplainThemselvesAndWriteNothing) {
     EXPECT_EQ(standardError, "Unable to write to standard output\r\n");
 }
 
+// The save runs Save Result's code after the reports have read the snapshot, so they compare with it as
+// it was; its path goes to standard output.
+TEST_F(HeadlessExportTest, SaveWritesTheSnapshotAfterTheReportsReadIt) {
+    keys.products = {{"Grid 4 (Delphi 7)", "4.2"}};
+    EXPECT_EQ(Run({"/save", "old", To("/shtml", "r.html"), "/compare", "old.plx"}), TExportResult::Differences);
+    EXPECT_EQ(standardOutput, folder.PathOf("old.plx") + "\r\n");
+    EXPECT_EQ(standardError, "");
+    EXPECT_NE(folder.ReadFile("r.html").find("<font color=\"#ffffff\">4.1</font>"), std::string::npos);
+    const std::string saved = folder.ReadFile("old.plx");
+    EXPECT_TRUE(saved.starts_with("[old]\r\n\\datetime\\=03/02/2004 09:05:07\r\nGrid 4 (Delphi 7)=4.2\r\n")) << saved;
+    EXPECT_EQ(Run({"/sjson", "-", "/compare", "old.plx"}), TExportResult::Differences) << "Charts 2 was removed";
+
+    EXPECT_EQ(Run({"/save", "my base"}), TExportResult::NoDifferences);
+    EXPECT_EQ(standardOutput, folder.PathOf("my base.plx") + "\r\n");
+    EXPECT_EQ(Run({"/save:a*b"}), TExportResult::NoDifferences);
+    EXPECT_TRUE(folder.Exists("a_b.plx"));
+}
+
+TEST_F(HeadlessExportTest, FailingSaveWritesNothing) {
+    std::filesystem::create_directory(folder.PathOf("base.plx"));
+    folder.WriteFile("r.html", "previous");
+    EXPECT_EQ(Run({"/save", "base", To("/shtml", "r.html")}), TExportResult::Failed);
+    EXPECT_EQ(standardError, "Unable to write to " + folder.PathOf("base.plx") + "\r\n");
+    EXPECT_EQ(standardOutput, "");
+    EXPECT_EQ(folder.ReadFile("r.html"), "previous");
+
+    EXPECT_EQ(Run({"/save", "old", To("/sjson", "old.plx")}), TExportResult::Failed);
+    EXPECT_EQ(standardError, "Unable to write to " + folder.PathOf("old.plx") + "\r\n" + folder.PathOf("old.plx") +
+                                 " is the snapshot /save writes\r\n");
+    EXPECT_EQ(folder.ReadFile("old.plx"), kOldSnapshot);
+}
+
 TEST_F(HeadlessExportTest, UsageGoesToStandardOutput) {
     EXPECT_EQ(Run({"/shtml", "r.html", "/?"}), TExportResult::NoDifferences);
     EXPECT_TRUE(standardOutput.find("/sjson FILE") != std::string::npos);
