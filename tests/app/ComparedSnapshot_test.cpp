@@ -16,12 +16,18 @@ TEST(ComparedSnapshot, ReadsTheProductsOfTheNamedSectionAsTheReportDoes) {
         TPairs entries;
     } rows[] = {
         {"keys in file order, the timestamp apart",
-         "[base]\r\nB=2\r\n\\datetime\\=01-02-2004\r\nA = \"1.0\" \r\n", "01-02-2004", {{"B", "2"}, {"A", "1.0"}}},
+         "[base]\r\nB=2\r\n\\datetime\\=01-02-2004\r\nA = \"1.0\" \r\n",
+         "01-02-2004",
+         {{"B", "2"}, {"A", "1.0"}}},
         {"the section found without regard to case, other sections left out",
-         "[other]\r\nX=9\r\n[BASE]\r\nA=1\r\n[more]\r\nY=8\r\n", "", {{"A", "1"}}},
+         "[other]\r\nX=9\r\n[BASE]\r\nA=1\r\n[more]\r\nY=8\r\n",
+         "",
+         {{"A", "1"}}},
         {"a foreign section only", "[other]\r\nA=1\r\n", "", {}},
         {"the first of keys equal but for case; a line without '=' is no product",
-         "[base]\r\nA=1\r\na=2\r\nno value\r\n\\DateTime\\=then\r\n", "then", {{"A", "1"}}},
+         "[base]\r\nA=1\r\na=2\r\nno value\r\n\\DateTime\\=then\r\n",
+         "then",
+         {{"A", "1"}}},
         {"an empty file", "", "", {}},
     };
     for (const auto& row : rows) {
