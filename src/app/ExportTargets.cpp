@@ -48,12 +48,16 @@ void CheckReportFiles(const TExportRequest& request,
         // Two reports may well both go to NUL.
         if (report.empty() || report == kStandardOutputName || NamesDevice(report))
             continue;
-        // The commonest reason a write fails, found before any report is written.
+        // The common reasons a write fails, found before any file is written.
         const std::size_t separator = report.find_last_of("\\/");
         if (separator != std::string::npos && separator > 0 && !files.FolderExists(report.substr(0, separator))) {
             throw Exception("Unable to write to " + report + "\r\nThe folder " + report.substr(0, separator) +
                             " does not exist");
         }
+        if (files.FolderExists(report))
+            Refuse(report, "a folder");
+        if (files.IsReadOnly(report))
+            Refuse(report, "read-only");
         for (const TGuardedFile& file : guarded) {
             if (SameTarget(report, file.Path, currentFolder, files))
                 Refuse(report, file.Role);

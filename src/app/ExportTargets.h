@@ -21,9 +21,9 @@ struct TGuardedFile {
     std::string Role;  // "the snapshot the reports compare with"
 };
 
-// Raises "Unable to write to <file>" for a report file whose folder is missing, or that is one of the
-// guarded files or the file of another report, after resolving the paths against the current folder
-// (letter case ignored) and through links.
+// Raises "Unable to write to <file>" for a report file whose folder is missing, that is a folder or
+// read-only, or that is one of the guarded files or the file of another report, after resolving the paths against the
+// current folder (letter case ignored) and through links.
 void CheckReportFiles(const TExportRequest& request,
                       const std::vector<TGuardedFile>& guarded,
                       const std::string& currentFolder,

@@ -34,6 +34,8 @@ public:
     // Whether two existing paths lead to one file (through links or other spellings); false when either
     // is missing or the file system cannot tell.
     virtual bool SameFile(const std::string& /*first*/, const std::string& /*second*/) const { return false; }
+    // Whether an existing file is marked read-only, which WriteFile refuses.
+    virtual bool IsReadOnly(const std::string& /*path*/) const { return false; }
     // Why the last operation that failed did so, in the system's words; empty when it cannot tell.
     virtual std::string LastErrorText() const { return {}; }
 };

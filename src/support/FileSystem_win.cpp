@@ -81,6 +81,11 @@ public:
                a.nFileIndexLow == b.nFileIndexLow;
     }
 
+    bool IsReadOnly(const std::string& path) const override {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    }
+
     std::string LastErrorText() const override {
         if (lastError_ == ERROR_SUCCESS)
             return {};

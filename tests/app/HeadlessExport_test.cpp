@@ -129,6 +129,9 @@ TEST_F(HeadlessExportTest, FailuresExplainThemselvesAndWriteNothing) {
          {To("/shtml", "OLD.PLX"), "/compare", "old.plx"},
          "Unable to write to " + folder.PathOf("OLD.PLX") + "\r\n" + folder.PathOf("OLD.PLX") +
              " is the snapshot the reports compare with\r\n"},
+        {"report over a folder",
+         {To("/shtml", "sub.plx")},
+         "Unable to write to " + folder.PathOf("sub.plx") + "\r\n" + folder.PathOf("sub.plx") + " is a folder\r\n"},
         {"two reports, one file",
          {To("/shtml", "r.html"), To("/sjson", "r.html")},
          "Unable to write to " + folder.PathOf("r.html") + "\r\n" + folder.PathOf("r.html") +

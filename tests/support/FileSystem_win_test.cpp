@@ -40,6 +40,7 @@ TEST(FileSystemWin32, RefusesReadOnlyAndMissingFoldersWithTheSystemsReason) {
     dir.WriteFile("locked.html", "kept");
     ASSERT_TRUE(SetFileAttributesA(dir.PathOf("locked.html").c_str(), FILE_ATTRIBUTE_READONLY));
     TFileSystem& files = PlatformFileSystem();
+    EXPECT_TRUE(files.IsReadOnly(dir.PathOf("locked.html")));
     EXPECT_FALSE(files.WriteFile(dir.PathOf("locked.html"), "new"));
     EXPECT_NE(files.LastErrorText(), "");
     SetFileAttributesA(dir.PathOf("locked.html").c_str(), FILE_ATTRIBUTE_NORMAL);
