@@ -1,6 +1,10 @@
-# Shared by the export's end-to-end scripts: source it with WINE, PLUX and FIXTURES set. Each script
-# works in a folder of its own that holds a copy of plux.exe, which is then the program folder that
-# holds the snapshots; the product root key of the test prefix is reset when the script ends.
+# Sourced by the export's end-to-end scripts, whose parameters are Wine, plux.exe and the fixture
+# folder. Each script works in a folder of its own that holds a copy of plux.exe, which is then the
+# program folder that holds the snapshots; the product root key of the test prefix is reset when the
+# script ends.
+WINE=$1
+PLUX=$2
+FIXTURES=$3
 ROOT_KEY='HKLM\SOFTWARE\Component Suite VCL Products'
 HEADER='^<TH colspan="2">[^ <]* [A-Za-z]{3} [0-9]{2}-[0-9]{2}-[0-9]{4} [0-9]{2}:[0-9]{2}</TH>$'
 

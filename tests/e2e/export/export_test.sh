@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
 # Drives "plux.exe /shtml" against the real registry of the test prefix, as a script or a user would.
 set -u
-WINE=$1
-PLUX=$2
-FIXTURES=$3
 source "$(dirname "$0")/common.sh"
 
 # Three products compared with a snapshot holding two of them. The registry enumerates subkeys in

@@ -2,9 +2,6 @@
 # Hostile inputs to the export under Wine, where the platform decides: device names, pipes and folders as
 # snapshots, devices, links and read-only files as report files, switches that swallow each other.
 set -u
-WINE=$1
-PLUX=$2
-FIXTURES=$3
 source "$(dirname "$0")/common.sh"
 reset_root
 import "$FIXTURES/example.reg"

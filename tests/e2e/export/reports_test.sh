@@ -3,9 +3,6 @@
 # one added (with a name that needs quoting and characters above 127, imported in code page 1252). The JSON and CSV reports list all
 # of them with the right status, parse with standard readers and make the exit code 1.
 set -u
-WINE=$1
-PLUX=$2
-FIXTURES=$3
 source "$(dirname "$0")/common.sh"
 reset_root
 import "$FIXTURES/example.reg"
