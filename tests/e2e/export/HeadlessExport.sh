@@ -1,47 +1,45 @@
 #!/usr/bin/env bash
 # Drives "plux.exe /shtml" against the real registry of the test prefix, as a script or a user would.
-set -u
-source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/Session.sh"
 
 # Three products compared with a snapshot holding two of them. The registry enumerates subkeys in
 # name order, so the rows come Bars before Grid and each family gets its band.
-reset_root
-import "$FIXTURES/example.reg"
+import_products example.reg
 plux /shtml report.html /compare old.plx
 expect_rc "example with differences" 1 $?
-check_lines "$work/report.html" "$FIXTURES/example-report.html"
+check_lines "$RUN_DIR/report.html" "$PLUX_FIXTURES/example-export-expected.html"
 
 # Standard output, no comparison: the example without its comparison lines.
-plux /shtml - >"$work/stdout.html"
+plux /shtml - >"$RUN_DIR/stdout.html"
 expect_rc "report to standard output" 0 $?
-check_lines "$work/stdout.html" <(sed '4d;8d;12d;16d' "$FIXTURES/example-report.html")
+check_lines "$RUN_DIR/stdout.html" <(sed '4d;8d;12d;16d' "$PLUX_FIXTURES/example-export-expected.html")
 
 # The value may follow the switch after a colon or an equals sign.
 plux /shtml:colon.html "/compare=old.plx"
 expect_rc "attached values" 1 $?
-check_lines "$work/colon.html" "$FIXTURES/example-report.html"
+check_lines "$RUN_DIR/colon.html" "$PLUX_FIXTURES/example-export-expected.html"
 
-# A numeric version ends the check: exit code 2, the message and the product key on standard error, the
-# old report kept.
-import "$FIXTURES/numeric-version.reg"
-printf 'previous report' >"$work/report.html"
+# A product with a numeric version, among the others, ends the check: exit code 2, the message and the
+# product key on standard error, the old report kept.
+reg_import numeric-version.reg
+printf 'previous report' >"$RUN_DIR/report.html"
 plux /shtml report.html /compare old.plx
 expect_rc "numeric version" 2 $?
 expect_stderr "numeric version" "Invalid data type for 'version'
 Product key: HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite VCL Products\\Tools 1 (Delphi 7) (32-bit view)"
-[ "$(cat "$work/report.html")" = "previous report" ] || fail "numeric version: the report file was changed"
+[ "$(cat "$RUN_DIR/report.html")" = "previous report" ] || fail "numeric version: the report file was changed"
 
 # No product root key: the header-only report.
-reset_root
-plux /shtml - >"$work/empty.html"
+remove_products
+plux /shtml - >"$RUN_DIR/empty.html"
 expect_rc "missing root key" 0 $?
-check_lines "$work/empty.html" <(printf '%s\r\n' \
+check_lines "$RUN_DIR/empty.html" <(printf '%s\r\n' \
     '<table border="1" cellspacing="0" bordercolor=#000000 cellpadding="3">' '<tr>' 'HEADER' '</tr>' '</table>')
 
 # The usage, and a switch the export does not know.
-plux /? >"$work/usage.txt"
+plux /? >"$RUN_DIR/usage.txt"
 expect_rc "usage" 0 $?
-grep -q '/sjson FILE' "$work/usage.txt" || fail "usage: $(cat "$work/usage.txt")"
+grep -q '/sjson FILE' "$RUN_DIR/usage.txt" || fail "usage: $(cat "$RUN_DIR/usage.txt")"
 plux /shtml - /colour red >/dev/null
 expect_rc "unknown switch" 2 $?
 expect_stderr "unknown switch" "Unknown switch /colour
