@@ -36,6 +36,13 @@ expect_rc "missing root key" 0 $?
 check_lines "$RUN_DIR/empty.html" <(printf '%s\r\n' \
     '<table border="1" cellspacing="0" bordercolor=#000000 cellpadding="3">' '<tr>' 'HEADER' '</tr>' '</table>')
 
+# A run without a window loads none of the GUI libraries.
+WINEDEBUG=+loaddll plux /shtml - >/dev/null
+expect_rc "libraries of a headless run" 0 $?
+gui=$(grep -oiE 'Loaded L"[^"]*\\(user32|gdi32|comctl32|comdlg32|winspool|shell32|ole32|uxtheme)\.[a-z]+"' \
+    "$RUN_DIR/stderr")
+[ -z "$gui" ] || fail "a headless run loaded: $gui"
+
 # The usage, and a switch the export does not know.
 plux /? >"$RUN_DIR/usage.txt"
 expect_rc "usage" 0 $?
