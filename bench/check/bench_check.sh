@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Wall-clock times of reading N products under Wine: the headless export as HTML and as JSON, the bare
 # registry loop, and "reg query /s". Every run is a whole process, as a user runs it. The four take
-# turns round after round and the median of each is shown, so a busy machine slows them alike.
+# turns round after round and the median of each is shown, so a busy machine slows them alike; each
+# round starts with the next of them, as a process that starts right after "reg query" was seen to
+# run slower.
 set -eu
 PLUX=$1
 BARE=$2
@@ -15,10 +17,14 @@ for count in 0 1000 10000; do
     import_products "$count"
     html=() json=() bare=() query=()
     for round in $(seq 1 "$ROUNDS"); do
-        html+=("$(elapsed_ms "$WINE" "$PLUX" "/shtml=$work/report.html")")
-        json+=("$(elapsed_ms "$WINE" "$PLUX" "/sjson=$work/report.json")")
-        bare+=("$(elapsed_ms "$WINE" "$BARE")")
-        query+=("$(elapsed_ms "$WINE" reg query "$ROOT_KEY" /s /reg:32)")
+        for turn in 0 1 2 3; do
+            case $(((round + turn) % 4)) in
+                0) html+=("$(elapsed_ms "$WINE" "$PLUX" "/shtml=$work/report.html")") ;;
+                1) json+=("$(elapsed_ms "$WINE" "$PLUX" "/sjson=$work/report.json")") ;;
+                2) bare+=("$(elapsed_ms "$WINE" "$BARE")") ;;
+                3) query+=("$(elapsed_ms "$WINE" reg query "$ROOT_KEY" /s /reg:32)") ;;
+            esac
+        done
     done
     lines=$(wc -l <"$work/report.html")
     [ "$lines" -eq $((5 + 3 * count)) ] || { echo "unexpected report of $lines lines"; exit 1; }
