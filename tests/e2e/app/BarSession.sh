@@ -2,6 +2,8 @@
 # starting plux again on the files it left. Every wait polls with a bound, a generous one: on a busy
 # machine a Wine round trip takes seconds.
 source "$(dirname "${BASH_SOURCE[0]}")/Session.sh"
+# A command that stops the script under `set -e` says which, and leaves its screenshot, as fail does.
+trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
 
 layout_file() { ls "$RUN_DIR"/Data/PLUX/users/*/formdata/frmPLUX.bar.ini 2>/dev/null | head -1; }
 
