@@ -3,27 +3,13 @@
 // and the page height.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
+#include "Require.h"
 #include "support/FixedTextMeasure.h"
 #include "toolkit/html/Document.h"
 #include "toolkit/html/Paginate.h"
 #include "toolkit/html/TableLayout.h"
-
-namespace {
-
-void Require(bool condition, const char* what) {
-    if (condition)
-        return;
-    std::fprintf(stderr, "violated: %s\n", what);
-    std::abort();
-}
-
-#define REQUIRE(condition) Require(condition, #condition)
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2)

@@ -1,0 +1,17 @@
+#ifndef PLUX_TESTS_FUZZ_REQUIRE_H
+#define PLUX_TESTS_FUZZ_REQUIRE_H
+
+#include <cstdio>
+#include <cstdlib>
+
+// A broken invariant ends the run with its text, so that the fuzzer keeps the input that broke it.
+inline void Require(bool condition, const char* what) {
+    if (condition)
+        return;
+    std::fprintf(stderr, "violated: %s\n", what);
+    std::abort();
+}
+
+#define REQUIRE(condition) Require(condition, #condition)
+
+#endif
