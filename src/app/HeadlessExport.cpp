@@ -1,8 +1,8 @@
 #include "app/HeadlessExport.h"
 
 #include "app/MainBars.h"
-#include "check/BandColours.h"
 #include "check/ReportBuilder.h"
+#include "state/MainWindowState.h"
 #include "support/MessageCatalogue.h"
 #include "toolkit/Exception.h"
 
@@ -37,8 +37,9 @@ TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& p
 
         std::string choice = compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false)
                                           : GetMessageText(kNoComparisonMessage, false);
-        const TReportInputs inputs = ReportInputsNow(products, std::string(kDesignColor1Code),
-                                                     std::string(kDesignColor2Code), std::move(choice), *ports.Facts);
+        const TBandColourCodes colours = StoredBandColourCodes(*ProgSettings(), *ports.Files, *ports.Facts);
+        const TReportInputs inputs =
+            ReportInputsNow(products, colours.Color1, colours.Color2, std::move(choice), *ports.Facts);
         const TReport report = BuildReport(inputs, *ports.Files);
 
         const std::string text = JoinLines(report.Lines);

@@ -6,6 +6,7 @@
 #include "app/MainBars.h"
 #include "app/MainWindow_win.h"
 #include "support/MessageCatalogue.h"
+#include "support/ProgSettings.h"
 
 // A failing step is shown and ends the creation step; the window opens all the same, without the
 // state restore, so that a broken state file cannot keep the program from starting.
@@ -29,8 +30,10 @@ void TfrmPLUX::FormCreate() {
 // The status bar's version panel comes with the status bar's panels.
 void TfrmPLUX::ShowVersionText() {}
 
-// The state store gets the state file's name from the program settings.
-void TfrmPLUX::SetStateFileName() {}
+// The state restore right after this step reads the file.
+void TfrmPLUX::SetStateFileName() {
+    state_->IniFileStore.IniFileName = ProgSettings()->FormStateFileName(kMainWindowName);
+}
 
 // The stored bar layout is applied to BarManager here, before the window is first shown.
 void TfrmPLUX::LoadBarLayout() {}
@@ -45,10 +48,18 @@ void TfrmPLUX::FillCompareFiles() {
     BarManager.Changed();
 }
 
-// Placement, window state and colour codes are restored here; the restore event follows every restore,
-// stored values or not.
+// The state members are made as the window's design lists them, before the creation step names their
+// file; the swatches are painted after every restore of the codes, stored values or not.
+void TfrmPLUX::CreateStateMembers(HWND applicationWindow) {
+    formWindow_ = std::make_unique<TWin32FormWindow>(Handle(), applicationWindow);
+    state_ = std::make_unique<TMainWindowState>(*formWindow_, BarManager, PlatformFileSystem(), PlatformSystemFacts(),
+                                                ShowErrorBox);
+    state_->ComponentState.OnRestoreState = [this](TAbstractState&) { ComponentStateRestoreState(); };
+}
+
+// Placement and window state, then the colour codes; an error is shown and the creation goes on.
 void TfrmPLUX::RestoreState() {
-    ComponentStateRestoreState();
+    state_->Attachments.WindowCreated();
 }
 
 void TfrmPLUX::ComponentStateRestoreState() {
@@ -60,8 +71,16 @@ bool TfrmPLUX::FormCloseQuery() {
     return true;
 }
 
-// Placement, window state and colour codes are written here when the close is accepted.
-void TfrmPLUX::SaveState() {}
+// Placement, window state and colour codes are written when the close is accepted; an error is shown
+// and the window closes all the same.
+void TfrmPLUX::SaveState() {
+    state_->Attachments.WindowCloseQuery(true);
+}
+
+// A window destroyed without a close query still keeps its state, before the destruction step.
+void TfrmPLUX::SaveUnsavedState() {
+    state_->Attachments.WindowDestroying();
+}
 
 // The destruction goes on whatever fails here.
 void TfrmPLUX::FormDestroy() {

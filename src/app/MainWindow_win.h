@@ -14,6 +14,8 @@
 
 #include "app/DesignScale.h"
 #include "check/ProductList.h"
+#include "state/FormState_win.h"
+#include "state/MainWindowState.h"
 #include "toolkit/bars/BarModel.h"
 #include "toolkit/bars/BarView_win.h"
 #include "toolkit/bars/DockSite_win.h"
@@ -61,6 +63,8 @@ private:
     void SaveState();
     void FormDestroy();
     void SaveBarLayout();
+    void CreateStateMembers(HWND applicationWindow);
+    void SaveUnsavedState();
 
     void CheckProducts();
     void PickBandColor(TBarItem& swatch);
@@ -87,6 +91,9 @@ private:
     HWND StatusBar = nullptr;
     COLORREF customColors_[16] = {};
     std::unique_ptr<TProductList> products_;
+    // IniFileStore, FormState1 and ComponentState, made with the window's handle.
+    std::unique_ptr<TWin32FormWindow> formWindow_;
+    std::unique_ptr<TMainWindowState> state_;
 };
 
 #endif
