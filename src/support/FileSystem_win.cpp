@@ -40,6 +40,10 @@ public:
     // The content goes to a sibling temporary first, which then replaces the file, so a failing disk
     // never leaves a half-written file behind.
     bool WriteFile(const std::string& path, std::string_view content) override {
+        // Windows refuses to replace a read-only file; Wine renames over it, so the attribute is asked.
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            return false;
         const std::string temporary = path + ".~" + std::to_string(GetCurrentProcessId());
         bool written = false;
         {
