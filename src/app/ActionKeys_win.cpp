@@ -7,17 +7,17 @@
 
 TScopedAccelerators CreateActionAccelerators() {
     std::vector<ACCEL> keys;
-    for (const TAction& action : Actions()) {
-        if (action.ShortCut.Empty())
+    for (const TCommand& command : kCommands) {
+        if (command.ShortCut.Empty())
             continue;
         BYTE flags = FVIRTKEY;
-        if (action.ShortCut.Code & TShortCut::kCtrl)
+        if (command.ShortCut.Code & TShortCut::kCtrl)
             flags |= FCONTROL;
-        if (action.ShortCut.Code & TShortCut::kShift)
+        if (command.ShortCut.Code & TShortCut::kShift)
             flags |= FSHIFT;
-        if (action.ShortCut.Code & TShortCut::kAlt)
+        if (command.ShortCut.Code & TShortCut::kAlt)
             flags |= FALT;
-        keys.push_back(ACCEL{flags, static_cast<WORD>(action.ShortCut.Key()), static_cast<WORD>(action.Id)});
+        keys.push_back(ACCEL{flags, static_cast<WORD>(command.ShortCut.Key()), static_cast<WORD>(command.Id)});
     }
     TScopedAccelerators table(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
     if (!table)

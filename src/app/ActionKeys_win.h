@@ -3,7 +3,7 @@
 
 #include "toolkit/win/Handles_win.h"
 
-// The shortcuts of the action table as an accelerator table sending the actions' command ids.
+// The shortcuts of the command table as an accelerator table sending the rows' command ids.
 TScopedAccelerators CreateActionAccelerators();
 
 #endif

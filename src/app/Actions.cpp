@@ -1,29 +1,26 @@
 #include "app/Actions.h"
 
-#include <stdexcept>
+#include <cstddef>
+#include <iterator>
 
 namespace {
 
-constexpr TShortCut Ctrl(char key) {
-    return TShortCut{TShortCut::kCtrl | key};
+// Item names, ids and action names each stand for one row, and an action or a shortcut always runs a
+// command.
+constexpr bool RowsAreConsistent() {
+    for (std::size_t i = 0; i < std::size(kCommands); ++i) {
+        const TCommand& row = kCommands[i];
+        if ((!row.ActionName.empty() || row.ShortCut.Code != 0) && row.Id == 0)
+            return false;
+        for (std::size_t j = i + 1; j < std::size(kCommands); ++j) {
+            const TCommand& later = kCommands[j];
+            if (row.ItemName == later.ItemName || (row.Id != 0 && row.Id == later.Id) ||
+                (!row.ActionName.empty() && row.ActionName == later.ActionName))
+                return false;
+        }
+    }
+    return true;
 }
-
-constexpr TAction kActions[] = {
-    {TCommandId::DoCheck, "actionDoCheck", "&Do Check", "", Ctrl('E'), 1},
-    {TCommandId::SaveResult, "actionSaveResult", "&Save Result", "Save current result", Ctrl('S'), 3},
-    {TCommandId::Print, "actionPrint", "&Print", "", Ctrl('P'), 2},
-    {TCommandId::FileExit, "actionFileExit", "E&xit", "", TShortCut{}, 0},
-};
+static_assert(RowsAreConsistent(), "command rows share a name or an id, or an action or shortcut runs nothing");
 
 }  // namespace
-
-std::span<const TAction> Actions() {
-    return kActions;
-}
-
-const TAction& FindAction(TCommandId id) {
-    for (const TAction& action : kActions)
-        if (action.Id == id)
-            return action;
-    throw std::out_of_range("no such action");
-}

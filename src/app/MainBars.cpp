@@ -1,9 +1,9 @@
 #include "app/MainBars.h"
 
 #include <initializer_list>
+#include <iterator>
 
 #include "app/Actions.h"
-#include "check/BandColours.h"
 
 namespace {
 
@@ -11,59 +11,29 @@ constexpr int kComboBoxWidth = 150;
 constexpr int kComboDropDownCount = 8;
 constexpr int kSwatchWidth = 100;
 
-TBarItem ActionButton(std::string_view name, TCommandId id) {
-    const TAction& action = FindAction(id);
+// The item of a command row, with the design's settings of its kind.
+TBarItem CommandItem(const TCommand& command, const TDesignScale& scale) {
     TBarItem item;
-    item.Name = name;
-    item.Category = "File";
-    item.Caption = action.Caption;
-    item.Hint = action.Hint;
-    item.ShortCut = action.ShortCut;
-    item.GlyphIndex = action.GlyphIndex;
-    item.CommandId = static_cast<int>(id);
-    return item;
-}
-
-TBarItem FileMenu() {
-    TBarItem item;
-    item.Name = "File1";
-    item.Kind = TBarItemKind::SubItem;
-    item.Category = "Menus";
-    item.Caption = "&File";
-    return item;
-}
-
-TBarItem CompareFilesCombo(const TDesignScale& scale) {
-    TBarItem item;
-    item.Name = kCompareFilesItem;
-    item.Kind = TBarItemKind::Combo;
-    item.Category = "Default";
-    item.Caption = "Compare report with";
-    item.Hint = "Select a file to compare to";
-    item.Combo.BoxWidth = scale.Apply(kComboBoxWidth);
-    item.Combo.DropDownCount = kComboDropDownCount;
-    return item;
-}
-
-TBarItem Swatch(std::string_view name,
-                std::string_view caption,
-                std::string_view hint,
-                std::string_view code,
-                TCommandId id,
-                const TDesignScale& scale) {
-    TBarItem item;
-    item.Name = name;
-    item.Kind = TBarItemKind::Progress;
-    item.Category = "Colours";
-    item.Caption = caption;
-    item.Hint = hint;
-    item.Description = code;
-    item.CommandId = static_cast<int>(id);
-    item.Progress.Width = scale.Apply(kSwatchWidth);
-    item.Progress.RaisedBorder = true;
-    item.Progress.Clickable = true;
-    item.Progress.Position = 100;
-    item.Progress.Smooth = true;
+    item.Name = command.ItemName;
+    item.Kind = command.Kind;
+    item.Category = command.Category;
+    item.Caption = command.Caption;
+    item.Hint = command.Hint;
+    item.Description = command.Description;
+    item.ShortCut = command.ShortCut;
+    item.GlyphIndex = command.GlyphIndex;
+    item.CommandId = command.Id;
+    if (command.Kind == TBarItemKind::Combo) {
+        item.Combo.BoxWidth = scale.Apply(kComboBoxWidth);
+        item.Combo.DropDownCount = kComboDropDownCount;
+    }
+    if (command.Kind == TBarItemKind::Progress) {
+        item.Progress.Width = scale.Apply(kSwatchWidth);
+        item.Progress.RaisedBorder = true;
+        item.Progress.Clickable = true;
+        item.Progress.Position = 100;
+        item.Progress.Smooth = true;
+    }
     return item;
 }
 
@@ -104,7 +74,7 @@ TBar Toolbar(std::string_view caption,
 TBar MainMenu() {
     TBar bar;
     bar.Name = "MainMenu";
-    bar.Caption = "Main Menu";
+    bar.Caption = kMainMenuBar;
     bar.IsMainMenu = true;
     bar.WholeRow = true;
     bar.OneOnRow = true;
@@ -117,31 +87,25 @@ TBar MainMenu() {
 void BuildMainBars(TBarManager& manager, const TDesignScale& scale) {
     TBarManager::TUpdate update(manager);
     manager.Style = TBarManagerStyle::Office;
-    manager.Categories = {"Default", "File", "Menus", "Colours"};
+    manager.Categories.assign(std::begin(kCategories), std::end(kCategories));
+    for (const TCommand& command : kCommands)
+        manager.AddItem(CommandItem(command, scale));
 
-    manager.AddItem(ActionButton("btnDoCheck", TCommandId::DoCheck));
-    manager.AddItem(ActionButton("btnSaveResult", TCommandId::SaveResult));
-    manager.AddItem(ActionButton("btnPrint", TCommandId::Print));
-    manager.AddItem(ActionButton("btnFileExit", TCommandId::FileExit));
-    TBarItem& fileMenu = manager.AddItem(FileMenu());
-    manager.AddItem(CompareFilesCombo(scale));
-    manager.AddItem(Swatch(kColor1Item, "Color &1", "Color 1", kDesignColor1Code, TCommandId::PickColor1, scale));
-    manager.AddItem(Swatch(kColor2Item, "Color &2", "Color 2", kDesignColor2Code, TCommandId::PickColor2, scale));
-
-    fileMenu.SubLinks = Links(manager, {{"btnDoCheck"}, {"btnSaveResult"}, {"btnPrint"}, {"btnFileExit", true}});
+    manager.FindItem(kFileMenuItem)->SubLinks =
+        Links(manager, {{kDoCheckItem}, {kSaveResultItem}, {kPrintItem}, {kFileExitItem, true}});
 
     // The order of the bars is the order the layout file numbers them in.
-    TBar& fileBar = manager.AddBar(Toolbar("File", 0, 23, 22, scale));
+    TBar& fileBar = manager.AddBar(Toolbar(kFileBar, 0, 23, 22, scale));
     fileBar.Links = Links(
         manager,
-        {{"btnDoCheck"}, {kCompareFilesItem, true}, {"btnSaveResult", true}, {"btnPrint"}, {"btnFileExit", true}});
+        {{kDoCheckItem}, {kCompareFilesItem, true}, {kSaveResultItem, true}, {kPrintItem}, {kFileExitItem, true}});
     // Exit keeps the standard paint style on this bar whatever the item says.
     fileBar.Links.back().UserDefine = kUserDefinePaintStyle;
     fileBar.Links.back().UserPaintStyle = TPaintStyle::Standard;
 
     TBar& menuBar = manager.AddBar(MainMenu());
-    menuBar.Links = Links(manager, {{"File1"}});
+    menuBar.Links = Links(manager, {{kFileMenuItem}});
 
-    TBar& coloursBar = manager.AddBar(Toolbar("Colours", 403, 40, 16, scale));
+    TBar& coloursBar = manager.AddBar(Toolbar(kColoursBar, 403, 40, 16, scale));
     coloursBar.Links = Links(manager, {{kColor1Item}, {kColor2Item, true}});
 }

@@ -4,6 +4,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/MainBars.h"
+#include "app/MainStatusBar.h"
 #include "app/MainWindow_win.h"
 #include "support/MessageCatalogue.h"
 #include "support/ProgSettings.h"
@@ -20,15 +21,12 @@ void TfrmPLUX::RunCreationSteps() {
 }
 
 void TfrmPLUX::FormCreate() {
-    ShowVersionText();
+    VersionPanel(StatusBar).SetText(ProgSettings()->VersionText());
     SetStateFileName();
     LoadBarLayout();
     products_ = std::make_unique<TProductList>();
     FillCompareFiles();
 }
-
-// The status bar's version panel comes with the status bar's panels.
-void TfrmPLUX::ShowVersionText() {}
 
 // The state restore right after this step reads the file.
 void TfrmPLUX::SetStateFileName() {

@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "app/ActionKeys_win.h"
-#include "app/Actions.h"
 #include "app/ErrorBox.h"
 #include "app/MainBars.h"
+#include "app/MainStatusBar.h"
 #include "app/Resources.h"
 #include "toolkit/Exception.h"
 #include "toolkit/win/Win32Error_win.h"
@@ -45,6 +45,7 @@ TfrmPLUX::TfrmPLUX() : measureDC_(CreateCompatibleDC(nullptr)), barMeasure_(meas
     ImageList = std::make_unique<TGlyphList>(std::initializer_list<int>{IDB_GLYPH_EXIT_DOOR, IDB_GLYPH_PAGE_WITH_LINES,
                                                                         IDB_GLYPH_PRINTER, IDB_GLYPH_FLOPPY_DISK});
     BuildMainBars(BarManager, scale_);
+    BuildMainStatusBar(StatusBar, windowFont_, scale_);
     barContext_.Manager = &BarManager;
     barContext_.Host = this;
     barContext_.Glyphs = ImageList.get();
@@ -76,26 +77,20 @@ void TfrmPLUX::CreateMembers() {
     dock_->Create(Handle());
     Panel1.Create(Handle(), RGB(0xFF, 0xFF, 0xFF));
     HTMLViewer.Create(Panel1.Handle(), kReportViewId);
-    // Sized by us: the bar keeps the design height whatever its font asks for.
-    StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr,
-                                WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 0, 0, 0,
-                                Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!StatusBar)
-        ThrowLastError("CreateWindowEx(status bar)");
-    SendMessageA(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(windowFont_)), FALSE);
+    StatusBar.Create(Handle());
     LayOutMembers();
 }
 
 // Top to bottom: the dock, Panel1 with the report view inside its bevel, the status bar.
 void TfrmPLUX::LayOutMembers() {
-    if (!dock_ || !StatusBar)
+    if (!dock_ || !StatusBar.Handle())
         return;
     RECT client;
     GetClientRect(Handle(), &client);
     const int dockHeight = dock_->Height();
     const int statusHeight = scale_.Apply(kStatusBarHeight);
     MoveWindow(dock_->Handle(), 0, 0, client.right, dockHeight, TRUE);
-    MoveWindow(StatusBar, 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
+    MoveWindow(StatusBar.Handle(), 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
     const int panelHeight = std::max(0L, client.bottom - statusHeight - dockHeight);
     MoveWindow(Panel1.Handle(), 0, dockHeight, client.right, panelHeight, TRUE);
     const RECT inside = Panel1.Inside();
@@ -109,23 +104,6 @@ bool TfrmPLUX::PreTranslateMessage(MSG& message) {
     if (dock_ && dock_->PreTranslate(message))
         return true;
     return TranslateAcceleratorA(Handle(), accelerators_.Get(), &message) != 0;
-}
-
-void TfrmPLUX::ExecuteCommand(int commandId) {
-    switch (static_cast<TCommandId>(commandId)) {
-        case TCommandId::DoCheck:
-            return actionDoCheckExecute();
-        case TCommandId::SaveResult:
-            return actionSaveResultExecute();
-        case TCommandId::Print:
-            return actionPrintExecute();
-        case TCommandId::FileExit:
-            return actionFileExitExecute();
-        case TCommandId::PickColor1:
-            return barColor1Click();
-        case TCommandId::PickColor2:
-            return barColor2Click();
-    }
 }
 
 // Exit closes the way the close box does; posted, so that the bar or menu that ran it is left first.
@@ -144,12 +122,10 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
             LayOutMembers();
-            if (StatusBar)
-                SendMessageA(StatusBar, WM_SIZE, 0, 0);
             return 0;
         case WM_COMMAND:
             if (lParam == 0)
-                ExecuteCommand(LOWORD(wParam));  // menus and shortcuts
+                ExecuteCommand(LOWORD(wParam));  // menus, shortcuts and bar items
             return 0;
         case WM_SYSCOMMAND:
             // The task bar shows the application window, so that is what minimises; it hides this one.

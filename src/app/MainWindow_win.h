@@ -16,6 +16,7 @@
 #include "check/ProductList.h"
 #include "state/FormState_win.h"
 #include "state/MainWindowState.h"
+#include "toolkit/StatusBar_win.h"
 #include "toolkit/bars/BarModel.h"
 #include "toolkit/bars/BarView_win.h"
 #include "toolkit/bars/DockSite_win.h"
@@ -53,7 +54,6 @@ private:
     // Creation and destruction steps and the places of the stored state (MainWindowLifecycle_win.cpp).
     void RunCreationSteps();
     void FormCreate();
-    void ShowVersionText();
     void SetStateFileName();
     void LoadBarLayout();
     void FillCompareFiles();
@@ -73,7 +73,7 @@ private:
     void CreateMembers();
     void LayOutMembers();
     void ExecuteCommand(int commandId);
-    void ExecuteBarCommand(int commandId) override { ExecuteCommand(commandId); }
+    void ExecuteBarCommand(int commandId) override;
     void DockHeightChanged() override { LayOutMembers(); }
 
     TScopedDC measureDC_;  // screen-compatible, for the bars' text measure
@@ -88,7 +88,7 @@ private:
     std::unique_ptr<TDockSite> dock_;
     TPanel Panel1;
     THtmlView HTMLViewer;
-    HWND StatusBar = nullptr;
+    TStatusBarWindow StatusBar;
     COLORREF customColors_[16] = {};
     std::unique_ptr<TProductList> products_;
     // IniFileStore, FormState1 and ComponentState, made with the window's handle.

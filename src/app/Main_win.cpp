@@ -13,6 +13,7 @@
 #include "support/CommandLine.h"
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
+#include "toolkit/KeyboardWatch_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     const bool exportRequested = IsExportRequest(TCommandLine(PlatformCommandLine()));
@@ -29,8 +30,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
         return 1;
     }
     TCommandLine& commandLine = startup->CommandLine();
-    if (!exportRequested)
+    if (!exportRequested) {
+        // The status bars' keyboard watch is there before the first window and goes after the last.
+        const TKeyboardWatch keyboardWatch;
         return RunApplication(showCommand);
+    }
     const auto keys = MachineProductKeys();
     TExportPorts ports;
     ports.Keys = keys.get();

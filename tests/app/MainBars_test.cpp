@@ -34,7 +34,7 @@ TEST_F(MainBarsTest, BarsAndLinksFollowTheDesignInLayoutFileOrder) {
     EXPECT_EQ(file.Links.back().UserDefine, kUserDefinePaintStyle);
     EXPECT_EQ(LinkNames(menu.Links, true), (std::vector<std::string>{"File1"}));
     EXPECT_EQ(LinkNames(colours.Links, true), (std::vector<std::string>{"barColor1", "| barColor2"}));
-    EXPECT_EQ(LinkNames(manager.FindItem("file1")->SubLinks, true),
+    EXPECT_EQ(LinkNames(manager.FindItem(kFileMenuItem)->SubLinks, true),
               (std::vector<std::string>{"btnDoCheck", "btnSaveResult", "btnPrint", "| btnFileExit"}));
 
     EXPECT_TRUE(menu.IsMainMenu && menu.WholeRow && menu.OneOnRow);
@@ -45,32 +45,36 @@ TEST_F(MainBarsTest, BarsAndLinksFollowTheDesignInLayoutFileOrder) {
               (std::vector<int>{1, 403, 40, 16}));
 }
 
-TEST_F(MainBarsTest, ItemsCarryTheirActionsTextsAndToolTips) {
+TEST_F(MainBarsTest, ItemsCarryTheirActionsTextsCategoriesAndToolTips) {
     struct TCase {
-        const char* item;
+        std::string_view item;
+        const char* category;
         const char* caption;
         int glyph;
         const char* tip;
     } cases[] = {
-        {"btnDoCheck", "&Do Check", 1, ""},
-        {"btnSaveResult", "&Save Result", 3, "Save current result (Ctrl+S)"},
-        {"btnPrint", "&Print", 2, ""},
-        {"btnFileExit", "E&xit", 0, ""},
-        {"cbxCompareFiles", "Compare report with", -1, "Select a file to compare to"},
-        {"barColor1", "Color &1", -1, "Color 1"},
-        {"barColor2", "Color &2", -1, "Color 2"},
+        {kDoCheckItem, "File", "&Do Check", 1, ""},
+        {kSaveResultItem, "File", "&Save Result", 3, "Save current result (Ctrl+S)"},
+        {kPrintItem, "File", "&Print", 2, ""},
+        {kFileExitItem, "File", "E&xit", 0, ""},
+        {kFileMenuItem, "Menus", "&File", -1, ""},
+        {kCompareFilesItem, "Default", "Compare report with", -1, "Select a file to compare to"},
+        {kColor1Item, "Colours", "Color &1", -1, "Color 1"},
+        {kColor2Item, "Colours", "Color &2", -1, "Color 2"},
     };
     for (const TCase& row : cases) {
-        SCOPED_TRACE(row.item);
+        SCOPED_TRACE(std::string(row.item));
         const TBarItem* item = manager.FindItem(row.item);
         ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->Category, row.category);
         EXPECT_EQ(item->Caption, row.caption);
         EXPECT_EQ(item->GlyphIndex, row.glyph);
         EXPECT_EQ(ToolTipText(*item, manager.ShowShortCutInHint), row.tip);
     }
-    EXPECT_EQ(manager.FindItem("btnDoCheck")->ShortCut.Code, 16453);
-    EXPECT_EQ(manager.FindItem("btnPrint")->ShortCut.Code, 16464);
-    EXPECT_TRUE(manager.FindItem("btnFileExit")->ShortCut.Empty());
+    EXPECT_EQ(manager.Categories, (std::vector<std::string>{"Default", "File", "Menus", "Colours"}));
+    EXPECT_EQ(manager.FindItem(kDoCheckItem)->ShortCut.Code, 16453);
+    EXPECT_EQ(manager.FindItem(kPrintItem)->ShortCut.Code, 16464);
+    EXPECT_TRUE(manager.FindItem(kFileExitItem)->ShortCut.Empty());
     EXPECT_EQ(manager.FindItem(kColor1Item)->Description, "#dcFED6");
     EXPECT_EQ(manager.FindItem(kColor2Item)->Description, "#ffffc8");
     EXPECT_EQ(manager.FindItem(kColor1Item)->Progress.FilledLength(60), 60);

@@ -232,6 +232,73 @@ int AnswerMessageBox() {
     return WaitUntilDestroyed(box) ? 0 : 1;
 }
 
+// Memory in plux's process for a message that answers through a pointer.
+class TRemoteMemory {
+public:
+    TRemoteMemory(HWND window, SIZE_T size)
+        : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, ProcessOf(window))) {
+        if (process_)
+            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~TRemoteMemory() {
+        if (address_)
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_)
+            CloseHandle(process_);
+    }
+    TRemoteMemory(const TRemoteMemory&) = delete;
+    TRemoteMemory& operator=(const TRemoteMemory&) = delete;
+
+    explicit operator bool() const { return address_ != nullptr; }
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
+    bool Read(void* to, SIZE_T size) const { return ReadProcessMemory(process_, address_, to, size, nullptr) != 0; }
+
+private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+// The status bar as its native control has it: the part edges, whether the size grip shows, the bar's
+// screen rectangle, then per part its screen rectangle, border type (0 lowered, 256 none, 512 raised)
+// and text.
+int ShowStatusBar() {
+    const HWND bar = MainWindow() ? FindWindowExA(MainWindow(), nullptr, STATUSCLASSNAMEA, nullptr) : nullptr;
+    constexpr SIZE_T kMemorySize = 4096;
+    TRemoteMemory memory(bar, kMemorySize);
+    if (!bar || !memory)
+        return 1;
+    int edges[256] = {};
+    const int parts = static_cast<int>(SendMessageA(bar, SB_GETPARTS, 256, memory.Address()));
+    memory.Read(edges, sizeof edges);
+    std::printf("edges");
+    for (int i = 0; i < parts; ++i)
+        std::printf(" %d", edges[i]);
+    std::printf("\ngrip %d\n", (GetWindowLongA(bar, GWL_STYLE) & SBARS_SIZEGRIP) ? 1 : 0);
+    PrintScreenRect("bar", bar);
+    for (int i = 0; i < parts; ++i) {
+        RECT r{};
+        SendMessageA(bar, SB_GETRECT, i, memory.Address());
+        memory.Read(&r, sizeof r);
+        MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&r), 2);
+        const LRESULT length = SendMessageA(bar, SB_GETTEXTLENGTHA, i, 0);
+        char text[kMemorySize] = {};
+        if (LOWORD(length) < kMemorySize) {
+            SendMessageA(bar, SB_GETTEXTA, i, memory.Address());
+            memory.Read(text, LOWORD(length));
+        }
+        std::printf("part %d %ld %ld %ld %ld %d %s\n", i, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                    HIWORD(length), text);
+    }
+    return 0;
+}
+
+// Whether a key is held down in the desktop's input: true from the moment a program of the desktop
+// has taken the key's press from the display until it takes the release.
+int ShowKeyDown(int key) {
+    std::printf("down %d\n", (GetAsyncKeyState(key) & 0x8000) ? 1 : 0);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -258,6 +325,10 @@ int main(int argc, char** argv) {
         return AnswerColorDialog(false, "", "", "");
     if (command == "message-box")
         return AnswerMessageBox();
+    if (command == "status-bar")
+        return ShowStatusBar();
+    if (command == "key-down" && argc > 2)
+        return ShowKeyDown(std::atoi(argv[2]));
     // What the close box sends.
     if (command == "close-box")
         return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
@@ -272,6 +343,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | tooltips | popup-menus | "
                  "pick-color R G B |"
-                 " cancel-color | message-box | close-box | taskbar-restore | taskbar-close | wait-iconic SECONDS\n");
+                 " cancel-color | message-box | close-box | status-bar | key-down VIRTUAL-KEY | taskbar-restore |"
+                 " taskbar-close | wait-iconic SECONDS
+");
     return 2;
 }
