@@ -34,10 +34,6 @@ void TComponentState::ResolveEntries() {
     entries_ = std::move(resolved);
 }
 
-void TComponentState::MemberDestroyed(const TStateMember& member) {
-    std::erase_if(entries_, [&](const TEntry& entry) { return entry.Member == &member; });
-}
-
 std::vector<TComponentState::TBoundProperty> TComponentState::RefreshEntries() {
     std::erase_if(entries_, [](const TEntry& entry) { return entry.Member == nullptr; });
     std::vector<TBoundProperty> properties;

@@ -3,7 +3,8 @@
 
 // TComponentState keeps chosen text properties of a window's members. Each entry of StoredProperties
 // is "Member.Property"; ResolveEntries binds the entries to the members the window has and drops the
-// rest, and before every restore and save a bound entry is rewritten with its member's current name.
+// rest; before every restore and save a bound entry is rewritten with its member's current name and
+// an entry added since, bound to nothing, is dropped.
 // The key of an entry is the member's name, ".", and the property's declared name. A restore never
 // fails: an entry that cannot be restored keeps its value. A save's errors reach the caller.
 
@@ -42,8 +43,6 @@ public:
     // Once the window's members exist: splits each entry at its first ".", trims both parts, and keeps
     // only the entries whose parts are not empty and whose member the window has.
     void ResolveEntries();
-    // The entries of a member that is going away are removed.
-    void MemberDestroyed(const TStateMember& member);
 
 protected:
     void RestoreOwnState() override;

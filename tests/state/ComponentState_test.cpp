@@ -48,7 +48,7 @@ TEST(ComponentStateEntries, KeepOnlyEntriesWithBothPartsAndAKnownMember) {
     EXPECT_EQ(rig.FileText(), "[TfrmPLUX]\r\nbarColor1.Description=#barColor1\r\nbarColor2.Description=#barColor2\r\n");
 }
 
-TEST(ComponentStateEntries, FollowARenamedMemberAndGoWithADestroyedOne) {
+TEST(ComponentStateEntries, FollowARenamedMemberAndDropUnboundOnes) {
     TComponentStateRig rig;
     rig.Entries({"barColor1.Description", "barColor2.Description", "barColor1.Hint"});
     rig.Item("barColor1").Name = "swatch1";
@@ -59,8 +59,11 @@ TEST(ComponentStateEntries, FollowARenamedMemberAndGoWithADestroyedOne) {
     EXPECT_EQ(rig.FileText(),
               "[TfrmPLUX]\r\nswatch1.Description=#barColor1\r\nbarColor2.Description=#barColor2\r\nswatch1.Hint=\r\n");
 
-    rig.state.MemberDestroyed(*rig.members.FindMember("swatch1"));
-    EXPECT_EQ(rig.state.StoredProperties(), (TTextList{"barColor2.Description"}));
+    // An entry added after the resolution is bound to nothing and goes at the next save.
+    rig.state.AddStoredProperty("barColor2.Hint");
+    rig.state.Save();
+    EXPECT_EQ(rig.state.StoredProperties(),
+              (TTextList{"swatch1.Description", "barColor2.Description", "swatch1.Hint"}));
 }
 
 TEST(ComponentStateRestore, TakesTheStoredTextTrimmedAndKeepsTheValueOfAMissingKey) {
