@@ -344,7 +344,6 @@ int main(int argc, char** argv) {
                  "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | tooltips | popup-menus | "
                  "pick-color R G B |"
                  " cancel-color | message-box | close-box | status-bar | key-down VIRTUAL-KEY | taskbar-restore |"
-                 " taskbar-close | wait-iconic SECONDS
-");
+                 " taskbar-close | wait-iconic SECONDS\n");
     return 2;
 }
