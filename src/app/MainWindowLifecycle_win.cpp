@@ -6,6 +6,9 @@
 #include "app/MainBars.h"
 #include "app/MainStatusBar.h"
 #include "app/MainWindow_win.h"
+#include "snapshot/SnapshotList.h"
+#include "support/FileSystem.h"
+#include "support/Folders.h"
 #include "support/MessageCatalogue.h"
 #include "support/ProgSettings.h"
 
@@ -36,13 +39,15 @@ void TfrmPLUX::SetStateFileName() {
 // The stored bar layout is applied to BarManager here, before the window is first shown.
 void TfrmPLUX::LoadBarLayout() {}
 
-// Until the snapshot list is read, the chooser offers no comparison and stays disabled.
+// Runs once, at creation: snapshots saved later are offered from the next start on.
 void TfrmPLUX::FillCompareFiles() {
+    const TCompareChoices choices = ListCompareChoices(
+        ProgramFolder(PlatformSystemFacts()), GetMessageText(kNoComparisonMessage, false), PlatformFileSystem());
     TBarItem& chooser = BarItem(kCompareFilesItem);
-    chooser.Combo.Text = GetMessageText(kNoComparisonMessage, false);
-    chooser.Combo.Entries = {chooser.Combo.Text};
+    chooser.Combo.Entries = choices.Items;
     chooser.Combo.ItemIndex = 0;
-    chooser.Enabled = chooser.Combo.Entries.size() > 1;
+    chooser.Combo.Text = choices.Items.front();
+    chooser.Enabled = choices.Enabled;
     BarManager.Changed();
 }
 

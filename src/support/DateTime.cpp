@@ -1,6 +1,8 @@
 #include "support/DateTime.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -19,11 +21,118 @@ std::size_t RunLength(std::string_view format, std::size_t at) {
     return end - at;
 }
 
+std::size_t DayIndex(const TDateTime& when) {
+    return static_cast<std::size_t>(((when.DayOfWeek % 7) + 7) % 7);
+}
+
+std::size_t MonthIndex(const TDateTime& when) {
+    return static_cast<std::size_t>(((when.Month - 1) % 12 + 12) % 12);
+}
+
+// One or two digits by the length of the run.
+std::string Number(int value, std::size_t run) {
+    return Digits(value, run >= 2 ? 2 : 1);
+}
+
+// Two digits for a run of one or two, all four for a longer one.
+std::string Year(const TDateTime& when, std::size_t run) {
+    return run >= 3 ? Digits(when.Year, 4) : Digits(when.Year % 100, 2);
+}
+
+// Copies the quoted text that starts at `at` and moves `at` past its closing quote (or to the end).
+void AppendQuoted(std::string& out, std::string_view pattern, std::size_t& at) {
+    ++at;
+    while (at < pattern.size()) {
+        if (pattern[at] != '\'') {
+            out.push_back(pattern[at++]);
+        } else if (at + 1 < pattern.size() && pattern[at + 1] == '\'') {
+            out.push_back('\'');
+            at += 2;
+        } else {
+            ++at;
+            return;
+        }
+    }
+}
+
+// The text of one run of a pattern letter, or nothing when the letter is not one of the pattern's.
+using TLetterFormatter = std::optional<std::string> (*)(char letter,
+                                                        std::size_t run,
+                                                        const TDateTime& when,
+                                                        const TLocaleFormats& locale);
+
+std::optional<std::string> DateLetter(char letter,
+                                      std::size_t run,
+                                      const TDateTime& when,
+                                      const TLocaleFormats& locale) {
+    switch (letter) {
+        case 'd':
+            if (run >= 3)
+                return run == 3 ? locale.ShortDayNames[DayIndex(when)] : locale.LongDayNames[DayIndex(when)];
+            return Number(when.Day, run);
+        case 'M':
+            if (run >= 3)
+                return run == 3 ? locale.ShortMonthNames[MonthIndex(when)] : locale.LongMonthNames[MonthIndex(when)];
+            return Number(when.Month, run);
+        case 'y':
+            return Year(when, run);
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<std::string> TimeLetter(char letter,
+                                      std::size_t run,
+                                      const TDateTime& when,
+                                      const TLocaleFormats& locale) {
+    const std::string& designator = when.Hour < 12 ? locale.TimeAMString : locale.TimePMString;
+    switch (letter) {
+        case 'h':
+            return Number(when.Hour % 12 == 0 ? 12 : when.Hour % 12, run);
+        case 'H':
+            return Number(when.Hour, run);
+        case 'm':
+            return Number(when.Minute, run);
+        case 's':
+            return Number(when.Second, run);
+        case 't':
+            return run >= 2 ? designator : designator.substr(0, 1);
+        default:
+            return std::nullopt;
+    }
+}
+
+std::string FormatLocalePattern(std::string_view pattern,
+                                const TDateTime& when,
+                                const TLocaleFormats& locale,
+                                TLetterFormatter formatLetter) {
+    std::string out;
+    std::size_t at = 0;
+    while (at < pattern.size()) {
+        const char letter = pattern[at];
+        if (letter == '\'') {
+            AppendQuoted(out, pattern, at);
+            continue;
+        }
+        std::size_t run = 1;
+        while (at + run < pattern.size() && pattern[at + run] == letter)
+            ++run;
+        if (const auto text = formatLetter(letter, std::min<std::size_t>(run, 4), when, locale)) {
+            out.append(*text);
+            at += run;
+        } else {
+            out.push_back(letter);
+            ++at;
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string FormatDateTime(std::string_view format, const TDateTime& when, const TLocaleFormats& locale) {
     std::string out;
-    const auto dayIndex = static_cast<std::size_t>(((when.DayOfWeek % 7) + 7) % 7);
+    const std::size_t dayIndex = DayIndex(when);
     std::size_t i = 0;
     while (i < format.size()) {
         const char c = format[i];
@@ -53,25 +162,33 @@ std::string FormatDateTime(std::string_view format, const TDateTime& when, const
                 else if (run == 3)
                     out.append(locale.ShortDayNames[dayIndex]);
                 else
-                    out.append(Digits(when.Day, static_cast<int>(run)));
+                    out.append(Number(when.Day, run));
                 break;
             case 'm':
-                out.append(Digits(when.Month, run >= 2 ? 2 : 1));
+                out.append(Number(when.Month, run));
                 break;
             case 'y':
-                out.append(run >= 3 ? Digits(when.Year, 4) : Digits(when.Year % 100, 2));
+                out.append(Year(when, run));
                 break;
             case 'h':
-                out.append(Digits(when.Hour, run >= 2 ? 2 : 1));
+                out.append(Number(when.Hour, run));
                 break;
             case 'n':
-                out.append(Digits(when.Minute, run >= 2 ? 2 : 1));
+                out.append(Number(when.Minute, run));
                 break;
             default:
-                out.append(Digits(when.Second, run >= 2 ? 2 : 1));
+                out.append(Number(when.Second, run));
                 break;
         }
         i += run;
     }
     return out;
+}
+
+std::string FormatLocaleDate(std::string_view pattern, const TDateTime& when, const TLocaleFormats& locale) {
+    return FormatLocalePattern(pattern, when, locale, DateLetter);
+}
+
+std::string FormatLocaleTime(std::string_view pattern, const TDateTime& when, const TLocaleFormats& locale) {
+    return FormatLocalePattern(pattern, when, locale, TimeLetter);
 }

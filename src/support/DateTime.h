@@ -21,15 +21,33 @@ struct TLocaleFormats {
     std::array<std::string, 7> ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     std::array<std::string, 7> LongDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                "Thursday", "Friday", "Saturday"};
+    std::array<std::string, 12> ShortMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::array<std::string, 12> LongMonthNames = {"January",   "February", "March",    "April",
+                                                  "May",       "June",     "July",     "August",
+                                                  "September", "October",  "November", "December"};
+    std::string TimeAMString = "AM";
+    std::string TimePMString = "PM";
     std::string DateSeparator = "/";
     std::string TimeSeparator = ":";
-    std::string ShortDateFormat = "dd/mm/yyyy";
-    std::string LongTimeFormat = "hh:nn:ss";
+    // The locale's own patterns, in the platform's letters (FormatLocaleDate, FormatLocaleTime).
+    std::string ShortDateFormat = "dd/MM/yyyy";
+    std::string LongTimeFormat = "HH:mm:ss";
 };
 
 // Formats with the date-time pattern letters d, dd, ddd, dddd, m, mm, yy, yyyy, h, hh, n, nn, s and
 // ss; "/" and ":" stand for the locale's separators, text in single or double quotes is copied, and
 // every other character is copied as it is.
 std::string FormatDateTime(std::string_view format, const TDateTime& when, const TLocaleFormats& locale);
+
+// Formats with the platform's date pattern letters, as its date formatting does: d and dd the day, ddd
+// and dddd its short and long name, M and MM the month, MMM and MMMM its short and long name, y and yy
+// the year's last two digits, yyy and longer all four. A longer run of a letter counts as its longest
+// form. Text in single quotes is copied (two quotes within it give one); every other character too.
+std::string FormatLocaleDate(std::string_view pattern, const TDateTime& when, const TLocaleFormats& locale);
+
+// The same for the time letters: h and hh the hour on the 12-hour clock, H and HH on the 24-hour clock,
+// m and mm the minute, s and ss the second, t the first character of the AM or PM designator, tt all of it.
+std::string FormatLocaleTime(std::string_view pattern, const TDateTime& when, const TLocaleFormats& locale);
 
 #endif

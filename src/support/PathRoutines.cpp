@@ -59,27 +59,45 @@ std::string_view RootOf(std::string_view path) {
     return path.substr(0, end == std::string_view::npos ? path.size() : end);
 }
 
-// Root plus the segments of `rest`, with "." dropped and ".." going up no further than the root.
-std::string JoinResolved(std::string_view root, std::string_view rest, bool trailingSeparator) {
-    std::vector<std::string_view> segments;
+// The root followed by the elements of `rest`, resolved as the platform resolves full paths: empty
+// elements and "." go, ".." goes up no further than the root, an inner element loses one trailing
+// period, and the last element (when no separator follows it) loses all its trailing periods and blanks.
+// The result ends in a backslash when `rest` does, when the last element came to nothing, or when only
+// the root is left.
+std::string JoinResolved(std::string_view root, std::string_view rest) {
+    std::vector<std::string_view> elements;
+    bool trailingSeparator = rest.empty() || rest.back() == '\\';
     std::size_t start = 0;
-    while (start <= rest.size()) {
+    while (start < rest.size()) {
         std::size_t end = rest.find('\\', start);
         if (end == std::string_view::npos)
             end = rest.size();
-        const std::string_view segment = rest.substr(start, end - start);
-        if (segment == "..") {
-            if (!segments.empty())
-                segments.pop_back();
-        } else if (!segment.empty() && segment != ".") {
-            segments.push_back(segment);
-        }
+        std::string_view element = rest.substr(start, end - start);
+        const bool last = end == rest.size();
         start = end + 1;
+        if (element.empty() || element == ".")
+            continue;
+        if (element == "..") {
+            if (!elements.empty())
+                elements.pop_back();
+            continue;
+        }
+        if (last) {
+            while (!element.empty() && (element.back() == '.' || element.back() == ' '))
+                element.remove_suffix(1);
+            if (element.empty()) {
+                trailingSeparator = true;
+                continue;
+            }
+        } else if (element.back() == '.') {
+            element.remove_suffix(1);
+        }
+        elements.push_back(element);
     }
     std::string result(root);
-    for (const std::string_view segment : segments)
-        result.append("\\").append(segment);
-    if (segments.empty() || trailingSeparator)
+    for (const std::string_view element : elements)
+        result.append("\\").append(element);
+    if (elements.empty() || trailingSeparator)
         result.push_back('\\');
     return result;
 }
@@ -92,23 +110,27 @@ std::string ExpandFileName(std::string_view path, std::string_view currentFolder
         if (c == '/')
             c = '\\';
     }
-    const bool trailing = !given.empty() && given.back() == '\\';
     const std::string_view current = currentFolder;
+    const std::string_view currentRoot = RootOf(current);
+    const std::string currentRest = std::string(current.substr(currentRoot.size())) + "\\";
     if (IsUnc(given)) {
         const std::string_view root = RootOf(given);
-        return JoinResolved(root, std::string_view(given).substr(root.size()), trailing);
+        // A bare share stays as it is; anything below it is resolved.
+        if (root.size() == given.size())
+            return given;
+        return JoinResolved(root, std::string_view(given).substr(root.size()));
     }
     if (HasDrive(given)) {
+        const std::string_view drive = std::string_view(given).substr(0, 2);
         const std::string_view rest = std::string_view(given).substr(2);
-        // "C:x" is relative to the current folder when that is on drive C, else to the drive's root.
-        if (!rest.empty() && rest.front() != '\\' && HasDrive(current) &&
-            UpperCase(current.substr(0, 1)) == UpperCase(given.substr(0, 1))) {
-            return JoinResolved(RootOf(current), std::string(current.substr(2)) + "\\" + std::string(rest), trailing);
-        }
-        return JoinResolved(std::string_view(given).substr(0, 2), rest, trailing);
+        if (!rest.empty() && rest.front() == '\\')
+            return JoinResolved(drive, rest);
+        // "C:x" and "C:" are relative to the current folder when that is on drive C, else to the drive's root.
+        if (HasDrive(current) && UpperCase(current.substr(0, 1)) == UpperCase(drive.substr(0, 1)))
+            return JoinResolved(currentRoot, currentRest + std::string(rest));
+        return JoinResolved(drive, "\\" + std::string(rest));
     }
     if (!given.empty() && given.front() == '\\')
-        return JoinResolved(RootOf(current), given, trailing);
-    const std::string_view root = RootOf(current);
-    return JoinResolved(root, std::string(current.substr(root.size())) + "\\" + given, trailing);
+        return JoinResolved(currentRoot, given);
+    return JoinResolved(currentRoot, currentRest + given);
 }

@@ -1,109 +1,213 @@
 #include "support/ProfileIni.h"
 
-#include "support/TextRoutines.h"
+#include <cstdint>
+
 #include "toolkit/Exception.h"
 
 namespace ini {
 
 namespace {
 
-// The section name of a header line ("[name]"), or nothing for any other line.
-std::optional<std::string> HeaderName(std::string_view line) {
-    const std::string trimmed = Trim(line);
-    if (trimmed.empty() || trimmed.front() != '[')
-        return std::nullopt;
-    const std::size_t close = trimmed.rfind(']');
-    if (close == std::string::npos || close == 0)
-        return std::nullopt;
-    return Trim(std::string_view(trimmed).substr(1, close - 1));
+// The platform's profile functions trim these, and only these: ^Z ends files written for DOS.
+bool IsProfileSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
 }
 
-std::string KeyOf(std::string_view line) {
-    return Trim(line.substr(0, line.find('=')));
+std::string_view TrimProfile(std::string_view s) {
+    while (!s.empty() && IsProfileSpace(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsProfileSpace(s.back()))
+        s.remove_suffix(1);
+    return s;
 }
 
-std::string ValueOf(std::string_view line) {
-    const std::size_t equals = line.find('=');
-    if (equals == std::string_view::npos)
-        return {};
-    std::string value = Trim(line.substr(equals + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    if (value.size() > kMaxProfileValue)
-        value.resize(kMaxProfileValue);
-    return value;
+// Names and values are C strings on the platform's side.
+std::string_view CutAtNul(std::string_view s) {
+    return s.substr(0, s.find('\0'));
+}
+
+char Folded(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// A name as a caller asks for it: a C string, then trimmed.
+std::string_view RequestedName(std::string_view name) {
+    return TrimProfile(CutAtNul(name));
+}
+
+// The section name of a trimmed header line ("[name]", the name ending at the last "]"), or nothing.
+std::optional<std::string_view> HeaderName(std::string_view trimmedLine) {
+    if (trimmedLine.empty() || trimmedLine.front() != '[')
+        return std::nullopt;
+    const std::size_t close = trimmedLine.rfind(']');
+    if (close == std::string_view::npos || close == 0)
+        return std::nullopt;
+    return TrimProfile(trimmedLine.substr(1, close - 1));
+}
+
+// The key text of a key line as written: before its first "=", or the whole line when it has none.
+std::string_view KeyText(std::string_view line) {
+    const std::string_view trimmed = TrimProfile(line);
+    return TrimProfile(trimmed.substr(0, trimmed.find('=')));
+}
+
+std::string KeyLine(std::string_view key, std::string_view value) {
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    return line.append(key).append("=").append(value);
+}
+
+// A value or default as the platform hands it out: cut at a NUL, one pair of enclosing quotes removed,
+// at most kMaxProfileValue characters. The platform copies the text after the opening quote into its
+// buffer and drops the last character only when the closing quote fitted in, so a quoted value of
+// exactly kMaxProfileValue characters loses its last one.
+std::string ProfileValue(std::string_view stored) {
+    const std::string_view value = CutAtNul(stored);
+    const bool quoted =
+        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+    if (!quoted)
+        return std::string(value.substr(0, kMaxProfileValue));
+    const std::string_view afterQuote = value.substr(1);
+    std::string result(afterQuote.substr(0, kMaxProfileValue));
+    if (afterQuote.size() <= kMaxProfileValue + 1)
+        result.pop_back();
+    return result;
+}
+
+// The platform drops trailing blanks of a default, but never its first character.
+std::string DefaultValue(std::string_view defaultValue) {
+    std::string_view value = CutAtNul(defaultValue);
+    while (value.size() > 1 && value.back() == ' ')
+        value.remove_suffix(1);
+    return ProfileValue(value);
 }
 
 }  // namespace
 
-TProfileText::TProfileText(std::string_view content) {
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string_view::npos)
-            end = content.size();
-        std::string_view line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines_.emplace_back(line);
-        start = end + 1;
-    }
+std::size_t TProfileText::TFoldedHash::operator()(std::string_view name) const {
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
+    return static_cast<std::size_t>(hash);
 }
 
-std::optional<TProfileText::TSectionSpan> TProfileText::FindSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = HeaderName(lines_[i]);
-        if (!name || !SameTextUpper(*name, section))
-            continue;
-        std::size_t end = i + 1;
-        while (end < lines_.size() && !HeaderName(lines_[end]))
-            ++end;
-        return TSectionSpan{i, end};
+bool TProfileText::TFoldedEqual::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (Folded(a[i]) != Folded(b[i]))
+            return false;
     }
-    return std::nullopt;
+    return true;
 }
 
-std::optional<std::size_t> TProfileText::FindKey(const TSectionSpan& span, std::string_view key) const {
-    for (std::size_t i = span.header + 1; i < span.end; ++i) {
-        if (!Trim(lines_[i]).empty() && SameTextUpper(KeyOf(lines_[i]), key))
-            return i;
+TProfileText::TProfileText() : sections_(1) {
+    sectionIndex_.emplace("", 0);
+}
+
+TProfileText::TProfileText(std::string_view fileBytes) : TProfileText() {
+    encoding_ = EncodingOf(fileBytes);
+    const std::string text = DecodeText(fileBytes);
+    std::vector<std::string> blanks;
+    for (const std::string_view line : SplitLines(text))
+        AddLine(line, blanks);
+    sections_.back().BlankTail = std::move(blanks);
+}
+
+// Blank lines wait in `blanks` until the next line tells whether they end a section or stand inside one.
+void TProfileText::AddLine(std::string_view line, std::vector<std::string>& blanks) {
+    const std::string_view trimmed = TrimProfile(line);
+    if (trimmed.empty()) {
+        blanks.emplace_back(line);
+        return;
     }
-    return std::nullopt;
+    if (const auto name = HeaderName(trimmed)) {
+        sections_.back().BlankTail = std::move(blanks);
+        blanks.clear();
+        sections_.push_back({std::string(line), {}, {}, {}});
+        sectionIndex_.try_emplace(std::string(CutAtNul(*name)), sections_.size() - 1);
+        return;
+    }
+    TSection& section = sections_.back();
+    for (std::string& blank : blanks)
+        section.Lines.push_back(std::move(blank));
+    blanks.clear();
+    AddKeyLine(section, KeyText(line), std::string(line));
+}
+
+// `name` is the key text of `line` (KeyText), which need not be found again.
+void TProfileText::AddKeyLine(TSection& section, std::string_view name, std::string line) {
+    section.Keys.try_emplace(std::string(CutAtNul(name)), section.Lines.size());
+    section.Lines.push_back(std::move(line));
+}
+
+std::optional<std::size_t> TProfileText::FindSection(std::string_view section) const {
+    const auto found = sectionIndex_.find(RequestedName(section));
+    if (found == sectionIndex_.end())
+        return std::nullopt;
+    return found->second;
+}
+
+const std::string* TProfileText::FindKeyLine(std::string_view section, std::string_view key) const {
+    const auto index = FindSection(section);
+    if (!index)
+        return nullptr;
+    const TSection& found = sections_[*index];
+    const auto line = found.Keys.find(RequestedName(key));
+    return line == found.Keys.end() ? nullptr : &found.Lines[line->second];
 }
 
 std::optional<std::string> TProfileText::Read(std::string_view section, std::string_view key) const {
-    const auto span = FindSection(section);
-    if (!span)
-        return std::nullopt;
-    const auto line = FindKey(*span, key);
+    const std::string* line = FindKeyLine(section, key);
     if (!line)
         return std::nullopt;
-    return ValueOf(lines_[*line]);
+    const std::string_view trimmed = TrimProfile(*line);
+    const std::size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return ProfileValue(TrimProfile(trimmed.substr(equals + 1)));
 }
 
 void TProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
-    const auto span = FindSection(section);
-    if (!span) {
-        lines_.push_back("[" + std::string(section) + "]");
-        lines_.push_back(std::string(key) + "=" + std::string(value));
+    const std::string_view sectionName = RequestedName(section);
+    const std::string_view keyName = RequestedName(key);
+    auto index = FindSection(sectionName);
+    if (!index) {
+        index = sections_.size();
+        sections_.push_back({"[" + std::string(sectionName) + "]", {}, {}, {}});
+        sectionIndex_.emplace(std::string(sectionName), *index);
+    }
+    TSection& target = sections_[*index];
+    const auto found = target.Keys.find(keyName);
+    if (found == target.Keys.end()) {
+        AddKeyLine(target, keyName, KeyLine(keyName, value));
         return;
     }
-    if (const auto line = FindKey(*span, key)) {
-        lines_[*line] = KeyOf(lines_[*line]) + "=" + std::string(value);
-        return;
-    }
-    // A new key goes after the section's last non-empty line, so blank lines keep separating sections.
-    std::size_t insertAt = span->end;
-    while (insertAt > span->header + 1 && Trim(lines_[insertAt - 1]).empty())
-        --insertAt;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + std::string(value));
+    std::string& line = target.Lines[found->second];
+    line = KeyLine(KeyText(line), value);
 }
 
 std::string TProfileText::Text() const {
+    std::size_t size = 0;
+    for (const TSection& section : sections_) {
+        size += section.Header.size() + 2;
+        for (const auto* lines : {&section.Lines, &section.BlankTail}) {
+            for (const std::string& line : *lines)
+                size += line.size() + 2;
+        }
+    }
     std::string text;
-    for (const std::string& line : lines_)
-        text.append(line).append("\r\n");
+    text.reserve(size);
+    for (const TSection& section : sections_) {
+        if (!section.Header.empty())
+            text.append(section.Header).append("\r\n");
+        for (const auto* lines : {&section.Lines, &section.BlankTail}) {
+            for (const std::string& line : *lines)
+                text.append(line).append("\r\n");
+        }
+    }
+    if (encoding_ != TTextEncoding::SingleByte)
+        return EncodeText(text, encoding_);
     return text;
 }
 
@@ -114,15 +218,16 @@ TProfileIniFile::TProfileIniFile(std::string path, TFileSystem& fileSystem)
 
 ini::TProfileText& TProfileIniFile::Content() {
     if (!content_) {
-        const auto text = fileSystem_.ReadFile(path_);
-        content_.emplace(text ? *text : std::string());
+        const auto bytes = fileSystem_.ReadFile(path_);
+        unreadable_ = !bytes && fileSystem_.FileExists(path_);
+        content_.emplace(bytes ? *bytes : std::string());
     }
     return *content_;
 }
 
 std::string TProfileIniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) {
     const auto value = Content().Read(section, key);
-    return value ? *value : std::string(defaultValue);
+    return value ? *value : ini::DefaultValue(defaultValue);
 }
 
 void TProfileIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -133,7 +238,7 @@ void TProfileIniFile::WriteString(std::string_view section, std::string_view key
 void TProfileIniFile::Flush() {
     if (!modified_)
         return;
-    if (!fileSystem_.WriteFile(path_, Content().Text()))
+    if (unreadable_ || !fileSystem_.WriteFile(path_, Content().Text()))
         throw Exception("Unable to write to " + path_);
     modified_ = false;
 }

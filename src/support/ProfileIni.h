@@ -4,36 +4,64 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "support/FileSystem.h"
+#include "support/IniText.h"
 
 namespace ini {
 
 // The lines of a profile-style INI file with the read and write rules of the platform's profile
-// functions: sections and keys match without regard to case, values lose surrounding blanks and one
-// pair of enclosing quotes, a write replaces a value in place or appends the key or section, and
-// every other line stays as it was.
+// functions. The file may carry a byte-order mark (ini::DecodeText) and is written back in the same
+// encoding; CR LF, LF and a lone CR end lines.
+// Lines and the requested names are trimmed of blanks, tabs, line-control characters and ^Z; a
+// "[name]" line opens a section; every other non-empty line is a key, up to its first "=" if it has
+// one. Sections and keys match without regard to ASCII case, the first of equal names wins, and a
+// name or value ends at a NUL. A key line without "=" has no value: reads give the default, a write
+// gives it one. Reads drop one pair of enclosing quotes and return at most 2047 characters. A write
+// replaces a value in place or appends the key to its section or a new section to the file; every
+// other line stays as it was. Sections and keys are indexed once, so reads and writes cost the same
+// however large the file.
 class TProfileText {
 public:
-    TProfileText() = default;
-    explicit TProfileText(std::string_view content);
+    TProfileText();
+    explicit TProfileText(std::string_view fileBytes);
 
-    // The value as the platform returns it, or nothing when the section or key is missing.
+    // The value as the platform returns it, or nothing when the section or key is missing or the key
+    // line has no "=".
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
     void Write(std::string_view section, std::string_view key, std::string_view value);
-    // The file content, each line ended by CR LF.
+    // The file content, each line ended by CR LF, in the encoding the file came in.
     std::string Text() const;
 
 private:
-    struct TSectionSpan {
-        std::size_t header = 0;  // index of the "[name]" line
-        std::size_t end = 0;     // one past its last line
+    // Names hash and compare without regard to ASCII case, so that a lookup needs no folded copy.
+    struct TFoldedHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
     };
-    std::optional<TSectionSpan> FindSection(std::string_view section) const;
-    std::optional<std::size_t> FindKey(const TSectionSpan& span, std::string_view key) const;
+    struct TFoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using TNameIndex = std::unordered_map<std::string, std::size_t, TFoldedHash, TFoldedEqual>;
 
-    std::vector<std::string> lines_;
+    struct TSection {
+        std::string Header;                  // the "[name]" line; empty for the lines before it
+        std::vector<std::string> Lines;      // up to the last non-blank line
+        std::vector<std::string> BlankTail;  // blank lines between them and the next section
+        TNameIndex Keys;                     // key name -> index in Lines
+    };
+    void AddLine(std::string_view line, std::vector<std::string>& blanks);
+    static void AddKeyLine(TSection& section, std::string_view name, std::string line);
+    std::optional<std::size_t> FindSection(std::string_view section) const;
+    const std::string* FindKeyLine(std::string_view section, std::string_view key) const;
+
+    // In file order; the first holds the lines before the first header, and equal names may repeat.
+    std::vector<TSection> sections_;
+    TNameIndex sectionIndex_;  // name -> first section of it
+    TTextEncoding encoding_ = TTextEncoding::SingleByte;
 };
 
 // Longest value a read returns.
@@ -50,7 +78,8 @@ public:
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue);
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    // Writes the file when there are writes to write; raises "Unable to write to <path>" when it cannot.
+    // Writes the file when there are writes to write; raises "Unable to write to <path>" when it cannot,
+    // also when the file exists but could not be read, so that its other sections are never lost.
     void Flush();
     const std::string& FileName() const { return path_; }
 
@@ -62,6 +91,7 @@ private:
     // Loaded at the first access and kept for the accessor's life: this program is the only writer
     // while an accessor lives, and reading a large snapshot key by key must not re-read the file.
     std::optional<ini::TProfileText> content_;
+    bool unreadable_ = false;
     bool modified_ = false;
 };
 

@@ -15,17 +15,6 @@ std::string LocaleText(LCTYPE item, const char* fallback) {
     return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string(fallback);
 }
 
-// The locale writes minutes as "m" and months as "M"; ours are "n" and "m".
-std::string DatePattern(std::string pattern) {
-    for (char& c : pattern) {
-        if (c == 'm')
-            c = 'n';
-        else if (c == 'M')
-            c = 'm';
-    }
-    return pattern;
-}
-
 class TWin32SystemFacts final : public TSystemFacts {
 public:
     // Room for 25 characters including the NUL; a longer name counts as unreadable.
@@ -77,10 +66,20 @@ public:
             shortName = LocaleText(static_cast<LCTYPE>(LOCALE_SABBREVDAYNAME1 + localeDay), shortName.c_str());
             longName = LocaleText(static_cast<LCTYPE>(LOCALE_SDAYNAME1 + localeDay), longName.c_str());
         }
+        for (int month = 0; month < 12; ++month) {
+            auto& shortName = formats.ShortMonthNames[static_cast<std::size_t>(month)];
+            auto& longName = formats.LongMonthNames[static_cast<std::size_t>(month)];
+            shortName = LocaleText(static_cast<LCTYPE>(LOCALE_SABBREVMONTHNAME1 + month), shortName.c_str());
+            longName = LocaleText(static_cast<LCTYPE>(LOCALE_SMONTHNAME1 + month), longName.c_str());
+        }
+        // A locale without designators (a 24-hour one) gives empty texts, which is what it means.
+        formats.TimeAMString = LocaleText(LOCALE_S1159, "");
+        formats.TimePMString = LocaleText(LOCALE_S2359, "");
         formats.DateSeparator = LocaleText(LOCALE_SDATE, "/");
         formats.TimeSeparator = LocaleText(LOCALE_STIME, ":");
-        formats.ShortDateFormat = DatePattern(LocaleText(LOCALE_SSHORTDATE, "dd/MM/yyyy"));
-        formats.LongTimeFormat = DatePattern(LocaleText(LOCALE_STIMEFORMAT, "HH:mm:ss"));
+        // The patterns keep the platform's letters: FormatLocaleDate and FormatLocaleTime read them.
+        formats.ShortDateFormat = LocaleText(LOCALE_SSHORTDATE, formats.ShortDateFormat.c_str());
+        formats.LongTimeFormat = LocaleText(LOCALE_STIMEFORMAT, formats.LongTimeFormat.c_str());
         return formats;
     }
 

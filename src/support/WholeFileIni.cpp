@@ -2,19 +2,16 @@
 
 #include <optional>
 
+#include "support/IniText.h"
 #include "support/TextRoutines.h"
 
 namespace ini {
 
-TWholeFileIni::TWholeFileIni(std::string_view content) {
+TWholeFileIni::TWholeFileIni(std::string_view fileBytes) {
     std::optional<std::size_t> current;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string_view::npos)
-            end = content.size();
-        const std::string line = Trim(content.substr(start, end - start));
-        start = end + 1;
+    const std::string text = DecodeText(fileBytes);
+    for (const std::string_view rawLine : SplitLines(text)) {
+        const std::string line = Trim(rawLine);
         if (line.empty() || line.front() == ';')
             continue;
         if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {

@@ -7,14 +7,15 @@
 
 namespace ini {
 
-// An INI text read whole into memory. Lines are trimmed of characters with a code of 32 or less;
+// An INI file read whole into memory. Its bytes may carry a byte-order mark, and CR LF, LF and a lone
+// CR end lines (ini::DecodeText, ini::SplitLines). Lines are trimmed of characters with a code of 32 or less;
 // empty lines and lines that begin with ";" are ignored; "[name]" opens a section; in a line holding
 // "=" the key and the value around the first "=" are trimmed. Sections and keys match without regard
 // to case; a section that appears again continues the first one, and the first of two equal keys wins.
 class TWholeFileIni {
 public:
     TWholeFileIni() = default;
-    explicit TWholeFileIni(std::string_view content);
+    explicit TWholeFileIni(std::string_view fileBytes);
 
     // The value, or the default when the section or the key is missing.
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;

@@ -135,6 +135,28 @@ TEST_F(ReportBuilderTest, ComparisonTrimsBothSidesButRespectsCase) {
     }
 }
 
+// A hand-edited line without "=" holds no saved version: the product is missing, not empty.
+TEST_F(ReportBuilderTest, ASnapshotLineWithoutEqualsSignIsAMissingProduct) {
+    Add("D (Delphi 7)", "");
+    folder.WriteFile("s.plx", "[s]\r\nD (Delphi 7)\r\n");
+    inputs.CompareChoice = "s.plx";
+    const TReport report = Build();
+    EXPECT_EQ(report.Lines[7], "<td bgcolor=\"#ff0000\"><b><font color=\"#ffffff\">&nbsp;</font></b></td>");
+    EXPECT_EQ(report.DifferenceCount, 1);
+}
+
+// The profile functions trim the section and key they are asked for: a file "x .plx" holds "[x]", and a
+// product name with a blank at its end finds the key written without it.
+TEST_F(ReportBuilderTest, SectionAndProductNamesAreLookedUpTrimmed) {
+    Add("P (Delphi 7) ", "1.0");
+    folder.WriteFile("x .plx", "[x]\r\n\\datetime\\=then\r\nP (Delphi 7)=1.0\r\n");
+    inputs.CompareChoice = "x .plx";
+    const TReport report = Build();
+    EXPECT_EQ(report.Lines[3], "<TH>x  then</TH>");
+    EXPECT_EQ(report.Lines[7], "<td>1.0</td>");
+    EXPECT_EQ(report.DifferenceCount, 0);
+}
+
 TEST_F(ReportBuilderTest, BandsFollowFamiliesAndCodesAreWrittenAsTheyStand) {
     inputs.Color1Code = "";
     inputs.Color2Code = "not a colour";

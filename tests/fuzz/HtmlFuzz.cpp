@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Require.h"
+#include "fuzz/FuzzRequire.h"
 #include "support/FixedTextMeasure.h"
 #include "toolkit/html/Document.h"
 #include "toolkit/html/Paginate.h"

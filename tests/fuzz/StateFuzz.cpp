@@ -7,7 +7,7 @@
 #include <memory>
 #include <string_view>
 
-#include "Require.h"
+#include "fuzz/FuzzRequire.h"
 #include "state/MainWindowState.h"
 #include "support/FakeFormWindow.h"
 #include "support/FakeSystemFacts.h"

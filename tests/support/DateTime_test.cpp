@@ -24,3 +24,44 @@ TEST(DateTime, FormatsPatternLettersSeparatorsAndQuotedText) {
 }
 
 }  // namespace
+
+TEST(DateTime, FormatsTheLocalesDateAndTimePatterns) {
+    TLocaleFormats locale;
+    locale.ShortDayNames[2] = "di";
+    locale.LongDayNames[2] = "dinsdag";
+    locale.ShortMonthNames[1] = "feb";
+    locale.LongMonthNames[1] = "februari";
+    locale.TimeAMString = "vm";
+    locale.TimePMString = "nm";
+    const TDateTime afternoon{2004, 2, 3, 15, 5, 7, 2};
+    const TDateTime midnight{2004, 2, 3, 0, 0, 0, 2};
+    struct TCase {
+        const char* pattern;
+        const char* date;
+        const char* time;
+        const char* midnightTime;
+    } cases[] = {
+        {"d/M/y", "3/2/04", "d/M/y", "d/M/y"},
+        {"dd-MM-yy", "03-02-04", "dd-MM-yy", "dd-MM-yy"},
+        {"yyy yyyy yyyyy", "2004 2004 2004", "yyy yyyy yyyyy", "yyy yyyy yyyyy"},
+        {"ddd dddd ddddd", "di dinsdag dinsdag", "ddd dddd ddddd", "ddd dddd ddddd"},
+        {"MMM MMMM MMMMM", "feb februari februari", "MMM MMMM MMMMM", "MMM MMMM MMMMM"},
+        {"h:mm:ss tt", "h:mm:ss tt", "3:05:07 nm", "12:00:00 vm"},
+        {"hh H HH hhh", "hh H HH hhh", "03 15 15 03", "12 0 00 12"},
+        {"m mm mmm s ss", "m mm mmm s ss", "5 05 05 7 07", "0 00 00 0 00"},
+        {"t tt ttt", "t tt ttt", "n nm nm", "v vm vm"},
+        {"'o''clock' x", "o'clock x", "o'clock x", "o'clock x"},
+        {"dd'.'MM 'h' HH", "03.02 h HH", "dd.MM h 15", "dd.MM h 00"},
+        {"'unclosed d", "unclosed d", "unclosed d", "unclosed d"},
+        {"a''b \"q\"", "ab \"q\"", "ab \"q\"", "ab \"q\""},
+        {"", "", "", ""},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.pattern);
+        EXPECT_EQ(FormatLocaleDate(row.pattern, afternoon, locale), row.date);
+        EXPECT_EQ(FormatLocaleTime(row.pattern, afternoon, locale), row.time);
+        EXPECT_EQ(FormatLocaleTime(row.pattern, midnight, locale), row.midnightTime);
+    }
+    locale.TimeAMString.clear();
+    EXPECT_EQ(FormatLocaleTime("H:mm t", midnight, locale), "0:00 ") << "a locale without designators";
+}

@@ -71,6 +71,22 @@ TEST(PathRoutines, ExpandFileNameResolvesAgainstTheCurrentFolder) {
         {"\\\\server\\share\\x\\..\\..\\y", "C:\\Work", "\\\\server\\share\\y"},
         {"rel", "\\\\server\\share\\dir", "\\\\server\\share\\dir\\rel"},
         {"C:\\Users;x", "D:\\", "C:\\Users;x"},
+        {"C:", "C:\\Work", "C:\\Work\\"},
+        {"c:", "C:\\Work", "C:\\Work\\"},
+        {"E:", "C:\\Work", "E:\\"},
+        {"C:.", "C:\\Work", "C:\\Work"},
+        {"Data. . ", "C:\\Work", "C:\\Work\\Data"},
+        {"Data...\\", "C:\\Work", "C:\\Work\\Data..\\"},
+        {"a.\\b", "C:\\Work", "C:\\Work\\a\\b"},
+        {"a. .\\b", "C:\\Work", "C:\\Work\\a. \\b"},
+        {"...\\b", "C:\\Work", "C:\\Work\\..\\b"},
+        {"a\\...", "C:\\Work", "C:\\Work\\a\\"},
+        {" a ", "C:\\Work", "C:\\Work\\ a"},
+        {"a\\\\b", "C:\\Work", "C:\\Work\\a\\b"},
+        {".", "C:\\", "C:\\"},
+        {"\\\\server\\share", "C:\\Work", "\\\\server\\share"},
+        {"\\\\server\\share\\", "C:\\Work", "\\\\server\\share\\"},
+        {"\\\\server\\share\\a. ", "C:\\Work", "\\\\server\\share\\a"},
     };
     for (const TExpandCase& row : cases) {
         EXPECT_EQ(ExpandFileName(row.path, row.current), row.result) << row.path << " in " << row.current;

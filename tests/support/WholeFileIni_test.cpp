@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ProfileFileCases.h"
+
 namespace {
 
 TEST(WholeFileIni, ReadsTrimmedKeysAndValuesWithoutRegardToCase) {
@@ -48,7 +50,23 @@ TEST(WholeFileIni, ReadsTrimmedKeysAndValuesWithoutRegardToCase) {
 TEST(WholeFileIni, EmptyOrBinaryContentReadsAsMissing) {
     EXPECT_EQ(ini::TWholeFileIni("").ReadString("a", "b", "d"), "d");
     EXPECT_EQ(ini::TWholeFileIni(std::string("[a]\0b=c\n", 8)).ReadString("a", "b", "d"), "d");
-    EXPECT_EQ(ini::TWholeFileIni("[a]\rb=c").ReadString("a", "b", "d"), "d") << "a lone CR does not end a line";
+}
+
+// Saved by another editor: the same settings read the same.
+TEST(WholeFileIni, AcceptsByteOrderMarksAndEveryLineEnd) {
+    struct TCase {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"lone CR", "[plux]\rProductCode=X\xC9\rTail=1"},
+        {"UTF-8 mark", "\xEF\xBB\xBF[plux]\r\nProductCode=X\xC3\x89\r\n"},
+        {"UTF-16 LE mark", Utf16Bytes(u"[plux]\r\nProductCode=X\u00C9\r\n", false)},
+        {"UTF-16 BE mark", Utf16Bytes(u"[plux]\nProductCode=X\u00C9\n", true)},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ini::TWholeFileIni(row.bytes).ReadString("plux", "ProductCode", "d"), "X\xC9");
+    }
 }
 
 }  // namespace

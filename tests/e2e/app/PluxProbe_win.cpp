@@ -26,6 +26,13 @@ std::string TextOf(HWND window) {
     return text;
 }
 
+// The text of another process's control: across processes GetWindowText reads captions only.
+std::string ControlText(HWND control) {
+    char text[1024] = {};
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 HWND MainWindow() {
     return FindWindowA("TfrmPLUX", nullptr);
 }
@@ -158,6 +165,48 @@ int ShowBar(const std::string& caption) {
     PrintScreenRect("bar", bar);
     if (const HWND combo = ChildWithText(bar, "ComboBox", ""))
         PrintScreenRect("combo", combo);
+    return 0;
+}
+
+// A combo box on a bar as the user sees it: enabled or not, its edit text and its list in order.
+int ShowCombo(const std::string& caption) {
+    const HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
+    const HWND combo = bar ? ChildWithText(bar, "ComboBox", "") : nullptr;
+    if (!combo)
+        return 1;
+    std::printf("enabled %d\n", IsWindowEnabled(combo) ? 1 : 0);
+    std::printf("text %s\n", ControlText(combo).c_str());
+    const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    // Wine hands the ANSI form of an item to another process cut after its first character; the wide
+    // form comes whole.
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t item[512] = {};
+        if (SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < 512)
+            SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
+        char narrow[1024] = {};
+        WideCharToMultiByte(CP_ACP, 0, item, -1, narrow, sizeof narrow, nullptr, nullptr);
+        std::printf("item %s\n", narrow);
+    }
+    return 0;
+}
+
+HWND VisibleWithCaption(const std::string& caption) {
+    for (HWND window : VisibleTopLevel("")) {
+        if (TextOf(window) == caption)
+            return window;
+    }
+    return nullptr;
+}
+
+// Waits for plux's window with that caption (a message dialog's is "#<number>") and tells where it is
+// and what its edit field holds.
+int ShowDialog(const std::string& caption, double seconds) {
+    HWND dialog = nullptr;
+    if (!WaitFor(seconds, [&] { return (dialog = VisibleWithCaption(caption)) != nullptr; }))
+        return 1;
+    PrintScreenRect("dialog", dialog);
+    if (const HWND edit = ChildWithText(dialog, "Edit", ""))
+        std::printf("edit %s\n", ControlText(edit).c_str());
     return 0;
 }
 
@@ -312,6 +361,12 @@ int main(int argc, char** argv) {
         return WaitFor(seconds, [] { return MainWindow() && IsWindowVisible(MainWindow()); }) ? 0 : 1;
     if (command == "bar" && argc > 2)
         return ShowBar(argv[2]);
+    if (command == "combo" && argc > 2)
+        return ShowCombo(argv[2]);
+    if (command == "dialog" && argc > 3)
+        return ShowDialog(argv[2], std::atof(argv[3]));
+    if (command == "dialog-closed" && argc > 3)
+        return WaitFor(std::atof(argv[3]), [&] { return VisibleWithCaption(argv[2]) == nullptr; }) ? 0 : 1;
     if (command == "tooltips")
         return ShowToolTips();
     if (command == "popup-menus") {
@@ -341,8 +396,8 @@ int main(int argc, char** argv) {
     if (command == "wait-iconic")
         return WaitFor(seconds, [] { return ApplicationWindow() && IsIconic(ApplicationWindow()); }) ? 0 : 1;
     std::fprintf(stderr,
-                 "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | tooltips | popup-menus | "
-                 "pick-color R G B |"
+                 "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | combo CAPTION | dialog "
+                 "CAPTION SECONDS | dialog-closed CAPTION SECONDS | tooltips | popup-menus | pick-color R G B |"
                  " cancel-color | message-box | close-box | status-bar | key-down VIRTUAL-KEY | taskbar-restore |"
                  " taskbar-close | wait-iconic SECONDS\n");
     return 2;

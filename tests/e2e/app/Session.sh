@@ -107,3 +107,14 @@ wait_for_exit() {
 }
 
 still_running() { kill -0 "$PLUX_PID" 2>/dev/null && probe window >/dev/null; }
+
+# poll_until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds, at most SECONDS long.
+poll_until() {
+    local limit=$(($1 * 10)) tries
+    shift
+    for tries in $(seq 1 "$limit"); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}

@@ -1,10 +1,10 @@
-#ifndef PLUX_TESTS_FUZZ_REQUIRE_H
-#define PLUX_TESTS_FUZZ_REQUIRE_H
+#ifndef PLUX_TESTS_FUZZ_FUZZREQUIRE_H
+#define PLUX_TESTS_FUZZ_FUZZREQUIRE_H
 
 #include <cstdio>
 #include <cstdlib>
 
-// A broken invariant ends the run with its text, so that the fuzzer keeps the input that broke it.
+// A broken invariant ends the run, so that libFuzzer keeps the input that broke it.
 inline void Require(bool condition, const char* what) {
     if (condition)
         return;

@@ -1,0 +1,32 @@
+#include "snapshot/SnapshotFile.h"
+
+#include "snapshot/NameSanitizer.h"
+#include "support/ProfileIni.h"
+#include "toolkit/Exception.h"
+
+std::string SnapshotTimestamp(const TDateTime& moment, const TLocaleFormats& locale) {
+    std::string text = FormatLocaleDate(locale.ShortDateFormat, moment, locale);
+    if (moment.Hour != 0 || moment.Minute != 0 || moment.Second != 0)
+        text.append(" ").append(FormatLocaleTime(locale.LongTimeFormat, moment, locale));
+    return text;
+}
+
+// Every write waits in the accessor until Flush, so a stop half-way writes nothing at all.
+std::string SaveSnapshot(std::string_view typedName,
+                         const TTextList& productNames,
+                         const TTextList& productVersions,
+                         std::string_view programFolder,
+                         const TDateTime& moment,
+                         const TLocaleFormats& locale,
+                         TFileSystem& files) {
+    const std::string name = SanitizeName(typedName, TCaseMode::cmKeep, 0, '_');
+    TProfileIniFile file(std::string(programFolder) + name + std::string(kSnapshotExtension), files);
+    for (std::size_t i = 0; i < productNames.size(); ++i) {
+        if (i >= productVersions.size())
+            throw Exception("List index out of bounds (" + std::to_string(i) + ")");
+        file.WriteString(name, productNames[i], productVersions[i]);
+    }
+    file.WriteString(name, kTimestampKey, SnapshotTimestamp(moment, locale));
+    file.Flush();
+    return file.FileName();
+}

@@ -1,0 +1,33 @@
+#ifndef PLUX_SNAPSHOT_SNAPSHOTFILE_H
+#define PLUX_SNAPSHOT_SNAPSHOTFILE_H
+
+#include <string>
+#include <string_view>
+
+#include "support/DateTime.h"
+#include "support/FileSystem.h"
+#include "support/TextRoutines.h"
+
+// A snapshot is one profile-style INI file in the program folder, "<name>.plx", holding one section
+// "[<name>]": a key per product with its version, and the timestamp key with the save time.
+inline constexpr std::string_view kSnapshotExtension = ".plx";
+inline constexpr std::string_view kTimestampKey = "\\datetime\\";
+
+// The save time as a snapshot holds it: the locale's short date, then a blank and its long time
+// unless the moment is exactly midnight.
+std::string SnapshotTimestamp(const TDateTime& moment, const TLocaleFormats& locale);
+
+// Everything Save Result does once it has the typed name: the name sanitized is the snapshot's name;
+// the products in list order and then the timestamp are written into its section, keys already there
+// keeping their places, and the file replaces the old one in one piece. Returns the path written.
+// Raises "List index out of bounds (<i>)" when name i has no version and "Unable to write to <path>"
+// when the file cannot be written; either way the file is as it was.
+std::string SaveSnapshot(std::string_view typedName,
+                         const TTextList& productNames,
+                         const TTextList& productVersions,
+                         std::string_view programFolder,
+                         const TDateTime& moment,
+                         const TLocaleFormats& locale,
+                         TFileSystem& files);
+
+#endif

@@ -1,0 +1,208 @@
+#include "support/IniText.h"
+
+#include <array>
+#include <cstdint>
+
+namespace ini {
+
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
+constexpr char kUnmapped = '?';
+
+// Windows-1252 agrees with Unicode on 00-7F and A0-FF; these are the characters of 80-9F. The five
+// bytes the code page leaves undefined stand for the control characters of the same number, as the
+// platform's conversion has them.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// One UTF-16 code unit in the single-byte set; a surrogate or a character it lacks becomes "?".
+char Narrow(char16_t unit) {
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+        return static_cast<char>(unit);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == unit)
+            return static_cast<char>(0x80 + i);
+    }
+    return kUnmapped;
+}
+
+char16_t Widen(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
+}
+
+void AppendCodePoint(std::string& out, std::uint32_t codePoint) {
+    if (codePoint > 0xFFFF)
+        out.append(2, kUnmapped);  // a surrogate pair, neither half of which the set holds
+    else
+        out.push_back(Narrow(static_cast<char16_t>(codePoint)));
+}
+
+// The number of continuation bytes a lead byte announces; 0 for a byte that cannot start a sequence.
+int ContinuationCount(unsigned char lead) {
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 1;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 2;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 3;
+    return 0;
+}
+
+// Decodes the sequence that starts at `at` (a byte of 80 or above) and moves `at` past what it used.
+// A broken sequence gives "?" and uses the bytes up to the first one that breaks it, an overlong form,
+// an encoded surrogate or a value beyond U+10FFFF included; a sequence cut off by the end of the text
+// uses the rest. The platform's decoder counts the bytes the same way, so both give as many "?".
+void AppendUtf8Sequence(std::string& out, std::string_view bytes, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(bytes[at++]);
+    const int count = ContinuationCount(lead);
+    if (count == 0) {
+        out.push_back(kUnmapped);
+        return;
+    }
+    if (at + static_cast<std::size_t>(count) > bytes.size()) {
+        at = bytes.size();
+        out.push_back(kUnmapped);
+        return;
+    }
+    constexpr unsigned char kLeadMasks[] = {0x7F, 0x1F, 0x0F, 0x07};
+    std::uint32_t value = lead & kLeadMasks[count];
+    for (int left = count; left >= 1; --left) {
+        const unsigned char payload = static_cast<unsigned char>(bytes[at]) ^ 0x80;
+        if (payload >= 0x40)
+            break;
+        value = (value << 6) | payload;
+        if (left == 2 && value >= (0x110000 >> 6))
+            break;
+        ++at;
+        const bool overlong = (left == 3 && value < 0x10) || (left == 2 && value < 0x20) || (left == 1 && value < 0x80);
+        const bool surrogate = left == 2 && value >= (0xD800 >> 6) && value <= (0xDFFF >> 6);
+        if (overlong || surrogate)
+            break;
+        if (left == 1) {
+            AppendCodePoint(out, value);
+            return;
+        }
+    }
+    out.push_back(kUnmapped);
+}
+
+std::string FromUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[at]) < 0x80)
+            out.push_back(bytes[at++]);
+        else
+            AppendUtf8Sequence(out, bytes, at);
+    }
+    return out;
+}
+
+// A last odd byte is a code unit of its own value, as the platform reads it.
+std::string FromUtf16(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size() / 2 + 1);
+    for (std::size_t at = 0; at < bytes.size(); at += 2) {
+        const auto first = static_cast<unsigned char>(bytes[at]);
+        if (at + 1 == bytes.size()) {
+            out.push_back(Narrow(first));
+            break;
+        }
+        const auto second = static_cast<unsigned char>(bytes[at + 1]);
+        out.push_back(Narrow(static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first)));
+    }
+    return out;
+}
+
+std::string ToUtf8(std::string_view text) {
+    std::string out(kUtf8Mark);
+    for (const char c : text) {
+        const char16_t unit = Widen(c);
+        if (unit < 0x80) {
+            out.push_back(static_cast<char>(unit));
+        } else if (unit < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (unit >> 6)));
+            out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (unit >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((unit >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::string ToUtf16(std::string_view text, bool bigEndian) {
+    std::string out(bigEndian ? kUtf16BigEndianMark : kUtf16LittleEndianMark);
+    for (const char c : text) {
+        const char16_t unit = Widen(c);
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        out.push_back(bigEndian ? high : low);
+        out.push_back(bigEndian ? low : high);
+    }
+    return out;
+}
+
+}  // namespace
+
+TTextEncoding EncodingOf(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Mark))
+        return TTextEncoding::Utf8;
+    if (bytes.starts_with(kUtf16LittleEndianMark))
+        return TTextEncoding::Utf16LittleEndian;
+    if (bytes.starts_with(kUtf16BigEndianMark))
+        return TTextEncoding::Utf16BigEndian;
+    return TTextEncoding::SingleByte;
+}
+
+std::string DecodeText(std::string_view bytes) {
+    switch (EncodingOf(bytes)) {
+        case TTextEncoding::Utf8:
+            return FromUtf8(bytes.substr(kUtf8Mark.size()));
+        case TTextEncoding::Utf16LittleEndian:
+            return FromUtf16(bytes.substr(kUtf16LittleEndianMark.size()), false);
+        case TTextEncoding::Utf16BigEndian:
+            return FromUtf16(bytes.substr(kUtf16BigEndianMark.size()), true);
+        default:
+            return std::string(bytes);
+    }
+}
+
+std::string EncodeText(std::string_view text, TTextEncoding encoding) {
+    switch (encoding) {
+        case TTextEncoding::Utf8:
+            return ToUtf8(text);
+        case TTextEncoding::Utf16LittleEndian:
+            return ToUtf16(text, false);
+        case TTextEncoding::Utf16BigEndian:
+            return ToUtf16(text, true);
+        default:
+            return std::string(text);
+    }
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+}  // namespace ini
