@@ -1,9 +1,20 @@
 #include "state/FormState.h"
 
+#include <algorithm>
+#include <string>
 #include <variant>
 #include <vector>
 
 namespace {
+
+// The values of the form state's keys.
+struct TFormStateValues {
+    int Flags = 0;
+    int ShowCmd = 0;
+    std::string NormalPos;
+    int PixelsPerInch = 0;
+    int Color = 0;
+};
 
 using TNumberField = int TFormStateValues::*;
 using TTextField = std::string TFormStateValues::*;
@@ -16,9 +27,11 @@ struct TFormStateKey {
 
 // The keys in the order a first save writes them; later saves replace the values in place.
 constexpr TFormStateKey kFormStateKeys[] = {
-    {"Flags", &TFormStateValues::Flags, true},          {"ShowCmd", &TFormStateValues::ShowCmd, false},
-    {"NormalPos", &TFormStateValues::NormalPos, false}, {"PixelsPerInch", &TFormStateValues::PixelsPerInch, true},
-    {"Color", &TFormStateValues::Color, true},
+    {"Flags", &TFormStateValues::Flags, true},                  // the placement's flags
+    {"ShowCmd", &TFormStateValues::ShowCmd, false},             // 1 normal, 2 minimised, 3 maximised
+    {"NormalPos", &TFormStateValues::NormalPos, false},         // "left,top,right,bottom"
+    {"PixelsPerInch", &TFormStateValues::PixelsPerInch, true},  // of the screen the window was made for
+    {"Color", &TFormStateValues::Color, true},                  // the background, written only
 };
 
 std::vector<std::string_view> SplitWords(std::string_view text) {
@@ -32,31 +45,35 @@ std::vector<std::string_view> SplitWords(std::string_view text) {
     return words;
 }
 
-}  // namespace
-
+// Reads every key; a missing or invalid one takes the window's current value for "Flags",
+// "PixelsPerInch" and "Color", and 0 or the empty text for "ShowCmd" and "NormalPos".
 TFormStateValues ReadFormStateValues(TAbstractStore& store, std::string_view section, const TFormStateValues& current) {
     const TFormStateValues none;
     TFormStateValues values;
     for (const TFormStateKey& key : kFormStateKeys) {
         const TFormStateValues& fallback = key.DefaultsToCurrent ? current : none;
-        if (const auto* number = std::get_if<TNumberField>(&key.Field))
-            values.** number = store.ReadNumber(section, key.Name, fallback.**number);
-        else {
-            const TTextField text = std::get<TTextField>(key.Field);
-            values.*text = store.ReadText(section, key.Name, fallback.*text);
+        if (const auto* number = std::get_if<TNumberField>(&key.Field)) {
+            const TNumberField field = *number;
+            values.*field = store.ReadNumber(section, key.Name, fallback.*field);
+        } else {
+            const TTextField field = std::get<TTextField>(key.Field);
+            values.*field = store.ReadText(section, key.Name, fallback.*field);
         }
     }
     return values;
 }
 
+// Writes every key, in the order of a first save.
 void WriteFormStateValues(TAbstractStore& store, std::string_view section, const TFormStateValues& values) {
     for (const TFormStateKey& key : kFormStateKeys) {
         if (const auto* number = std::get_if<TNumberField>(&key.Field))
-            store.WriteNumber(section, key.Name, values.**number);
+            store.WriteNumber(section, key.Name, values.*(*number));
         else
             store.WriteText(section, key.Name, values.*std::get<TTextField>(key.Field));
     }
 }
+
+}  // namespace
 
 TRect ParseNormalPos(std::string_view text, const TRect& current) {
     const std::vector<std::string_view> words = SplitWords(text);

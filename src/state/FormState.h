@@ -58,21 +58,6 @@ enum TFormStateOption : unsigned {
     fsDefaultMonitor = 32,
 };
 
-// The values of the form state's keys.
-struct TFormStateValues {
-    int Flags = 0;
-    int ShowCmd = 0;
-    std::string NormalPos;
-    int PixelsPerInch = 0;
-    int Color = 0;
-};
-
-// Reads every key; a missing or invalid one takes the window's current value for "Flags",
-// "PixelsPerInch" and "Color", and 0 or the empty text for "ShowCmd" and "NormalPos".
-TFormStateValues ReadFormStateValues(TAbstractStore& store, std::string_view section, const TFormStateValues& current);
-// Writes every key, in the order of a first save.
-void WriteFormStateValues(TAbstractStore& store, std::string_view section, const TFormStateValues& values);
-
 // "left,top,right,bottom", the words separated by runs of commas and blanks; a missing word or one that
 // is no integer takes the value of `current`.
 TRect ParseNormalPos(std::string_view text, const TRect& current);
