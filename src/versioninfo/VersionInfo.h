@@ -76,7 +76,7 @@ private:
     };
     TLoadedBlock LoadBlock() const;
 
-    const TVersionApi* api_;
+    const TVersionApi* api_ = nullptr;
     std::string fileName_;
     bool loaded_ = false;
     std::string fileDescription_;

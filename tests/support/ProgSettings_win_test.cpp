@@ -24,31 +24,34 @@ private:
     std::string executablePath_;
 };
 
-TEST(ProgSettingsOnWindows, CreatesTheRealFoldersOfTheDefaultLayout) {
+// plux.exe in a fresh test folder, on the real platform otherwise.
+class ProgSettingsOnWindows : public ::testing::Test {
+protected:
+    TProgSettings Create() {
+        TCommandLine commandLine({"plux.exe"});
+        return TProgSettings(ReadOverrides(commandLine, ports), ports);
+    }
+
     TTempDir program;
-    const TRelocatedFacts facts(program.Path() + "plux.exe");
+    const TRelocatedFacts facts{program.Path() + "plux.exe"};
     const TFakeExecutableVersion version;
     const TSettingsPorts ports{&facts, &PlatformFileSystem(), &version};
-    TCommandLine commandLine({"plux.exe"});
-    const TProgSettings settings(ReadOverrides(commandLine, ports), ports);
-
     const std::string user = LowerCase(PlatformSystemFacts().UserName());
+};
+
+TEST_F(ProgSettingsOnWindows, CreatesTheRealFoldersOfTheDefaultLayout) {
+    const TProgSettings settings = Create();
+
     EXPECT_EQ(settings.UserDataFolder(), program.Path() + "Data");
     EXPECT_EQ(settings.FormStateFileName("frmPLUX"),
               program.Path() + "Data\\PLUX\\users\\" + user + "\\formdata\\frmPLUX.ini");
     EXPECT_TRUE(program.Exists("Data/PLUX/users/" + user + "/formdata"));
 }
 
-TEST(ProgSettingsOnWindows, ASettingsFileMovesTheUserFolder) {
-    TTempDir program;
+TEST_F(ProgSettingsOnWindows, ASettingsFileMovesTheUserFolder) {
     program.WriteFile("PrgSttng.ini", "[plux]\r\nUserDataFolder=:exe:Shared;\r\nExeDataFolder=:exe:Exe\\Deep\r\n");
-    const TRelocatedFacts facts(program.Path() + "plux.exe");
-    const TFakeExecutableVersion version;
-    const TSettingsPorts ports{&facts, &PlatformFileSystem(), &version};
-    TCommandLine commandLine({"plux.exe"});
-    const TProgSettings settings(ReadOverrides(commandLine, ports), ports);
+    const TProgSettings settings = Create();
 
-    const std::string user = LowerCase(PlatformSystemFacts().UserName());
     EXPECT_EQ(settings.UserFolder(), program.Path() + "Shared\\users\\" + user);
     EXPECT_TRUE(program.Exists("Shared/users/" + user));
     EXPECT_TRUE(program.Exists("Exe/Deep"));

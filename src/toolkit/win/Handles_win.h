@@ -110,7 +110,7 @@ public:
     const RECT& Area() const { return paint_.rcPaint; }
 
 private:
-    HWND window_;
+    HWND window_ = nullptr;
     PAINTSTRUCT paint_{};
     HDC dc_ = nullptr;
 };

@@ -3,15 +3,13 @@
 # list, or typed, gives the comparison column at the next Ctrl+E, the changed products in red.
 source "$(dirname "$0")/Session.sh"
 import_products example.reg
-report_w=600 report_h=200
 
 start_plux
 facts=$(probe combo File) || fail "no chooser on the File bar"
 grep -qx 'enabled 0' <<<"$facts" || fail "enabled without snapshots: $facts"
 grep -qx 'text <nothing>' <<<"$facts" || fail "the chooser does not show <nothing>: $facts"
 [ "$(grep '^item ' <<<"$facts")" = "item <nothing>" ] || fail "items without snapshots: $facts"
-probe close-box >/dev/null
-wait_for_exit 15 || fail "plux did not close"
+close_plux || fail "plux did not close"
 
 cp "$PLUX_FIXTURES/old.plx" "$RUN_DIR/old.plx"
 printf '[b]\r\nGrid 4 (Delphi 7)=4.2\r\n' >"$RUN_DIR/b.plx"
@@ -26,11 +24,8 @@ items=$(sed -n 's/^item //p' <<<"$facts")
 # The rest come in the file system's order.
 [ "$(tail -n +2 <<<"$items" | sort | tr '\n' ' ')" = "b.plx old.plx " ] || fail "items: $items"
 
-report_y=$((CLIENT_Y + 53))
-# red_in_report: whether the report shows a red comparison cell.
-red_in_report() {
-    has_colour "$(screenshot "$1")" $((CLIENT_X + 4)) $report_y $report_w $report_h FF0000
-}
+# red_in_report NAME: whether the report shows a red comparison cell, in a screenshot NAME.
+red_in_report() { has_colour "$(screenshot "$1")" "$VIEW_X" "$VIEW_Y" "$VIEW_W" "$VIEW_H" FF0000; }
 
 locate_bar File
 click_at $((COMBO_X + 20)) $((COMBO_Y + COMBO_H / 2))
@@ -44,7 +39,7 @@ xdotool key ctrl+e
 xdotool mousemove $((CLIENT_X + 500)) $((CLIENT_Y + 350))
 poll_until 10 red_in_report compare-report || fail "no red comparison cell after choosing old.plx"
 shot="$PLUX_ARTEFACTS/compare-report.png"
-has_colour "$shot" $((CLIENT_X + 4)) $report_y $report_w $report_h DCFED6 || fail "the bands are gone"
+has_colour "$shot" "$VIEW_X" "$VIEW_Y" "$VIEW_W" "$VIEW_H" DCFED6 || fail "the bands are gone"
 
 # A typed name that names no snapshot: no comparison column. The same name with blanks around it: one.
 no_red_in_report() { ! red_in_report "$1"; }

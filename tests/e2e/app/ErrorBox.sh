@@ -10,6 +10,6 @@ for attempt in 1 2; do
     grep -qxF "text Invalid data type for 'version'" <<<"$box" || fail "error box text: $box"
 done
 press alt+f
-sleep 0.5
+wait_for 5 menus_open 1
 press x
 wait_for_exit 15 || fail "the window did not stay usable"

@@ -1,25 +1,20 @@
 # Alt alone and F10 reach the menu bar, Alt+F opens the File menu, and its access key x exits.
 source "$(dirname "$0")/Session.sh"
 start_plux
-menus_open() { probe popup-menus | grep -c '^menu' || true; }
 
 press alt
 press Return
-sleep 0.5
-[ "$(menus_open)" -eq 1 ] || fail "Alt, Enter did not open the File menu"
+poll_until 5 menus_open 1 || fail "Alt, Enter did not open the File menu"
 press Escape
-sleep 0.3
+wait_for 5 menus_open 0
 press F10
 press Down
-sleep 0.5
-[ "$(menus_open)" -eq 1 ] || fail "F10, Down did not open the File menu"
+poll_until 5 menus_open 1 || fail "F10, Down did not open the File menu"
 press Escape
-sleep 0.3
-[ "$(menus_open)" -eq 0 ] || fail "Escape did not close the menu"
+poll_until 5 menus_open 0 || fail "Escape did not close the menu"
 
 press alt+f
-sleep 0.5
-[ "$(menus_open)" -eq 1 ] || fail "Alt+F did not open the File menu"
+poll_until 5 menus_open 1 || fail "Alt+F did not open the File menu"
 screenshot file-menu >/dev/null
 press x
 wait_for_exit 15 || fail "E&xit did not end the program"

@@ -129,18 +129,27 @@ bool WaitUntilDestroyed(HWND dialog) {
     });
 }
 
+void PrintClientRect(const char* key, HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    std::printf("%s %ld %ld %ld %ld\n", key, origin.x, origin.y, client.right, client.bottom);
+}
+
+// The main window on the screen, and the client area of its report view, where the report shows.
 int ShowWindowFacts() {
     const HWND window = MainWindow();
     if (!window)
         return 1;
     PrintScreenRect("bounds", window);
-    RECT client;
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    PrintClientRect("client", window);
+    if (const HWND view = ChildWithText(window, "THtmlView", ""))
+        PrintClientRect("view", view);
     std::printf("title-length %d\n", GetWindowTextLengthA(window));
     std::printf("visible %d\n", IsWindowVisible(window) ? 1 : 0);
+    // Active once a closed dialog has handed the activation back; a click that comes earlier may be lost.
+    std::printf("active %d\n", GetForegroundWindow() == window ? 1 : 0);
     HWND owner = GetWindow(window, GW_OWNER);
     std::printf("owner-title %s\n", owner ? TextOf(owner).c_str() : "");
     std::printf("owner-iconic %d\n", owner && IsIconic(owner) ? 1 : 0);
@@ -357,8 +366,9 @@ int main(int argc, char** argv) {
         return ShowWindowFacts();
     if (command == "windows")
         return ListWindows();
+    // Waits for the main window, then tells what `window` tells.
     if (command == "wait-window")
-        return WaitFor(seconds, [] { return MainWindow() && IsWindowVisible(MainWindow()); }) ? 0 : 1;
+        return WaitFor(seconds, [] { return MainWindow() && IsWindowVisible(MainWindow()); }) ? ShowWindowFacts() : 1;
     if (command == "bar" && argc > 2)
         return ShowBar(argv[2]);
     if (command == "combo" && argc > 2)

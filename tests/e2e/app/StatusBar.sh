@@ -7,16 +7,6 @@ start_plux
 VK_CAPITAL=20
 WINDOW_TEXT=000000 ENGRAVED_LIGHT=FFFFFF  # the theme's window text and button highlight
 
-# Runs "$@" until it succeeds, for up to $1 seconds (a probe alone may take a second under load).
-poll() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
-        sleep 0.1
-    done
-}
-
 # EDGES, GRIP, SB_X SB_Y SB_W SB_H and, per part i, PART_X[i] PART_Y[i] PART_W[i] PART_H[i] PART_TEXT[i].
 read_status_bar() {
     local facts i x y w h border text
@@ -37,7 +27,7 @@ panel_crop() {
         +repage "$out"
     echo "$out"
 }
-panel_colours() { convert "$(panel_crop "$1" "$2")" -unique-colors txt:- | grep -o '#[0-9A-F]\{6\}' | tr -d '#'; }
+panel_colours() { unique_colours <"$(panel_crop "$1" "$2")"; }
 panel_plain() { panel_colours "$1" "$2" | grep -qx $WINDOW_TEXT; }
 panel_engraved() {
     local colours
@@ -49,7 +39,7 @@ same_panel() { [ "$(compare -metric AE "$(panel_crop "$1" "$3")" "$(panel_crop "
 wait_for_look() {
     local part=$1 look=$2 name=$3
     look_now() { SHOT=$(screenshot "$name") && "panel_$look" "$SHOT" "$part"; }
-    poll 5 look_now || fail "panel $part is not $look"
+    poll_until 5 look_now || fail "panel $part is not $look"
 }
 key_down() { probe key-down "$1" | grep -qx "down 1"; }
 # The look a lock panel has in screenshot $1 now, and the other one.
@@ -79,7 +69,7 @@ panel_$caps_before "$design" 1 || fail "Caps is neither plain nor engraved"
 echo "Caps: $caps_before, then $caps_after"
 xdotool windowfocus --sync "$X_WINDOW"
 xdotool keydown Caps_Lock
-poll 5 key_down $VK_CAPITAL || fail "plux did not take the Caps Lock press"
+poll_until 5 key_down $VK_CAPITAL || fail "plux did not take the Caps Lock press"
 pressed=$(screenshot caps-pressed)
 panel_$caps_before "$pressed" 1 || fail "Caps changed its look before the key's release"
 xdotool keyup Caps_Lock
@@ -119,9 +109,9 @@ wiggle_until_grown() {
 }
 xdotool mousemove $grip_x $grip_y mousedown 1
 for step in $(seq 10 10 100); do xdotool mousemove $((grip_x + step)) $grip_y; done
-poll 10 wiggle_until_grown || true
+poll_until 10 wiggle_until_grown || true
 xdotool mouseup 1
-poll 5 grown || fail "the window did not grow by 100 ($SB_W)"
+poll_until 5 grown || fail "the window did not grow by 100 ($SB_W)"
 [ "$EDGES" = "294 344 394 444 -1" ] || fail "edges $EDGES after growing"
 [ $((PART_W[0] - panel0_width)) -eq 50 ] && [ $((PART_W[4] - version_width)) -eq 50 ] ||
     fail "Panel0 ${PART_W[0]} and pnlVersion ${PART_W[4]} after growing"

@@ -1,23 +1,14 @@
 #!/usr/bin/env bash
-# End-to-end checks of the report view and of printing on the PDF printer.
-#   html_e2e.sh CHECK WINE HOST_EXE FIXTURE_DIR ARTEFACT_DIR
-# Pictures for a human eye land in ARTEFACT_DIR.
+# End-to-end checks of the report view and of printing on the PDF printer: html_e2e.sh CHECK runs the
+# function check_CHECK. Pictures for a human eye land among the artefacts.
 set -uo pipefail
-check=$1 wine=$2 host=$3 fixtures=$4 artefacts=$5
-pdf_dir="$HOME/PDF"
-work=$(mktemp -d)
+source "$(dirname "$0")/../Library.sh"
+example="$PLUX_FIXTURES/html/render-sample-report.html"
+selection=3096FA  # the selection's background: the highlight colour of Wine's default scheme
 host_pid=""
-cleanup() {
-    [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$artefacts"
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+on_exit '[ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null'
+# The printouts of this run are named after its own titles (titled_example).
+on_exit 'rm -f "${PRINTED_PDF:-}"'
 
 # A report of N products as the report builder writes it: bands change every 5 products, every 10th
 # product differs from the snapshot.
@@ -40,29 +31,30 @@ write_report() {
     } >"$file"
 }
 
-# Prints FILE with the host; what the host says goes to $work/out, without the CR of its text mode.
+# Prints FILE with the host; what the host says goes to $RUN_DIR/out, without the CR of its text mode.
 print_file() {
     local status
-    "$wine" "$host" "Z:$1" --print 1 9999 >"$work/raw" 2>"$work/err" </dev/null
+    "$WINE" "$HTML_VIEW_HOST" "Z:$1" --print 1 9999 >"$RUN_DIR/raw" 2>"$RUN_DIR/err" </dev/null
     status=$?
-    tr -d '\r' <"$work/raw" >"$work/out"
+    tr -d '\r' <"$RUN_DIR/raw" >"$RUN_DIR/out"
     return $status
 }
 
-# The first PDF made after MARKER whose text holds NEEDLE, once it is complete (bounded wait).
-wait_for_pdf() {
-    local marker=$1 needle=$2 tries pdf
-    for tries in $(seq 1 90); do
-        for pdf in $(ls -t "$pdf_dir"/*.pdf 2>/dev/null); do
-            [ "$pdf" -nt "$marker" ] || break
-            if pdfinfo "$pdf" >/dev/null 2>&1 && pdftotext "$pdf" - 2>/dev/null | grep -qF -- "$needle"; then
-                echo "$pdf"
-                return 0
-            fi
-        done
-        sleep 0.5
-    done
-    return 1
+# TITLED is the example under a TITLE of this run, which names its print job and so its PDF: other
+# runs may print the example at the same time.
+titled_example() {
+    title="plux-e2e-$1-$$" titled="$RUN_DIR/$1.html"
+    { printf '<title>%s</title>\r\n' "$title" && cat "$example"; } >"$titled"
+}
+
+# Shows FILE in the host at WIDTH x HEIGHT and waits until its window shows the report (at most 30 s);
+# X_FOUND is the window.
+show_file() {
+    "$WINE" "$HTML_VIEW_HOST" "Z:$1" --size "$2" "$3" </dev/null >/dev/null 2>&1 &
+    host_pid=$!
+    wait_for 30 window_named '^Report$'
+    wait_for 10 window_shows "$X_FOUND" DCFED6
+    xdotool windowfocus --sync "$X_FOUND" 2>/dev/null || true
 }
 
 # Every colour must fill a visible area of the picture (at least 20 pixels); the PDF renderer may
@@ -70,7 +62,7 @@ wait_for_pdf() {
 expect_colours() {
     local png=$1 colour
     shift
-    convert "$png" -format %c histogram:info:- >"$work/histogram" || fail "cannot read $png"
+    convert "$png" -format %c histogram:info:- >"$RUN_DIR/histogram" || fail "cannot read $png"
     for colour in "$@"; do
         awk -v want="$colour" '
             function hex(text,    i, value) {
@@ -85,17 +77,17 @@ expect_colours() {
                     near(hex(substr(got, 3, 2)), hex(substr(want, 3, 2))) && near(hex(substr(got, 5, 2)), hex(substr(want, 5, 2))))
                     found = 1
             }
-            END { exit !found }' "$work/histogram" || fail "$png has no area of #$colour"
+            END { exit !found }' "$RUN_DIR/histogram" || fail "$png has no area of #$colour"
     done
 }
 
 check_print_example() {
-    touch "$work/marker"
-    sleep 1
-    print_file "$fixtures/report-example.html" || fail "print failed: $(cat "$work/out" "$work/err")"
-    [ "$(cat "$work/out")" = printed ] || fail "host said: $(cat "$work/out")"
-    local pdf
-    pdf=$(wait_for_pdf "$work/marker" "Grid 4 (Delphi 6)") || fail "no PDF of the example in $pdf_dir"
+    touch "$RUN_DIR/marker"
+    titled_example print-example
+    print_file "$titled" || fail "print failed: $(cat "$RUN_DIR/out" "$RUN_DIR/err")"
+    [ "$(cat "$RUN_DIR/out")" = printed ] || fail "host said: $(cat "$RUN_DIR/out")"
+    wait_for 45 printed_pdf "$RUN_DIR/marker" "Grid 4 (Delphi 6)" "$title"
+    local pdf=$PRINTED_PDF
     [ "$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')" = 1 ] || fail "$pdf is not one page"
     local text cell
     # The printer driver names the hyphen glyph so that pdftotext reads it back as a soft hyphen.
@@ -104,92 +96,71 @@ check_print_example() {
         "Bars 5 (Delphi 7)" "4.2" "4.1" "5.1"; do
         grep -qF -- "$cell" <<<"$text" || fail "the printout lacks \"$cell\": $text"
     done
-    pdftoppm -png -r 96 -f 1 -l 1 "$pdf" "$artefacts/html-print-example" || fail "pdftoppm"
-    expect_colours "$artefacts/html-print-example-1.png" DCFED6 FFFFC8 FF0000 000000 FFFFFF
-    rm -f "$pdf"
+    pdftoppm -png -r 96 -f 1 -l 1 "$pdf" "$PLUX_ARTEFACTS/html-print-example" || fail "pdftoppm"
+    expect_colours "$PLUX_ARTEFACTS/html-print-example-1.png" DCFED6 FFFFC8 FF0000 000000 FFFFFF
 }
 
+# The job is named after the report's title.
 check_print_300_products() {
-    local title="plux-e2e-300-$$"
-    write_report 300 "$work/report.html" "$title"
-    touch "$work/marker"
-    sleep 1
-    print_file "$work/report.html" || fail "print failed: $(cat "$work/out" "$work/err")"
-    local pdf pages
-    pdf=$(wait_for_pdf "$work/marker" "Grid 300 (Delphi 7)") || fail "no PDF of 300 products in $pdf_dir"
-    case "$(basename "$pdf")" in "$title"*) ;; *) fail "the job is not named after the title: $pdf" ;; esac
+    title="plux-e2e-300-$$"
+    write_report 300 "$RUN_DIR/report.html" "$title"
+    touch "$RUN_DIR/marker"
+    print_file "$RUN_DIR/report.html" || fail "print failed: $(cat "$RUN_DIR/out" "$RUN_DIR/err")"
+    wait_for 45 printed_pdf "$RUN_DIR/marker" "Grid 300 (Delphi 7)" "$title"
+    local pdf=$PRINTED_PDF pages
     pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
     [ "$pages" -ge 3 ] || fail "300 products on $pages pages"
     local names
     names=$(pdftotext "$pdf" - | grep -o 'Grid [0-9]\{3\} (Delphi 7)' | sort | uniq -c)
     [ "$(wc -l <<<"$names")" -eq 300 ] || fail "$(wc -l <<<"$names") different products printed"
     if grep -v '^ *1 ' <<<"$names"; then fail "products printed more than once"; fi
-    pdftoppm -png -r 60 -f 2 -l 2 "$pdf" "$artefacts/html-print-300" || fail "pdftoppm"
-    rm -f "$pdf"
+    pdftoppm -png -r 60 -f 2 -l 2 "$pdf" "$PLUX_ARTEFACTS/html-print-300" || fail "pdftoppm"
 }
 
 # With the print service out of reach there is no default printer: the exact message, and no job.
 check_print_without_printer() {
-    touch "$work/marker"
-    CUPS_SERVER="$work/no-cups.sock" print_file "$fixtures/report-example.html"
+    touch "$RUN_DIR/marker"
+    titled_example no-printer
+    CUPS_SERVER="$RUN_DIR/no-cups.sock" print_file "$titled"
     local status=$?
-    [ "$(cat "$work/out")" = "There is no default printer currently selected" ] || fail "host said: $(cat "$work/out")"
+    [ "$(cat "$RUN_DIR/out")" = "There is no default printer currently selected" ] ||
+        fail "host said: $(cat "$RUN_DIR/out")"
     [ $status -eq 1 ] || fail "exit code $status"
-    if wait_for_pdf_briefly; then fail "a PDF appeared although the print failed"; fi
-}
-
-wait_for_pdf_briefly() {
-    local pdf
-    sleep 3
-    for pdf in "$pdf_dir"/*.pdf; do
-        [ -e "$pdf" ] && [ "$pdf" -nt "$work/marker" ] && pdftotext "$pdf" - 2>/dev/null | grep -qF "Grid 4 (Delphi 6)" &&
-            return 0
-    done
-    return 1
+    # That no job went out shows only as no PDF over a while; a printout takes about 2 s to arrive.
+    if poll_until 3 printed_pdf "$RUN_DIR/marker" "" "$title"; then fail "a PDF appeared although the print failed"; fi
 }
 
 # The view on screen: focus frame, a drag selection, then a long report scrolled down by keys.
 check_view_screenshot() {
-    [ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
-    "$wine" "$host" "Z:$fixtures/report-example.html" --size 480 200 </dev/null >/dev/null 2>&1 &
-    host_pid=$!
-    local window
-    window=$(timeout 30 xdotool search --sync --name '^Report$' | head -1) || fail "no host window"
-    sleep 1
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
-    xdotool mousemove --window "$window" 30 40 mousedown 1 mousemove --window "$window" 200 42 sleep 0.3 mouseup 1
-    sleep 1
-    import -display "$DISPLAY" -window "$window" "$artefacts/html-view.png" || fail "import"
+    show_file "$example" 480 200
+    local window=$X_FOUND
+    xdotool mousemove --window "$window" 30 40 mousedown 1 mousemove --window "$window" 200 42 mouseup 1
+    wait_for 5 window_shows "$window" "$selection"
+    import -display "$DISPLAY" -window "$window" "$PLUX_ARTEFACTS/html-view.png" || fail "import"
     kill "$host_pid"
     wait "$host_pid" 2>/dev/null
-    expect_colours "$artefacts/html-view.png" DCFED6 FFFFC8 FF0000 000000 FFFFFF
+    host_pid=""
+    expect_colours "$PLUX_ARTEFACTS/html-view.png" DCFED6 FFFFC8 FF0000 000000 FFFFFF
+    wait_for 10 not window_named '^Report$'
 
-    write_report 300 "$work/report.html"
-    "$wine" "$host" "Z:$work/report.html" --size 480 300 </dev/null >/dev/null 2>&1 &
-    host_pid=$!
-    window=$(timeout 30 xdotool search --sync --name '^Report$' | head -1) || fail "no host window"
-    sleep 1
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    write_report 300 "$RUN_DIR/report.html"
+    show_file "$RUN_DIR/report.html" 480 300
+    window=$X_FOUND
+    window_picture "$window" "$RUN_DIR/top.ppm"
     xdotool mousemove --window "$window" 100 100 key Next Next Next Down
-    sleep 1
-    import -display "$DISPLAY" -window "$window" "$artefacts/html-view-scrolled.png" || fail "import"
-    expect_colours "$artefacts/html-view-scrolled.png" DCFED6 FFFFC8 FF0000
+    wait_for 5 window_changed "$window" "$RUN_DIR/top.ppm"
+    wait_for 5 window_settled "$window"
+    import -display "$DISPLAY" -window "$window" "$PLUX_ARTEFACTS/html-view-scrolled.png" || fail "import"
+    expect_colours "$PLUX_ARTEFACTS/html-view-scrolled.png" DCFED6 FFFFC8 FF0000
 }
 
 # Ctrl+P pressed while the view has the focus reaches the host's accelerator and prints.
 check_shortcut_prints() {
-    [ -n "${DISPLAY:-}" ] || fail "no DISPLAY"
-    touch "$work/marker"
-    sleep 1
-    "$wine" "$host" "Z:$fixtures/report-example.html" --size 480 200 </dev/null >/dev/null 2>&1 &
-    host_pid=$!
-    local window pdf
-    window=$(timeout 30 xdotool search --sync --name '^Report$' | head -1) || fail "no host window"
-    sleep 1
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    touch "$RUN_DIR/marker"
+    titled_example shortcut
+    show_file "$titled" 480 200
     xdotool key ctrl+p
-    pdf=$(wait_for_pdf "$work/marker" "Grid 4 (Delphi 6)") || fail "Ctrl+P printed nothing"
-    rm -f "$pdf"
+    wait_for 45 printed_pdf "$RUN_DIR/marker" "Grid 4 (Delphi 6)" "$title"
 }
 
-"check_$check"
+"check_$1"

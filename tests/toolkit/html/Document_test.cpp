@@ -31,7 +31,7 @@ TEST(Colour, ParsesColourCodesOfEitherCase) {
 }
 
 TEST(Document, ReadsTheReportExample) {
-    const THtmlDocument document = ParseDocument(ReadFixture("html/report-example.html"));
+    const THtmlDocument document = ParseDocument(ReadFixture("html/render-sample-report.html"));
     EXPECT_EQ(document.Title, "");
     const TTable& table = OnlyTable(document);
     EXPECT_EQ(table.Border, 1);

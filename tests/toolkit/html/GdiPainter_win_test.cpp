@@ -54,7 +54,7 @@ protected:
 };
 
 TEST_F(GdiPainterTest, PaintsTheReportExampleWithBordersBandsAndDifferenceCells) {
-    const TLayout layout = Layout(ReadFixture("html/report-example.html"));
+    const TLayout layout = Layout(ReadFixture("html/render-sample-report.html"));
     Paint(layout, TPaintOptions{});
 
     const TRect frame = Find(layout, EDrawKind::Frame).Rect;
@@ -90,7 +90,7 @@ TEST_F(GdiPainterTest, MonochromePrintingBlackensAllButWhiteTextAndBackgroundsCa
 }
 
 TEST_F(GdiPainterTest, PaintsOnlyTheBandAskedForAndShowsTheSelection) {
-    const TLayout layout = Layout(ReadFixture("html/report-example.html"));
+    const TLayout layout = Layout(ReadFixture("html/render-sample-report.html"));
     const TRect product = Find(layout, EDrawKind::Text, "Grid 4 (Delphi 6)").Rect;
     TPaintOptions options;
     options.BandTop = product.Top;  // the row with this text moves to the top of the bitmap

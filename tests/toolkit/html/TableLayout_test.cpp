@@ -43,7 +43,7 @@ protected:
 // Columns: "Grid 4 (Delphi 7)" is 102 wide, the versions 18; the bold headers 168 and 161. Each cell adds
 // 2 x (1 border + 3 padding). The spanning header widens the first two columns by 20 each.
 TEST_F(TableLayoutTest, GivesTheReportExampleItsGeometry) {
-    const TLayout layout = Layout(ReadFixture("html/report-example.html"));
+    const TLayout layout = Layout(ReadFixture("html/render-sample-report.html"));
 
     const std::vector<TRect> expectedCells = {
         {11, 6, 187, 28},  {187, 6, 356, 28},                       // header row
