@@ -2,6 +2,18 @@
 
 #include <iterator>
 
+namespace {
+
+// The component state's settings of the window's design, shared by the window and the export.
+void SetUpComponentState(TComponentState& state, TAbstractStore& store) {
+    state.Section = kMainWindowStateSection;
+    state.SetStorage(&store);
+    for (const TStoredProperty& property : kMainWindowStoredProperties)
+        state.AddStoredProperty(property.Entry());
+}
+
+}  // namespace
+
 void AddDesignItems(TBarManager& bars) {
     TBarItemMembers members(bars);
     for (const TStoredProperty& property : kMainWindowStoredProperties) {
@@ -27,10 +39,7 @@ TMainWindowState::TMainWindowState(TFormWindow& window,
     FormState1.Section = kMainWindowStateSection;
     FormState1.Options = fsState | fsPosition;
     FormState1.SetStorage(&IniFileStore);
-    ComponentState.Section = kMainWindowStateSection;
-    ComponentState.SetStorage(&IniFileStore);
-    for (const TStoredProperty& property : kMainWindowStoredProperties)
-        ComponentState.AddStoredProperty(property.Entry());
+    SetUpComponentState(ComponentState, IniFileStore);
     Attachments.Attach(FormState1);
     Attachments.Attach(ComponentState);
     ComponentState.ResolveEntries();
@@ -46,10 +55,7 @@ TBandColourCodes StoredBandColourCodes(const TProgSettings& settings, TFileSyste
     store.IniFileName = settings.FormStateFileName(kMainWindowName);
     TBarItemMembers members(swatches);
     TComponentState state(members);
-    state.Section = kMainWindowStateSection;
-    state.SetStorage(&store);
-    for (const TStoredProperty& property : kMainWindowStoredProperties)
-        state.AddStoredProperty(property.Entry());
+    SetUpComponentState(state, store);
     state.ResolveEntries();
     state.Restore();
     return TBandColourCodes{swatches.Items()[0]->Description, swatches.Items()[1]->Description};

@@ -72,6 +72,18 @@ TEST_F(MainWindowStateTest, TheNextStartRestoresPlacementStateAndCodes) {
     EXPECT_EQ(second->bars.FindItem("barColor2")->Description, "#ffffc8");
 }
 
+TEST_F(MainWindowStateTest, AnotherPixelsPerInchGivesBackTheCodesOnly) {
+    files.files.files[kStateFile] =
+        "[TfrmPLUX]\r\nShowCmd=3\r\nNormalPos=10,20,500,400\r\nPixelsPerInch=120\r\n"
+        "barColor1.Description=#4080C0\r\nbarColor2.Description=#102030\r\n";
+    auto run = Start();
+    EXPECT_TRUE(run->window.appliedPlacements.empty());
+    EXPECT_FALSE(run->window.windowState.has_value());
+    EXPECT_EQ(run->bars.FindItem("barColor1")->Description, "#4080C0");
+    EXPECT_EQ(run->bars.FindItem("barColor2")->Description, "#102030");
+    EXPECT_EQ(run->errors, TTextList{});
+}
+
 TEST_F(MainWindowStateTest, AnUnwritableFileIsReportedAtCloseAndKeepsItsBytes) {
     Close(*Start());
     files.refused.insert(kStateFile);

@@ -1,17 +1,7 @@
-# Shared by the scripts of the stored window state: the state file plux keeps in its fresh folder, the
-# window's system menu driven by keys, and bounded waits on what the probe tells.
-source "$(dirname "${BASH_SOURCE[0]}")/Session.sh"
-
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_until() {
-    local seconds=$1 tries
-    shift
-    for tries in $(seq 1 $((seconds * 10))); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    return 1
-}
+# Sourced by the scripts of this folder: strict mode, the end-to-end library (../Library.sh), the state
+# file plux keeps in its fresh folder, and the window's system menu driven by keys.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../Library.sh"
 
 state_file() {
     local files=("$RUN_DIR"/Data/PLUX/users/*/formdata/frmPLUX.ini)
@@ -25,9 +15,13 @@ stored() { tr -d '\r' <"$(state_file)" | sed -n "s/^$1=//p"; }
 window_fact() { probe window | sed -n "s/^$1 //p"; }
 has_fact() { [ "$(window_fact "$1")" = "$2" ]; }
 shown_maximised() { [ "$(window_fact placement | cut -d' ' -f2)" = 3 ]; }
-shown_normal() { [ "$(window_fact placement | cut -d' ' -f2)" = 1 ]; }
 application_minimised() { has_fact owner-iconic 1; }
 has_popup_menu() { [ -n "$(probe popup-menus)" ]; }
+
+# Waits up to 10 s until the window's FACT is VALUE; the failure names the value it has instead.
+wait_for_fact() {
+    poll_until 10 has_fact "$1" "$2" || fail "$3: $1 $(window_fact "$1") instead of $2"
+}
 
 # Opens the window's system menu with Alt+Space, then presses the keys: the access key of an entry
 # (Move, Size, Minimize, Maximize, Restore) and the arrows and Return of the move or size loop. The
@@ -38,21 +32,18 @@ system_menu() {
     xdotool mousemove --sync $((x + width / 2)) $((y + height / 2))
     X_WINDOW=$(xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p')
     press alt+space
-    wait_until 10 has_popup_menu || fail "no system menu"
+    wait_for 10 has_popup_menu
     xdotool key --delay 150 "$@"
 }
 
-# Closes as a user does, with the close box, and waits for the program to end.
-close_plux() {
-    probe close-box >/dev/null || fail "no window to close"
-    wait_for_exit 30 || fail "plux did not end"
-}
+# Closes plux as a user does, with the close box, and fails when it does not end.
+quit_plux() { close_plux || fail "plux did not end after its close box"; }
 
-# Starts plux.exe and waits until the condition that follows holds, for starts whose window is not
+# Starts plux.exe and waits until the condition COMMAND ARGS... holds, for starts whose window is not
 # simply shown: maximised, or hidden with the minimised application.
 launch_plux() {
-    cp "$PLUX_EXE" "$RUN_DIR/plux.exe"
+    copy_plux
     "$WINE" "$RUN_DIR/plux.exe" </dev/null >"$RUN_DIR/plux.log" 2>&1 &
     PLUX_PID=$!
-    wait_until 30 "$@" || fail "plux did not start as awaited: $*"
+    wait_for 30 "$@"
 }
