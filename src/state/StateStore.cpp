@@ -89,3 +89,7 @@ std::string TIniFileStore::ReadText(std::string_view section, std::string_view k
 void TIniFileStore::WriteText(std::string_view section, std::string_view key, std::string_view value) {
     Accessor().WriteString(section, key, value);
 }
+
+void TIniFileStore::EraseSection(std::string_view section) {
+    Accessor().EraseSection(section);
+}

@@ -30,6 +30,7 @@ public:
 
     virtual std::string ReadText(std::string_view section, std::string_view key, std::string_view defaultValue) = 0;
     virtual void WriteText(std::string_view section, std::string_view key, std::string_view value) = 0;
+    virtual void EraseSection(std::string_view section) = 0;
     // Text that is not a decimal integer yields the default.
     int ReadNumber(std::string_view section, std::string_view key, int defaultValue);
     void WriteNumber(std::string_view section, std::string_view key, int value);
@@ -66,6 +67,7 @@ public:
 
     std::string ReadText(std::string_view section, std::string_view key, std::string_view defaultValue) override;
     void WriteText(std::string_view section, std::string_view key, std::string_view value) override;
+    void EraseSection(std::string_view section) override;
 
 protected:
     void OpenBackingFile() override;

@@ -123,6 +123,7 @@ public:
         return std::string(value);
     }
     void WriteText(std::string_view, std::string_view, std::string_view) override {}
+    void EraseSection(std::string_view) override {}
 
 protected:
     void OpenBackingFile() override { throw Exception("cannot open"); }

@@ -81,6 +81,21 @@ TEST_F(IniFileStoreTest, NestedBracketsShareOneAccessorAndWriteTheFileOnceAtTheO
     EXPECT_EQ(files.writes, 1);
 }
 
+TEST_F(IniFileStoreTest, AnErasedSectionGoesFromTheFileAtClose) {
+    store.OpenStore();
+    store.EraseSection("tfrmplux");
+    EXPECT_EQ(store.ReadText("TfrmPLUX", "ShowCmd", "gone"), "gone");
+    store.EraseSection("Missing");
+    store.CloseStore();
+    EXPECT_EQ(FileText(), "; kept\r\n[Other]\r\nk=v\r\n");
+
+    const int writes = files.writes;
+    store.OpenStore();
+    store.EraseSection("TfrmPLUX");
+    store.CloseStore();
+    EXPECT_EQ(files.writes, writes) << "erasing nothing writes nothing";
+}
+
 TEST_F(IniFileStoreTest, ReadsFallBackOnTheirDefaults) {
     files.files.files[kStateFile] = "[TfrmPLUX]\r\nFlags=x\r\nNormalPos=  10 20  \r\nEmpty=\r\n";
     store.OpenStore();
