@@ -18,6 +18,8 @@ constexpr const char* kApplicationClass = "TApplication";
 
 // The window the task bar shows for the program. It has no size of its own; the main window, which it
 // owns, has no task bar button, and whatever activates or closes this window reaches the main window.
+// Minimising it hides the main window, which its owner's minimise does not do for a window that is no
+// pop-up; restoring it shows the main window again.
 class TApplicationWindow final : public TWindow {
 public:
     void Create() {
@@ -29,16 +31,33 @@ public:
                      RECT{x, y, x, y}, nullptr);
         ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     }
+    void SetMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
-            case WM_ACTIVATE:
-                if (LOWORD(wParam) != WA_INACTIVE) {
-                    const HWND popup = GetLastActivePopup(Handle());
-                    if (popup != Handle() && IsWindowEnabled(popup))
-                        SetActiveWindow(popup);
+            case WM_SYSCOMMAND:
+                if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                    Minimize();
+                    return 0;
                 }
+                if ((wParam & 0xFFF0) == SC_RESTORE && IsIconic(Handle())) {
+                    Restore();
+                    return 0;
+                }
+                return DefaultHandling(message, wParam, lParam);
+            // Activation and focus do not stay here while the program is not minimised. They are handed
+            // on once the activation under way is done: within it, Wine undoes a nested one.
+            case WM_ACTIVATE:
+                if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam))
+                    PostMessageA(Handle(), kHandOverActivation, 0, 0);
+                return 0;
+            case WM_SETFOCUS:
+                if (!IsIconic(Handle()))
+                    PostMessageA(Handle(), kHandOverActivation, 0, 0);
+                return 0;
+            case kHandOverActivation:
+                HandOverActivation();
                 return 0;
             case WM_CLOSE: {
                 const HWND mainWindow = GetLastActivePopup(Handle());
@@ -50,6 +69,35 @@ protected:
                 return DefaultHandling(message, wParam, lParam);
         }
     }
+
+private:
+    static constexpr UINT kHandOverActivation = WM_APP + 1;
+
+    // The main window goes first, so that its deactivation notes its focused control while that still
+    // has the focus.
+    void Minimize() {
+        if (mainWindow_)
+            ShowWindow(mainWindow_, SW_HIDE);
+        ShowWindow(Handle(), SW_MINIMIZE);
+    }
+
+    // Showing the main window activates it, and it gives the focus back to its last focused control.
+    void Restore() {
+        ShowWindow(Handle(), SW_RESTORE);
+        if (mainWindow_)
+            ShowWindow(mainWindow_, SW_SHOW);
+    }
+
+    // To the main window, or to the dialog that was last active over it.
+    void HandOverActivation() {
+        if (GetActiveWindow() != Handle() || IsIconic(Handle()))
+            return;
+        const HWND popup = GetLastActivePopup(Handle());
+        if (popup != Handle() && IsWindowVisible(popup) && IsWindowEnabled(popup))
+            SetActiveWindow(popup);
+    }
+
+    HWND mainWindow_ = nullptr;
 };
 
 void RegisterCommonControls() {
@@ -88,6 +136,7 @@ int RunApplication(int showCommand) {
         application.Create();
         TfrmPLUX frmPLUX;
         frmPLUX.Create(application.Handle(), showCommand);
+        application.SetMainWindow(frmPLUX.Handle());
         return RunMessageLoop(frmPLUX);
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());

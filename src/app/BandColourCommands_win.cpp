@@ -19,12 +19,19 @@ void TfrmPLUX::PickBandColor(TBarItem& swatch) {
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = Handle();
     dialog.rgbResult = CodeToColor(swatch.Description);
-    dialog.lpCustColors = customColors_;
+    dialog.lpCustColors = customColors_.data();
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
     if (!ChooseColorA(&dialog))
         return;
     swatch.Description = ColorToCode(dialog.rgbResult);
     ShowColors();
+}
+
+// What the colour dialog shows when nothing was chosen.
+std::array<COLORREF, 16> TfrmPLUX::WhiteCustomColors() {
+    std::array<COLORREF, 16> colors;
+    colors.fill(RGB(0xFF, 0xFF, 0xFF));
+    return colors;
 }
 
 void TfrmPLUX::ShowColors() {

@@ -12,10 +12,10 @@ void TfrmPLUX::actionDoCheckExecute() {
 // A version that cannot be read ends the check before the report is built, so the view keeps the
 // previous report.
 void TfrmPLUX::CheckProducts() {
-    ScanProducts(*MachineProductKeys(), std::string(kProductRootKey), *products_);
+    ScanProducts(*MachineProductKeys(), std::string(kProductRootKey), products_);
 
     const TReportInputs inputs =
-        ReportInputsNow(*products_, BarItem(kColor1Item).Description, BarItem(kColor2Item).Description,
+        ReportInputsNow(products_, BarItem(kColor1Item).Description, BarItem(kColor2Item).Description,
                         BarItem(kCompareFilesItem).Combo.Text, PlatformSystemFacts());
     HTMLViewer.LoadLines(BuildReport(inputs, PlatformFileSystem()).Lines, "");
 }

@@ -27,7 +27,6 @@ void TfrmPLUX::FormCreate() {
     VersionPanel(StatusBar).SetText(ProgSettings()->VersionText());
     SetStateFileName();
     LoadBarLayout();
-    products_ = std::make_unique<TProductList>();
     FillCompareFiles();
 }
 
@@ -85,14 +84,14 @@ void TfrmPLUX::SaveUnsavedState() {
     state_->Attachments.WindowDestroying();
 }
 
-// The destruction goes on whatever fails here.
+// The destruction goes on whatever fails here. The product list goes with the window object, after
+// the message loop has ended.
 void TfrmPLUX::FormDestroy() {
     try {
         SaveBarLayout();
     } catch (const std::exception& error) {
         ShowErrorBox(error.what());
     }
-    products_.reset();
 }
 
 // BarManager's layout is written to the bar layout file here.

@@ -130,9 +130,14 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOMMAND:
             // The task bar shows the application window, so that is what minimises; it hides this one.
             if ((wParam & 0xFFF0) == SC_MINIMIZE) {
-                ShowWindow(GetWindow(Handle(), GW_OWNER), SW_MINIMIZE);
+                SendMessageA(GetWindow(Handle(), GW_OWNER), WM_SYSCOMMAND, SC_MINIMIZE, 0);
                 return 0;
             }
+            return DefaultHandling(message, wParam, lParam);
+        case WM_ACTIVATE:
+        case WM_SETFOCUS:
+            if (focusMemory_.HandleMessage(Handle(), message, wParam))
+                return 0;
             return DefaultHandling(message, wParam, lParam);
         case WM_CLOSE:
             if (FormCloseQuery())

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 
 #include "app/DesignScale.h"
@@ -22,6 +23,7 @@
 #include "toolkit/bars/DockSite_win.h"
 #include "toolkit/bars/GlyphList_win.h"
 #include "toolkit/html/HtmlView_win.h"
+#include "toolkit/win/FocusMemory_win.h"
 #include "toolkit/win/FontCache_win.h"
 #include "toolkit/win/GdiTextMeasure_win.h"
 #include "toolkit/win/Handles_win.h"
@@ -68,6 +70,7 @@ private:
 
     void CheckProducts();
     void PickBandColor(TBarItem& swatch);
+    static std::array<COLORREF, 16> WhiteCustomColors();
     TBarItem& BarItem(std::string_view name) const;
 
     void CreateMembers();
@@ -89,8 +92,11 @@ private:
     TPanel Panel1;
     THtmlView HTMLViewer;
     TStatusBarWindow StatusBar;
-    COLORREF customColors_[16] = {};
-    std::unique_ptr<TProductList> products_;
+    // The colour dialog's custom colours: white until the user sets them, then kept for the run.
+    std::array<COLORREF, 16> customColors_ = WhiteCustomColors();
+    // Made with the window, before any creation step that can fail, so every command finds it.
+    TProductList products_;
+    TFocusMemory focusMemory_;
     // IniFileStore, FormState1 and ComponentState, made with the window's handle.
     std::unique_ptr<TWin32FormWindow> formWindow_;
     std::unique_ptr<TMainWindowState> state_;

@@ -21,6 +21,6 @@ void TfrmPLUX::actionSaveResultExecute() {
     std::string name = WindowsUserName(facts);
     if (!AskInput(kSaveResultPrompt, name, true))
         return;
-    SaveSnapshot(name, products_->ProductNames, products_->ProductVersions, ProgramFolder(facts), facts.Now(),
+    SaveSnapshot(name, products_.ProductNames, products_.ProductVersions, ProgramFolder(facts), facts.Now(),
                  facts.LocaleFormats(), PlatformFileSystem());
 }

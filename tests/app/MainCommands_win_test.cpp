@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <set>
 #include <string>
@@ -11,11 +9,7 @@
 
 #include "app/Actions.h"
 #include "app/MainBars.h"
-#include "app/Startup.h"
-#include "support/FakeExecutableVersion.h"
-#include "support/FileSystem.h"
-#include "support/SystemFacts.h"
-#include "support/TempDir.h"
+#include "support/MainWindowRig_win.h"
 
 // The walk over the command table through the real main window: each row's shortcut pressed in the
 // window and in its report view, each bar clicked point by point along its middle. Every command
@@ -86,18 +80,9 @@ void AppendArrived(std::vector<int>& ids) {
     gArrived.clear();
 }
 
-// The support modules are up as at start-up, with every data folder in a folder of the test, so the
-// window's creation and destruction steps find and leave their files there.
 class MainCommandsTest : public ::testing::Test {
 protected:
-    MainCommandsTest()
-        : startup_({"plux.exe", "-ProgDataFolder", data_.Path(), "-UserDataFolder", data_.Path(), "-ExeDataFolder",
-                    data_.Path()},
-                   TSettingsPorts{&PlatformSystemFacts(), &PlatformFileSystem(), &version_}) {}
-
     void SetUp() override {
-        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-        ASSERT_TRUE(InitCommonControlsEx(&classes));
         dialogHook_ = SetWindowsHookExA(WH_CBT, CancelDialogs, nullptr, GetCurrentThreadId());
         ASSERT_NE(dialogHook_, nullptr);
         window_.Create(nullptr, SW_SHOWNOACTIVATE);
@@ -114,16 +99,7 @@ protected:
         EXPECT_EQ(gDialogs, std::vector<std::string>{});
     }
 
-    // What the application's message loop does with the messages waiting.
-    void Pump() {
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT || window_.PreTranslateMessage(message))
-                continue;
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
+    void Pump() { TMainWindowRig::Pump(window_); }
 
     // The ids that arrive while the shortcut's key goes down and up in `target`, with its modifiers
     // held or with none.
@@ -161,9 +137,7 @@ protected:
         return ids;
     }
 
-    TTempDir data_;
-    TFakeExecutableVersion version_;
-    TStartup startup_;
+    TMainWindowRig rig_;
     HHOOK dialogHook_ = nullptr;
     TfrmPLUX window_;
 };

@@ -123,15 +123,17 @@ void TBarWindow::Click(int place) {
     const TBarItem& item = ItemOf(place);
     if (!item.Enabled)
         return;
-    if (item.Kind == TBarItemKind::SubItem)
-        return OpenSubMenu(place, false);
+    if (item.Kind == TBarItemKind::SubItem) {
+        OpenSubMenu(place, false);
+        return;
+    }
     const bool runs =
         item.Kind == TBarItemKind::Button || (item.Kind == TBarItemKind::Progress && item.Progress.Clickable);
     if (runs && item.CommandId != 0)
         context_.Host->ExecuteBarCommand(item.CommandId);
 }
 
-void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
+bool TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     const TItemPlace& where = placement_.Items.at(static_cast<std::size_t>(place));
     RECT area = ToRect(where.Bounds);
     MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&area), 2);
@@ -146,6 +148,7 @@ void TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     InvalidateRect(Handle(), nullptr, FALSE);
     if (command != 0)
         context_.Host->ExecuteBarCommand(command);
+    return menu.LeftWithEscape();
 }
 
 LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -28,12 +28,12 @@ public:
     SIZE Size() const { return SIZE{placement_.Width, placement_.Height}; }
 
     // Keyboard access to a menu bar: the highlighted place (-1: none), moving it, and opening a place's
-    // sub-menu. Places count the shown links from 0.
+    // sub-menu, which tells whether it was left with Escape. Places count the shown links from 0.
     int PlaceCount() const { return static_cast<int>(placement_.Items.size()); }
     int PlaceWithAccessKey(char key) const;
     void SetKeyboardHot(int place);
     int KeyboardHot() const { return keyboardHot_; }
-    void OpenSubMenu(int place, bool byKeyboard);
+    bool OpenSubMenu(int place, bool byKeyboard);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

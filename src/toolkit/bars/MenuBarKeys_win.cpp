@@ -36,7 +36,12 @@ bool TMenuBarKeys::PreTranslate(const MSG& message) {
             return OpenByAccessKey(static_cast<char>(message.wParam));
         case WM_KEYDOWN:
             altPending_ = false;
-            return active_ && HandleActiveKey(message);
+            if (!active_)
+                return false;
+            // Any other key is translated here, so that a letter comes back as WM_CHAR: an access key.
+            if (!HandleActiveKey(message))
+                TranslateMessage(&message);
+            return true;
         case WM_KEYUP:
             return active_;
         case WM_CHAR:
@@ -69,24 +74,22 @@ bool TMenuBarKeys::HandleActiveKey(const MSG& message) {
         case VK_RETURN:
         case VK_UP:
         case VK_DOWN:
-            Leave();
-            if (hot >= 0)
-                menuBar_.OpenSubMenu(hot, true);
+            hot >= 0 ? OpenMenu(hot) : Leave();
             break;
         case VK_ESCAPE:
             Leave();
             break;
         default:
-            break;
+            return false;
     }
     return true;
 }
 
-void TMenuBarKeys::Enter() {
+void TMenuBarKeys::Enter(int place) {
     if (menuBar_.PlaceCount() == 0 || !IsWindowVisible(menuBar_.Handle()))
         return;
     active_ = true;
-    menuBar_.SetKeyboardHot(0);
+    menuBar_.SetKeyboardHot(place);
 }
 
 void TMenuBarKeys::Leave() {
@@ -98,7 +101,14 @@ bool TMenuBarKeys::OpenByAccessKey(char key) {
     const int place = menuBar_.PlaceWithAccessKey(key);
     if (place < 0 || !IsWindowVisible(menuBar_.Handle()))
         return false;
-    Leave();
-    menuBar_.OpenSubMenu(place, true);
+    OpenMenu(place);
     return true;
+}
+
+// Escape in the drop-down gives the keys back to the bar with that menu highlighted, as a second
+// Escape then leaves the bar.
+void TMenuBarKeys::OpenMenu(int place) {
+    Leave();
+    if (menuBar_.OpenSubMenu(place, true))
+        Enter(place);
 }

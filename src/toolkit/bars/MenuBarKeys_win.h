@@ -8,7 +8,8 @@ class TBarWindow;
 // Keyboard access to the menu bar, seen in the message loop before any window gets the keys, so it
 // works wherever the focus is: Alt pressed and released alone, or F10, highlights the first menu; then
 // Left and Right move, Enter, Up and Down open, Escape leaves, a letter opens the menu with that access
-// key. Alt with an access key opens that menu at once. Other keys pass on.
+// key. Alt with an access key opens that menu at once. Escape in a menu opened so highlights it in the
+// bar again. While the bar is not active, other keys pass on.
 class TMenuBarKeys {
 public:
     explicit TMenuBarKeys(TBarWindow& menuBar) : menuBar_(menuBar) {}
@@ -16,10 +17,12 @@ public:
     bool PreTranslate(const MSG& message);
 
 private:
+    // True when the key moved, opened or left the bar.
     bool HandleActiveKey(const MSG& message);
-    void Enter();
+    void Enter(int place = 0);
     void Leave();
     bool OpenByAccessKey(char key);
+    void OpenMenu(int place);
 
     TBarWindow& menuBar_;
     bool altPending_ = false;

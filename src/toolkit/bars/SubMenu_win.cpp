@@ -5,6 +5,30 @@
 #include "toolkit/bars/BarPainter_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
+namespace {
+
+// Set while a menu of this thread runs its own loop, which shows every message to the message filter
+// hook first: Escape and a click elsewhere both end the menu without a command, and only the hook can
+// tell them apart.
+thread_local bool* escapeSeen = nullptr;
+
+LRESULT CALLBACK MenuMessageFilter(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_MENU && escapeSeen && message->message == WM_KEYDOWN && message->wParam == VK_ESCAPE)
+        *escapeSeen = true;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The click that ends a menu outside it stays in the queue for the window under the pointer. On the
+// item that opened the menu it would open it again at once, so it is taken out.
+void DropClickOn(HWND owner, const RECT& itemArea) {
+    MSG click;
+    if (PeekMessageA(&click, owner, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE) && PtInRect(&itemArea, click.pt))
+        PeekMessageA(&click, owner, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE);
+}
+
+}  // namespace
+
 TSubMenu::TSubMenu(const TBarItem& subItem, const TBarViewContext& context)
     : context_(context), menu_(CreatePopupMenu()) {
     if (!menu_)
@@ -40,9 +64,16 @@ int TSubMenu::Track(HWND owner, const RECT& itemArea, bool byKeyboard) {
     // The menu's own loop takes this key first and selects the first entry.
     if (byKeyboard)
         PostMessageA(owner, WM_KEYDOWN, VK_DOWN, 0);
+    leftWithEscape_ = false;
+    const TScopedHook filter(SetWindowsHookExA(WH_MSGFILTER, MenuMessageFilter, nullptr, GetCurrentThreadId()));
+    escapeSeen = &leftWithEscape_;
     TPMPARAMS exclude{sizeof exclude, itemArea};
-    return static_cast<int>(TrackPopupMenuEx(menu_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_VERTICAL,
-                                             itemArea.left, itemArea.bottom, owner, &exclude));
+    const int command =
+        static_cast<int>(TrackPopupMenuEx(menu_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_VERTICAL,
+                                          itemArea.left, itemArea.bottom, owner, &exclude));
+    escapeSeen = nullptr;
+    DropClickOn(owner, itemArea);
+    return command;
 }
 
 bool TSubMenu::HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const {

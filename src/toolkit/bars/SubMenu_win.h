@@ -18,8 +18,11 @@ public:
     TSubMenu(const TBarItem& subItem, const TBarViewContext& context);
 
     // Shows the menu below `itemArea` (screen coordinates) and returns the command picked, 0 when the
-    // menu was left. Opened by keyboard, the first entry is selected at once.
+    // menu was left. Opened by keyboard, the first entry is selected at once. A click on `itemArea`
+    // closes the menu and goes no further.
     int Track(HWND owner, const RECT& itemArea, bool byKeyboard);
+    // After Track: true when the menu was left with Escape.
+    bool LeftWithEscape() const { return leftWithEscape_; }
     // True when the message was one of this menu's; `result` is then the answer.
     bool HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const;
 
@@ -40,6 +43,7 @@ private:
     const TBarViewContext& context_;
     std::vector<TEntry> entries_;  // in menu order; item data is the index
     TScopedMenu menu_;
+    bool leftWithEscape_ = false;
 };
 
 #endif

@@ -64,6 +64,7 @@ using TScopedDC = TScopedHandle<HDC, DeleteDC>;  // from CreateDC or CreateCompa
 using TScopedBrush = TScopedHandle<HBRUSH, handles::DeleteBrush>;
 using TScopedMenu = TScopedHandle<HMENU, DestroyMenu>;
 using TScopedAccelerators = TScopedHandle<HACCEL, DestroyAcceleratorTable>;
+using TScopedHook = TScopedHandle<HHOOK, UnhookWindowsHookEx>;
 
 // A window's device context from GetDC, released to its window.
 class TWindowDC {

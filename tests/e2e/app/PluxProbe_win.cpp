@@ -3,6 +3,7 @@
 // "key value" lines; exit code 0 when the thing asked for was there, 1 when not, 2 on bad usage.
 #include <windows.h>
 
+#include <colordlg.h>
 #include <commctrl.h>
 
 #include <cstdio>
@@ -127,6 +128,17 @@ bool WaitUntilDestroyed(HWND dialog) {
         PostMessageA(dialog, WM_NULL, 0, 0);
         return !IsWindow(dialog);
     });
+}
+
+// The first dialog that plux shows within ten seconds, or null.
+HWND WaitForDialog() {
+    HWND dialog = nullptr;
+    WaitFor(10, [&] {
+        const auto dialogs = VisibleTopLevel("#32770");
+        dialog = dialogs.empty() ? nullptr : dialogs.front();
+        return dialog != nullptr;
+    });
+    return dialog;
 }
 
 void PrintClientRect(const char* key, HWND window) {
@@ -256,38 +268,69 @@ int ShowToolTips() {
 }
 
 // The colour dialog's Red, Green and Blue fields; setting their text makes the dialog take the colour.
+void EnterColor(HWND dialog, const char* red, const char* green, const char* blue) {
+    const int fields[] = {COLOR_RED, COLOR_GREEN, COLOR_BLUE};
+    const char* values[] = {red, green, blue};
+    for (int i = 0; i < 3; ++i)
+        SetWindowTextA(GetDlgItem(dialog, fields[i]), values[i]);
+}
+
 int AnswerColorDialog(bool confirm, const char* red, const char* green, const char* blue) {
-    HWND dialog = nullptr;
-    if (!WaitFor(10, [&] {
-            const auto dialogs = VisibleTopLevel("#32770");
-            dialog = dialogs.empty() ? nullptr : dialogs.front();
-            return dialog != nullptr;
-        }))
+    const HWND dialog = WaitForDialog();
+    if (!dialog)
         return 1;
-    if (confirm) {
-        const int fields[] = {706, 707, 708};
-        const char* values[] = {red, green, blue};
-        for (int i = 0; i < 3; ++i)
-            SetWindowTextA(GetDlgItem(dialog, fields[i]), values[i]);
-    }
+    if (confirm)
+        EnterColor(dialog, red, green, blue);
     PostMessageA(dialog, WM_COMMAND, confirm ? IDOK : IDCANCEL, 0);
     return WaitUntilDestroyed(dialog) ? 0 : 1;
 }
 
+// Where the colour dialog shows its custom colours and its "Add to Custom Colors" button, on screen;
+// a colour given (red null when not) is entered first.
+int ShowColorDialog(const char* red, const char* green, const char* blue) {
+    const HWND dialog = WaitForDialog();
+    if (!dialog)
+        return 1;
+    if (red)
+        EnterColor(dialog, red, green, blue);
+    const HWND custom = GetDlgItem(dialog, COLOR_CUSTOM1), add = GetDlgItem(dialog, COLOR_ADD);
+    if (!custom || !add)
+        return 1;
+    PrintScreenRect("custom", custom);
+    PrintScreenRect("add", add);
+    return 0;
+}
+
 // The text of the message box shown by plux, which is then closed with its button.
 int AnswerMessageBox() {
-    HWND box = nullptr;
-    if (!WaitFor(10, [&] {
-            const auto dialogs = VisibleTopLevel("#32770");
-            box = dialogs.empty() ? nullptr : dialogs.front();
-            return box != nullptr;
-        }))
+    const HWND box = WaitForDialog();
+    if (!box)
         return 1;
     std::printf("title %s\n", TextOf(box).c_str());
     if (const HWND text = GetDlgItem(box, 0xFFFF))
         std::printf("text %s\n", TextOf(text).c_str());
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return WaitUntilDestroyed(box) ? 0 : 1;
+}
+
+// Which of plux's windows is active and which has the keyboard focus (by class), and whether a menu
+// runs its loop.
+int ShowFocus() {
+    const HWND window = MainWindow();
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!window || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return 1;
+    std::printf("active %s\n", info.hwndActive ? ClassOf(info.hwndActive).c_str() : "");
+    std::printf("focus %s\n", info.hwndFocus ? ClassOf(info.hwndFocus).c_str() : "");
+    std::printf("menu-mode %d\n", (info.flags & GUI_INMENUMODE) ? 1 : 0);
+    return 0;
+}
+
+// What a click on the task bar button of the minimised program sends.
+int RestoreFromTaskBar() {
+    const HWND application = MainWindow() ? GetWindow(MainWindow(), GW_OWNER) : nullptr;
+    return application && PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
 }
 
 // Memory in plux's process for a message that answers through a pointer.
@@ -379,6 +422,10 @@ int main(int argc, char** argv) {
         return WaitFor(std::atof(argv[3]), [&] { return VisibleWithCaption(argv[2]) == nullptr; }) ? 0 : 1;
     if (command == "tooltips")
         return ShowToolTips();
+    if (command == "focus")
+        return ShowFocus();
+    if (command == "restore")
+        return RestoreFromTaskBar();
     if (command == "popup-menus") {
         for (HWND menu : VisibleTopLevel("#32768"))
             std::printf("menu %p\n", static_cast<void*>(menu));
@@ -386,6 +433,8 @@ int main(int argc, char** argv) {
     }
     if (command == "pick-color" && argc > 4)
         return AnswerColorDialog(true, argv[2], argv[3], argv[4]);
+    if (command == "color-dialog")
+        return argc > 4 ? ShowColorDialog(argv[2], argv[3], argv[4]) : ShowColorDialog(nullptr, nullptr, nullptr);
     if (command == "cancel-color")
         return AnswerColorDialog(false, "", "", "");
     if (command == "message-box")
@@ -407,8 +456,8 @@ int main(int argc, char** argv) {
         return WaitFor(seconds, [] { return ApplicationWindow() && IsIconic(ApplicationWindow()); }) ? 0 : 1;
     std::fprintf(stderr,
                  "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | combo CAPTION | dialog "
-                 "CAPTION SECONDS | dialog-closed CAPTION SECONDS | tooltips | popup-menus | pick-color R G B |"
-                 " cancel-color | message-box | close-box | status-bar | key-down VIRTUAL-KEY | taskbar-restore |"
-                 " taskbar-close | wait-iconic SECONDS\n");
+                 "CAPTION SECONDS | dialog-closed CAPTION SECONDS | tooltips | focus | restore | popup-menus | "
+                 "pick-color R G B | color-dialog [R G B] | cancel-color | message-box | close-box | status-bar | "
+                 "key-down VIRTUAL-KEY | taskbar-restore | taskbar-close | wait-iconic SECONDS\n");
     return 2;
 }
