@@ -16,8 +16,8 @@ count=10000
 import_products "$count" "$work/base.plx"
 plain_ms="" compared_ms=""
 for round in $(seq 1 "$ROUNDS"); do
-    keep_best plain_ms "$(elapsed_ms "$WINE" "$work/plux.exe" /shtml "$work/plain.html")"
-    keep_best compared_ms "$(elapsed_ms "$WINE" "$work/plux.exe" /shtml "$work/compared.html" /compare base.plx)"
+    keep_best plain_ms "$(elapsed_ms "$WINE" "$work/plux.exe" "/shtml=$work/plain.html")"
+    keep_best compared_ms "$(elapsed_ms "$WINE" "$work/plux.exe" "/shtml=$work/compared.html" /compare base.plx)"
 done
 [ "$(wc -l <"$work/compared.html")" -eq $((6 + 4 * count)) ] || { echo "the export did not compare"; exit 1; }
 ! grep -q 'bgcolor="#ff0000"' "$work/compared.html" || { echo "the matching snapshot shows differences"; exit 1; }

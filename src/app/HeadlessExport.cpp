@@ -1,16 +1,30 @@
 #include "app/HeadlessExport.h"
 
+#include <optional>
+
+#include "app/ComparedSnapshot.h"
+#include "app/CsvReport.h"
+#include "app/ExportRequest.h"
+#include "app/ExportTargets.h"
+#include "app/JsonReport.h"
 #include "app/MainBars.h"
+#include "check/Comparison.h"
 #include "check/ReportBuilder.h"
+#include "snapshot/NameSanitizer.h"
+#include "snapshot/SnapshotFile.h"
 #include "state/MainWindowState.h"
 #include "support/MessageCatalogue.h"
+#include "support/PathRoutines.h"
 #include "toolkit/Exception.h"
 
 namespace {
 
-constexpr std::string_view kOutputSwitch = "shtml";
-constexpr std::string_view kCompareSwitch = "compare";
-constexpr std::string_view kStandardOutputName = "-";
+constexpr std::string_view kHive = "HKEY_LOCAL_MACHINE";
+
+// The fault on the first line; what the user needs to mend it, when known, on the second.
+Exception Failure(const std::string& fault, const std::string& detail) {
+    return Exception(detail.empty() ? fault : fault + "\r\n" + detail);
+}
 
 std::string JoinLines(const TTextList& lines) {
     std::string text;
@@ -19,35 +33,137 @@ std::string JoinLines(const TTextList& lines) {
     return text;
 }
 
+// The window's message for a version of another type, and on a second line the key that holds it.
+void ScanWithKeyInError(const TExportPorts& ports, TProductList& products) {
+    try {
+        ScanProducts(*ports.Keys, ports.RootKey, products);
+    } catch (const Exception& error) {
+        const std::size_t failing = products.ProductVersions.size();
+        if (failing >= products.ProductNames.size())
+            throw;
+        throw Failure(error.Message(), "Product key: " + std::string(kHive) + "\\" + ports.RootKey + "\\" +
+                                           products.ProductNames[failing] + " (" + std::string(kProductRegistryView) +
+                                           " view)");
+    }
+}
+
+// The file Save Result writes for a typed name.
+std::string SavedSnapshotPath(const std::string& name, const std::string& programFolder) {
+    return programFolder + SanitizeName(name, TCaseMode::cmKeep, 0, '_') + std::string(kSnapshotExtension);
+}
+
+// The report as the window shows it, in the band colours the window restores at its start.
+TReportInputs HtmlReportInputs(const TProductList& products, std::string choice, const TExportPorts& ports) {
+    const TBandColourCodes colours = StoredBandColourCodes(*ProgSettings(), *ports.Files, *ports.Facts);
+    return ReportInputsNow(products, colours.Color1, colours.Color2, std::move(choice), *ports.Facts);
+}
+
+struct TReportFile {
+    std::string Name;
+    std::string Content;
+};
+
+class TExportRun {
+public:
+    TExportRun(const TExportRequest& request, const TExportPorts& ports) : request_(request), ports_(ports) {}
+
+    TExportResult Execute() {
+        const TSystemFacts& facts = *ports_.Facts;
+        const std::string programFolder = ProgramFolderOf(facts.ExecutablePath());
+        const std::optional<std::string> snapshotPath =
+            ComparedSnapshotPath(request_.CompareChoice, programFolder, *ports_.Files);
+        std::vector<TGuardedFile> guarded;
+        if (snapshotPath)
+            guarded.push_back({*snapshotPath, "the snapshot the reports compare with"});
+        if (request_.SaveName)
+            guarded.push_back({SavedSnapshotPath(*request_.SaveName, programFolder), "the snapshot /save writes"});
+        CheckReportFiles(request_, guarded, facts.CurrentDirectory(), *ports_.Files);
+
+        TProductList products;
+        ScanWithKeyInError(ports_, products);
+        const std::string choice =
+            snapshotPath ? Trim(*request_.CompareChoice) : GetMessageText(kNoComparisonMessage, false);
+        const TReportInputs inputs = HtmlReportInputs(products, choice, ports_);
+        // The model decides the exit code of a comparison and feeds the JSON and CSV reports; the HTML
+        // report alone, without a snapshot, needs none of it.
+        const bool modelled = snapshotPath || !request_.JsonFile.empty() || !request_.CsvFile.empty();
+        const TComparison comparison = modelled ? Compare(products, inputs, snapshotPath) : TComparison();
+
+        std::vector<TReportFile> reports;
+        if (!request_.HtmlFile.empty())
+            reports.push_back({request_.HtmlFile, JoinLines(BuildReport(inputs, *ports_.Files).Lines)});
+        if (!request_.JsonFile.empty())
+            reports.push_back({request_.JsonFile, JsonReport(comparison, ports_.ToUtf8)});
+        if (!request_.CsvFile.empty())
+            reports.push_back({request_.CsvFile, CsvReport(comparison, ports_.ToUtf8)});
+        // The reports are ready, so the save cannot change what they compare with.
+        const std::optional<std::string> saved =
+            request_.SaveName ? std::optional(Save(*request_.SaveName, products, inputs, programFolder)) : std::nullopt;
+        for (const TReportFile& report : reports)
+            Write(report);
+        if (saved)
+            Write({std::string(kStandardOutputName), *saved + "\r\n"});
+        return HasDifferences(comparison) ? TExportResult::Differences : TExportResult::NoDifferences;
+    }
+
+private:
+    TComparison Compare(const TProductList& products,
+                        const TReportInputs& inputs,
+                        const std::optional<std::string>& snapshotPath) const {
+        TCheckFacts facts;
+        facts.Computer = inputs.ComputerName;
+        facts.User = ports_.Facts->UserName();
+        facts.CheckedAt = inputs.Now;
+        facts.UtcOffsetMinutes = ports_.UtcOffsetMinutes();
+        facts.RegistryKey = std::string(kHive) + "\\" + ports_.RootKey;
+        facts.RegistryView = kProductRegistryView;
+        if (!snapshotPath)
+            return CompareProducts(products, nullptr, std::move(facts));
+        const TSnapshotSection section =
+            ReadSnapshotSection(*snapshotPath, FileBaseName(Trim(*request_.CompareChoice)), *ports_.Files);
+        return CompareProducts(products, &section, std::move(facts));
+    }
+
+    // Exactly what Save Result does with the name typed into its dialog.
+    std::string Save(const std::string& name,
+                     const TProductList& products,
+                     const TReportInputs& inputs,
+                     const std::string& programFolder) const {
+        try {
+            return SaveSnapshot(name, products.ProductNames, products.ProductVersions, programFolder, inputs.Now,
+                                inputs.Locale, *ports_.Files);
+        } catch (const Exception& error) {
+            throw Failure(error.Message(), ports_.Files->LastErrorText());
+        }
+    }
+
+    void Write(const TReportFile& report) const {
+        if (report.Name == kStandardOutputName) {
+            if (!ports_.WriteStandardOutput(report.Content))
+                throw Exception("Unable to write to standard output");
+            return;
+        }
+        if (!ports_.Files->WriteFile(report.Name, report.Content))
+            throw Failure("Unable to write to " + report.Name, ports_.Files->LastErrorText());
+    }
+
+    const TExportRequest& request_;
+    const TExportPorts& ports_;
+};
+
 }  // namespace
 
 bool IsExportRequest(const TCommandLine& commandLine) {
-    return commandLine.FindSwitchParam(kOutputSwitch) != 0;
+    return IsHeadlessRequest(commandLine);
 }
 
 TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& ports) {
     try {
-        const std::string output = commandLine.GetSwitchValue(kOutputSwitch, false);
-        if (output.empty())
-            throw Exception("Missing file name after /shtml");
-        const bool compareGiven = commandLine.FindSwitchParam(kCompareSwitch) != 0;
-
-        TProductList products;
-        ScanProducts(*ports.Keys, ports.RootKey, products);
-
-        std::string choice = compareGiven ? commandLine.GetSwitchValue(kCompareSwitch, false)
-                                          : GetMessageText(kNoComparisonMessage, false);
-        const TBandColourCodes colours = StoredBandColourCodes(*ProgSettings(), *ports.Files, *ports.Facts);
-        const TReportInputs inputs =
-            ReportInputsNow(products, colours.Color1, colours.Color2, std::move(choice), *ports.Facts);
-        const TReport report = BuildReport(inputs, *ports.Files);
-
-        const std::string text = JoinLines(report.Lines);
-        const bool written =
-            output == kStandardOutputName ? ports.WriteStandardOutput(text) : ports.Files->WriteFile(output, text);
-        if (!written)
-            throw Exception("Unable to write to " + output);
-        return report.DifferenceCount > 0 ? TExportResult::Differences : TExportResult::NoDifferences;
+        const TExportRequest request = ReadExportRequest(commandLine);
+        if (request.Help) {
+            return ports.WriteStandardOutput(UsageText()) ? TExportResult::NoDifferences : TExportResult::Failed;
+        }
+        return TExportRun(request, ports).Execute();
     } catch (const std::exception& error) {
         ports.WriteStandardError(std::string(error.what()) + "\r\n");
         return TExportResult::Failed;

@@ -5,13 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "app/ExportText.h"
 #include "check/ProductScan.h"
 #include "support/CommandLine.h"
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
 
-// "plux /shtml FILE [/compare CHOICE]": runs Do Check without a window and writes the report lines,
-// each ended by CR LF, to FILE ("-" for standard output).
+// "plux /shtml FILE /sjson FILE /scsv FILE [/compare CHOICE] [/save NAME]": runs Do Check without a
+// window and writes the reports ("-" for standard output); "/?" prints the usage. Nothing is written
+// before the check and every file test have passed; a failure names its reason on standard error.
 enum class TExportResult : int { NoDifferences = 0, Differences = 1, Failed = 2 };
 
 struct TExportPorts {
@@ -20,6 +22,8 @@ struct TExportPorts {
     const TSystemFacts* Facts = nullptr;
     std::function<bool(std::string_view)> WriteStandardOutput;
     std::function<void(std::string_view)> WriteStandardError;
+    TToUtf8 ToUtf8;
+    std::function<int()> UtcOffsetMinutes;  // of the local time, at this moment
     std::string RootKey = std::string(kProductRootKey);
 };
 

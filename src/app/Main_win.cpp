@@ -7,6 +7,7 @@
 #include "app/Application_win.h"
 #include "app/Console_win.h"
 #include "app/ErrorBox.h"
+#include "app/ExportPlatform_win.h"
 #include "app/HeadlessExport.h"
 #include "app/Startup.h"
 #include "check/ProductScan.h"
@@ -42,5 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     ports.Facts = &PlatformSystemFacts();
     ports.WriteStandardOutput = WriteStandardOutput;
     ports.WriteStandardError = WriteStandardError;
+    ports.ToUtf8 = AnsiToUtf8;
+    ports.UtcOffsetMinutes = LocalUtcOffsetMinutes;
     return static_cast<int>(RunHeadlessExport(commandLine, ports));
 }

@@ -9,6 +9,8 @@
 #include "check/ProductList.h"
 
 inline constexpr std::string_view kProductRootKey = "SOFTWARE\\Component Suite VCL Products";
+// The registry view the machine's scan reads, as reports name it.
+inline constexpr std::string_view kProductRegistryView = "32-bit";
 // Version entry of a product whose key cannot be opened.
 inline constexpr std::string_view kUnreadableVersion = ":[?]";
 

@@ -12,6 +12,9 @@ namespace {
 // The products are registered by 32-bit installers, so a 64-bit build reads the 32-bit view.
 constexpr REGSAM kView = KEY_WOW64_32KEY;
 constexpr const char* kVersionValue = "version";
+// Key names have at most 255 characters, which take at most three bytes each in any code page.
+constexpr DWORD kMaxKeyNameLength = 255;
+constexpr std::size_t kLargestNameBuffer = 4 * (kMaxKeyNameLength + 1);
 
 // Read-only open with the two narrower fallbacks for keys that refuse KEY_READ. A missing key fails
 // all three alike, so only a refusal is worth the extra round trips.
@@ -60,17 +63,37 @@ public:
         return static_cast<bool>(root_);
     }
 
+    // The buffer starts at the longest name the key reports, which counts characters: in a double-byte
+    // code page a name takes up to twice as many bytes, so the buffer grows when a name does not fit.
+    // Only the end of the list ends the enumeration; a subkey that cannot be listed for another reason
+    // is passed over, within the count the key reported.
     TTextList ProductNames() override {
         TTextList names;
         if (!root_)
             return names;
-        char name[256];  // key names are at most 255 characters
-        for (DWORD index = 0;; ++index) {
-            DWORD length = sizeof name;
-            const LSTATUS status = RegEnumKeyExA(root_.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-            if (status != ERROR_SUCCESS)
+        DWORD subKeys = 0;
+        DWORD longest = 0;
+        if (RegQueryInfoKeyA(root_.Get(), nullptr, nullptr, nullptr, &subKeys, &longest, nullptr, nullptr, nullptr,
+                             nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+            longest = kMaxKeyNameLength;
+        }
+        std::vector<char> name(longest + 1);
+        for (DWORD index = 0;;) {
+            DWORD length = static_cast<DWORD>(name.size());
+            const LSTATUS status =
+                RegEnumKeyExA(root_.Get(), index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+            if (status == ERROR_NO_MORE_ITEMS)
                 break;
-            names.emplace_back(name, length);
+            if (status == ERROR_MORE_DATA && name.size() < kLargestNameBuffer) {
+                name.resize(name.size() * 2);
+                continue;
+            }
+            if (status == ERROR_SUCCESS) {
+                names.emplace_back(name.data(), length);
+            } else if (index >= subKeys) {
+                break;
+            }
+            ++index;
         }
         return names;
     }

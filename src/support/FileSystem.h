@@ -16,12 +16,14 @@ struct TFolderEntry {
 class TFileSystem {
 public:
     virtual ~TFileSystem() = default;
-    // True only for an existing file; a folder does not count.
+    // True only for an existing ordinary disk file: folders, devices and pipes do not count.
     virtual bool FileExists(const std::string& path) const = 0;
     virtual bool FolderExists(const std::string& path) const = 0;
     // The whole content, or nothing when the file cannot be read.
     virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
-    // Replaces the whole file; false when it could not be written (the old content is then kept).
+    // Replaces the whole file; false when it could not be written (the old content is then kept). A
+    // read-only file is refused; a replaced file keeps its attributes, and links are written through.
+    // A device is written to directly.
     virtual bool WriteFile(const std::string& path, std::string_view content) = 0;
     // Creates one folder whose parent exists; false when it could not be created.
     virtual bool CreateFolder(const std::string& path) = 0;
@@ -29,6 +31,13 @@ public:
     // order the file system returns them, hidden, system and read-only ones included, "." and ".." too
     // where the file system reports them; empty when nothing matches or the folder is missing.
     virtual std::vector<TFolderEntry> FindEntries(const std::string& pattern) const = 0;
+    // Whether two existing paths lead to one file (through links or other spellings); false when either
+    // is missing or the file system cannot tell.
+    virtual bool SameFile(const std::string& /*first*/, const std::string& /*second*/) const { return false; }
+    // Whether an existing file is marked read-only, which WriteFile refuses.
+    virtual bool IsReadOnly(const std::string& /*path*/) const { return false; }
+    // Why the last operation that failed did so, in the system's words; empty when it cannot tell.
+    virtual std::string LastErrorText() const { return {}; }
 };
 
 // The running platform's file system.

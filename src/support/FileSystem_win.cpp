@@ -2,19 +2,30 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 
+#include "support/FileSystemNames.h"
+#include "support/FileSystemWrite_win.h"
 #include "toolkit/win/Handles_win.h"
 
 namespace {
 
+// Device names look like ordinary files to GetFileAttributes (Wine even reports "aux.plx" in any
+// folder as an archive file), and reading a serial port blocks; so the name is tested first and the
+// file type of an open handle last.
+bool IsOrdinaryFile(const std::string& path) {
+    if (NamesDevice(path))
+        return false;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return false;
+    const TScopedFile file = OpenForAttributes(path);
+    return file && GetFileType(file.Get()) == FILE_TYPE_DISK;
+}
+
 class TWin32FileSystem final : public TFileSystem {
 public:
-    bool FileExists(const std::string& path) const override {
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    }
+    bool FileExists(const std::string& path) const override { return IsOrdinaryFile(path); }
 
     bool FolderExists(const std::string& path) const override {
         const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -22,43 +33,28 @@ public:
     }
 
     std::optional<std::string> ReadFile(const std::string& path) const override {
+        if (!IsOrdinaryFile(path))
+            return Failed(ERROR_FILE_NOT_FOUND);
         TScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
-            return std::nullopt;
+            return Failed(GetLastError());
         std::string content;
         char buffer[64 * 1024];
         DWORD read = 0;
         while (::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
-            if (read == 0)
+            if (read == 0) {
+                lastError_ = ERROR_SUCCESS;
                 return content;
+            }
             content.append(buffer, read);
         }
-        return std::nullopt;
+        return Failed(GetLastError());
     }
 
-    // The content goes to a sibling temporary first, which then replaces the file, so a failing disk
-    // never leaves a half-written file behind.
     bool WriteFile(const std::string& path, std::string_view content) override {
-        // Windows refuses to replace a read-only file; Wine renames over it, so the attribute is asked.
-        const DWORD attributes = GetFileAttributesA(path.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-            return false;
-        const std::string temporary = path + ".~" + std::to_string(GetCurrentProcessId());
-        bool written = false;
-        {
-            TScopedFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr));
-            if (!file)
-                return false;
-            written = WriteAll(file.Get(), content) && FlushFileBuffers(file.Get());
-        }
-        if (written &&
-            MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            return true;
-        }
-        DeleteFileA(temporary.c_str());
-        return false;
+        lastError_ = WriteWholeFile(path, content);
+        return lastError_ == ERROR_SUCCESS;
     }
 
     bool CreateFolder(const std::string& path) override { return CreateDirectoryA(path.c_str(), nullptr) != FALSE; }
@@ -75,17 +71,47 @@ public:
         return entries;
     }
 
-private:
-    static bool WriteAll(HANDLE file, std::string_view content) {
-        while (!content.empty()) {
-            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size(), 1u << 20));
-            DWORD written = 0;
-            if (!::WriteFile(file, content.data(), chunk, &written, nullptr) || written == 0)
-                return false;
-            content.remove_prefix(written);
-        }
-        return true;
+    // One file has one index on its volume, whatever name or link leads to it.
+    bool SameFile(const std::string& first, const std::string& second) const override {
+        BY_HANDLE_FILE_INFORMATION a;
+        BY_HANDLE_FILE_INFORMATION b;
+        if (NamesDevice(first) || NamesDevice(second) || !Identify(first, a) || !Identify(second, b))
+            return false;
+        return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+               a.nFileIndexLow == b.nFileIndexLow;
     }
+
+    bool IsReadOnly(const std::string& path) const override {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    }
+
+    std::string LastErrorText() const override {
+        if (lastError_ == ERROR_SUCCESS)
+            return {};
+        char* text = nullptr;
+        const DWORD length =
+            FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, lastError_, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+        std::string message = length > 0 ? std::string(text, length) : "Error " + std::to_string(lastError_);
+        LocalFree(text);
+        while (!message.empty() && static_cast<unsigned char>(message.back()) <= ' ')
+            message.pop_back();
+        return message;
+    }
+
+private:
+    std::nullopt_t Failed(DWORD error) const {
+        lastError_ = error;
+        return std::nullopt;
+    }
+
+    static bool Identify(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+        const TScopedFile file = OpenForAttributes(path);
+        return file && GetFileInformationByHandle(file.Get(), &info);
+    }
+
+    mutable DWORD lastError_ = ERROR_SUCCESS;
 };
 
 }  // namespace

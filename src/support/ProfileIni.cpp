@@ -168,6 +168,24 @@ std::optional<std::string> TProfileText::Read(std::string_view section, std::str
     return ProfileValue(TrimProfile(trimmed.substr(equals + 1)));
 }
 
+std::vector<std::string> TProfileText::Keys(std::string_view section) const {
+    std::vector<std::string> keys;
+    const auto index = FindSection(section);
+    if (!index)
+        return keys;
+    const TSection& found = sections_[*index];
+    for (std::size_t i = 0; i < found.Lines.size(); ++i) {
+        const std::string_view line = TrimProfile(found.Lines[i]);
+        if (line.find('=') == std::string_view::npos)
+            continue;
+        const std::string_view name = CutAtNul(KeyText(line));
+        const auto first = found.Keys.find(name);
+        if (first != found.Keys.end() && first->second == i)
+            keys.emplace_back(name);
+    }
+    return keys;
+}
+
 void TProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
     const std::string_view sectionName = RequestedName(section);
     const std::string_view keyName = RequestedName(key);
@@ -247,6 +265,10 @@ ini::TProfileText& TProfileIniFile::Content() {
 std::string TProfileIniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) {
     const auto value = Content().Read(section, key);
     return value ? *value : ini::DefaultValue(defaultValue);
+}
+
+std::vector<std::string> TProfileIniFile::ReadSection(std::string_view section) {
+    return Content().Keys(section);
 }
 
 void TProfileIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {

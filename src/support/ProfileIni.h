@@ -31,6 +31,9 @@ public:
     // The value as the platform returns it, or nothing when the section or key is missing or the key
     // line has no "=".
     std::optional<std::string> Read(std::string_view section, std::string_view key) const;
+    // The keys of a section that Read finds a value for, in file order, each once (the first of names
+    // that differ in letter case only).
+    std::vector<std::string> Keys(std::string_view section) const;
     void Write(std::string_view section, std::string_view key, std::string_view value);
     // Removes every section of the name with its lines; false when there is none.
     bool EraseSection(std::string_view section);
@@ -80,6 +83,7 @@ public:
     TProfileIniFile(std::string path, TFileSystem& fileSystem);
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue);
+    std::vector<std::string> ReadSection(std::string_view section);
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void EraseSection(std::string_view section);
     // Writes the file when there are writes to write; raises "Unable to write to <path>" when it cannot,

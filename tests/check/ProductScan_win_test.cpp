@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
 #include "support/TestRegistryKey_win.h"
 #include "toolkit/Exception.h"
+#include "toolkit/win/Handles_win.h"
 
 namespace {
 
@@ -39,6 +44,41 @@ TEST(ProductScanRegistry, ListsSubkeysInTheRegistrysOrderWithTheirCase) {
     }
     EXPECT_EQ(Scan(root.Path()).ProductNames,
               (TTextList{"10 Numbered", "Alpha (Delphi 7)", "beta (Delphi 5)", "Zeta (Delphi 7)"}));
+}
+
+// A product key created through the wide call, as an installer in another language does; returns the
+// name as this process's code page spells it and whether that spelling lost characters.
+std::pair<std::string, bool> AddWideProduct(const TTestRegistryKey& root, const std::wstring& name) {
+    const std::string rootPath = root.Path() + "\\";
+    const std::wstring path = std::wstring(rootPath.begin(), rootPath.end()) + name;
+    HKEY key = nullptr;
+    EXPECT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    const TScopedKey product(key);
+    EXPECT_EQ(RegSetValueExW(key, L"version", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"2"), 2 * sizeof(wchar_t)),
+              ERROR_SUCCESS);
+    char ansi[1024];
+    BOOL lossy = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), static_cast<int>(name.size()),
+                                           ansi, sizeof ansi, nullptr, &lossy);
+    return {std::string(ansi, static_cast<std::size_t>(std::max(length, 0))), lossy != FALSE};
+}
+
+// 255 characters that take 510 bytes in a double-byte code page, though the key's longest-name count
+// says 255, and a product after it. A code page that cannot spell a name gives it question marks, and
+// its key cannot be opened by that name. (tests/e2e/export runs this again under code page 932.)
+TEST(ProductScanRegistry, ListsEveryProductWhateverItsNameTakesInBytes) {
+    if (const char* expected = std::getenv("PLUX_EXPECT_ACP")) {
+        ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
+    }
+    TTestRegistryKey root("wide names");
+    root.SetVersion("A first", "1");
+    const auto [longName, longLossy] = AddWideProduct(root, std::wstring(255, L'\x3042'));
+    const auto [laterName, laterLossy] = AddWideProduct(root, L"\x4E00 later");
+    const TProductList products = Scan(root.Path());
+    EXPECT_EQ(products.ProductNames, (TTextList{"A first", longName, laterName}));
+    EXPECT_EQ(products.ProductVersions, (TTextList{"1", longLossy ? ":[?]" : "2", laterLossy ? ":[?]" : "2"}));
 }
 
 TEST(ProductScanRegistry, NumericVersionRaisesTheDataTypeError) {

@@ -1,26 +1,78 @@
 #include "support/FileSystem.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "support/TempDir.h"
 
 namespace {
 
-TEST(Win32FileSystem, AReadOnlyFileIsNotReplaced) {
+TEST(FileSystemWin32, OnlyOrdinaryDiskFilesExist) {
     TTempDir dir;
-    dir.WriteFile("frmPLUX.ini", "old");
-    const std::string path = dir.PathOf("frmPLUX.ini");
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(PlatformFileSystem().WriteFile(path, "new"));
-    EXPECT_EQ(dir.ReadFile("frmPLUX.ini"), "old");
-    // The folder holds nothing else, no temporary either.
-    EXPECT_EQ(PlatformFileSystem().FindEntries(dir.PathOf("*.~*")).size(), 0u);
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL));
+    dir.WriteFile("old.plx", "[old]\r\n");
+    CreateDirectoryA(dir.PathOf("folder.plx").c_str(), nullptr);
+    const TFileSystem& files = PlatformFileSystem();
+    EXPECT_TRUE(files.FileExists(dir.PathOf("old.plx")));
+    EXPECT_TRUE(files.ReadFile(dir.PathOf("old.plx")).has_value());
+    // Wine reports each of these, in any folder, as an archive file; reading "aux" hangs on the serial port.
+    for (const char* name : {"folder.plx", "aux", "aux.plx", "com1", "COM1.plx", "con", "nul", "prn", "lpt1.plx",
+                             "nul.txt", "missing.plx"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(files.FileExists(dir.PathOf(name)));
+        EXPECT_FALSE(files.ReadFile(dir.PathOf(name)).has_value());
+    }
+    EXPECT_FALSE(files.FileExists("\\\\.\\pipe\\plux-no-such-pipe"));
+}
 
-    EXPECT_TRUE(PlatformFileSystem().WriteFile(path, "new"));
-    EXPECT_EQ(dir.ReadFile("frmPLUX.ini"), "new");
+TEST(FileSystemWin32, WritesWholeAndLeavesNoTemporary) {
+    TTempDir dir;
+    TFileSystem& files = PlatformFileSystem();
+    ASSERT_TRUE(files.WriteFile(dir.PathOf("r.html"), "first"));
+    ASSERT_TRUE(files.WriteFile(dir.PathOf("r.html"), "second, longer"));
+    ASSERT_TRUE(files.WriteFile(dir.PathOf("r.html"), "3rd"));
+    EXPECT_EQ(dir.ReadFile("r.html"), "3rd");
+    EXPECT_EQ(files.FindEntries(dir.PathOf("*")).size(), 3u) << "r.html, '.' and '..' only";
+    EXPECT_EQ(files.LastErrorText(), "");
+}
+
+TEST(FileSystemWin32, RefusesReadOnlyAndMissingFoldersWithTheSystemsReason) {
+    TTempDir dir;
+    dir.WriteFile("locked.html", "kept");
+    ASSERT_TRUE(SetFileAttributesA(dir.PathOf("locked.html").c_str(), FILE_ATTRIBUTE_READONLY));
+    TFileSystem& files = PlatformFileSystem();
+    EXPECT_TRUE(files.IsReadOnly(dir.PathOf("locked.html")));
+    EXPECT_FALSE(files.WriteFile(dir.PathOf("locked.html"), "new"));
+    EXPECT_NE(files.LastErrorText(), "");
+    SetFileAttributesA(dir.PathOf("locked.html").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(dir.ReadFile("locked.html"), "kept");
+    EXPECT_EQ(GetFileAttributesA(dir.PathOf("locked.html").c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+
+    EXPECT_FALSE(files.WriteFile(dir.PathOf("no folder\\r.html"), "new"));
+    EXPECT_NE(files.LastErrorText(), "");
+    EXPECT_FALSE(files.WriteFile(dir.Path() + std::string(300, 'x') + ".html", "new"));
+    EXPECT_NE(files.LastErrorText(), "");
+}
+
+TEST(FileSystemWin32, WritesDevicesDirectly) {
+    TFileSystem& files = PlatformFileSystem();
+    EXPECT_TRUE(files.WriteFile("NUL", "report"));
+    TTempDir dir;
+    EXPECT_TRUE(files.WriteFile(dir.PathOf("nul.html"), "report"));
+    EXPECT_FALSE(dir.Exists("nul.html"));
+}
+
+// Every name of a hard-linked file sees the new content.
+TEST(FileSystemWin32, WritesThroughHardLinks) {
+    TTempDir dir;
+    dir.WriteFile("target.html", "old content");
+    ASSERT_TRUE(CreateHardLinkA(dir.PathOf("link.html").c_str(), dir.PathOf("target.html").c_str(), nullptr));
+    TFileSystem& files = PlatformFileSystem();
+    ASSERT_TRUE(files.WriteFile(dir.PathOf("link.html"), "new"));
+    EXPECT_EQ(dir.ReadFile("target.html"), "new");
+    EXPECT_TRUE(files.SameFile(dir.PathOf("link.html"), dir.PathOf("TARGET.HTML")));
+    dir.WriteFile("other.html", "new");
+    EXPECT_FALSE(files.SameFile(dir.PathOf("link.html"), dir.PathOf("other.html")));
+    EXPECT_FALSE(files.SameFile(dir.PathOf("link.html"), dir.PathOf("missing.html")));
 }
 
 }  // namespace

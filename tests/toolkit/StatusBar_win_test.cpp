@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/MainStatusBar.h"
+#include "support/TestWindow_win.h"
 #include "toolkit/KeyboardWatch_win.h"
 #include "toolkit/StatusBarLayout.h"
 #include "toolkit/StatusBarPainter_win.h"
@@ -58,14 +59,7 @@ private:
 };
 
 HWND CreateParent(DWORD style) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "StatusBarTestParent";
-    RegisterClassExA(&windowClass);  // fails harmlessly when an earlier test registered it
-    return CreateWindowExA(0, "StatusBarTestParent", "", style, 0, 0, 696, 480, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+    return CreateTestWindow(style, 696, 480);
 }
 
 // The main window's bar, 688 by 20 pixels, on a sizeable parent that shows, as the platform draws it

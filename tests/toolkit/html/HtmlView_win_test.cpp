@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TestWindow_win.h"
 #include "toolkit/win/Handles_win.h"
 
 namespace {
@@ -26,14 +27,7 @@ std::vector<std::string> Report(int products) {
 class HtmlViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "HtmlViewTestParent";
-        RegisterClassExA(&windowClass);  // fails harmlessly when an earlier test registered it
-        parent = CreateWindowExA(0, "HtmlViewTestParent", "", WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+        parent = CreateTestWindow(WS_OVERLAPPEDWINDOW, 600, 400);
         ASSERT_NE(parent, nullptr) << "needs an X display";
         ASSERT_NE(view.Create(parent, 7), nullptr);
         Resize(300, 200);

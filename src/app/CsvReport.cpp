@@ -1,0 +1,59 @@
+#include "app/CsvReport.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::array<std::string_view, 11> kColumns = {"Computer",          "User",    "Checked at", "Snapshot",
+                                                       "Snapshot saved at", "Product", "Family",     "Version",
+                                                       "Snapshot version",  "Status",  "Change"};
+
+// Quoted when it holds a quote, a comma, a line break or blanks at an end, which readers might drop.
+std::string Field(std::string_view text) {
+    const bool plain = text.find_first_of("\",\r\n") == std::string_view::npos &&
+                       (text.empty() || (text.front() != ' ' && text.back() != ' '));
+    if (plain)
+        return std::string(text);
+    std::string field = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            field += '"';
+        field += c;
+    }
+    return field + "\"";
+}
+
+void AppendRow(std::string& text, const std::array<std::string, kColumns.size()>& fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        text.append(i == 0 ? "" : ",").append(Field(fields[i]));
+    text += "\r\n";
+}
+
+}  // namespace
+
+std::string CsvReport(const TComparison& comparison, const TToUtf8& toUtf8) {
+    std::string text(kByteOrderMark);
+    std::array<std::string, kColumns.size()> row;
+    for (std::size_t i = 0; i < kColumns.size(); ++i)
+        row[i] = kColumns[i];
+    AppendRow(text, row);
+
+    const TCheckFacts& facts = comparison.Facts;
+    const auto optional = [&](const std::optional<std::string>& value) { return value ? toUtf8(*value) : ""; };
+    for (const TComparedProduct& product : comparison.Products) {
+        row = {toUtf8(facts.Computer),
+               toUtf8(facts.User),
+               IsoDateTime(facts.CheckedAt, facts.UtcOffsetMinutes),
+               optional(comparison.SnapshotName),
+               optional(comparison.SnapshotSavedAt),
+               toUtf8(product.Name),
+               toUtf8(product.Family),
+               optional(product.Version),
+               optional(product.SnapshotVersion),
+               StatusText(product.Status),
+               ChangeText(product.Change)};
+        AppendRow(text, row);
+    }
+    return text;
+}

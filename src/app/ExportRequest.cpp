@@ -1,0 +1,203 @@
+#include "app/ExportRequest.h"
+
+#include <array>
+
+#include "support/TextRoutines.h"
+#include "toolkit/Exception.h"
+
+namespace {
+
+enum class TSwitchKind { Report, Compare, Save, Setting, Help };
+
+struct TSwitch {
+    std::string_view Name;
+    TSwitchKind Kind;
+    std::string TExportRequest::*Report = nullptr;
+    std::string_view ValueName;  // what the value is, for the message when it is missing
+};
+
+constexpr std::array<TSwitch, 11> kSwitches = {{
+    {"shtml", TSwitchKind::Report, &TExportRequest::HtmlFile, "file name"},
+    {"sjson", TSwitchKind::Report, &TExportRequest::JsonFile, "file name"},
+    {"scsv", TSwitchKind::Report, &TExportRequest::CsvFile, "file name"},
+    {"compare", TSwitchKind::Compare, nullptr, "snapshot"},
+    {"save", TSwitchKind::Save, nullptr, "snapshot name"},
+    // The program settings read these at start-up, each with the parameter after it, whatever it is.
+    {"ProgDataFolder", TSwitchKind::Setting, nullptr, ""},
+    {"UserDataFolder", TSwitchKind::Setting, nullptr, ""},
+    {"ExeDataFolder", TSwitchKind::Setting, nullptr, ""},
+    {"ProductCode", TSwitchKind::Setting, nullptr, ""},
+    {"?", TSwitchKind::Help, nullptr, ""},
+    {"help", TSwitchKind::Help, nullptr, ""},
+}};
+
+constexpr std::string_view kUsageHint = "Run plux.exe /? for the switches.";
+
+bool IsSwitchLike(std::string_view param) {
+    return param.size() > 1 && (param.front() == '/' || param.front() == '-');
+}
+
+const TSwitch* FindSwitch(std::string_view name) {
+    for (const TSwitch& candidate : kSwitches) {
+        if (SameTextUpper(candidate.Name, name))
+            return &candidate;
+    }
+    return nullptr;
+}
+
+// A value still enclosed in double quotes (where the platform passes them through) loses them, as
+// the switch lookup of the settings does.
+std::string CleanValue(std::string_view raw) {
+    std::string value = Trim(raw);
+    if (value.size() > 1 && value.front() == '"' && value.back() == '"')
+        value = Trim(std::string_view(value).substr(1, value.size() - 2));
+    return value;
+}
+
+// "-" alone is standard output for a report; anything else that starts like a switch is one.
+bool IsUsableValue(std::string_view value, const TSwitch& found) {
+    if (value.empty())
+        return false;
+    if (found.Kind == TSwitchKind::Report && value == kStandardOutputName)
+        return true;
+    return value.front() != '/' && value.front() != '-';
+}
+
+struct TParsed {
+    TExportRequest Request;
+    bool Headless = false;
+    std::optional<std::string> Error;  // the first fault found
+};
+
+class TParser {
+public:
+    explicit TParser(const TCommandLine& commandLine) : line_(commandLine) {}
+
+    TParsed Run() {
+        for (index_ = 1; index_ <= line_.ParamCount(); ++index_)
+            Take(line_.ParamStr(index_));
+        if (!parsed_.Error)
+            CheckCombination(parsed_.Request);
+        return parsed_;
+    }
+
+private:
+    void Fail(std::string message) {
+        if (!parsed_.Error)
+            parsed_.Error = std::move(message);
+    }
+
+    void Take(const std::string& param) {
+        if (!IsSwitchLike(param)) {
+            if (index_ != 1)
+                Fail("Unexpected parameter " + param);
+            return;
+        }
+        const std::string_view body = std::string_view(param).substr(1);
+        const std::size_t separator = body.find_first_of(":=");
+        const TSwitch* found = FindSwitch(body.substr(0, separator));
+        const bool attached = separator != std::string_view::npos;
+        if (found == nullptr ||
+            (attached && (found->Kind == TSwitchKind::Setting || found->Kind == TSwitchKind::Help))) {
+            Fail("Unknown switch " + param);
+            return;
+        }
+        if (found->Kind == TSwitchKind::Setting) {
+            ++index_;
+            return;
+        }
+        // "/compare" alone is the window's business, which ignores it.
+        parsed_.Headless = parsed_.Headless || found->Kind != TSwitchKind::Compare;
+        if (found->Kind == TSwitchKind::Help) {
+            parsed_.Request.Help = true;
+            return;
+        }
+        const std::string spelled = param.substr(0, 1 + found->Name.size());
+        // A value written onto its switch cannot be a further switch, so only a blank one is missing.
+        std::string value;
+        bool usable = false;
+        if (attached) {
+            value = CleanValue(body.substr(separator + 1));
+            usable = !value.empty();
+        } else if (index_ < line_.ParamCount() && IsUsableValue(CleanValue(line_.ParamStr(index_ + 1)), *found)) {
+            value = CleanValue(line_.ParamStr(++index_));
+            usable = true;
+        }
+        if (!usable) {
+            Fail("Missing " + std::string(found->ValueName) + " after " + spelled);
+            return;
+        }
+        if (!Assign(*found, std::move(value)))
+            Fail(spelled + " given more than once");
+    }
+
+    bool Assign(const TSwitch& found, std::string value) {
+        TExportRequest& request = parsed_.Request;
+        if (found.Kind == TSwitchKind::Report) {
+            std::string& file = request.*found.Report;
+            const bool first = file.empty();
+            file = std::move(value);
+            return first;
+        }
+        std::optional<std::string>& text =
+            found.Kind == TSwitchKind::Compare ? request.CompareChoice : request.SaveName;
+        const bool first = !text.has_value();
+        text = std::move(value);
+        return first;
+    }
+
+    void CheckCombination(const TExportRequest& request) {
+        const std::array<const std::string*, 3> reports = {&request.HtmlFile, &request.JsonFile, &request.CsvFile};
+        int asked = 0;
+        int toStandardOutput = 0;
+        for (const std::string* report : reports) {
+            asked += report->empty() ? 0 : 1;
+            toStandardOutput += *report == kStandardOutputName ? 1 : 0;
+        }
+        if (request.CompareChoice && asked == 0)
+            Fail("/compare needs a report: /shtml, /sjson or /scsv");
+        else if (toStandardOutput > 1)
+            Fail("Only one report can go to standard output");
+        else if (request.SaveName && toStandardOutput > 0)
+            Fail("/save prints the snapshot's path on standard output, so the reports must go to files");
+    }
+
+    const TCommandLine& line_;
+    int index_ = 1;
+    TParsed parsed_;
+};
+
+}  // namespace
+
+bool IsHeadlessRequest(const TCommandLine& commandLine) {
+    return TParser(commandLine).Run().Headless;
+}
+
+TExportRequest ReadExportRequest(const TCommandLine& commandLine) {
+    TParsed parsed = TParser(commandLine).Run();
+    // Asking for the usage is never a mistake, whatever else the line holds.
+    if (parsed.Error && !parsed.Request.Help)
+        throw Exception(*parsed.Error + "\r\n" + std::string(kUsageHint));
+    return parsed.Request;
+}
+
+std::string UsageText() {
+    return "Checks the installed products without opening the window.\r\n"
+           "\r\n"
+           "plux.exe [/shtml FILE] [/sjson FILE] [/scsv FILE] [/compare CHOICE] [/save NAME]\r\n"
+           "\r\n"
+           "  /shtml FILE      the report as the window shows it, HTML lines\r\n"
+           "  /sjson FILE      every product with its status, as JSON (UTF-8)\r\n"
+           "  /scsv FILE       the same as CSV (UTF-8 with byte-order mark), one row per product\r\n"
+           "                   FILE \"-\" is standard output (one report at most)\r\n"
+           "  /compare CHOICE  compare with a snapshot, as the chooser \"Compare report with\" does:\r\n"
+           "                   a .plx file beside plux.exe, such as base.plx\r\n"
+           "  /save NAME       save the check as the snapshot NAME (NAME.plx beside plux.exe, like\r\n"
+           "                   Save Result) and print its path; the reports compare with the\r\n"
+           "                   snapshot as it was before\r\n"
+           "  /? or /help      this text\r\n"
+           "\r\n"
+           "A value may also follow a colon or equals sign: /shtml:report.html.\r\n"
+           "Exit code 0: done, no differences; 1: done, a product is new, changed or removed\r\n"
+           "since the snapshot; 2: failed, with the reason on standard error and no file changed.\r\n";
+}

@@ -1,0 +1,32 @@
+#ifndef PLUX_APP_EXPORTTARGETS_H
+#define PLUX_APP_EXPORTTARGETS_H
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/ExportRequest.h"
+#include "support/FileSystem.h"
+
+// The snapshot file that the comparison choice names in the program folder; nothing when no comparison
+// is asked for or the choice is the chooser's "no comparison" entry. Raises "No snapshot <path>" when
+// no snapshot file is there: a run that was asked to compare must not pass for one without differences.
+std::optional<std::string> ComparedSnapshotPath(const std::optional<std::string>& choice,
+                                                const std::string& programFolder,
+                                                const TFileSystem& files);
+
+// A file the reports must leave alone, with why, for the message.
+struct TGuardedFile {
+    std::string Path;
+    std::string Role;  // "the snapshot the reports compare with"
+};
+
+// Raises "Unable to write to <file>" for a report file whose folder is missing, that is a folder or
+// read-only, or that is one of the guarded files or the file of another report, after resolving the paths against the
+// current folder (letter case ignored) and through links.
+void CheckReportFiles(const TExportRequest& request,
+                      const std::vector<TGuardedFile>& guarded,
+                      const std::string& currentFolder,
+                      const TFileSystem& files);
+
+#endif

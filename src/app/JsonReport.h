@@ -1,0 +1,13 @@
+#ifndef PLUX_APP_JSONREPORT_H
+#define PLUX_APP_JSONREPORT_H
+
+#include <string>
+
+#include "app/ExportText.h"
+#include "check/Comparison.h"
+
+// The comparison as one JSON object in UTF-8: the facts of the check, the snapshot (null without one)
+// and one line per product, keys always in the same order, absent values null, lines ended by CR LF.
+std::string JsonReport(const TComparison& comparison, const TToUtf8& toUtf8);
+
+#endif

@@ -1,0 +1,91 @@
+#include "check/Comparison.h"
+
+#include <unordered_map>
+
+#include "check/BreakUtils.h"
+#include "check/VersionOrder.h"
+#include "support/TextRoutines.h"
+
+namespace {
+
+constexpr std::string_view kFamilyDelimiter = "(Delphi";
+
+std::string FamilyOf(const std::string& name) {
+    TBreakUtils tracker;
+    tracker.KeyDelimiter = kFamilyDelimiter;
+    tracker.NextValue(name);
+    return tracker.Key;
+}
+
+TVersionChange ChangeBetween(const std::string& saved, const std::string& current) {
+    switch (CompareVersions(saved, current)) {
+        case TVersionOrder::Lower:
+            return TVersionChange::Upgrade;
+        case TVersionOrder::Higher:
+            return TVersionChange::Downgrade;
+        default:
+            // Equal in order but not in text ("04.1" and "4.1") says as little as no order at all.
+            return TVersionChange::NotComparable;
+    }
+}
+
+void Compare(TComparedProduct& product, const std::string& saved) {
+    product.SnapshotVersion = saved;
+    if (Trim(saved) == Trim(*product.Version)) {
+        product.Status = TProductStatus::Same;
+        return;
+    }
+    product.Status = TProductStatus::Changed;
+    product.Change = ChangeBetween(saved, *product.Version);
+}
+
+}  // namespace
+
+TComparison CompareProducts(const TProductList& products, const TSnapshotSection* snapshot, TCheckFacts facts) {
+    TComparison comparison;
+    comparison.Facts = std::move(facts);
+    std::unordered_map<std::string, std::size_t> savedIndex;
+    std::vector<bool> matched;
+    if (snapshot != nullptr) {
+        comparison.SnapshotName = snapshot->Name;
+        comparison.SnapshotSavedAt = snapshot->SavedAt;
+        for (std::size_t i = 0; i < snapshot->Entries.size(); ++i)
+            savedIndex.emplace(UpperCase(snapshot->Entries[i].first), i);
+        matched.assign(snapshot->Entries.size(), false);
+    }
+
+    for (std::size_t i = 0; i < products.ProductNames.size(); ++i) {
+        TComparedProduct& product = comparison.Products.emplace_back();
+        product.Name = products.ProductNames[i];
+        product.Family = FamilyOf(product.Name);
+        product.Version = products.ProductVersions.at(i);
+        if (snapshot == nullptr)
+            continue;
+        const auto saved = savedIndex.find(UpperCase(product.Name));
+        if (saved == savedIndex.end()) {
+            product.Status = TProductStatus::New;
+            continue;
+        }
+        matched[saved->second] = true;
+        Compare(product, snapshot->Entries[saved->second].second);
+    }
+
+    for (std::size_t i = 0; i < matched.size(); ++i) {
+        if (matched[i])
+            continue;
+        TComparedProduct& product = comparison.Products.emplace_back();
+        product.Name = snapshot->Entries[i].first;
+        product.Family = FamilyOf(product.Name);
+        product.SnapshotVersion = snapshot->Entries[i].second;
+        product.Status = TProductStatus::Removed;
+    }
+    return comparison;
+}
+
+bool HasDifferences(const TComparison& comparison) {
+    for (const TComparedProduct& product : comparison.Products) {
+        if (product.Status && *product.Status != TProductStatus::Same)
+            return true;
+    }
+    return false;
+}

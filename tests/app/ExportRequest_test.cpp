@@ -1,0 +1,91 @@
+#include "app/ExportRequest.h"
+
+#include <gtest/gtest.h>
+
+#include "support/RaisedMessage.h"
+
+namespace {
+
+TCommandLine Line(TTextList params) {
+    params.insert(params.begin(), "plux.exe");
+    return TCommandLine(std::move(params));
+}
+
+// The request as "html|json|csv|compare|save|help", "~" for a value not given.
+std::string Render(const TExportRequest& request) {
+    return request.HtmlFile + "|" + request.JsonFile + "|" + request.CsvFile + "|" +
+           request.CompareChoice.value_or("~") + "|" + request.SaveName.value_or("~") + "|" +
+           (request.Help ? "help" : "");
+}
+
+TEST(ExportRequest, ReadsTheSwitchesInEverySpelling) {
+    const struct {
+        TTextList params;
+        std::string expected;
+    } rows[] = {
+        {{"/shtml", "r.html"}, "r.html|||~|~|"},
+        {{"-SHTML", "r.html", "/compare", " old.plx "}, "r.html|||old.plx|~|"},
+        {{"/shtml:r.html", "/compare=old.plx"}, "r.html|||old.plx|~|"},
+        {{"/shtml=\"my report.html\""}, "my report.html|||~|~|"},
+        {{"/sjson", "-", "/scsv", "c.csv"}, "|-|c.csv|~|~|"},
+        {{"/save", "base", "/shtml", "r.html"}, "r.html|||~|base|"},
+        {{"/save:my base"}, "|||~|my base|"},
+        {{"/scsv=/tmp/r.csv", "/compare:-old.plx"}, "||/tmp/r.csv|-old.plx|~|"},
+        {{"D:\\data", "-ProgDataFolder", "/x", "/shtml", "-"}, "-|||~|~|"},
+        {{"/?"}, "|||~|~|help"},
+        {{"/shtml", "/help", "/nonsense"}, "|||~|~|help"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expected);
+        const TCommandLine line = Line(row.params);
+        EXPECT_TRUE(IsHeadlessRequest(line));
+        EXPECT_EQ(Render(ReadExportRequest(line)), row.expected);
+    }
+}
+
+TEST(ExportRequest, BadSwitchesNameTheFaultAndPointToTheUsage) {
+    const struct {
+        TTextList params;
+        std::string fault;
+    } rows[] = {
+        {{"/shtml"}, "Missing file name after /shtml"},
+        {{"/shtml", ""}, "Missing file name after /shtml"},
+        {{"/shtml", "   "}, "Missing file name after /shtml"},
+        {{"/shtml", "/compare", "old.plx"}, "Missing file name after /shtml"},
+        {{"-shtml", "-x.html"}, "Missing file name after -shtml"},
+        {{"/shtml:", "/compare", "old.plx"}, "Missing file name after /shtml"},
+        {{"/shtml= ", "x"}, "Missing file name after /shtml"},
+        {{"/shtml", "r.html", "/compare"}, "Missing snapshot after /compare"},
+        {{"/shtml", "r.html", "/compare", "-"}, "Missing snapshot after /compare"},
+        {{"/save", "/shtml", "r.html"}, "Missing snapshot name after /save"},
+        {{"/shtml", "r.html", "/shtm", "x"}, "Unknown switch /shtm"},
+        {{"/shtml", "r.html", "/ProductCode=X"}, "Unknown switch /ProductCode=X"},
+        {{"/shtml", "r.html", "stray"}, "Unexpected parameter stray"},
+        {{"/shtml", "a.html", "/SHTML", "b.html"}, "/SHTML given more than once"},
+        {{"/sjson", "-", "/scsv", "-"}, "Only one report can go to standard output"},
+        {{"/save", "base", "/sjson", "-"},
+         "/save prints the snapshot's path on standard output, so the reports must go to files"},
+        {{"/save", "base", "/compare", "old.plx"}, "/compare needs a report: /shtml, /sjson or /scsv"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.fault);
+        EXPECT_EQ(MessageOf([&] { ReadExportRequest(Line(row.params)); }),
+                  row.fault + "\r\nRun plux.exe /? for the switches.");
+    }
+}
+
+TEST(ExportRequest, WithoutExportSwitchesTheWindowRuns) {
+    for (const TTextList& params : {TTextList{}, TTextList{"/compare", "old.plx"}, TTextList{"/unknown"},
+                                    TTextList{"-ProductCode", "/shtml"}, TTextList{"shtml", "x"}}) {
+        EXPECT_FALSE(IsHeadlessRequest(Line(params))) << params.size();
+    }
+}
+
+TEST(ExportRequest, UsageNamesEverySwitchAndTheExitCodes) {
+    const std::string usage = UsageText();
+    for (const char* word :
+         {"/shtml", "/sjson", "/scsv", "/compare", "/save", "/?", "/help", "Exit code 0", "1:", "2:"})
+        EXPECT_NE(usage.find(word), std::string::npos) << word;
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "app/CsvReport.h"
+#include "app/JsonReport.h"
+
+namespace {
+
+// The single-byte texts of these tests are Latin-1, whose bytes are the first 256 code points.
+std::string Latin1ToUtf8(std::string_view text) {
+    std::string utf8;
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (code >> 6));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+// Hostile texts in every field: quotes, commas, a backslash, line breaks, a control character and
+// characters above 127.
+TComparison HostileComparison() {
+    TComparison comparison;
+    comparison.Facts.Computer = "PC\xC9";
+    comparison.Facts.User = "j \"doe\"";
+    comparison.Facts.CheckedAt = {2024, 5, 1, 9, 5, 7, 3};
+    comparison.Facts.UtcOffsetMinutes = -150;
+    comparison.Facts.RegistryKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite VCL Products";
+    comparison.Facts.RegistryView = "32-bit";
+    comparison.SnapshotName = "base, old";
+    comparison.SnapshotSavedAt = "01-05-2024 09:00:00";
+    TComparedProduct& changed = comparison.Products.emplace_back();
+    changed.Name = "Grid \"4\" (Delphi 7)";
+    changed.Family = "Grid \"4\" ";
+    changed.Version = "4.10";
+    changed.SnapshotVersion = "4.9\r\nrc\x01";
+    changed.Status = TProductStatus::Changed;
+    changed.Change = TVersionChange::Upgrade;
+    TComparedProduct& removed = comparison.Products.emplace_back();
+    removed.Name =
+        "\xC9"
+        "dition, Sp\xE9"
+        "ciale";
+    removed.Family = removed.Name;
+    removed.SnapshotVersion = " 1.0";
+    removed.Status = TProductStatus::Removed;
+    return comparison;
+}
+
+TEST(ReportWriters, JsonEscapesEveryTextAndKeepsItsKeyOrder) {
+    const std::string expected =
+        "{\r\n"
+        "  \"computer\": \"PC\xC3\x89\",\r\n"
+        "  \"user\": \"j \\\"doe\\\"\",\r\n"
+        "  \"checkedAt\": \"2024-05-01T09:05:07-02:30\",\r\n"
+        "  \"registryKey\": \"HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Component Suite VCL Products\",\r\n"
+        "  \"registryView\": \"32-bit\",\r\n"
+        "  \"snapshot\": {\"name\": \"base, old\", \"savedAt\": \"01-05-2024 09:00:00\"},\r\n"
+        "  \"products\": [\r\n"
+        "    {\"name\": \"Grid \\\"4\\\" (Delphi 7)\", \"family\": \"Grid \\\"4\\\" \", \"version\": \"4.10\", "
+        "\"snapshotVersion\": \"4.9\\r\\nrc\\u0001\", \"status\": \"changed\", \"change\": \"upgrade\"},\r\n"
+        "    {\"name\": \"\xC3\x89"
+        "dition, Sp\xC3\xA9"
+        "ciale\", \"family\": \"\xC3\x89"
+        "dition, Sp\xC3\xA9"
+        "ciale\", "
+        "\"version\": null, \"snapshotVersion\": \" 1.0\", \"status\": \"removed\", \"change\": null}\r\n"
+        "  ]\r\n"
+        "}\r\n";
+    EXPECT_EQ(JsonReport(HostileComparison(), Latin1ToUtf8), expected);
+}
+
+TEST(ReportWriters, JsonWithoutSnapshotOrProducts) {
+    TComparison comparison;
+    comparison.Facts.CheckedAt = {2024, 12, 31, 23, 59, 0, 2};
+    EXPECT_EQ(JsonReport(comparison, Latin1ToUtf8),
+              "{\r\n  \"computer\": \"\",\r\n  \"user\": \"\",\r\n  \"checkedAt\": \"2024-12-31T23:59:00+00:00\",\r\n"
+              "  \"registryKey\": \"\",\r\n  \"registryView\": \"\",\r\n  \"snapshot\": null,\r\n"
+              "  \"products\": []\r\n}\r\n");
+}
+
+TEST(ReportWriters, CsvQuotesWhereNeededInUtf8WithByteOrderMark) {
+    const std::string expected =
+        "\xEF\xBB\xBF"
+        "Computer,User,Checked at,Snapshot,Snapshot saved at,Product,Family,Version,Snapshot version,Status,Change\r\n"
+        "PC\xC3\x89,\"j \"\"doe\"\"\",2024-05-01T09:05:07-02:30,\"base, old\",01-05-2024 09:00:00,"
+        "\"Grid \"\"4\"\" (Delphi 7)\",\"Grid \"\"4\"\" \",4.10,\"4.9\r\nrc\x01\",changed,upgrade\r\n"
+        "PC\xC3\x89,\"j \"\"doe\"\"\",2024-05-01T09:05:07-02:30,\"base, old\",01-05-2024 09:00:00,"
+        "\"\xC3\x89"
+        "dition, Sp\xC3\xA9"
+        "ciale\",\"\xC3\x89"
+        "dition, Sp\xC3\xA9"
+        "ciale\",,\" 1.0\",removed,\r\n";
+    EXPECT_EQ(CsvReport(HostileComparison(), Latin1ToUtf8), expected);
+}
+
+}  // namespace
