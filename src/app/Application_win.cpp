@@ -59,10 +59,14 @@ protected:
             case kHandOverActivation:
                 HandOverActivation();
                 return 0;
+            // While minimised, the hidden main window is no longer the last active popup; Close on the
+            // task bar must still reach it.
             case WM_CLOSE: {
-                const HWND mainWindow = GetLastActivePopup(Handle());
-                if (mainWindow != Handle())
-                    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+                HWND target = GetLastActivePopup(Handle());
+                if (target == Handle())
+                    target = mainWindow_;
+                if (target)
+                    PostMessageA(target, WM_CLOSE, 0, 0);
                 return 0;
             }
             default:

@@ -8,11 +8,11 @@
 #include "app/ExportTargets.h"
 #include "app/JsonReport.h"
 #include "app/MainBars.h"
-#include "check/BandColours.h"
 #include "check/Comparison.h"
 #include "check/ReportBuilder.h"
 #include "snapshot/NameSanitizer.h"
 #include "snapshot/SnapshotFile.h"
+#include "state/MainWindowState.h"
 #include "support/MessageCatalogue.h"
 #include "support/PathRoutines.h"
 #include "toolkit/Exception.h"
@@ -52,10 +52,10 @@ std::string SavedSnapshotPath(const std::string& name, const std::string& progra
     return programFolder + SanitizeName(name, TCaseMode::cmKeep, 0, '_') + std::string(kSnapshotExtension);
 }
 
-// The report as the window shows it, in the band colours of the window's design.
+// The report as the window shows it, in the band colours the window restores at its start.
 TReportInputs HtmlReportInputs(const TProductList& products, std::string choice, const TExportPorts& ports) {
-    return ReportInputsNow(products, std::string(kDesignColor1Code), std::string(kDesignColor2Code), std::move(choice),
-                           *ports.Facts);
+    const TBandColourCodes colours = StoredBandColourCodes(*ProgSettings(), *ports.Files, *ports.Facts);
+    return ReportInputsNow(products, colours.Color1, colours.Color2, std::move(choice), *ports.Facts);
 }
 
 struct TReportFile {

@@ -38,8 +38,10 @@ void TfrmPLUX::FormCreate() {
     FillCompareFiles();
 }
 
-// The state store gets the state file's name from the program settings.
-void TfrmPLUX::SetStateFileName() {}
+// The state restore right after this step reads the file.
+void TfrmPLUX::SetStateFileName() {
+    state_->IniFileStore.IniFileName = ProgSettings()->FormStateFileName(kMainWindowName);
+}
 
 // Before the window is first shown, so that it opens with the stored layout.
 void TfrmPLUX::LoadBarLayout() {
@@ -59,10 +61,18 @@ void TfrmPLUX::FillCompareFiles() {
     BarManager.Changed();
 }
 
-// Placement, window state and colour codes are restored here; the restore event follows every restore,
-// stored values or not.
+// The state members are made as the window's design lists them, before the creation step names their
+// file; the swatches are painted after every restore of the codes, stored values or not.
+void TfrmPLUX::CreateStateMembers(HWND applicationWindow) {
+    formWindow_ = std::make_unique<TWin32FormWindow>(Handle(), applicationWindow);
+    state_ = std::make_unique<TMainWindowState>(*formWindow_, BarManager, PlatformFileSystem(), PlatformSystemFacts(),
+                                                ShowErrorBox);
+    state_->ComponentState.OnRestoreState = [this](TAbstractState&) { ComponentStateRestoreState(); };
+}
+
+// Placement and window state, then the colour codes; an error is shown and the creation goes on.
 void TfrmPLUX::RestoreState() {
-    ComponentStateRestoreState();
+    state_->Attachments.WindowCreated();
 }
 
 void TfrmPLUX::ComponentStateRestoreState() {
@@ -74,8 +84,16 @@ bool TfrmPLUX::FormCloseQuery() {
     return true;
 }
 
-// Placement, window state and colour codes are written here when the close is accepted.
-void TfrmPLUX::SaveState() {}
+// Placement, window state and colour codes are written when the close is accepted; an error is shown
+// and the window closes all the same.
+void TfrmPLUX::SaveState() {
+    state_->Attachments.WindowCloseQuery(true);
+}
+
+// A window destroyed without a close query still keeps its state, before the destruction step.
+void TfrmPLUX::SaveUnsavedState() {
+    state_->Attachments.WindowDestroying();
+}
 
 // The destruction goes on whatever fails here. The product list goes with the window object, after
 // the message loop has ended.

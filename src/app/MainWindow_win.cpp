@@ -71,8 +71,9 @@ void TfrmPLUX::Create(HWND applicationWindow, int showCommand) {
     const RECT bounds{left, top, left + scale_.Apply(kDesignWidth), top + scale_.Apply(kDesignHeight)};
     CreateHandle(0, kMainWindowClass, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds, applicationWindow);
     CreateMembers();
+    CreateStateMembers(applicationWindow);
     RunCreationSteps();
-    ShowWindow(Handle(), showCommand);
+    formWindow_->ShowFirst(showCommand);
     UpdateWindow(Handle());
 }
 
@@ -148,6 +149,7 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 DestroyWindow(Handle());
             return 0;
         case WM_DESTROY:
+            SaveUnsavedState();
             FormDestroy();
             PostQuitMessage(0);
             return 0;

@@ -15,6 +15,8 @@
 
 #include "app/DesignScale.h"
 #include "check/ProductList.h"
+#include "state/FormState_win.h"
+#include "state/MainWindowState.h"
 #include "toolkit/StatusBar_win.h"
 #include "toolkit/bars/BarModel.h"
 #include "toolkit/bars/BarView_win.h"
@@ -63,6 +65,8 @@ private:
     void SaveState();
     void FormDestroy();
     void SaveBarLayout();
+    void CreateStateMembers(HWND applicationWindow);
+    void SaveUnsavedState();
 
     void CheckProducts();
     void PickBandColor(TBarItem& swatch);
@@ -94,6 +98,9 @@ private:
     // Made with the window, before any creation step that can fail, so every command finds it.
     TProductList products_;
     TFocusMemory focusMemory_;
+    // IniFileStore, FormState1 and ComponentState, made with the window's handle.
+    std::unique_ptr<TWin32FormWindow> formWindow_;
+    std::unique_ptr<TMainWindowState> state_;
 };
 
 #endif

@@ -67,6 +67,15 @@ std::optional<std::string> FinalPath(HANDLE file) {
 // The content goes to a sibling temporary first, which then takes the file's place, so a failing disk
 // never leaves a half-written file behind. ReplaceFile keeps the replaced file's attributes.
 DWORD ReplaceThroughTemporary(const std::string& target, std::string_view content, bool exists) {
+    // A program holding the file without sharing its deletion refuses the replace; asked first, because
+    // a refused ReplaceFile can leave a temporary of its own in the folder.
+    if (exists) {
+        const TScopedFile deletable(CreateFileA(target.c_str(), DELETE,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                OPEN_EXISTING, 0, nullptr));
+        if (!deletable)
+            return GetLastError();
+    }
     const std::string temporary = target + ".~" + std::to_string(GetCurrentProcessId());
     DWORD error = ERROR_SUCCESS;
     {

@@ -205,6 +205,25 @@ void TProfileText::Write(std::string_view section, std::string_view key, std::st
     line = KeyLine(KeyText(line), value);
 }
 
+// The platform's profile functions remove all sections of the name, not only the first.
+bool TProfileText::EraseSection(std::string_view section) {
+    const std::string_view name = RequestedName(section);
+    const std::size_t erased = std::erase_if(sections_, [name](const TSection& candidate) {
+        const auto header = HeaderName(TrimProfile(candidate.Header));
+        return header && TFoldedEqual()(CutAtNul(*header), name);
+    });
+    if (erased > 0)
+        IndexSections();
+    return erased > 0;
+}
+
+void TProfileText::IndexSections() {
+    sectionIndex_.clear();
+    sectionIndex_.emplace("", 0);
+    for (std::size_t i = 1; i < sections_.size(); ++i)
+        sectionIndex_.try_emplace(std::string(CutAtNul(*HeaderName(TrimProfile(sections_[i].Header)))), i);
+}
+
 std::string TProfileText::Text() const {
     std::size_t size = 0;
     for (const TSection& section : sections_) {
@@ -263,4 +282,9 @@ void TProfileIniFile::Flush() {
     if (unreadable_ || !fileSystem_.WriteFile(path_, Content().Text()))
         throw Exception("Unable to write to " + path_);
     modified_ = false;
+}
+
+void TProfileIniFile::EraseSection(std::string_view section) {
+    if (Content().EraseSection(section))
+        modified_ = true;
 }

@@ -35,6 +35,8 @@ public:
     // that differ in letter case only).
     std::vector<std::string> Keys(std::string_view section) const;
     void Write(std::string_view section, std::string_view key, std::string_view value);
+    // Removes every section of the name with its lines; false when there is none.
+    bool EraseSection(std::string_view section);
     // The file content, each line ended by CR LF, in the encoding the file came in.
     std::string Text() const;
 
@@ -59,6 +61,7 @@ private:
     void AddLine(std::string_view line, std::vector<std::string>& blanks);
     static void AddKeyLine(TSection& section, std::string_view name, std::string line);
     std::optional<std::size_t> FindSection(std::string_view section) const;
+    void IndexSections();
     const std::string* FindKeyLine(std::string_view section, std::string_view key) const;
 
     // In file order; the first holds the lines before the first header, and equal names may repeat.
@@ -82,6 +85,7 @@ public:
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue);
     std::vector<std::string> ReadSection(std::string_view section);
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void EraseSection(std::string_view section);
     // Writes the file when there are writes to write; raises "Unable to write to <path>" when it cannot,
     // also when the file exists but could not be read, so that its other sections are never lost.
     void Flush();

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Startup.h"
+#include "support/FakeExecutableVersion.h"
 #include "support/FakeProductKeys.h"
 #include "support/FakeSystemFacts.h"
+#include "support/MemoryFileSystem.h"
 #include "support/StdFileSystem.h"
 #include "support/TempDir.h"
 
@@ -43,6 +46,12 @@ protected:
         return std::string(switchName) + "=" + folder.PathOf(file);
     }
 
+    // The modules are up as in the program. The settings keep their folders in memory, where the export
+    // finds no state file, so the report has the design's colours.
+    TFakeSystemFacts settingsFacts;
+    TMemoryFileSystem settingsFiles;
+    TFakeExecutableVersion version;
+    TStartup modules{{"plux.exe"}, TSettingsPorts{&settingsFacts, &settingsFiles, &version}};
     TTempDir folder;
     TStdFileSystem files;
     TFakeSystemFacts facts;

@@ -73,6 +73,18 @@ TEST(ProfileText, WritesInPlaceAppendKeysToTheirSectionAndNewSectionsAtTheEnd) {
     }
 }
 
+TEST(ProfileText, EraseSectionRemovesEverySectionOfTheNameAndOnlyThose) {
+    ini::TProfileText text("; keep me\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n[ a ]\r\nx=shadowed\r\n[C]\r\nz=3\r\n");
+    EXPECT_TRUE(text.EraseSection(" a"));
+    EXPECT_EQ(text.Text(), "; keep me\r\n[B]\r\ny=2\r\n[C]\r\nz=3\r\n");
+    EXPECT_EQ(text.Read("C", "z"), "3");
+    EXPECT_EQ(text.Read("A", "x"), std::nullopt);
+    EXPECT_FALSE(text.EraseSection("A"));
+    EXPECT_FALSE(text.EraseSection("")) << "the lines before the first section are no section";
+    text.Write("a", "x", "new");
+    EXPECT_EQ(text.Text(), "; keep me\r\n[B]\r\ny=2\r\n[C]\r\nz=3\r\n[a]\r\nx=new\r\n");
+}
+
 TEST(ProfileText, ReadingAndWritingKeepsEveryByteOfTheOtherLines) {
     const std::string original = "; note\r\n[s]\r\n  a = \"x\"  \r\n\r\n\r\n[t]\r\n\tb\t=\t2\r\n\r\n";
     EXPECT_EQ(ini::TProfileText(original).Text(), original);

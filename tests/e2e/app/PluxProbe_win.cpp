@@ -166,7 +166,19 @@ int ShowWindowFacts() {
     std::printf("active %d\n", GetForegroundWindow() == window ? 1 : 0);
     HWND owner = GetWindow(window, GW_OWNER);
     std::printf("owner-title %s\n", owner ? TextOf(owner).c_str() : "");
+    std::printf("owner-iconic %d\n", owner && IsIconic(owner) ? 1 : 0);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(window, &placement)) {
+        const RECT& r = placement.rcNormalPosition;
+        std::printf("placement %u %u %ld %ld %ld %ld\n", placement.flags, placement.showCmd, r.left, r.top, r.right,
+                    r.bottom);
+    }
     return 0;
+}
+
+HWND ApplicationWindow() {
+    return MainWindow() ? GetWindow(MainWindow(), GW_OWNER) : nullptr;
 }
 
 // A shown bar: its rectangle, the dock side that holds it ("float" for its own window, whose frame
@@ -465,12 +477,20 @@ int main(int argc, char** argv) {
     // What the close box sends.
     if (command == "close-box")
         return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+    // What a click on the task bar button of the minimised program and Close on its menu send to the
+    // window the task bar shows.
+    if (command == "taskbar-restore")
+        return PostMessageA(ApplicationWindow(), WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
+    if (command == "taskbar-close")
+        return PostMessageA(ApplicationWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+    if (command == "wait-iconic")
+        return WaitFor(seconds, [] { return ApplicationWindow() && IsIconic(ApplicationWindow()); }) ? 0 : 1;
     std::fprintf(
         stderr,
         "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | feedback | resize W H | "
         "combo CAPTION | dialog CAPTION SECONDS | dialog-closed CAPTION SECONDS | tooltips | focus | restore | "
         "popup-menus | pick-color R G B | color-dialog [R G B] | cancel-color | message-box | close-box | "
-        "status-bar | key-down VIRTUAL-KEY | control CAPTION TEXT | tab CAPTION INDEX | list-item CAPTION TEXT "
-        "| menu-bounds | capture\n");
+        "status-bar | key-down VIRTUAL-KEY | taskbar-restore | taskbar-close | wait-iconic SECONDS | "
+        "control CAPTION TEXT | tab CAPTION INDEX | list-item CAPTION TEXT | menu-bounds | capture\n");
     return 2;
 }
