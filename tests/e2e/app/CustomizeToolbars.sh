@@ -9,10 +9,14 @@ file_width=$BAR_W
 open_customize
 screenshot customize-toolbars >/dev/null
 
-# The check box sits at the left of its entry.
+# The check box sits at the left of its entry. Two clicks on one spot within the double-click time
+# are a double click, which the list takes for an activation, not two toggles: each click lands a few
+# pixels away from the one before.
+TOGGLE_DX=6
 toggle_bar() {
     locate_item "$1"
-    click_at $((ITEM_X + 8)) $((ITEM_Y + ITEM_H / 2))
+    TOGGLE_DX=$((14 - TOGGLE_DX))
+    click_at $((ITEM_X + TOGGLE_DX)) $((ITEM_Y + ITEM_H / 2))
 }
 toggle_bar Colours
 wait_for 20 not bar_shown Colours
