@@ -10,7 +10,6 @@
 #include "app/MainBars.h"
 #include "check/Comparison.h"
 #include "check/ReportBuilder.h"
-#include "snapshot/NameSanitizer.h"
 #include "snapshot/SnapshotFile.h"
 #include "state/MainWindowState.h"
 #include "support/MessageCatalogue.h"
@@ -45,11 +44,6 @@ void ScanWithKeyInError(const TExportPorts& ports, TProductList& products) {
                                            products.ProductNames[failing] + " (" + std::string(kProductRegistryView) +
                                            " view)");
     }
-}
-
-// The file Save Result writes for a typed name.
-std::string SavedSnapshotPath(const std::string& name, const std::string& programFolder) {
-    return programFolder + SanitizeName(name, TCaseMode::cmKeep, 0, '_') + std::string(kSnapshotExtension);
 }
 
 // The report as the window shows it, in the band colours the window restores at its start.

@@ -4,6 +4,19 @@
 #include "support/ProfileIni.h"
 #include "toolkit/Exception.h"
 
+namespace {
+
+// A snapshot's name is the typed name sanitized; it names both the file and its section.
+std::string SnapshotName(std::string_view typedName) {
+    return SanitizeName(typedName, TCaseMode::cmKeep, 0, '_');
+}
+
+}  // namespace
+
+std::string SavedSnapshotPath(std::string_view typedName, std::string_view programFolder) {
+    return std::string(programFolder) + SnapshotName(typedName) + std::string(kSnapshotExtension);
+}
+
 std::string SnapshotTimestamp(const TDateTime& moment, const TLocaleFormats& locale) {
     std::string text = FormatLocaleDate(locale.ShortDateFormat, moment, locale);
     if (moment.Hour != 0 || moment.Minute != 0 || moment.Second != 0)
@@ -19,8 +32,8 @@ std::string SaveSnapshot(std::string_view typedName,
                          const TDateTime& moment,
                          const TLocaleFormats& locale,
                          TFileSystem& files) {
-    const std::string name = SanitizeName(typedName, TCaseMode::cmKeep, 0, '_');
-    TProfileIniFile file(std::string(programFolder) + name + std::string(kSnapshotExtension), files);
+    const std::string name = SnapshotName(typedName);
+    TProfileIniFile file(SavedSnapshotPath(typedName, programFolder), files);
     for (std::size_t i = 0; i < productNames.size(); ++i) {
         if (i >= productVersions.size())
             throw Exception("List index out of bounds (" + std::to_string(i) + ")");

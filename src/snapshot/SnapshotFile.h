@@ -17,6 +17,9 @@ inline constexpr std::string_view kTimestampKey = "\\datetime\\";
 // unless the moment is exactly midnight.
 std::string SnapshotTimestamp(const TDateTime& moment, const TLocaleFormats& locale);
 
+// The file Save Result writes for a typed name: the name sanitized, in the program folder.
+std::string SavedSnapshotPath(std::string_view typedName, std::string_view programFolder);
+
 // Everything Save Result does once it has the typed name: the name sanitized is the snapshot's name;
 // the products in list order and then the timestamp are written into its section, keys already there
 // keeping their places, and the file replaces the old one in one piece. Returns the path written.
