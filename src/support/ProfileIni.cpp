@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "support/TextRoutines.h"
 #include "toolkit/Exception.h"
 
 namespace ini {
@@ -24,10 +25,6 @@ std::string_view TrimProfile(std::string_view s) {
 // Names and values are C strings on the platform's side.
 std::string_view CutAtNul(std::string_view s) {
     return s.substr(0, s.find('\0'));
-}
-
-char Folded(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // A name as a caller asks for it: a C string, then trimmed.
@@ -87,18 +84,12 @@ std::string DefaultValue(std::string_view defaultValue) {
 std::size_t TProfileText::TFoldedHash::operator()(std::string_view name) const {
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
     for (const char c : name)
-        hash = (hash ^ static_cast<unsigned char>(Folded(c))) * 1099511628211ull;
+        hash = (hash ^ static_cast<unsigned char>(UpperChar(c))) * 1099511628211ull;
     return static_cast<std::size_t>(hash);
 }
 
 bool TProfileText::TFoldedEqual::operator()(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Folded(a[i]) != Folded(b[i]))
-            return false;
-    }
-    return true;
+    return SameTextUpper(a, b);
 }
 
 TProfileText::TProfileText() : sections_(1) {

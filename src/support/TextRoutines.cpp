@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-namespace {
-
 char UpperChar(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
+
+namespace {
+
 char LowerChar(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }

@@ -21,6 +21,8 @@ std::string TrimRight(std::string_view s);
 std::size_t LastCharPos(char ch, std::string_view s);
 char LastChar(std::string_view s);
 std::size_t PosText(std::string_view needle, std::string_view haystack);
+// ASCII letters only: other bytes mean different letters in different code pages.
+char UpperChar(char c);
 bool SameTextUpper(std::string_view a, std::string_view b);
 std::string ReplaceText(std::string_view text, std::string_view oldText, std::string_view newText);
 void CutTail(std::string& text, int n);
