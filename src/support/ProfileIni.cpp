@@ -81,6 +81,10 @@ std::string DefaultValue(std::string_view defaultValue) {
 
 }  // namespace
 
+std::string_view ProfileName(std::string_view name) {
+    return RequestedName(name);
+}
+
 std::size_t TProfileText::TFoldedHash::operator()(std::string_view name) const {
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
     for (const char c : name)

@@ -73,6 +73,10 @@ private:
 // Longest value a read returns.
 inline constexpr std::size_t kMaxProfileValue = 2047;
 
+// A section or key name as the profile functions look it up: up to a NUL, trimmed. Two names so
+// reduced find each other when SameTextUpper says so.
+std::string_view ProfileName(std::string_view name);
+
 }  // namespace ini
 
 // A profile-style INI file bound to a path. Reads see the file as it was when first read, with this
