@@ -7,23 +7,6 @@ trap 'chattr -i "$RUN_DIR" 2>/dev/null || true; cleanup' EXIT
 import_products example.reg
 start_plux
 
-# Presses Ctrl+S and waits for the input dialog; DIALOG_EDIT is the text its edit field offers.
-open_save_dialog() {
-    press ctrl+s
-    local facts
-    facts=$(probe dialog '#1' 10) || fail "no input dialog after Ctrl+S"
-    DIALOG_EDIT=$(sed -n 's/^edit //p' <<<"$facts")
-    read -r _ DIALOG_X DIALOG_Y DIALOG_W DIALOG_H < <(grep '^dialog ' <<<"$facts")
-    # Without a window manager the keys go to the window under the pointer.
-    xdotool mousemove $((DIALOG_X + DIALOG_W / 2)) $((DIALOG_Y + 10))
-    xdotool windowfocus --sync "$(xdotool search --name '^#1$' | head -1)"
-}
-
-answer() {
-    xdotool key "$@"
-    probe dialog-closed '#1' 10 || fail "the input dialog stayed open after $*"
-}
-
 snapshots() { (cd "$RUN_DIR" && ls -- *.plx 2>/dev/null || true); }
 
 # The products in list order, as the export of the same check lists them.

@@ -69,8 +69,7 @@ plux /shtml 'Z:\dev\null'
 expect_rc "report to a Unix device" 0 $?
 
 # A read-only report file is refused with the system's reason; links are written through to their
-# targets. (Wine's ReplaceFile is a rename: it keeps neither the Unix mode nor, on this file system,
-# the hidden attribute of the replaced file, so there is nothing more to check here.)
+# targets. (The attributes a replaced file keeps are checked by the Win32 tests of the file system.)
 printf 'locked' >"$RUN_DIR/locked.html"
 chmod 444 "$RUN_DIR/locked.html"
 plux /shtml locked.html
