@@ -39,7 +39,7 @@ TVerdict Judge(const TRequiredRule& rule, const std::optional<std::string>& vers
             if (SameVersion(*version, rule.Version))
                 return TVerdict::Ok;
             return CompareVersions(*version, rule.Version) == TVersionOrder::Higher ? TVerdict::TooNew
-                                                                                   : TVerdict::TooOld;
+                                                                                    : TVerdict::TooOld;
         case TRuleKind::Bounds:
             if (rule.Lower && !Meets(*version, *rule.Lower))
                 return TVerdict::TooOld;

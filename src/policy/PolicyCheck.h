@@ -28,7 +28,7 @@ struct TProductVerdict {
     std::string Product;                 // the product's name; for a rule no product matches, its key
     std::optional<std::string> Version;  // nothing when not installed
     TVerdict Verdict = TVerdict::Unchecked;
-    std::optional<TRequiredRule> Rule;   // the rule that decided; nothing when unchecked
+    std::optional<TRequiredRule> Rule;  // the rule that decided; nothing when unchecked
 };
 
 // One verdict per product in the given order, then one per rule whose key matches none of them, in

@@ -31,7 +31,8 @@ std::string PolicySummary(const std::vector<TProductVerdict>& verdicts) {
     }
     const auto violations = std::count_if(verdicts.begin(), verdicts.end(),
                                           [](const TProductVerdict& row) { return IsViolation(row.Verdict); });
-    summary += "Required versions: " + std::to_string(violations) + (violations == 1 ? " violation (" : " violations (");
+    summary +=
+        "Required versions: " + std::to_string(violations) + (violations == 1 ? " violation (" : " violations (");
     summary += CountOf(verdicts, TVerdict::TooOld) + ", " + CountOf(verdicts, TVerdict::TooNew) + ", " +
                CountOf(verdicts, TVerdict::Missing) + ", " + CountOf(verdicts, TVerdict::Forbidden) + "), ";
     return summary + CountOf(verdicts, TVerdict::Ok) + ", " + CountOf(verdicts, TVerdict::Unchecked) + "\r\n";

@@ -17,8 +17,8 @@ struct TVersionBound {
 };
 
 struct TRequiredRule {
-    std::string Key;      // the product name or pattern as written
-    std::string Text;     // the rule as written
+    std::string Key;       // the product name or pattern as written
+    std::string Text;      // the rule as written
     std::size_t Line = 0;  // in the file, from 1
     TRuleKind Kind = TRuleKind::Present;
     std::string Version;                 // of an exact rule

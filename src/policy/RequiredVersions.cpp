@@ -52,9 +52,9 @@ private:
             throw InputLineError("Product name missing", fileName_, number, line);
         const auto [first, added] = lines_.try_emplace(ProductNameKey(rule.Key), number);
         if (!added) {
-            throw InputLineError("Second rule for " + rule.Key + "; the first is on line " +
-                                     std::to_string(first->second),
-                                 fileName_, number, line);
+            throw InputLineError(
+                "Second rule for " + rule.Key + "; the first is on line " + std::to_string(first->second), fileName_,
+                number, line);
         }
         if (const std::string fault = ParseRule(rule.Text, rule); !fault.empty())
             throw InputLineError(fault, fileName_, number, line);

@@ -124,7 +124,8 @@ private:
     }
 
     [[noreturn]] void Fail(std::string_view fault, const TJsonValue& where) const {
-        const std::string_view line = where.Line >= 1 && where.Line <= lines_.size() ? lines_[where.Line - 1] : std::string_view();
+        const std::string_view line =
+            where.Line >= 1 && where.Line <= lines_.size() ? lines_[where.Line - 1] : std::string_view();
         throw InputLineError(fault, fileName_, where.Line, ini::DecodeText(std::string(kUtf8Mark) + std::string(line)));
     }
 

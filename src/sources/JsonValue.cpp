@@ -1,6 +1,7 @@
 #include "sources/JsonValue.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 
 #include "support/IniText.h"
@@ -28,16 +29,6 @@ void AppendUtf8(std::string& out, std::uint32_t codePoint) {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-int HexValue(char c) {
-    if (IsDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 // Recursive descent over the text; the depth bound keeps hostile nesting off the stack.
@@ -251,13 +242,12 @@ private:
 
     std::uint32_t HexUnit() {
         std::uint32_t unit = 0;
-        for (int i = 0; i < 4; ++i) {
-            const int digit = at_ < text_.size() ? HexValue(text_[at_]) : -1;
-            if (digit < 0)
-                Fail("four hex digits expected after \"\\u\"");
-            unit = unit * 16 + static_cast<std::uint32_t>(digit);
-            ++at_;
-        }
+        const char* first = text_.data() + at_;
+        const char* last = first + std::min<std::size_t>(4, text_.size() - at_);
+        const auto [end, error] = std::from_chars(first, last, unit, 16);
+        if (error != std::errc() || end != first + 4)
+            Fail("four hex digits expected after \"\\u\"");
+        at_ += 4;
         return unit;
     }
 

@@ -11,9 +11,9 @@ struct TJsonValue {
     enum class TKind { Null, Boolean, Number, String, Array, Object };
 
     TKind Kind = TKind::Null;
-    std::string Text;               // a string's UTF-8 text, escapes resolved; a number as written
+    std::string Text;  // a string's UTF-8 text, escapes resolved; a number as written
     bool Boolean = false;
-    std::vector<TJsonValue> Items;  // of an array, or the member values of an object
+    std::vector<TJsonValue> Items;   // of an array, or the member values of an object
     std::vector<std::string> Names;  // of an object's members, Names[i] naming Items[i]
     std::size_t Line = 0;            // where the value starts, from 1
 

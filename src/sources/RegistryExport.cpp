@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "check/ProductScan.h"
+#include "sources/LostCharacters.h"
 #include "sources/RegistryValueLine.h"
 #include "support/IniText.h"
 #include "support/InputError.h"
@@ -51,6 +52,7 @@ struct TProductKey {
     std::string Name;
     std::optional<TVersionValue> Version;
     bool Deleted = false;
+    bool Unopenable = false;  // its name lost a character in the single-byte set
 };
 
 // One place where the product root key may stand: its keys as the file creates and deletes them.
@@ -62,7 +64,7 @@ public:
     }
 
     // Creates the key and the keys above it; the product whose values the next lines set, if it is one.
-    TProductKey* CreateKey(const TKeyPath& path) {
+    TProductKey* CreateKey(const TKeyPath& path, const TLostCharacters& lost) {
         const std::optional<std::size_t> depth = DepthOf(path);
         if (!depth)
             return nullptr;
@@ -71,7 +73,8 @@ public:
         exists_ = true;
         if (*depth == 0)
             return nullptr;
-        TProductKey& product = Product(path[components_.size() + 1]);
+        const std::string_view name = path[components_.size() + 1];
+        TProductKey& product = Product(name, lost.In(name));
         return *depth == 1 ? &product : nullptr;
     }
 
@@ -126,10 +129,10 @@ private:
         return joined;
     }
 
-    TProductKey& Product(std::string_view name) {
+    TProductKey& Product(std::string_view name, bool unopenable) {
         const auto [found, added] = index_.try_emplace(UpperCase(name), products_.size());
         if (added)
-            products_.push_back({std::string(name), std::nullopt, false});
+            products_.push_back({std::string(name), std::nullopt, false, unopenable});
         return products_[found->second];
     }
 
@@ -137,15 +140,16 @@ private:
     std::optional<std::string> view_;
     bool exists_ = false;
     std::string writtenPath_;
-    std::deque<TProductKey> products_;  // in the order keys were first created; deleted ones marked
+    std::deque<TProductKey> products_;                    // in the order keys were first created; deleted ones marked
     std::unordered_map<std::string, std::size_t> index_;  // upper-cased name -> live product
 };
 
 class TExportReader {
 public:
-    TExportReader(std::string_view fileName, TRegExportFormat format)
+    TExportReader(std::string_view fileName, TRegExportFormat format, const TLostCharacters& lost)
         : fileName_(fileName),
           format_(format),
+          lost_(lost),
           roots_{TProductRoot(kProductRootKey, std::nullopt),
                  TProductRoot(WowRootKey(), std::string(kProductRegistryView))} {}
 
@@ -159,7 +163,7 @@ public:
             return;
         }
         for (TProductRoot& root : roots_) {
-            if (TProductKey* product = root.CreateKey(SplitKeyPath(path)))
+            if (TProductKey* product = root.CreateKey(SplitKeyPath(path), lost_))
                 current_ = product;
         }
     }
@@ -204,6 +208,8 @@ private:
     }
 
     std::string VersionText(const TProductKey& product) const {
+        if (product.Unopenable)
+            return std::string(kUnreadableVersion);
         if (!product.Version)
             return {};
         const TVersionValue& version = *product.Version;
@@ -215,6 +221,7 @@ private:
 
     std::string_view fileName_;
     TRegExportFormat format_;
+    const TLostCharacters& lost_;
     std::array<TProductRoot, 2> roots_;  // under SOFTWARE, under SOFTWARE\Wow6432Node
     TProductKey* current_ = nullptr;     // the product key whose values the lines set
 };
@@ -241,7 +248,8 @@ TMachineProducts ReadRegistryExport(std::string_view fileBytes, std::string_view
     if (!format)
         throw InputLineError(kNotAnExport, fileName, at + 1, lines[at]);
 
-    TExportReader reader(fileName, *format);
+    const TLostCharacters lost(fileBytes, text);
+    TExportReader reader(fileName, *format, lost);
     while (++at < lines.size()) {
         const std::size_t number = at + 1;
         const std::string_view trimmed = ini::TrimProfile(lines[at]);

@@ -16,7 +16,9 @@
 // the order in which the exporting machine listed them; a key named again keeps its first place and
 // spelling. A product's version is its "version" value: a string or expandable string (unexpanded, cut
 // at its first NUL), empty when the value is missing; any other type fails as the scan does, with
-// "Invalid data type for 'version'". Keys elsewhere are skipped unread; ";" lines are comments.
+// "Invalid data type for 'version'". A product whose name has a character the single-byte set lacks
+// gets ":[?]", as the scan cannot open its key by the name it lists. Keys elsewhere are skipped unread;
+// ";" lines are comments.
 //
 // Errors name the file, the line number and the line: a file that does not start with either header,
 // a key line without its closing bracket, and a line of a product key that is not a well-formed value.

@@ -21,7 +21,9 @@ std::string ShownLine(std::string_view line) {
 
 }  // namespace
 
-Exception InputLineError(std::string_view fault, std::string_view fileName, std::size_t lineNumber,
+Exception InputLineError(std::string_view fault,
+                         std::string_view fileName,
+                         std::size_t lineNumber,
                          std::string_view line) {
     return Exception(std::string(fault) + "\r\n" + std::string(fileName) + "(" + std::to_string(lineNumber) +
                      "): " + ShownLine(line));

@@ -9,7 +9,9 @@
 // Errors in a file that a person or another program wrote: the fault on the first line; on the second
 // what to mend, "<file>(<line number>): <the line>", as build logs show a compiler's errors. The line is
 // shown trimmed, control characters as "?", and cut after kShownLineLength characters.
-Exception InputLineError(std::string_view fault, std::string_view fileName, std::size_t lineNumber,
+Exception InputLineError(std::string_view fault,
+                         std::string_view fileName,
+                         std::size_t lineNumber,
                          std::string_view line);
 // A fault of the file as a whole: its name on the second line.
 Exception InputFileError(std::string_view fault, std::string_view fileName);

@@ -173,8 +173,8 @@ TEST(PolicyCheck, ViolationsAreTheVerdictsThatFailABuild) {
         const char* text;
         bool violation;
     } rows[] = {
-        {Ok, "ok", false},           {TooOld, "too old", true},     {TooNew, "too new", true},
-        {Missing, "missing", true},  {Forbidden, "forbidden", true}, {Unchecked, "unchecked", false},
+        {Ok, "ok", false},          {TooOld, "too old", true},      {TooNew, "too new", true},
+        {Missing, "missing", true}, {Forbidden, "forbidden", true}, {Unchecked, "unchecked", false},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(VerdictText(row.verdict), row.text);

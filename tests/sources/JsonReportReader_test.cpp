@@ -54,16 +54,16 @@ TEST(JsonReportReader, ReadsBackTheInstalledProductsAndFactsOfAReportTheProgramW
         if (encoding != ini::TTextEncoding::SingleByte)
             file = ini::EncodeText(ini::DecodeText("\xEF\xBB\xBF" + file), encoding);
         const TMachineProducts read = ReadJsonReport(file, "report.json");
-        EXPECT_EQ(read.Products.ProductNames, (TTextList{written.Products[0].Name, written.Products[1].Name,
-                                                         written.Products[3].Name}));
+        EXPECT_EQ(read.Products.ProductNames,
+                  (TTextList{written.Products[0].Name, written.Products[1].Name, written.Products[3].Name}));
         EXPECT_EQ(read.Products.ProductVersions, (TTextList{"4.10", " 2.0\r\nrc\x01 ", ""}));
         EXPECT_EQ(read.Facts.Computer, "BUILD\xC9");
         EXPECT_EQ(read.Facts.User, "j \"doe\"\\x");
         ASSERT_TRUE(read.Facts.CheckedAt);
         const TDateTime& when = read.Facts.CheckedAt->When;
-        EXPECT_EQ((std::vector<int>{when.Year, when.Month, when.Day, when.Hour, when.Minute, when.Second,
-                                    when.DayOfWeek}),
-                  (std::vector<int>{2024, 2, 29, 8, 30, 12, 4}));
+        EXPECT_EQ(
+            (std::vector<int>{when.Year, when.Month, when.Day, when.Hour, when.Minute, when.Second, when.DayOfWeek}),
+            (std::vector<int>{2024, 2, 29, 8, 30, 12, 4}));
         EXPECT_EQ(read.Facts.CheckedAt->UtcOffsetMinutes, -150);
         EXPECT_EQ(read.Facts.RegistryKey, written.Facts.RegistryKey);
         EXPECT_EQ(read.Facts.RegistryView, "32-bit");
@@ -93,12 +93,15 @@ TEST(JsonReportReader, ATextItCannotUseIsAnErrorWithFileLineAndText) {
     } rows[] = {
         {"not JSON", "computer: PC1\r\n", "Invalid JSON: value expected\r\nr.json(1): computer: PC1"},
         {"an empty file", "", "Invalid JSON: value expected\r\nr.json(1): "},
-        {"a missing comma", "{\r\n  \"a\": 1\r\n  \"b\": 2\r\n}", "Invalid JSON: \",\" or \"}\" expected\r\nr.json(3): \"b\": 2"},
-        {"a cut-off file", "{\"products\": [\r\n{\"name\": \"A", "Invalid JSON: string without a closing quote\r\nr.json(2): {\"name\": \"A"},
+        {"a missing comma", "{\r\n  \"a\": 1\r\n  \"b\": 2\r\n}",
+         "Invalid JSON: \",\" or \"}\" expected\r\nr.json(3): \"b\": 2"},
+        {"a cut-off file", "{\"products\": [\r\n{\"name\": \"A",
+         "Invalid JSON: string without a closing quote\r\nr.json(2): {\"name\": \"A"},
         {"a line break in a string", "{\"products\": [\r\n{\"name\": \"A\rB\"}]}",
          "Invalid JSON: control character in a string\r\nr.json(2): {\"name\": \"A"},
         {"a bad escape", "[\"\\x\"]", "Invalid JSON: unknown escape\r\nr.json(1): [\"\\x\"]"},
-        {"a short unicode escape", "[\"\\u12\"]", "Invalid JSON: four hex digits expected after \"\\u\"\r\nr.json(1): [\"\\u12\"]"},
+        {"a short unicode escape", "[\"\\u12\"]",
+         "Invalid JSON: four hex digits expected after \"\\u\"\r\nr.json(1): [\"\\u12\"]"},
         {"a bad number", "[1.]", "Invalid JSON: digits expected after \".\"\r\nr.json(1): [1.]"},
         {"text after the end", "{}\n{}", "Invalid JSON: text after the end\r\nr.json(2): {}"},
         {"nested too deeply", deep,
@@ -106,9 +109,11 @@ TEST(JsonReportReader, ATextItCannotUseIsAnErrorWithFileLineAndText) {
         {"not an object", "[]", "Not a report: a JSON object expected\r\nr.json(1): []"},
         {"no products", "{\r\n\"computer\": \"PC1\"\r\n}", "No \"products\" list\r\nr.json(1): {"},
         {"products not a list", "{\r\n\"products\": {}\r\n}", "No \"products\" list\r\nr.json(2): \"products\": {}"},
-        {"a product without a name", "{\"products\": [\r\n  {\"name\": \"A\", \"version\": \"1\"},\r\n  {\"version\": \"2\"}\r\n]}",
+        {"a product without a name",
+         "{\"products\": [\r\n  {\"name\": \"A\", \"version\": \"1\"},\r\n  {\"version\": \"2\"}\r\n]}",
          "Product without a name\r\nr.json(3): {\"version\": \"2\"}"},
-        {"a name that is no text", "{\"products\": [\"A\"]}", "Product without a name\r\nr.json(1): {\"products\": [\"A\"]}"},
+        {"a name that is no text", "{\"products\": [\"A\"]}",
+         "Product without a name\r\nr.json(1): {\"products\": [\"A\"]}"},
         {"a version that is no text", "{\"products\": [\r\n{\"name\": \"A\",\r\n \"version\": 4.2}]}",
          "Version that is not a text\r\nr.json(3): \"version\": 4.2}]}"},
     };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/IniText.h"
 #include "support/RaisedMessage.h"
 #include "support/TempDir.h"
 
@@ -53,10 +54,17 @@ TEST(RegistryExport, ReadsAVersion5ExportInUtf16FromThe32BitView) {
                                            "dition Sp\xE9"
                                            "ciale \x80",
                                            "2.1 \x80"},
-                                          {"Kanji ?", "4.2"},
+                                          {"Kanji ?", ":[?]"},  // a name its key cannot be opened by
                                       }));
     EXPECT_EQ(read.Facts.RegistryKey, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Component Suite VCL Products");
     EXPECT_EQ(read.Facts.RegistryView, "32-bit");
+}
+
+TEST(RegistryExport, OnlyACharacterTheSingleByteSetLacksMakesAKeyUnopenable) {
+    const std::string file =
+        ini::EncodeText("Windows Registry Editor Version 5.00\r\n\r\n" + Key("What?") + "\"version\"=hex(1):31,00\r\n",
+                        ini::TTextEncoding::Utf16BigEndian);
+    EXPECT_EQ(PairsOf(ReadRegistryExport(file, "x.reg").Products), (TPairs{{"What?", "1"}}));
 }
 
 TEST(RegistryExport, AVersionOfAnotherTypeFailsAsTheScanDoes) {
@@ -71,8 +79,8 @@ TEST(RegistryExport, AVersionOfAnotherTypeFailsAsTheScanDoes) {
          "Invalid data type for 'version'\r\nx.reg(4): \"Version\"=hex:34,2e,32"},
         {"multi-string over two lines", Key("A") + "\"version\"=hex(7):34,00,\\\r\n  00,00\r\n",
          "Invalid data type for 'version'\r\nx.reg(4): \"version\"=hex(7):34,00,\\"},
-        {"the first failing product in file order", Key("B") + "\"version\"=hex(0):\r\n" + Key("A") +
-                                                        "\"version\"=dword:1\r\n",
+        {"the first failing product in file order",
+         Key("B") + "\"version\"=hex(0):\r\n" + Key("A") + "\"version\"=dword:1\r\n",
          "Invalid data type for 'version'\r\nx.reg(4): \"version\"=hex(0):"},
     };
     for (const auto& row : rows) {
@@ -91,26 +99,34 @@ TEST(RegistryExport, AppliesTheFileAsAnImportWould) {
          Key("Grid 4") + "\"version\"=\"4.2\"\r\n" + Key("Bars 5") + "\"version\"=\"5.1\"\r\n" + Key("GRID 4") +
              "\"VERSION\"=\"4.10\"\r\n",
          {{"Grid 4", "4.10"}, {"Bars 5", "5.1"}}},
-        {"a deleted value leaves the version empty", Key("Grid 4") + "\"version\"=\"4.2\"\r\n\"version\"=-\r\n",
+        {"a deleted value leaves the version empty",
+         Key("Grid 4") + "\"version\"=\"4.2\"\r\n\"version\"=-\r\n",
          {{"Grid 4", ""}}},
         {"a deleted key is gone, and comes back last when created again",
-         Key("A") + Key("B") + "[-" + std::string(kRoot + 1) + "\\a]\r\n" + Key("A"), {{"B", ""}, {"A", ""}}},
+         Key("A") + Key("B") + "[-" + std::string(kRoot + 1) + "\\a]\r\n" + Key("A"),
+         {{"B", ""}, {"A", ""}}},
         {"deleting the root or a key above it removes every product",
-         Key("A") + "[-HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n" + Key("B"), {{"B", ""}}},
-        {"a deleted subkey of a product leaves the product", Key("A") + "[-" + std::string(kRoot + 1) + "\\A\\Sub]\r\n",
+         Key("A") + "[-HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n" + Key("B"),
+         {{"B", ""}}},
+        {"a deleted subkey of a product leaves the product",
+         Key("A") + "[-" + std::string(kRoot + 1) + "\\A\\Sub]\r\n",
          {{"A", ""}}},
-        {"a key below a product creates the product", std::string(kRoot) + "\\A\\Packages\\X]\r\n\"version\"=\"9\"\r\n",
+        {"a key below a product creates the product",
+         std::string(kRoot) + "\\A\\Packages\\X]\r\n\"version\"=\"9\"\r\n",
          {{"A", ""}}},
         {"the short hive name, other letter case, a last backslash",
-         "[hklm\\software\\component suite vcl products\\A\\]\r\n\"version\"=\"1\"\r\n", {{"A", "1"}}},
+         "[hklm\\software\\component suite vcl products\\A\\]\r\n\"version\"=\"1\"\r\n",
+         {{"A", "1"}}},
         {"blanks around the equals sign and after the value",
-         Key("A") + "  \"version\" = \"1.0\"  \r\n@=\"x\"\r\n", {{"A", "1.0"}}},
+         Key("A") + "  \"version\" = \"1.0\"  \r\n@=\"x\"\r\n",
+         {{"A", "1.0"}}},
         {"an unknown escape keeps its backslash; a NUL ends the text",
          Key("A") + "\"version\"=\"C:\\Temp\\\\x\"\r\n" + Key("B") + "\"version\"=hex(1):31,00,32\r\n",
          {{"A", "C:\\Temp\\x"}, {"B", "1"}}},
         {"a last continuation at the end of the file", Key("A") + "\"version\"=hex(2):31,00,\\", {{"A", "1"}}},
         {"lines elsewhere are not read, whatever they hold",
-         "[HKEY_CURRENT_USER\\Software\\X]\r\nanything at all\r\n\"v\"=hex:zz\r\n" + Key("A"), {{"A", ""}}},
+         "[HKEY_CURRENT_USER\\Software\\X]\r\nanything at all\r\n\"v\"=hex:zz\r\n" + Key("A"),
+         {{"A", ""}}},
         {"LF line ends", "[HKLM\\SOFTWARE\\Component Suite VCL Products\\A]\n\"version\"=\"2\"\n", {{"A", "2"}}},
         {"no product root key", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite]\r\n", {}},
     };
@@ -131,8 +147,7 @@ TEST(RegistryExport, ALineItCannotUseIsAnErrorWithFileLineAndText) {
         {"an empty file", "", "Not a registry export\r\nx.reg"},
         {"a key without its bracket", "REGEDIT4\r\n[HKLM\\Other\r\n",
          "Key name without a closing bracket\r\nx.reg(2): [HKLM\\Other"},
-        {"not a value", "REGEDIT4\r\n" + Key("A") + "version=\"1\"\r\n",
-         "Not a value line\r\nx.reg(3): version=\"1\""},
+        {"not a value", "REGEDIT4\r\n" + Key("A") + "version=\"1\"\r\n", "Not a value line\r\nx.reg(3): version=\"1\""},
         {"a name without its quote", "REGEDIT4\r\n" + Key("A") + "\"version=\"1\"\r\n",
          "Value without \"=\"\r\nx.reg(3): \"version=\"1\""},
         {"a name without its quote at all", "REGEDIT4\r\n" + Key("A") + "\"version=1\r\n",

@@ -11,7 +11,11 @@ TEST(InputError, NamesTheFaultThenTheFileLineAndAReadableLine) {
         std::string shown;
     } rows[] = {
         {"trimmed", "  \tGrid 4=~4.2 \r", "Grid 4=~4.2"},
-        {"control characters", std::string("a\x01\x1B\x7F" "b\0c", 7), "a???b?c"},
+        {"control characters",
+         std::string("a\x01\x1B\x7F"
+                     "b\0c",
+                     7),
+         "a???b?c"},
         {"as long as shown", std::string(kShownLineLength, 'x'), std::string(kShownLineLength, 'x')},
         {"longer", std::string(kShownLineLength + 1, 'x'), std::string(kShownLineLength, 'x') + "..."},
     };
