@@ -9,6 +9,7 @@
 
 #include "support/FileSystem.h"
 #include "support/IniText.h"
+#include "support/ProfileLine.h"
 
 namespace ini {
 
@@ -69,9 +70,6 @@ private:
     TNameIndex sectionIndex_;  // name -> first section of it
     TTextEncoding encoding_ = TTextEncoding::SingleByte;
 };
-
-// Longest value a read returns.
-inline constexpr std::size_t kMaxProfileValue = 2047;
 
 }  // namespace ini
 

@@ -1,7 +1,5 @@
 #include "support/ProfileLine.h"
 
-#include "support/ProfileIni.h"
-
 namespace ini {
 
 namespace {

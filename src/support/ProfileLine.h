@@ -1,6 +1,7 @@
 #ifndef PLUX_SUPPORT_PROFILELINE_H
 #define PLUX_SUPPORT_PROFILELINE_H
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ std::optional<std::string> LineValue(std::string_view line);
 // A stored value as a read returns it: cut at a NUL, one pair of enclosing quotes removed, at most
 // kMaxProfileValue characters.
 std::string ProfileValue(std::string_view stored);
+
+// Longest value a read returns.
+inline constexpr std::size_t kMaxProfileValue = 2047;
 
 }  // namespace ini
 
