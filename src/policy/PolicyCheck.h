@@ -9,7 +9,12 @@
 #include "policy/RequiredVersions.h"
 
 // The products of a check held against a required-versions file: one verdict per product, and the
-// rule that decided it.
+// rule that decided it. Names match keys as ProductNameMatch.h has it; the product's own name decides
+// first, then the matching pattern with the most characters other than wildcards. Versions are ordered
+// by CompareVersions; an exact rule holds when the versions are the same once trimmed. An installed
+// version that cannot be ordered against a rule's version fails the rule: too old against a lower bound
+// or an exact version (so is one that orders equal but reads otherwise, "04.1" for "4.1"), too new
+// against an upper bound; a range checks its lower bound first.
 
 enum class TVerdict { Ok, TooOld, TooNew, Missing, Forbidden, Unchecked };
 
