@@ -9,6 +9,7 @@
 
 #include "support/FileSystem.h"
 #include "support/IniText.h"
+#include "support/ProfileLine.h"
 
 namespace ini {
 
@@ -80,9 +81,6 @@ private:
     std::vector<TSection> sections_;
     TNameIndex sectionIndex_;  // name -> first reachable section of it
 };
-
-// Longest value a read returns.
-inline constexpr std::size_t kMaxProfileValue = 2047;
 
 // A section or key name as the profile functions look it up: up to a NUL, trimmed. Two names so
 // reduced find each other when SameTextUpper says so.

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/EncodedFile.h"
 #include "support/ProfileFileCases.h"
 
 namespace {
@@ -62,7 +63,7 @@ TEST(IniText, EncodingAndDecodingGiveTheTextBack) {
         for (const auto encoding :
              {ini::TTextEncoding::Utf8, ini::TTextEncoding::Utf16LittleEndian, ini::TTextEncoding::Utf16BigEndian}) {
             SCOPED_TRACE(static_cast<int>(encoding));
-            const std::string bytes = std::string(ini::ByteOrderMark(encoding)) + ini::EncodeBytes(text, encoding);
+            const std::string bytes = EncodedFile(text, encoding);
             EXPECT_EQ(ini::EncodingOf(bytes), encoding);
             EXPECT_EQ(ini::DecodeText(bytes), text);
             EXPECT_EQ(ini::DecodeBytes(ini::EncodeBytes(text, encoding), encoding), text);
