@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "check/BreakUtils.h"
+#include "check/SameVersion.h"
 #include "check/VersionOrder.h"
 #include "support/TextRoutines.h"
 
@@ -30,7 +31,7 @@ TVersionChange ChangeBetween(const std::string& saved, const std::string& curren
 
 void Compare(TComparedProduct& product, const std::string& saved) {
     product.SnapshotVersion = saved;
-    if (Trim(saved) == Trim(*product.Version)) {
+    if (SameVersion(saved, *product.Version)) {
         product.Status = TProductStatus::Same;
         return;
     }

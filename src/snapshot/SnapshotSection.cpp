@@ -5,20 +5,15 @@
 #include "support/ProfileIni.h"
 #include "support/TextRoutines.h"
 
-namespace {
-
-// Two names find each other exactly when these are equal.
-std::string LookupKey(std::string_view name) {
+std::string ProductNameKey(std::string_view name) {
     return UpperCase(ini::ProfileName(name));
 }
 
-}  // namespace
-
 TSnapshotSection::TSnapshotSection(std::string name, std::string savedAt, const std::vector<TSnapshotEntry>& entries)
     : name_(std::move(name)), savedAt_(std::move(savedAt)) {
-    const std::string timestampKey = LookupKey(kTimestampKey);
+    const std::string timestampKey = ProductNameKey(kTimestampKey);
     for (const TSnapshotEntry& entry : entries) {
-        std::string key = LookupKey(entry.Key);
+        std::string key = ProductNameKey(entry.Key);
         if (key == timestampKey || !index_.try_emplace(std::move(key), entries_.size()).second)
             continue;
         entries_.push_back(entry);
@@ -26,7 +21,7 @@ TSnapshotSection::TSnapshotSection(std::string name, std::string savedAt, const 
 }
 
 std::optional<std::size_t> TSnapshotSection::Find(std::string_view productName) const {
-    const auto found = index_.find(LookupKey(productName));
+    const auto found = index_.find(ProductNameKey(productName));
     if (found == index_.end())
         return std::nullopt;
     return found->second;

@@ -14,6 +14,10 @@
 // letters without regard to case). The report's comparison column, the JSON and CSV reports and the
 // export's exit code all read it through Find.
 
+// The form in which two product names find each other: equal exactly when these are. The one name rule
+// of every product lookup, the snapshot's and the required-versions file's.
+std::string ProductNameKey(std::string_view name);
+
 struct TSnapshotEntry {
     std::string Key;    // as the file holds it
     std::string Value;  // as the profile functions read it
