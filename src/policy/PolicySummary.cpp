@@ -8,11 +8,7 @@ std::string ViolationLine(const TProductVerdict& verdict) {
     std::string line = std::string(VerdictText(verdict.Verdict)) + ": " + verdict.Product;
     if (verdict.Version)
         line += verdict.Version->empty() ? " (no version)" : " " + *verdict.Version;
-    const TRequiredRule& rule = *verdict.Rule;
-    line += ", rule ";
-    if (rule.Key != verdict.Product)
-        line += rule.Key + "=";
-    return line + rule.Text + "\r\n";
+    return line + ", rule " + ShownRule(verdict) + "\r\n";
 }
 
 std::string CountOf(const std::vector<TProductVerdict>& verdicts, TVerdict verdict) {
@@ -22,6 +18,11 @@ std::string CountOf(const std::vector<TProductVerdict>& verdicts, TVerdict verdi
 }
 
 }  // namespace
+
+std::string ShownRule(const TProductVerdict& verdict) {
+    const TRequiredRule& rule = *verdict.Rule;
+    return rule.Key == verdict.Product ? rule.Text : rule.Key + "=" + rule.Text;
+}
 
 std::string PolicySummary(const std::vector<TProductVerdict>& verdicts) {
     std::string summary;

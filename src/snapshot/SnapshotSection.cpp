@@ -39,13 +39,17 @@ std::optional<TChosenSnapshot> ChosenSnapshot(std::string_view choice,
 
 TSnapshotSection ReadSnapshotSection(const TChosenSnapshot& chosen, const TFileSystem& files) {
     const std::optional<std::string> bytes = files.ReadFile(chosen.Path);
-    const ini::TProfileText text(bytes ? *bytes : std::string());
+    return SnapshotSectionOf(bytes ? *bytes : std::string(), chosen.Section);
+}
+
+TSnapshotSection SnapshotSectionOf(std::string_view fileBytes, const std::string& section) {
+    const ini::TProfileText text(fileBytes);
     std::vector<TSnapshotEntry> entries;
-    for (std::string& key : text.Keys(chosen.Section)) {
+    for (std::string& key : text.Keys(section)) {
         // A key the profile functions cannot ask for (a blank before a NUL in it) holds no version.
-        std::optional<std::string> value = text.Read(chosen.Section, key);
+        std::optional<std::string> value = text.Read(section, key);
         if (value)
             entries.push_back({std::move(key), std::move(*value)});
     }
-    return TSnapshotSection(chosen.Section, text.Read(chosen.Section, kTimestampKey).value_or(""), entries);
+    return TSnapshotSection(section, text.Read(section, kTimestampKey).value_or(""), entries);
 }

@@ -59,5 +59,7 @@ std::optional<TChosenSnapshot> ChosenSnapshot(std::string_view choice,
 // The chosen section with every value as the profile functions read it; a file without that section,
 // or one that cannot be read, gives a section without products.
 TSnapshotSection ReadSnapshotSection(const TChosenSnapshot& chosen, const TFileSystem& files);
+// The same of a snapshot file's bytes.
+TSnapshotSection SnapshotSectionOf(std::string_view fileBytes, const std::string& section);
 
 #endif
