@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/FixedTextMeasure.h"
-#include "toolkit/bars/RowLayout.h"
+#include "toolkit/bars/model/RowLayout.h"
 
 namespace {
 

@@ -283,8 +283,8 @@ TEST_F(BarLayoutFileTest, SaveKeepsOtherSectionsFirstAndLosesTheirComments) {
 
 TEST_F(BarLayoutFileTest, SaveWritesBeginGroupAsShownAndNoSectionForUnnamedItems) {
     TBarItem unnamed;
-    TBarItem& nameless = manager.AddItem(unnamed);
-    TBarItem& gone = manager.AddItem(*manager.FindItem("btnPrint"));
+    const TBarItem& nameless = manager.AddItem(unnamed);
+    const TBarItem& gone = manager.AddItem(*manager.FindItem("btnPrint"));
     auto grouped = [](bool visible) {
         TLinkSettings settings;
         settings.BeginGroup = true;
