@@ -13,8 +13,7 @@
 #include "toolkit/bars/model/BarModel.h"
 
 // The names of the menu animations, in the order of TMenuAnimations.
-inline constexpr std::array<std::string_view, 5> kMenuAnimationNames = {"(None)", "Random", "Unfold", "Slide",
-                                                                        "Fade"};
+inline constexpr std::array<std::string_view, 5> kMenuAnimationNames = {"(None)", "Random", "Unfold", "Slide", "Fade"};
 
 struct TBarOption {
     std::string_view Name;     // as the layout file stores it

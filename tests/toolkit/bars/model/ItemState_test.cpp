@@ -11,11 +11,19 @@ TEST(ItemState, EachPlaceShowsAsThePointerAndTheKeysHaveIt) {
         TItemState States[4];  // of places 0 to 3
     } const cases[] = {
         {"nothing", {}, {TItemState::Normal, TItemState::Normal, TItemState::Normal, TItemState::Normal}},
-        {"pointer on 1", {1, -1, -1, -1}, {TItemState::Normal, TItemState::Hot, TItemState::Normal, TItemState::Normal}},
+        {"pointer on 1",
+         {1, -1, -1, -1},
+         {TItemState::Normal, TItemState::Hot, TItemState::Normal, TItemState::Normal}},
         {"keys on 2", {-1, 2, -1, -1}, {TItemState::Normal, TItemState::Normal, TItemState::Hot, TItemState::Normal}},
-        {"pressed and the pointer on it", {0, -1, 0, -1}, {TItemState::Pressed, TItemState::Normal, TItemState::Normal, TItemState::Normal}},
-        {"pressed, the pointer moved to 3", {3, -1, 0, -1}, {TItemState::Hot, TItemState::Normal, TItemState::Normal, TItemState::Hot}},
-        {"open wins over all", {2, 2, 2, 2}, {TItemState::Normal, TItemState::Normal, TItemState::Open, TItemState::Normal}},
+        {"pressed and the pointer on it",
+         {0, -1, 0, -1},
+         {TItemState::Pressed, TItemState::Normal, TItemState::Normal, TItemState::Normal}},
+        {"pressed, the pointer moved to 3",
+         {3, -1, 0, -1},
+         {TItemState::Hot, TItemState::Normal, TItemState::Normal, TItemState::Hot}},
+        {"open wins over all",
+         {2, 2, 2, 2},
+         {TItemState::Normal, TItemState::Normal, TItemState::Open, TItemState::Normal}},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.Name);

@@ -21,7 +21,8 @@ TEST(MenuAnimation, RandomPlaysEachOfUnfoldSlideAndFade) {
     std::set<TMenuAnimations> played;
     for (unsigned number = 0; number < 6; ++number)
         played.insert(AnimationToPlay(TMenuAnimations::Random, true, number));
-    EXPECT_EQ(played, (std::set<TMenuAnimations>{TMenuAnimations::Unfold, TMenuAnimations::Slide, TMenuAnimations::Fade}));
+    EXPECT_EQ(played,
+              (std::set<TMenuAnimations>{TMenuAnimations::Unfold, TMenuAnimations::Slide, TMenuAnimations::Fade}));
 }
 
 }  // namespace
