@@ -191,12 +191,18 @@ start_plux() {
     local facts
     facts=$(probe wait-window 30) || fail "the main window did not show"
     read_window_facts "$facts"
-    local window geometry
+    local window
     for window in $(xdotool search --classname '^plux\.exe$'); do
-        geometry=$(xdotool getwindowgeometry "$window" | tr -d '\n')
-        if [[ "$geometry" == *"Position: $CLIENT_X,$CLIENT_Y "* ]]; then X_WINDOW=$window; fi
+        if [ "$(screen_origin "$window")" = "$CLIENT_X $CLIENT_Y" ]; then X_WINDOW=$window; fi
     done
     [ -n "$X_WINDOW" ] || fail "no X window at the client origin $CLIENT_X,$CLIENT_Y"
+}
+
+# Where the X window WINDOW is on the screen, "x y": xwininfo tells it within a window manager's frame
+# too (xdotool's geometry adds the frame's offset once more).
+screen_origin() {
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        END { print x, y }'
 }
 
 # Sets CLIENT_* and VIEW_* from the FACTS of `probe window`; after a change of layout, call it again

@@ -73,5 +73,12 @@ edit_layout() {
     mv "$file.new" "$file"
 }
 
+# Makes bar number $1 of the layout file float with its window at ($2,$3), while plux does not run.
+float_in_layout() {
+    edit_layout "frmPLUX.BarManager.Bar$1" DockingStyle 0
+    edit_layout "frmPLUX.BarManager.Bar$1" FloatLeft "$2"
+    edit_layout "frmPLUX.BarManager.Bar$1" FloatTop "$3"
+}
+
 # The rectangle of bar $1 as "x y w h", with its side.
 where_is() { bar_facts "$1" && echo "$SIDE $BAR_X $BAR_Y $BAR_W $BAR_H"; }

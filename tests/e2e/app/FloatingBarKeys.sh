@@ -6,9 +6,7 @@ import_products example.reg
 cp "$PLUX_FIXTURES/old.plx" "$RUN_DIR/old.plx"  # a snapshot, so that the chooser takes the focus
 start_plux
 end_plux
-edit_layout frmPLUX.BarManager.Bar0 DockingStyle 0
-edit_layout frmPLUX.BarManager.Bar0 FloatLeft $((CLIENT_X + 150))
-edit_layout frmPLUX.BarManager.Bar0 FloatTop $((CLIENT_Y + 200))
+float_in_layout 0 $((CLIENT_X + 150)) $((CLIENT_Y + 200))  # File
 start_plux
 wait_bar_on File float
 locate_bar File

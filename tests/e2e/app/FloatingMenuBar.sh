@@ -3,9 +3,7 @@
 source "$(dirname "$0")/BarSession.sh"
 start_plux
 end_plux
-edit_layout frmPLUX.BarManager.Bar1 DockingStyle 0
-edit_layout frmPLUX.BarManager.Bar1 FloatLeft $((CLIENT_X + 200))
-edit_layout frmPLUX.BarManager.Bar1 FloatTop $((CLIENT_Y + 150))
+float_in_layout 1 $((CLIENT_X + 200)) $((CLIENT_Y + 150))  # Main Menu
 start_plux
 wait_bar_on "Main Menu" float
 screenshot floating-menu-bar >/dev/null

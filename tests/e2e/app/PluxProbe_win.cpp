@@ -518,6 +518,9 @@ int main(int argc, char** argv) {
         return MenuAnimationSetting(argc > 2 ? argv[2] : nullptr);
     if (command == "key-down" && argc > 2)
         return ShowKeyDown(std::atoi(argv[2]));
+    // What Alt+Space sends to open the system menu: the window manager takes the keys for its own menu.
+    if (command == "system-menu")
+        return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_KEYMENU, ' ') ? 0 : 1;
     // What the close box sends.
     if (command == "close-box")
         return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
@@ -534,7 +537,8 @@ int main(int argc, char** argv) {
         "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | feedback | resize W H | "
         "combo CAPTION [INDEX] | dialog CAPTION SECONDS | dialog-closed CAPTION SECONDS | tooltips | focus | restore | "
         "popup-menus | pick-color R G B | color-dialog [R G B] | cancel-color | message-box | close-box | "
-        "status-bar | key-down VIRTUAL-KEY | menu-animation [0|1] | taskbar-restore | taskbar-close | wait-iconic "
+        "status-bar | key-down VIRTUAL-KEY | menu-animation [0|1] | system-menu | taskbar-restore | taskbar-close | "
+        "wait-iconic "
         "SECONDS | "
         "control CAPTION TEXT | tab CAPTION INDEX | list-item CAPTION TEXT | menu-bounds | capture\n");
     return 2;
