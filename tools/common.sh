@@ -63,7 +63,8 @@ ensure_display() {
 # The end-to-end tests see Plux as users run it, under a window manager: dialogs get their title bars,
 # a maximised window fills the screen, and a closing window need not wait for a manager that is not
 # there. openbox is light and starts in a moment; one that runs already on the display is kept.
-window_manager_runs() { obxprop --root 2>/dev/null | grep -q '^_NET_SUPPORTING_WM_CHECK'; }
+# grep reads to the end: with -q it could stop early and, under pipefail, fail by obxprop's SIGPIPE.
+window_manager_runs() { obxprop --root 2>/dev/null | grep '^_NET_SUPPORTING_WM_CHECK' >/dev/null; }
 
 WM_PID=""
 ensure_window_manager() {

@@ -55,8 +55,7 @@ void PaintStatusPanel(HDC dc,
     }
     if (content.Text.empty())
         return;
-    const TRect inner = PanelTextRect(TRect{rect.left, rect.top, rect.right, rect.bottom}, panel.Indent());
-    const RECT textRect{inner.Left, inner.Top, inner.Right, inner.Bottom};
+    const RECT textRect = ToRect(PanelTextRect(FromRect(rect), panel.Indent()));
     const UINT flags = AlignmentFlags(panel.TextOptions());
     TSelectObject selectFont(dc, font);
     SetBkMode(dc, TRANSPARENT);

@@ -12,8 +12,8 @@ X_WINDOW=""
 PRODUCTS_IMPORTED=""
 EXIT_HOOKS=()
 mkdir -p "$PLUX_ARTEFACTS"
-# The pointer goes back where it was: without a window manager, keys reach a window of a later test
-# only while the pointer is over it.
+# The pointer goes back where it was, so that a spot one test leaves it on (a hot item, a tool tip)
+# never shows in the next test's window.
 POINTER_X="" POINTER_Y=""
 if [ -n "${DISPLAY:-}" ]; then
     eval "$(xdotool getmouselocation --shell 2>/dev/null | grep -E '^(X|Y)=' | sed 's/^/POINTER_/')"
@@ -229,6 +229,11 @@ press() {
     xdotool windowfocus --sync "$X_WINDOW"
     xdotool key "$@"
 }
+
+# Activates the X window WINDOW through the window manager and waits until it is active: keys typed
+# only then cannot be met by an activation that the manager gives a new window late, which would select
+# what they typed.
+activate_window() { xdotool windowactivate --sync "$1"; }
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
 

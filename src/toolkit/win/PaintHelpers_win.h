@@ -16,6 +16,10 @@ inline RECT ToRect(const TRect& r) {
     return RECT{r.Left, r.Top, r.Right, r.Bottom};
 }
 
+inline TRect FromRect(const RECT& r) {
+    return TRect{r.left, r.top, r.right, r.bottom};
+}
+
 // The colour a TColor stands for right now: a system colour resolved to its current value.
 COLORREF ResolveColor(TColor color);
 

@@ -25,7 +25,7 @@ wait_for_fact() {
 
 # Opens the window's system menu as Alt+Space does (the window manager keeps those keys for its own
 # menu), then presses the keys: the access key of an entry (Move, Size, Minimize, Maximize, Restore)
-# and the arrows and Return of the move or size loop. The keys go to the X window under the pointer,
+# and the arrows and Return of the move or size loop. X_WINDOW becomes the X window under the pointer,
 # put in the middle of the window, wherever it is now.
 system_menu() {
     local x y width height

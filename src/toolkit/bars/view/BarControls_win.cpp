@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "toolkit/win/PaintHelpers_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
 namespace {
@@ -145,8 +146,7 @@ void TBarWindow::UpdateToolTips() {
             continue;
         if (!item.Enabled && !context_.Manager->ShowHintForDisabledItems)
             continue;
-        add(0, static_cast<UINT_PTR>(place) + 1,
-            RECT{where.Bounds.Left, where.Bounds.Top, where.Bounds.Right, where.Bounds.Bottom}, text);
+        add(0, static_cast<UINT_PTR>(place) + 1, ToRect(where.Bounds), text);
         if (item.Kind != TBarItemKind::Combo)
             continue;
         const HWND box = ComboFor(link->Id).Handle;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "toolkit/bars/view/BarViews_win.h"
+#include "toolkit/win/PaintHelpers_win.h"
 
 struct TBarViews::TDrag {
     TBarId Bar{};
@@ -89,16 +90,14 @@ void TBarViews::ShowDropFeedback(TDrag& drag, POINT screenPoint) {
     std::vector<TDropDock> docks;
     for (const auto& dock : docks_)
         docks.push_back(dock->DropDock());
-    const TRect client{area_.left, area_.top, area_.right, area_.bottom};
-    drag.Target = FindDropTarget(docks, client, point.x, point.y, drag.Dragged, context_.Metrics.DropMargin);
+    drag.Target = FindDropTarget(docks, FromRect(area_), point.x, point.y, drag.Dragged, context_.Metrics.DropMargin);
     RECT outline;
     if (drag.Target.Floating) {
         drag.FloatPlace = POINT{screenPoint.x - drag.FloatGrab.x, screenPoint.y - drag.FloatGrab.y};
         outline = RECT{drag.FloatPlace.x, drag.FloatPlace.y, drag.FloatPlace.x + drag.FloatSize.cx,
                        drag.FloatPlace.y + drag.FloatSize.cy};
     } else {
-        const TRect& area = drag.Target.Feedback;
-        outline = RECT{area.Left, area.Top, area.Right, area.Bottom};
+        outline = ToRect(drag.Target.Feedback);
         MapWindowPoints(parent_, nullptr, reinterpret_cast<POINT*>(&outline), 2);
     }
     feedback_.ShowAt(outline);

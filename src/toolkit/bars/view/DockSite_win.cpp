@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "toolkit/bars/view/BarPainter_win.h"
-#include "toolkit/win/Handles_win.h"
+#include "toolkit/win/PaintHelpers_win.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ void TDockSite::MoveTo(const RECT& bounds) {
 }
 
 TDropDock TDockSite::DropDock() const {
-    return TDropDock{side_, TRect{bounds_.left, bounds_.top, bounds_.right, bounds_.bottom}, placement_.Lines};
+    return TDropDock{side_, FromRect(bounds_), placement_.Lines};
 }
 
 LRESULT TDockSite::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
