@@ -26,7 +26,7 @@ start() {
     "$WINE" "$DIALOG_HOST" "$@" >"$out" 2>&1 &
     pid=$!
     poll_until 20 file_contains "$out" '^ready' || { fail "the dialog did not come up"; cat "$out"; }
-    window=$(xdotool search --name "^$(sed -n 's/^window .* caption=\[\(.*\)\]$/\1/p' "$out")\$" | head -1)
+    window=$(xdotool search --name "^$(tr -d '\r' <"$out" | sed -n 's/^window .* caption=\[\(.*\)\]$/\1/p')\$" | head -1)
     activate_window "$window"
 }
 
