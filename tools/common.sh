@@ -92,10 +92,16 @@ ensure_printer() {
             sleep 0.1
         done
     fi
+    # The PPD file itself: a driver name is looked up by the driver daemon, which a fresh scheduler may
+    # not answer in time.
     if ! lpstat -p PDF >/dev/null 2>&1; then
-        lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_noopt.ppd
+        lpadmin -p PDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
     fi
     lpstat -d 2>/dev/null | grep -q 'destination: PDF$' || lpadmin -d PDF
+    if ! lpstat -p PDF >/dev/null 2>&1 || ! lpstat -d 2>/dev/null | grep -q 'destination: PDF$'; then
+        say "the PDF printer is missing or not the default: $(lpstat -p -d 2>&1 | tr '\n' ' ')"
+        return 1
+    fi
 }
 
 # Creates the prefix once, then keeps one persistent wineserver with its services started outside any

@@ -9,12 +9,20 @@ constexpr std::array<std::string_view, 11> kColumns = {"Computer",          "Use
                                                        "Snapshot saved at", "Product", "Family",     "Version",
                                                        "Snapshot version",  "Status",  "Change"};
 
-// Quoted when it holds a quote, a comma, a line break or blanks at an end, which readers might drop.
-std::string Field(std::string_view text) {
-    const bool plain = text.find_first_of("\",\r\n") == std::string_view::npos &&
+// Spreadsheet programs run a cell that begins with one of these as a formula, and the names and
+// versions come from outside (the registry, a snapshot file): such a cell gets an apostrophe before it,
+// which those programs take for "text" and do not show.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+// Guarded against formulas; then quoted when it holds a quote, a comma, a line break or blanks at an
+// end, which readers might drop.
+std::string Field(std::string_view cell) {
+    const bool formula = !cell.empty() && kFormulaStarts.find(cell.front()) != std::string_view::npos;
+    const std::string text = formula ? "'" + std::string(cell) : std::string(cell);
+    const bool plain = text.find_first_of("\",\r\n") == std::string::npos &&
                        (text.empty() || (text.front() != ' ' && text.back() != ' '));
     if (plain)
-        return std::string(text);
+        return text;
     std::string field = "\"";
     for (const char c : text) {
         if (c == '"')

@@ -45,6 +45,18 @@ const TSwitch* FindSwitch(std::string_view name) {
     return nullptr;
 }
 
+// The name of a switch-like parameter: after its "/" or "-", before a ":" or "=" that attaches a value.
+std::string_view SwitchName(std::string_view param) {
+    const std::string_view body = param.substr(1);
+    return body.substr(0, body.find_first_of(":="));
+}
+
+// The switch with its value attached, quoted for the command line when the value holds blanks.
+std::string AttachedForm(const std::string& spelled, const std::string& value) {
+    const std::string form = spelled + "=" + value;
+    return value.find_first_of(" \t") == std::string::npos ? form : "\"" + form + "\"";
+}
+
 // A value still enclosed in double quotes (where the platform passes them through) loses them, as
 // the switch lookup of the settings does.
 std::string CleanValue(std::string_view raw) {
@@ -82,9 +94,9 @@ public:
     }
 
 private:
-    void Fail(std::string message) {
+    void Fail(const std::string& fault, std::string_view hint = kUsageHint) {
         if (!parsed_.Error)
-            parsed_.Error = std::move(message);
+            parsed_.Error = fault + "\r\n" + std::string(hint);
     }
 
     void Take(const std::string& param) {
@@ -93,10 +105,9 @@ private:
                 Fail("Unexpected parameter " + param);
             return;
         }
-        const std::string_view body = std::string_view(param).substr(1);
-        const std::size_t separator = body.find_first_of(":=");
-        const TSwitch* found = FindSwitch(body.substr(0, separator));
-        const bool attached = separator != std::string_view::npos;
+        const std::string_view name = SwitchName(param);
+        const TSwitch* found = FindSwitch(name);
+        const bool attached = name.size() + 1 < param.size();
         if (found == nullptr ||
             (attached && (found->Kind == TSwitchKind::Setting || found->Kind == TSwitchKind::Help))) {
             Fail("Unknown switch " + param);
@@ -117,18 +128,32 @@ private:
         std::string value;
         bool usable = false;
         if (attached) {
-            value = CleanValue(body.substr(separator + 1));
+            value = CleanValue(std::string_view(param).substr(name.size() + 2));
             usable = !value.empty();
         } else if (index_ < line_.ParamCount() && IsUsableValue(CleanValue(line_.ParamStr(index_ + 1)), *found)) {
             value = CleanValue(line_.ParamStr(++index_));
             usable = true;
         }
         if (!usable) {
-            Fail("Missing " + std::string(found->ValueName) + " after " + spelled);
+            FailMissingValue(*found, spelled, attached);
             return;
         }
         if (!Assign(*found, std::move(value)))
             Fail(spelled + " given more than once");
+    }
+
+    // A next parameter that starts like a switch but names none is most likely the value itself (a path
+    // that starts with "/", say): the message says how to give it.
+    void FailMissingValue(const TSwitch& found, const std::string& spelled, bool attached) {
+        const std::string missing = "Missing " + std::string(found.ValueName) + " after " + spelled;
+        const std::string next =
+            attached || index_ >= line_.ParamCount() ? std::string() : CleanValue(line_.ParamStr(index_ + 1));
+        if (!IsSwitchLike(next) || FindSwitch(SwitchName(next)) != nullptr) {
+            Fail(missing);
+            return;
+        }
+        Fail(missing + ": " + next + " starts with \"" + next.front() + "\", so it is read as a switch",
+             "Write the value onto its switch: " + AttachedForm(spelled, next));
     }
 
     bool Assign(const TSwitch& found, std::string value) {
@@ -177,7 +202,7 @@ TExportRequest ReadExportRequest(const TCommandLine& commandLine) {
     TParsed parsed = TParser(commandLine).Run();
     // Asking for the usage is never a mistake, whatever else the line holds.
     if (parsed.Error && !parsed.Request.Help)
-        throw Exception(*parsed.Error + "\r\n" + std::string(kUsageHint));
+        throw Exception(*parsed.Error);
     return parsed.Request;
 }
 
@@ -197,7 +222,8 @@ std::string UsageText() {
            "                   snapshot as it was before\r\n"
            "  /? or /help      this text\r\n"
            "\r\n"
-           "A value may also follow a colon or equals sign: /shtml:report.html.\r\n"
+           "A value may also follow a colon or equals sign: /shtml:report.html; one that\r\n"
+           "starts with \"/\" or \"-\" must, or it is read as a switch: /shtml=/tmp/report.html.\r\n"
            "Exit code 0: done, no differences; 1: done, a product is new, changed or removed\r\n"
            "since the snapshot; 2: failed, with the reason on standard error and no file changed.\r\n";
 }

@@ -25,11 +25,11 @@ struct TExportRequest {
 bool IsHeadlessRequest(const TCommandLine& commandLine);
 
 // The request the parameters make. The export's switches take their value from the next parameter or
-// after ":" or "="; a missing or blank value, or a next parameter that is a further switch, is an
-// error, as are an
-// unknown switch, a switch given twice, a stray parameter (other than the first, which may name the
-// data folder) and combinations that cannot work. Errors are raised as Exception, whose message has
-// the fault on its first line and a hint on the second.
+// after ":" or "="; a missing or blank value, or a next parameter that starts like a switch, is an
+// error (whose hint shows the attached form when that parameter names no switch), as are an unknown
+// switch, a switch given twice, a stray parameter (other than the first, which may name the data
+// folder) and combinations that cannot work. Errors are raised as Exception, whose message has the
+// fault on its first line and a hint on the second.
 TExportRequest ReadExportRequest(const TCommandLine& commandLine);
 
 // The text "/?" prints.

@@ -24,7 +24,7 @@ bool SameTarget(const std::string& a,
 
 }  // namespace
 
-std::optional<std::string> ComparedSnapshotPath(const std::optional<std::string>& choice,
+std::optional<TChosenSnapshot> ComparedSnapshot(const std::optional<std::string>& choice,
                                                 const std::string& programFolder,
                                                 const TFileSystem& files) {
     if (!choice)
@@ -32,10 +32,10 @@ std::optional<std::string> ComparedSnapshotPath(const std::optional<std::string>
     const std::string trimmed = Trim(*choice);
     if (trimmed == GetMessageText(kNoComparisonMessage, false))
         return std::nullopt;
-    const std::string path = programFolder + trimmed;
-    if (!files.FileExists(path))
-        throw Exception("No snapshot " + path + "\r\nA snapshot is a .plx file in " + programFolder);
-    return path;
+    std::optional<TChosenSnapshot> chosen = ChosenSnapshot(trimmed, programFolder, files);
+    if (!chosen)
+        throw Exception("No snapshot " + programFolder + trimmed + "\r\nA snapshot is a .plx file in " + programFolder);
+    return chosen;
 }
 
 void CheckReportFiles(const TExportRequest& request,

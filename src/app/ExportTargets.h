@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "app/ExportRequest.h"
+#include "snapshot/SnapshotSection.h"
 #include "support/FileSystem.h"
 
-// The snapshot file that the comparison choice names in the program folder; nothing when no comparison
-// is asked for or the choice is the chooser's "no comparison" entry. Raises "No snapshot <path>" when
-// no snapshot file is there: a run that was asked to compare must not pass for one without differences.
-std::optional<std::string> ComparedSnapshotPath(const std::optional<std::string>& choice,
+// The snapshot that the comparison choice names in the program folder, as the window's chooser takes it;
+// nothing when no comparison is asked for or the choice is the chooser's "no comparison" entry. Raises
+// "No snapshot <path>" when the choice names no snapshot: a run that was asked to compare must not pass
+// for one without differences.
+std::optional<TChosenSnapshot> ComparedSnapshot(const std::optional<std::string>& choice,
                                                 const std::string& programFolder,
                                                 const TFileSystem& files);
 

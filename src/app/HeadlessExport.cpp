@@ -2,17 +2,14 @@
 
 #include <optional>
 
-#include "app/ComparedSnapshot.h"
 #include "app/CsvReport.h"
 #include "app/ExportRequest.h"
 #include "app/ExportTargets.h"
 #include "app/JsonReport.h"
-#include "app/MainBars.h"
 #include "app/MainWindowState.h"
 #include "check/Comparison.h"
 #include "check/ReportBuilder.h"
 #include "snapshot/SnapshotFile.h"
-#include "support/MessageCatalogue.h"
 #include "support/PathRoutines.h"
 #include "toolkit/Exception.h"
 
@@ -64,28 +61,24 @@ public:
     TExportResult Execute() {
         const TSystemFacts& facts = *ports_.Facts;
         const std::string programFolder = ProgramFolderOf(facts.ExecutablePath());
-        const std::optional<std::string> snapshotPath =
-            ComparedSnapshotPath(request_.CompareChoice, programFolder, *ports_.Files);
+        const std::optional<TChosenSnapshot> snapshot =
+            ComparedSnapshot(request_.CompareChoice, programFolder, *ports_.Files);
         std::vector<TGuardedFile> guarded;
-        if (snapshotPath)
-            guarded.push_back({*snapshotPath, "the snapshot the reports compare with"});
+        if (snapshot)
+            guarded.push_back({snapshot->Path, "the snapshot the reports compare with"});
         if (request_.SaveName)
             guarded.push_back({SavedSnapshotPath(*request_.SaveName, programFolder), "the snapshot /save writes"});
         CheckReportFiles(request_, guarded, facts.CurrentDirectory(), *ports_.Files);
 
         TProductList products;
         ScanWithKeyInError(ports_, products);
-        const std::string choice =
-            snapshotPath ? Trim(*request_.CompareChoice) : GetMessageText(kNoComparisonMessage, false);
-        const TReportInputs inputs = HtmlReportInputs(products, choice, ports_);
-        // The model decides the exit code of a comparison and feeds the JSON and CSV reports; the HTML
-        // report alone, without a snapshot, needs none of it.
-        const bool modelled = snapshotPath || !request_.JsonFile.empty() || !request_.CsvFile.empty();
-        const TComparison comparison = modelled ? Compare(products, inputs, snapshotPath) : TComparison();
+        const TReportInputs inputs = HtmlReportInputs(products, request_.CompareChoice.value_or(""), ports_);
+        // One comparison feeds every report and decides the exit code.
+        const TComparison comparison = Compare(products, inputs, snapshot);
 
         std::vector<TReportFile> reports;
         if (!request_.HtmlFile.empty())
-            reports.push_back({request_.HtmlFile, JoinLines(BuildReport(inputs, *ports_.Files).Lines)});
+            reports.push_back({request_.HtmlFile, JoinLines(BuildReport(inputs, comparison).Lines)});
         if (!request_.JsonFile.empty())
             reports.push_back({request_.JsonFile, JsonReport(comparison, ports_.ToUtf8)});
         if (!request_.CsvFile.empty())
@@ -103,7 +96,7 @@ public:
 private:
     TComparison Compare(const TProductList& products,
                         const TReportInputs& inputs,
-                        const std::optional<std::string>& snapshotPath) const {
+                        const std::optional<TChosenSnapshot>& snapshot) const {
         TCheckFacts facts;
         facts.Computer = inputs.ComputerName;
         facts.User = ports_.Facts->UserName();
@@ -111,10 +104,9 @@ private:
         facts.UtcOffsetMinutes = ports_.UtcOffsetMinutes();
         facts.RegistryKey = std::string(kHive) + "\\" + ports_.RootKey;
         facts.RegistryView = kProductRegistryView;
-        if (!snapshotPath)
+        if (!snapshot)
             return CompareProducts(products, nullptr, std::move(facts));
-        const TSnapshotSection section =
-            ReadSnapshotSection(*snapshotPath, FileBaseName(Trim(*request_.CompareChoice)), *ports_.Files);
+        const TSnapshotSection section = ReadSnapshotSection(*snapshot, *ports_.Files);
         return CompareProducts(products, &section, std::move(facts));
     }
 

@@ -1,5 +1,5 @@
-// The main window's creation and destruction steps, its close query, and the places where the stored
-// window state and bar layout are read and written.
+// The main window's creation and destruction steps, its close query, the end of the session, and the
+// places where the stored window state and bar layout are read and written.
 #include <exception>
 
 #include "app/ErrorBox.h"
@@ -65,7 +65,7 @@ void TfrmPLUX::FillCompareFiles() {
 void TfrmPLUX::CreateStateMembers(HWND applicationWindow) {
     formWindow_ = std::make_unique<TWin32FormWindow>(Handle(), applicationWindow);
     state_ = std::make_unique<TMainWindowState>(*formWindow_, BarManager, PlatformFileSystem(), PlatformSystemFacts(),
-                                                ShowErrorBox);
+                                                [this](std::string_view message) { ReportSaveError(message); });
     state_->ComponentState.OnRestoreState = [this](TAbstractState&) { ComponentStateRestoreState(); };
 }
 
@@ -79,7 +79,8 @@ void TfrmPLUX::ComponentStateRestoreState() {
 }
 
 bool TfrmPLUX::FormCloseQuery() {
-    SaveState();
+    if (!sessionEnded_)
+        SaveState();
     return true;
 }
 
@@ -91,16 +92,19 @@ void TfrmPLUX::SaveState() {
 
 // A window destroyed without a close query still keeps its state, before the destruction step.
 void TfrmPLUX::SaveUnsavedState() {
-    state_->Attachments.WindowDestroying();
+    if (!sessionEnded_)
+        state_->Attachments.WindowDestroying();
 }
 
 // The destruction goes on whatever fails here. The product list goes with the window object, after
 // the message loop has ended.
 void TfrmPLUX::FormDestroy() {
+    if (sessionEnded_)
+        return;
     try {
         SaveBarLayout();
     } catch (const std::exception& error) {
-        ShowErrorBox(error.what());
+        ReportSaveError(error.what());
     }
 }
 
@@ -108,4 +112,25 @@ void TfrmPLUX::FormDestroy() {
 void TfrmPLUX::SaveBarLayout() {
     ::SaveBarLayout(BarManager, BarLayoutPrefix(kWindowName, kBarManagerName),
                     ProgSettings()->BarLayoutFileName(kWindowName), PlatformFileSystem());
+}
+
+// Log off, shut down or restart: the system ends the program soon after this, without a close, so the
+// saves of the close query and of the destruction run here, once; a close or destruction that still
+// comes saves nothing again. A failure is not shown: a box would hold up the end of the session, which
+// ends the program all the same.
+void TfrmPLUX::FormEndSession() {
+    if (sessionEnded_)
+        return;
+    sessionEnded_ = true;
+    state_->Attachments.WindowCloseQuery(true);
+    try {
+        SaveBarLayout();
+    } catch (const std::exception&) {
+        // dropped with the session, like any error from here on (ReportSaveError)
+    }
+}
+
+void TfrmPLUX::ReportSaveError(std::string_view message) {
+    if (!sessionEnded_)
+        ShowErrorBox(message);
 }

@@ -154,6 +154,12 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (FormCloseQuery())
                 DestroyWindow(Handle());
             return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam)
+                FormEndSession();
+            return 0;
         case WM_DESTROY:
             SaveUnsavedState();
             FormDestroy();

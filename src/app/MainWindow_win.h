@@ -5,7 +5,8 @@
 // the status bar along the bottom. The window owns its members, the product list and the report; it runs
 // the commands of its actions and bar items. Its life: Create() builds the members from the design,
 // runs the creation step and the state restore, and shows the window; closing (Exit or the close box)
-// saves the state and destroys it, the destruction step saves the bar layout and ends the message loop.
+// saves the state and destroys it, the destruction step saves the bar layout and ends the message loop;
+// the end of the Windows session runs the same saves.
 // The bodies of the commands live in files of their own.
 
 #include <windows.h>
@@ -69,6 +70,8 @@ private:
     void SaveBarLayout();
     void CreateStateMembers(HWND applicationWindow);
     void SaveUnsavedState();
+    void FormEndSession();
+    void ReportSaveError(std::string_view message);
 
     void CheckProducts();
     void PickBandColor(std::string_view swatchName);
@@ -106,6 +109,8 @@ private:
     // IniFileStore, FormState1 and ComponentState, made with the window's handle.
     std::unique_ptr<TWin32FormWindow> formWindow_;
     std::unique_ptr<TMainWindowState> state_;
+    // Set when the end of the session has run the saves of the close and the destruction.
+    bool sessionEnded_ = false;
 };
 
 #endif

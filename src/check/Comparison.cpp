@@ -1,6 +1,6 @@
 #include "check/Comparison.h"
 
-#include <unordered_map>
+#include <utility>
 
 #include "check/BreakUtils.h"
 #include "check/VersionOrder.h"
@@ -8,13 +8,12 @@
 
 namespace {
 
-constexpr std::string_view kFamilyDelimiter = "(Delphi";
-
+// The band tracker's key, trimmed: "Bars 5", not "Bars 5 ".
 std::string FamilyOf(const std::string& name) {
     TBreakUtils tracker;
     tracker.KeyDelimiter = kFamilyDelimiter;
     tracker.NextValue(name);
-    return tracker.Key;
+    return Trim(tracker.Key);
 }
 
 TVersionChange ChangeBetween(const std::string& saved, const std::string& current) {
@@ -44,14 +43,11 @@ void Compare(TComparedProduct& product, const std::string& saved) {
 TComparison CompareProducts(const TProductList& products, const TSnapshotSection* snapshot, TCheckFacts facts) {
     TComparison comparison;
     comparison.Facts = std::move(facts);
-    std::unordered_map<std::string, std::size_t> savedIndex;
     std::vector<bool> matched;
     if (snapshot != nullptr) {
-        comparison.SnapshotName = snapshot->Name;
-        comparison.SnapshotSavedAt = snapshot->SavedAt;
-        for (std::size_t i = 0; i < snapshot->Entries.size(); ++i)
-            savedIndex.emplace(UpperCase(snapshot->Entries[i].first), i);
-        matched.assign(snapshot->Entries.size(), false);
+        comparison.SnapshotName = snapshot->Name();
+        comparison.SnapshotSavedAt = snapshot->SavedAt();
+        matched.assign(snapshot->Entries().size(), false);
     }
 
     for (std::size_t i = 0; i < products.ProductNames.size(); ++i) {
@@ -61,22 +57,23 @@ TComparison CompareProducts(const TProductList& products, const TSnapshotSection
         product.Version = products.ProductVersions.at(i);
         if (snapshot == nullptr)
             continue;
-        const auto saved = savedIndex.find(UpperCase(product.Name));
-        if (saved == savedIndex.end()) {
+        const std::optional<std::size_t> saved = snapshot->Find(product.Name);
+        if (!saved) {
             product.Status = TProductStatus::New;
             continue;
         }
-        matched[saved->second] = true;
-        Compare(product, snapshot->Entries[saved->second].second);
+        matched[*saved] = true;
+        Compare(product, snapshot->Entries()[*saved].Value);
     }
 
     for (std::size_t i = 0; i < matched.size(); ++i) {
         if (matched[i])
             continue;
+        const TSnapshotEntry& entry = snapshot->Entries()[i];
         TComparedProduct& product = comparison.Products.emplace_back();
-        product.Name = snapshot->Entries[i].first;
+        product.Name = entry.Key;
         product.Family = FamilyOf(product.Name);
-        product.SnapshotVersion = snapshot->Entries[i].second;
+        product.SnapshotVersion = entry.Value;
         product.Status = TProductStatus::Removed;
     }
     return comparison;

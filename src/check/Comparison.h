@@ -3,34 +3,33 @@
 
 #include <optional>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 #include "check/ProductList.h"
+#include "snapshot/SnapshotSection.h"
 #include "support/DateTime.h"
 
-// A check set against a snapshot product by product, removed products included: what the JSON and CSV
-// reports list, and what decides the export's exit code.
+// A check set against a snapshot product by product, removed products included: the one verdict that
+// the report's comparison column (installed products only), the JSON and CSV reports and the export's
+// exit code show.
 
 enum class TProductStatus { Same, Changed, New, Removed };
 enum class TVersionChange { None, Upgrade, Downgrade, NotComparable };
 
-// The section of a snapshot file that a comparison reads.
-struct TSnapshotSection {
-    std::string Name;
-    std::string SavedAt;  // the text of the timestamp key
-    // The product keys and their values in file order, each key once (the first of keys that differ only
-    // in letter case), the timestamp key left out.
-    std::vector<std::pair<std::string, std::string>> Entries;
-};
+// A product's family is the part of its name before this, found without regard to case; the report's
+// bands change colour where the family changes.
+inline constexpr std::string_view kFamilyDelimiter = "(Delphi";
 
 struct TComparedProduct {
     std::string Name;
-    std::string Family;                          // the part of the name before "(Delphi", as the bands use it
+    std::string Family;                          // the part of the name before "(Delphi", trimmed
     std::optional<std::string> Version;          // nothing for a removed product
     std::optional<std::string> SnapshotVersion;  // nothing without a snapshot or when the snapshot lacks it
     std::optional<TProductStatus> Status;        // nothing without a snapshot
     TVersionChange Change = TVersionChange::None;
+
+    bool Installed() const { return Version.has_value(); }
 };
 
 struct TCheckFacts {
@@ -49,8 +48,9 @@ struct TComparison {
     std::vector<TComparedProduct> Products;  // installed ones in scan order, then removed ones in file order
 };
 
-// A product is the same when its version and the snapshot's, both trimmed, are equal (as the report's
-// comparison column has it); snapshot keys match product names without regard to letter case.
+// A product is the same when its version and the snapshot's, both trimmed, are equal, character by
+// character; it finds its saved version through TSnapshotSection::Find. Products of two names that find
+// one key both compare with it.
 TComparison CompareProducts(const TProductList& products, const TSnapshotSection* snapshot, TCheckFacts facts);
 
 // Whether any product is new, changed or removed.

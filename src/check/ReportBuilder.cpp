@@ -5,15 +5,12 @@
 
 #include "check/BreakUtils.h"
 #include "support/PathRoutines.h"
-#include "support/ProfileIni.h"
 
 namespace {
 
 constexpr std::string_view kHeaderDateFormat = "ddd dd-mm-yyyy hh:nn";
-constexpr std::string_view kTimestampKey = "\\datetime\\";
 constexpr std::string_view kMissingEntry = "&nbsp;";
 constexpr std::string_view kDifferenceCellEnd = "</font></b></td>";
-constexpr std::string_view kFamilyDelimiter = "(Delphi";
 
 std::string HtmlCell(std::string_view tag, std::string_view text, std::string_view attributes) {
     std::string cell = "<" + std::string(tag);
@@ -64,18 +61,17 @@ TReportInputs ReportInputsNow(const TProductList& products,
 }
 
 TReport BuildReport(const TReportInputs& inputs, TFileSystem& fileSystem) {
-    const TProductList& products = *inputs.Products;
-    const std::string choice = Trim(inputs.CompareChoice);
+    std::optional<TSnapshotSection> snapshot;
+    if (const auto chosen = ChosenSnapshot(inputs.CompareChoice, inputs.ProgramFolder, fileSystem))
+        snapshot = ReadSnapshotSection(*chosen, fileSystem);
+    TCheckFacts facts;
+    facts.Computer = inputs.ComputerName;
+    facts.CheckedAt = inputs.Now;
+    return BuildReport(inputs, CompareProducts(*inputs.Products, snapshot ? &*snapshot : nullptr, std::move(facts)));
+}
 
-    std::optional<TProfileIniFile> snapshot;
-    std::string section;
-    const std::string snapshotPath = inputs.ProgramFolder + choice;
-    if (fileSystem.FileExists(snapshotPath)) {
-        snapshot.emplace(snapshotPath, fileSystem);
-        section = FileBaseName(choice);
-    }
-    const bool comparing = !section.empty();
-
+TReport BuildReport(const TReportInputs& inputs, const TComparison& comparison) {
+    const bool comparing = comparison.SnapshotName.has_value();
     TReport report;
     TTextList& lines = report.Lines;
     TBreakUtils tracker;
@@ -86,21 +82,22 @@ TReport BuildReport(const TReportInputs& inputs, TFileSystem& fileSystem) {
     lines.push_back(HtmlTH(inputs.ComputerName + " " + FormatDateTime(kHeaderDateFormat, inputs.Now, inputs.Locale),
                            "colspan=\"2\""));
     if (comparing)
-        lines.push_back(HtmlTH(section + " " + snapshot->ReadString(section, kTimestampKey, ""), ""));
+        lines.push_back(HtmlTH(*comparison.SnapshotName + " " + comparison.SnapshotSavedAt.value_or(""), ""));
     lines.push_back("</tr>");
 
     std::string bandColor;
-    for (std::size_t i = 0; i < products.ProductNames.size(); ++i) {
-        const std::string& name = products.ProductNames[i];
-        const std::string& version = products.ProductVersions.at(i);
-        tracker.NextValue(name);
+    for (const TComparedProduct& product : comparison.Products) {
+        if (!product.Installed())
+            continue;
+        tracker.NextValue(product.Name);
         if (tracker.IsBreak())
             bandColor = tracker.GroupCount % 2 != 0 ? inputs.Color1Code : inputs.Color2Code;
         lines.push_back("<tr bgcolor=\"" + bandColor + "\">");
-        lines.push_back(HtmlTD(name, "") + HtmlTD(version, ""));
+        lines.push_back(HtmlTD(product.Name, "") + HtmlTD(*product.Version, ""));
         if (comparing) {
-            const std::string saved = snapshot->ReadString(section, name, kMissingEntry);
-            if (Trim(saved) == Trim(version)) {
+            // The saved text as read, not trimmed again; the verdict is the comparison's.
+            const std::string saved = product.SnapshotVersion.value_or(std::string(kMissingEntry));
+            if (product.Status == TProductStatus::Same) {
                 lines.push_back(HtmlTD(saved, ""));
             } else {
                 lines.push_back(std::string(kDifferenceCellStart) + saved + std::string(kDifferenceCellEnd));

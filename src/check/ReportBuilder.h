@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "check/Comparison.h"
 #include "check/ProductList.h"
 #include "support/DateTime.h"
 #include "support/FileSystem.h"
@@ -19,6 +20,7 @@ std::string HtmlTableEnd();
 inline constexpr std::string_view kDifferenceCellStart = "<td bgcolor=\"#ff0000\"><b><font color=\"#ffffff\">";
 
 // Everything the report is built from, as the main window (or the export) holds it at the moment.
+// Products, CompareChoice and ProgramFolder serve the comparison, when the report makes it.
 struct TReportInputs {
     const TProductList* Products = nullptr;
     std::string Color1Code;
@@ -43,6 +45,13 @@ TReportInputs ReportInputsNow(const TProductList& products,
                               std::string compareChoice,
                               const TSystemFacts& facts);
 
+// The report of Do Check: the products compared with the snapshot the choice names (ChosenSnapshot), if
+// any, then shown.
 TReport BuildReport(const TReportInputs& inputs, TFileSystem& fileSystem);
+
+// The report of a comparison already made: a row for each installed product in its order, with the
+// snapshot's version beside it when the comparison has a snapshot, red where the product is not the
+// same; the missing-entry marker for a product the snapshot lacks.
+TReport BuildReport(const TReportInputs& inputs, const TComparison& comparison);
 
 #endif

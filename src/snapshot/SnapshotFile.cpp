@@ -1,6 +1,7 @@
 #include "snapshot/SnapshotFile.h"
 
 #include "snapshot/NameSanitizer.h"
+#include "support/FileSystemNames.h"
 #include "support/ProfileIni.h"
 #include "toolkit/Exception.h"
 
@@ -13,8 +14,16 @@ std::string SnapshotName(std::string_view typedName) {
 
 }  // namespace
 
+// Writing to a device saves nothing (NUL) or fails late (CON), so such a name is refused at once.
 std::string SavedSnapshotPath(std::string_view typedName, std::string_view programFolder) {
-    return std::string(programFolder) + SnapshotName(typedName) + std::string(kSnapshotExtension);
+    const std::string name = SnapshotName(typedName);
+    std::string path = std::string(programFolder) + name + std::string(kSnapshotExtension);
+    if (NamesDevice(path)) {
+        throw Exception("\"" + name + "\" names a device, not a snapshot file\r\n" +
+                        "Choose another name: Windows keeps CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, "
+                        "with any extension, for its devices");
+    }
+    return path;
 }
 
 std::string SnapshotTimestamp(const TDateTime& moment, const TLocaleFormats& locale) {

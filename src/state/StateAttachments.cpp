@@ -1,6 +1,9 @@
 #include "state/StateAttachments.h"
 
+#include <algorithm>
 #include <exception>
+
+#include "state/StateStore.h"
 
 TStateAttachments::TStateAttachments(TErrorReport report) : report_(std::move(report)) {}
 
@@ -24,15 +27,49 @@ void TStateAttachments::WindowCreated() {
 }
 
 void TStateAttachments::WindowCloseQuery(bool mayClose) {
+    std::vector<TAbstractState*> saving;
     for (TAbstractState* state : states_) {
         if (mayClose && state->Active)
-            Run(*state, &TAbstractState::Save);
+            saving.push_back(state);
     }
+    SaveTogether(saving);
 }
 
 void TStateAttachments::WindowDestroying() {
+    std::vector<TAbstractState*> saving;
     for (auto state = states_.rbegin(); state != states_.rend(); ++state) {
         if ((*state)->Active && !(*state)->Saved())
-            Run(**state, &TAbstractState::Save);
+            saving.push_back(*state);
+    }
+    SaveTogether(saving);
+}
+
+// One bracket around the saves of all components that share a store: its file is written once, after
+// the last of them, so a file that cannot be written is reported once and not again for each component,
+// and every component counts as saved, so that the destruction does not try the same file again.
+void TStateAttachments::SaveTogether(const std::vector<TAbstractState*>& states) {
+    std::vector<TAbstractStore*> stores;
+    for (TAbstractState* state : states) {
+        TAbstractStore* store = state->Storage();
+        if (store && std::find(stores.begin(), stores.end(), store) == stores.end())
+            stores.push_back(store);
+    }
+    std::vector<TAbstractStore*> opened;
+    for (TAbstractStore* store : stores) {
+        try {
+            store->OpenStore();
+            opened.push_back(store);
+        } catch (const std::exception& error) {
+            report_(error.what());
+        }
+    }
+    for (TAbstractState* state : states)
+        Run(*state, &TAbstractState::Save);
+    for (TAbstractStore* store : opened) {
+        try {
+            store->CloseStore();
+        } catch (const std::exception& error) {
+            report_(error.what());
+        }
     }
 }

@@ -18,7 +18,8 @@ using TErrorReport = std::function<void(std::string_view message)>;
 //   component saves, in attachment order;
 // - WindowDestroying, before the window's own destruction step: each active component that has not
 //   saved yet saves, the last attached first.
-// An error of a restore or save goes to the report and the notification carries on.
+// The saves of one notification reach each store's file together, at their end. An error of a restore
+// or save, or of writing a file, goes to the report and the notification carries on.
 class TStateAttachments {
 public:
     explicit TStateAttachments(TErrorReport report);
@@ -30,6 +31,7 @@ public:
 
 private:
     void Run(TAbstractState& state, void (TAbstractState::*step)());
+    void SaveTogether(const std::vector<TAbstractState*>& states);
 
     TErrorReport report_;
     std::vector<TAbstractState*> states_;

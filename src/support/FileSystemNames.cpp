@@ -31,16 +31,27 @@ bool IsLongFilePath(std::string_view rest) {
 
 }  // namespace
 
+// The last component names the device by what comes before its first period, without the blanks and the
+// colon before that period ("NUL :.txt"); a colon elsewhere starts the component, and colons at the end
+// of the path name no stream ("NUL:").
 bool NamesDevice(std::string_view path) {
     if (path.starts_with("\\\\.\\") || path.starts_with("//./"))
         return true;
     if (path.starts_with("\\\\?\\") && !IsLongFilePath(path.substr(4)))
         return true;
-    const std::size_t separator = path.find_last_of("\\/:");
-    std::string_view name = separator == std::string_view::npos ? path : path.substr(separator + 1);
-    // The device is named by what comes before the first period; blanks before it are ignored too.
+    while (path.ends_with(':'))
+        path.remove_suffix(1);
+    std::size_t start = path.size();
+    for (; start > 0; --start) {
+        const char c = path[start - 1];
+        if (c == '\\' || c == '/' || (c == ':' && (start == path.size() || path[start] != '.')))
+            break;
+    }
+    std::string_view name = path.substr(start);
     name = name.substr(0, name.find('.'));
-    while (!name.empty() && name.back() == ' ')
+    if (name.ends_with(':'))
+        name.remove_suffix(1);
+    while (name.ends_with(' '))
         name.remove_suffix(1);
     return IsReservedName(name);
 }

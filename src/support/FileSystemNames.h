@@ -4,8 +4,9 @@
 #include <string_view>
 
 // Whether a path names a device rather than a disk file, by its name alone: a last component that is a
-// reserved device name (CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, CONIN$, CONOUT$), with or
-// without an extension, or a path in the device namespace ("\\.\" and "\\?\" other than a drive or UNC
+// reserved device name (CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, CONIN$, CONOUT$) in any letter
+// case, with or without an extension and in the forms Windows reads as one ("NUL .txt", "NUL.",
+// "NUL:.txt", "NUL:"), or a path in the device namespace ("\\.\" and "\\?\" other than a drive or UNC
 // share). Windows opens such names as devices in every folder, so opening them can block or print.
 bool NamesDevice(std::string_view path);
 

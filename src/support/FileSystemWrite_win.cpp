@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "support/FileSystemNames.h"
+#include "support/TemporaryFiles.h"
 
 namespace {
 
@@ -64,38 +66,81 @@ std::optional<std::string> FinalPath(HANDLE file) {
     return path;
 }
 
-// The content goes to a sibling temporary first, which then takes the file's place, so a failing disk
-// never leaves a half-written file behind. ReplaceFile keeps the replaced file's attributes.
-DWORD ReplaceThroughTemporary(const std::string& target, std::string_view content, bool exists) {
-    // A program holding the file without sharing its deletion refuses the replace; asked first, because
-    // a refused ReplaceFile can leave a temporary of its own in the folder.
-    if (exists) {
+// What a file's attributes say about it that its new content must keep; the archive flag is set, as by
+// any change of content, and the read-only one never reaches here.
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE;
+
+// The file name part of a path, and the folder before it with its separator.
+std::pair<std::string, std::string> FolderAndName(const std::string& path) {
+    const std::size_t separator = path.find_last_of("\\/:");
+    if (separator == std::string::npos)
+        return {std::string(), path};
+    return {path.substr(0, separator + 1), path.substr(separator + 1)};
+}
+
+// Removes the temporaries of `target` that a save killed before its end left behind. A save holds its
+// temporary open without sharing it up to the rename, so the temporary of a save still under way in
+// another process cannot be opened here and stays; one that can goes when its handle closes.
+void RemoveLeftTemporaries(const std::string& target) {
+    WIN32_FIND_DATAA found;
+    const TScopedFind search(FindFirstFileA((target + ".~*").c_str(), &found));
+    if (!search)
+        return;
+    const auto [folder, name] = FolderAndName(target);
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && IsTemporaryName(found.cFileName, name)) {
+            const TScopedFile left(CreateFileA((folder + found.cFileName).c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                                               FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        }
+    } while (FindNextFileA(search.Get(), &found));
+}
+
+// The temporary takes the replaced file's creation time and attributes before it takes its place.
+DWORD TakeOver(HANDLE temporary, const BY_HANDLE_FILE_INFORMATION& replaced) {
+    FILE_BASIC_INFO basic{};
+    basic.CreationTime.LowPart = replaced.ftCreationTime.dwLowDateTime;
+    basic.CreationTime.HighPart = static_cast<LONG>(replaced.ftCreationTime.dwHighDateTime);
+    basic.FileAttributes = (replaced.dwFileAttributes & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE;
+    if (!SetFileInformationByHandle(temporary, FileBasicInfo, &basic, sizeof basic))
+        return GetLastError();
+    return ERROR_SUCCESS;
+}
+
+// The content goes to a sibling temporary first, which then takes the file's place in one rename that
+// overwrites it. A crash at any moment leaves the old file or the new one, never neither: the rename is
+// atomic, where the platform's ReplaceFile (under Wine at least) moves the old file away first.
+DWORD ReplaceThroughTemporary(const std::string& target,
+                              std::string_view content,
+                              const BY_HANDLE_FILE_INFORMATION* replaced) {
+    // A program holding the file without sharing its deletion refuses the rename; asked first, so that
+    // the content is not written in vain.
+    if (replaced) {
         const TScopedFile deletable(CreateFileA(target.c_str(), DELETE,
                                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                                 OPEN_EXISTING, 0, nullptr));
         if (!deletable)
             return GetLastError();
     }
-    const std::string temporary = target + ".~" + std::to_string(GetCurrentProcessId());
-    DWORD error = ERROR_SUCCESS;
-    {
-        TScopedFile file(
-            CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file)
-            return GetLastError();
-        error = WriteAll(file.Get(), content);
-        if (error == ERROR_SUCCESS && !FlushFileBuffers(file.Get()))
-            error = GetLastError();
-    }
-    if (error == ERROR_SUCCESS) {
-        const BOOL replaced =
-            exists ? ReplaceFileA(target.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr)
-                   : MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-        if (replaced)
-            return ERROR_SUCCESS;
+    RemoveLeftTemporaries(target);
+    const std::string temporary = TemporaryPath(target, GetCurrentProcessId());
+    // Open, and shared for the rename only, until the rename is done.
+    TScopedFile file(CreateFileA(temporary.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return GetLastError();
+    DWORD error = WriteAll(file.Get(), content);
+    if (error == ERROR_SUCCESS && !FlushFileBuffers(file.Get()))
         error = GetLastError();
+    if (error == ERROR_SUCCESS && replaced)
+        error = TakeOver(file.Get(), *replaced);
+    if (error == ERROR_SUCCESS &&
+        !MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) {
+        FILE_DISPOSITION_INFO remove{TRUE};
+        SetFileInformationByHandle(file.Get(), FileDispositionInfo, &remove, sizeof remove);
     }
-    DeleteFileA(temporary.c_str());
     return error;
 }
 
@@ -128,7 +173,7 @@ DWORD WriteWholeFile(const std::string& path, std::string_view content) {
         return WriteToDevice(path, content);
     TScopedFile existing = OpenForAttributes(path);
     if (!existing)
-        return ReplaceThroughTemporary(path, content, false);
+        return ReplaceThroughTemporary(path, content, nullptr);
     if (GetFileType(existing.Get()) != FILE_TYPE_DISK) {
         existing.Reset();
         return WriteToDevice(path, content);
@@ -143,5 +188,5 @@ DWORD WriteWholeFile(const std::string& path, std::string_view content) {
     existing.Reset();
     if (info.nNumberOfLinks > 1)
         return WriteInPlace(target, content);
-    return ReplaceThroughTemporary(target, content, true);
+    return ReplaceThroughTemporary(target, content, &info);
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace ini {
 
@@ -21,27 +22,48 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-// One UTF-16 code unit in the single-byte set; a surrogate or a character it lacks becomes "?".
-char Narrow(char16_t unit) {
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-        return static_cast<char>(unit);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == unit)
-            return static_cast<char>(0x80 + i);
+// Decoded text, with the places where a character the single-byte set lacks became "?".
+class TDecoded {
+public:
+    TDecoded(std::size_t capacity, std::vector<std::size_t>* replaced) : replaced_(replaced) {
+        text_.reserve(capacity);
     }
-    return kUnmapped;
-}
+
+    void Add(char c) { text_.push_back(c); }
+    void AddUnmapped() {
+        if (replaced_)
+            replaced_->push_back(text_.size());
+        text_.push_back(kUnmapped);
+    }
+    // One UTF-16 code unit; a surrogate or a character the set lacks becomes "?".
+    void AddUnit(char16_t unit) {
+        if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+            return Add(static_cast<char>(unit));
+        for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+            if (kHighControls[i] == unit)
+                return Add(static_cast<char>(0x80 + i));
+        }
+        AddUnmapped();
+    }
+    std::string Take() { return std::move(text_); }
+
+private:
+    std::string text_;
+    std::vector<std::size_t>* replaced_;
+};
 
 char16_t Widen(char c) {
     const auto byte = static_cast<unsigned char>(c);
     return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
 }
 
-void AppendCodePoint(std::string& out, std::uint32_t codePoint) {
-    if (codePoint > 0xFFFF)
-        out.append(2, kUnmapped);  // a surrogate pair, neither half of which the set holds
-    else
-        out.push_back(Narrow(static_cast<char16_t>(codePoint)));
+void AddCodePoint(TDecoded& out, std::uint32_t codePoint) {
+    if (codePoint > 0xFFFF) {
+        out.AddUnmapped();  // a surrogate pair, neither half of which the set holds
+        out.AddUnmapped();
+    } else {
+        out.AddUnit(static_cast<char16_t>(codePoint));
+    }
 }
 
 // The number of continuation bytes a lead byte announces; 0 for a byte that cannot start a sequence.
@@ -59,17 +81,14 @@ int ContinuationCount(unsigned char lead) {
 // A broken sequence gives "?" and uses the bytes up to the first one that breaks it, an overlong form,
 // an encoded surrogate or a value beyond U+10FFFF included; a sequence cut off by the end of the text
 // uses the rest. The platform's decoder counts the bytes the same way, so both give as many "?".
-void AppendUtf8Sequence(std::string& out, std::string_view bytes, std::size_t& at) {
+void AddUtf8Sequence(TDecoded& out, std::string_view bytes, std::size_t& at) {
     const auto lead = static_cast<unsigned char>(bytes[at++]);
     const int count = ContinuationCount(lead);
-    if (count == 0) {
-        out.push_back(kUnmapped);
-        return;
-    }
+    if (count == 0)
+        return out.AddUnmapped();
     if (at + static_cast<std::size_t>(count) > bytes.size()) {
         at = bytes.size();
-        out.push_back(kUnmapped);
-        return;
+        return out.AddUnmapped();
     }
     constexpr unsigned char kLeadMasks[] = {0x7F, 0x1F, 0x0F, 0x07};
     std::uint32_t value = lead & kLeadMasks[count];
@@ -85,45 +104,44 @@ void AppendUtf8Sequence(std::string& out, std::string_view bytes, std::size_t& a
         const bool surrogate = left == 2 && value >= (0xD800 >> 6) && value <= (0xDFFF >> 6);
         if (overlong || surrogate)
             break;
-        if (left == 1) {
-            AppendCodePoint(out, value);
-            return;
-        }
+        if (left == 1)
+            return AddCodePoint(out, value);
     }
-    out.push_back(kUnmapped);
+    out.AddUnmapped();
 }
 
-std::string FromUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
+void FromUtf8(TDecoded& out, std::string_view bytes) {
     std::size_t at = 0;
     while (at < bytes.size()) {
         if (static_cast<unsigned char>(bytes[at]) < 0x80)
-            out.push_back(bytes[at++]);
+            out.Add(bytes[at++]);
         else
-            AppendUtf8Sequence(out, bytes, at);
+            AddUtf8Sequence(out, bytes, at);
     }
-    return out;
+}
+
+bool IsUtf16(TTextEncoding encoding) {
+    return encoding == TTextEncoding::Utf16LittleEndian || encoding == TTextEncoding::Utf16BigEndian;
+}
+
+char16_t Utf16Unit(std::string_view bytes, std::size_t at, bool bigEndian) {
+    const auto first = static_cast<unsigned char>(bytes[at]);
+    const auto second = static_cast<unsigned char>(bytes[at + 1]);
+    return static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
 }
 
 // A last odd byte is a code unit of its own value, as the platform reads it.
-std::string FromUtf16(std::string_view bytes, bool bigEndian) {
-    std::string out;
-    out.reserve(bytes.size() / 2 + 1);
+void FromUtf16(TDecoded& out, std::string_view bytes, bool bigEndian) {
     for (std::size_t at = 0; at < bytes.size(); at += 2) {
-        const auto first = static_cast<unsigned char>(bytes[at]);
-        if (at + 1 == bytes.size()) {
-            out.push_back(Narrow(first));
-            break;
-        }
-        const auto second = static_cast<unsigned char>(bytes[at + 1]);
-        out.push_back(Narrow(static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first)));
+        if (at + 1 == bytes.size())
+            return out.AddUnit(static_cast<unsigned char>(bytes[at]));
+        out.AddUnit(Utf16Unit(bytes, at, bigEndian));
     }
-    return out;
 }
 
 std::string ToUtf8(std::string_view text) {
-    std::string out(kUtf8Mark);
+    std::string out;
+    out.reserve(text.size());
     for (const char c : text) {
         const char16_t unit = Widen(c);
         if (unit < 0x80) {
@@ -141,7 +159,8 @@ std::string ToUtf8(std::string_view text) {
 }
 
 std::string ToUtf16(std::string_view text, bool bigEndian) {
-    std::string out(bigEndian ? kUtf16BigEndianMark : kUtf16LittleEndianMark);
+    std::string out;
+    out.reserve(2 * text.size());
     for (const char c : text) {
         const char16_t unit = Widen(c);
         const char high = static_cast<char>(unit >> 8);
@@ -164,30 +183,87 @@ TTextEncoding EncodingOf(std::string_view bytes) {
     return TTextEncoding::SingleByte;
 }
 
-std::string DecodeText(std::string_view bytes) {
-    switch (EncodingOf(bytes)) {
+std::string_view ByteOrderMark(TTextEncoding encoding) {
+    switch (encoding) {
         case TTextEncoding::Utf8:
-            return FromUtf8(bytes.substr(kUtf8Mark.size()));
+            return kUtf8Mark;
         case TTextEncoding::Utf16LittleEndian:
-            return FromUtf16(bytes.substr(kUtf16LittleEndianMark.size()), false);
+            return kUtf16LittleEndianMark;
         case TTextEncoding::Utf16BigEndian:
-            return FromUtf16(bytes.substr(kUtf16BigEndianMark.size()), true);
+            return kUtf16BigEndianMark;
         default:
-            return std::string(bytes);
+            return {};
     }
 }
 
-std::string EncodeText(std::string_view text, TTextEncoding encoding) {
+std::string DecodeBytes(std::string_view bytes, TTextEncoding encoding, std::vector<std::size_t>* replaced) {
+    TDecoded out(IsUtf16(encoding) ? bytes.size() / 2 + 1 : bytes.size(), replaced);
+    switch (encoding) {
+        case TTextEncoding::Utf8:
+            FromUtf8(out, bytes);
+            break;
+        case TTextEncoding::Utf16LittleEndian:
+        case TTextEncoding::Utf16BigEndian:
+            FromUtf16(out, bytes, encoding == TTextEncoding::Utf16BigEndian);
+            break;
+        default:
+            return std::string(bytes);
+    }
+    return out.Take();
+}
+
+std::string EncodeBytes(std::string_view text, TTextEncoding encoding) {
     switch (encoding) {
         case TTextEncoding::Utf8:
             return ToUtf8(text);
         case TTextEncoding::Utf16LittleEndian:
-            return ToUtf16(text, false);
         case TTextEncoding::Utf16BigEndian:
-            return ToUtf16(text, true);
+            return ToUtf16(text, encoding == TTextEncoding::Utf16BigEndian);
         default:
             return std::string(text);
     }
+}
+
+std::string DecodeText(std::string_view bytes) {
+    const TTextEncoding encoding = EncodingOf(bytes);
+    return DecodeBytes(bytes.substr(ByteOrderMark(encoding).size()), encoding);
+}
+
+std::string WholeCodeUnits(std::string_view bytes) {
+    std::string whole(bytes);
+    const TTextEncoding encoding = EncodingOf(bytes);
+    if (IsUtf16(encoding) && bytes.size() % 2 != 0) {
+        const std::size_t at = encoding == TTextEncoding::Utf16BigEndian ? whole.size() - 1 : whole.size();
+        whole.insert(at, 1, '\0');
+    }
+    return whole;
+}
+
+std::vector<TLineSpan> SplitLineSpans(std::string_view bytes, TTextEncoding encoding) {
+    const bool utf16 = IsUtf16(encoding);
+    const std::size_t width = utf16 ? 2 : 1;
+    const auto unitAt = [&](std::size_t at) -> char16_t {
+        return utf16 ? Utf16Unit(bytes, at, encoding == TTextEncoding::Utf16BigEndian)
+                     : static_cast<unsigned char>(bytes[at]);
+    };
+    std::vector<TLineSpan> spans;
+    std::size_t start = ByteOrderMark(encoding).size();
+    std::size_t at = start;
+    while (at + width <= bytes.size()) {
+        const char16_t unit = unitAt(at);
+        if (unit != u'\r' && unit != u'\n') {
+            at += width;
+            continue;
+        }
+        std::size_t end = at + width;
+        if (unit == u'\r' && end + width <= bytes.size() && unitAt(end) == u'\n')
+            end += width;
+        spans.push_back({start, at, end});
+        start = at = end;
+    }
+    if (start < bytes.size())
+        spans.push_back({start, bytes.size(), bytes.size()});
+    return spans;
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {

@@ -1,6 +1,7 @@
 #ifndef PLUX_SUPPORT_INITEXT_H
 #define PLUX_SUPPORT_INITEXT_H
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,12 +15,35 @@ enum class TTextEncoding { SingleByte, Utf8, Utf16LittleEndian, Utf16BigEndian }
 
 TTextEncoding EncodingOf(std::string_view bytes);
 
-// The file's text in the program's single-byte set (Windows-1252), converted as the platform's profile
-// functions convert it; a character the set lacks becomes "?".
+// The byte-order mark a file in the encoding begins with; empty for the single-byte set.
+std::string_view ByteOrderMark(TTextEncoding encoding);
+
+// Bytes in an encoding, without their byte-order mark, as text of the program's single-byte set
+// (Windows-1252), converted as the platform's profile functions convert them: a character the set lacks
+// becomes "?", and `replaced`, when given, receives the position in the text of each such "?".
+std::string DecodeBytes(std::string_view bytes, TTextEncoding encoding, std::vector<std::size_t>* replaced = nullptr);
+
+// A text of the single-byte set in an encoding, without a byte-order mark; DecodeBytes gives it back.
+std::string EncodeBytes(std::string_view text, TTextEncoding encoding);
+
+// A whole file's text: its byte-order mark chooses the encoding of the rest (DecodeBytes).
 std::string DecodeText(std::string_view bytes);
 
-// The bytes of a text in an encoding, with its byte-order mark; DecodeText gives the text back.
-std::string EncodeText(std::string_view text, TTextEncoding encoding);
+// The bytes of a file, with a last odd byte of UTF-16 written as the whole code unit the platform reads
+// it as (the byte's own value); any other file as it is.
+std::string WholeCodeUnits(std::string_view bytes);
+
+// Where a line lies in the bytes of a file: its text from Begin to TextEnd, its line end from there to
+// End (empty for a last line without one).
+struct TLineSpan {
+    std::size_t Begin = 0;
+    std::size_t TextEnd = 0;
+    std::size_t End = 0;
+};
+
+// The lines of a file's bytes in its encoding, after the byte-order mark, split as SplitLines splits
+// the decoded text: the line ends are code units of the encoding.
+std::vector<TLineSpan> SplitLineSpans(std::string_view bytes, TTextEncoding encoding);
 
 // The lines of a text: CR LF, a lone LF and a lone CR each end a line; a last line without an end
 // counts as well. The views point into `text`.

@@ -1,5 +1,6 @@
 #include "support/ProfileIni.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "support/TextRoutines.h"
@@ -9,66 +10,15 @@ namespace ini {
 
 namespace {
 
-// The platform's profile functions trim these, and only these: ^Z ends files written for DOS.
-bool IsProfileSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
-}
-
-std::string_view TrimProfile(std::string_view s) {
-    while (!s.empty() && IsProfileSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsProfileSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-// Names and values are C strings on the platform's side.
-std::string_view CutAtNul(std::string_view s) {
-    return s.substr(0, s.find('\0'));
-}
-
 // A name as a caller asks for it: a C string, then trimmed.
 std::string_view RequestedName(std::string_view name) {
     return TrimProfile(CutAtNul(name));
-}
-
-// The section name of a trimmed header line ("[name]", the name ending at the last "]"), or nothing.
-std::optional<std::string_view> HeaderName(std::string_view trimmedLine) {
-    if (trimmedLine.empty() || trimmedLine.front() != '[')
-        return std::nullopt;
-    const std::size_t close = trimmedLine.rfind(']');
-    if (close == std::string_view::npos || close == 0)
-        return std::nullopt;
-    return TrimProfile(trimmedLine.substr(1, close - 1));
-}
-
-// The key text of a key line as written: before its first "=", or the whole line when it has none.
-std::string_view KeyText(std::string_view line) {
-    const std::string_view trimmed = TrimProfile(line);
-    return TrimProfile(trimmed.substr(0, trimmed.find('=')));
 }
 
 std::string KeyLine(std::string_view key, std::string_view value) {
     std::string line;
     line.reserve(key.size() + 1 + value.size());
     return line.append(key).append("=").append(value);
-}
-
-// A value or default as the platform hands it out: cut at a NUL, one pair of enclosing quotes removed,
-// at most kMaxProfileValue characters. The platform copies the text after the opening quote into its
-// buffer and drops the last character only when the closing quote fitted in, so a quoted value of
-// exactly kMaxProfileValue characters loses its last one.
-std::string ProfileValue(std::string_view stored) {
-    const std::string_view value = CutAtNul(stored);
-    const bool quoted =
-        value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
-    if (!quoted)
-        return std::string(value.substr(0, kMaxProfileValue));
-    const std::string_view afterQuote = value.substr(1);
-    std::string result(afterQuote.substr(0, kMaxProfileValue));
-    if (afterQuote.size() <= kMaxProfileValue + 1)
-        result.pop_back();
-    return result;
 }
 
 // The platform drops trailing blanks of a default, but never its first character.
@@ -80,6 +30,10 @@ std::string DefaultValue(std::string_view defaultValue) {
 }
 
 }  // namespace
+
+std::string_view ProfileName(std::string_view name) {
+    return RequestedName(name);
+}
 
 std::size_t TProfileText::TFoldedHash::operator()(std::string_view name) const {
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
@@ -97,37 +51,64 @@ TProfileText::TProfileText() : sections_(1) {
 }
 
 TProfileText::TProfileText(std::string_view fileBytes) : TProfileText() {
-    encoding_ = EncodingOf(fileBytes);
-    const std::string text = DecodeText(fileBytes);
-    std::vector<std::string> blanks;
-    for (const std::string_view line : SplitLines(text))
-        AddLine(line, blanks);
+    bytes_ = WholeCodeUnits(fileBytes);
+    encoding_ = EncodingOf(bytes_);
+    const std::string_view bytes = bytes_;
+    std::vector<TLine> blanks;
+    std::vector<std::size_t> replaced;
+    for (const TLineSpan& span : SplitLineSpans(bytes, encoding_)) {
+        replaced.clear();
+        TLine line{DecodeBytes(bytes.substr(span.Begin, span.TextEnd - span.Begin), encoding_, &replaced), span, false};
+        AddLine(std::move(line), replaced, blanks);
+    }
     sections_.back().BlankTail = std::move(blanks);
 }
 
+namespace {
+
+// Whether a name (a view into `text`) came out of the file as it stands there: a character the
+// single-byte set lacks became "?", which no requested name can match, as on the platform, which
+// compares names in Unicode.
+bool Reachable(std::string_view name, std::string_view text, const std::vector<std::size_t>& replaced) {
+    const auto begin = static_cast<std::size_t>(name.data() - text.data());
+    return std::none_of(replaced.begin(), replaced.end(),
+                        [&](std::size_t at) { return at >= begin && at < begin + name.size(); });
+}
+
+}  // namespace
+
 // Blank lines wait in `blanks` until the next line tells whether they end a section or stand inside one.
-void TProfileText::AddLine(std::string_view line, std::vector<std::string>& blanks) {
-    const std::string_view trimmed = TrimProfile(line);
+void TProfileText::AddLine(TLine line, const std::vector<std::size_t>& replaced, std::vector<TLine>& blanks) {
+    const std::string_view trimmed = TrimProfile(line.Text);
     if (trimmed.empty()) {
-        blanks.emplace_back(line);
+        blanks.push_back(std::move(line));
         return;
     }
-    if (const auto name = HeaderName(trimmed)) {
+    if (const auto header = HeaderName(trimmed)) {
+        const std::string_view name = CutAtNul(*header);
+        const bool reachable = Reachable(name, line.Text, replaced);
+        std::string indexName(name);
         sections_.back().BlankTail = std::move(blanks);
         blanks.clear();
-        sections_.push_back({std::string(line), {}, {}, {}});
-        sectionIndex_.try_emplace(std::string(CutAtNul(*name)), sections_.size() - 1);
+        sections_.push_back({std::move(line), reachable, {}, {}, {}});
+        if (reachable)
+            sectionIndex_.try_emplace(std::move(indexName), sections_.size() - 1);
         return;
     }
     TSection& section = sections_.back();
-    for (std::string& blank : blanks)
+    for (TLine& blank : blanks)
         section.Lines.push_back(std::move(blank));
     blanks.clear();
-    AddKeyLine(section, KeyText(line), std::string(line));
+    const std::string_view name = CutAtNul(KeyText(line.Text));
+    if (Reachable(name, line.Text, replaced)) {
+        AddKeyLine(section, name, std::move(line));
+    } else {
+        section.Lines.push_back(std::move(line));
+    }
 }
 
-// `name` is the key text of `line` (KeyText), which need not be found again.
-void TProfileText::AddKeyLine(TSection& section, std::string_view name, std::string line) {
+// `name` is the key text of the line (KeyText), which need not be found again; it may point into the line.
+void TProfileText::AddKeyLine(TSection& section, std::string_view name, TLine&& line) {
     section.Keys.try_emplace(std::string(CutAtNul(name)), section.Lines.size());
     section.Lines.push_back(std::move(line));
 }
@@ -145,18 +126,14 @@ const std::string* TProfileText::FindKeyLine(std::string_view section, std::stri
         return nullptr;
     const TSection& found = sections_[*index];
     const auto line = found.Keys.find(RequestedName(key));
-    return line == found.Keys.end() ? nullptr : &found.Lines[line->second];
+    return line == found.Keys.end() ? nullptr : &found.Lines[line->second].Text;
 }
 
 std::optional<std::string> TProfileText::Read(std::string_view section, std::string_view key) const {
     const std::string* line = FindKeyLine(section, key);
     if (!line)
         return std::nullopt;
-    const std::string_view trimmed = TrimProfile(*line);
-    const std::size_t equals = trimmed.find('=');
-    if (equals == std::string_view::npos)
-        return std::nullopt;
-    return ProfileValue(TrimProfile(trimmed.substr(equals + 1)));
+    return LineValue(*line);
 }
 
 std::vector<std::string> TProfileText::Keys(std::string_view section) const {
@@ -166,7 +143,7 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
         return keys;
     const TSection& found = sections_[*index];
     for (std::size_t i = 0; i < found.Lines.size(); ++i) {
-        const std::string_view line = TrimProfile(found.Lines[i]);
+        const std::string_view line = TrimProfile(found.Lines[i].Text);
         if (line.find('=') == std::string_view::npos)
             continue;
         const std::string_view name = CutAtNul(KeyText(line));
@@ -183,25 +160,26 @@ void TProfileText::Write(std::string_view section, std::string_view key, std::st
     auto index = FindSection(sectionName);
     if (!index) {
         index = sections_.size();
-        sections_.push_back({"[" + std::string(sectionName) + "]", {}, {}, {}});
+        sections_.push_back({{"[" + std::string(sectionName) + "]", {}, true}, true, {}, {}, {}});
         sectionIndex_.emplace(std::string(sectionName), *index);
     }
     TSection& target = sections_[*index];
     const auto found = target.Keys.find(keyName);
     if (found == target.Keys.end()) {
-        AddKeyLine(target, keyName, KeyLine(keyName, value));
+        AddKeyLine(target, keyName, {KeyLine(keyName, value), {}, true});
         return;
     }
-    std::string& line = target.Lines[found->second];
-    line = KeyLine(KeyText(line), value);
+    TLine& line = target.Lines[found->second];
+    line.Text = KeyLine(KeyText(line.Text), value);
+    line.Written = true;
 }
 
 // The platform's profile functions remove all sections of the name, not only the first.
 bool TProfileText::EraseSection(std::string_view section) {
     const std::string_view name = RequestedName(section);
     const std::size_t erased = std::erase_if(sections_, [name](const TSection& candidate) {
-        const auto header = HeaderName(TrimProfile(candidate.Header));
-        return header && TFoldedEqual()(CutAtNul(*header), name);
+        const auto header = HeaderName(TrimProfile(candidate.Header.Text));
+        return candidate.Reachable && header && TFoldedEqual()(CutAtNul(*header), name);
     });
     if (erased > 0)
         IndexSections();
@@ -211,32 +189,43 @@ bool TProfileText::EraseSection(std::string_view section) {
 void TProfileText::IndexSections() {
     sectionIndex_.clear();
     sectionIndex_.emplace("", 0);
-    for (std::size_t i = 1; i < sections_.size(); ++i)
-        sectionIndex_.try_emplace(std::string(CutAtNul(*HeaderName(TrimProfile(sections_[i].Header)))), i);
+    for (std::size_t i = 1; i < sections_.size(); ++i) {
+        if (sections_[i].Reachable)
+            sectionIndex_.try_emplace(std::string(CutAtNul(*HeaderName(TrimProfile(sections_[i].Header.Text)))), i);
+    }
+}
+
+// A line of the file keeps its bytes; a written one is encoded anew. A last line of the file that has no
+// line end gets one only when a line follows it (`endOwed`).
+void TProfileText::AppendLine(std::string& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const {
+    if (endOwed)
+        out.append(lineEnd);
+    if (line.Written)
+        out.append(EncodeBytes(line.Text, encoding_));
+    else
+        out.append(bytes_, line.Bytes.Begin, line.Bytes.TextEnd - line.Bytes.Begin);
+    const bool ownEnd = line.Bytes.End > line.Bytes.TextEnd;
+    if (ownEnd)
+        out.append(bytes_, line.Bytes.TextEnd, line.Bytes.End - line.Bytes.TextEnd);
+    else if (line.Written)
+        out.append(lineEnd);
+    endOwed = !ownEnd && !line.Written;
 }
 
 std::string TProfileText::Text() const {
-    std::size_t size = 0;
+    const std::string lineEnd = EncodeBytes("\r\n", encoding_);
+    std::string out(ByteOrderMark(encoding_));
+    out.reserve(bytes_.size() + 64);
+    bool endOwed = false;
     for (const TSection& section : sections_) {
-        size += section.Header.size() + 2;
+        if (!section.Header.Text.empty())
+            AppendLine(out, section.Header, lineEnd, endOwed);
         for (const auto* lines : {&section.Lines, &section.BlankTail}) {
-            for (const std::string& line : *lines)
-                size += line.size() + 2;
+            for (const TLine& line : *lines)
+                AppendLine(out, line, lineEnd, endOwed);
         }
     }
-    std::string text;
-    text.reserve(size);
-    for (const TSection& section : sections_) {
-        if (!section.Header.empty())
-            text.append(section.Header).append("\r\n");
-        for (const auto* lines : {&section.Lines, &section.BlankTail}) {
-            for (const std::string& line : *lines)
-                text.append(line).append("\r\n");
-        }
-    }
-    if (encoding_ != TTextEncoding::SingleByte)
-        return EncodeText(text, encoding_);
-    return text;
+    return out;
 }
 
 }  // namespace ini

@@ -9,20 +9,22 @@
 
 #include "support/FileSystem.h"
 #include "support/IniText.h"
+#include "support/ProfileLine.h"
 
 namespace ini {
 
 // The lines of a profile-style INI file with the read and write rules of the platform's profile
-// functions. The file may carry a byte-order mark (ini::DecodeText) and is written back in the same
-// encoding; CR LF, LF and a lone CR end lines.
+// functions. The file may carry a byte-order mark (ini::DecodeBytes); CR LF, LF and a lone CR end lines.
 // Lines and the requested names are trimmed of blanks, tabs, line-control characters and ^Z; a
 // "[name]" line opens a section; every other non-empty line is a key, up to its first "=" if it has
 // one. Sections and keys match without regard to ASCII case, the first of equal names wins, and a
-// name or value ends at a NUL. A key line without "=" has no value: reads give the default, a write
-// gives it one. Reads drop one pair of enclosing quotes and return at most 2047 characters. A write
-// replaces a value in place or appends the key to its section or a new section to the file; every
-// other line stays as it was. Sections and keys are indexed once, so reads and writes cost the same
-// however large the file.
+// name or value ends at a NUL; a name holding a character the single-byte set lacks matches no
+// requested name. A key line without "=" has no value: reads give the default, a write gives it one.
+// Reads drop one pair of enclosing quotes and return at most 2047 characters. A write replaces a value
+// in place or appends the key to its section or a new section to the file. The text comes back in the
+// file's encoding: every line no write touched byte for byte with its own line end, written lines
+// encoded anew and ended by CR LF unless they had an end of their own. Sections and keys are indexed
+// once, so reads and writes cost the same however large the file.
 class TProfileText {
 public:
     TProfileText();
@@ -37,7 +39,7 @@ public:
     void Write(std::string_view section, std::string_view key, std::string_view value);
     // Removes every section of the name with its lines; false when there is none.
     bool EraseSection(std::string_view section);
-    // The file content, each line ended by CR LF, in the encoding the file came in.
+    // The file's bytes with the writes applied.
     std::string Text() const;
 
 private:
@@ -52,26 +54,37 @@ private:
     };
     using TNameIndex = std::unordered_map<std::string, std::size_t, TFoldedHash, TFoldedEqual>;
 
-    struct TSection {
-        std::string Header;                  // the "[name]" line; empty for the lines before it
-        std::vector<std::string> Lines;      // up to the last non-blank line
-        std::vector<std::string> BlankTail;  // blank lines between them and the next section
-        TNameIndex Keys;                     // key name -> index in Lines
+    // A line as text of the single-byte set, and where its bytes lie in the file as read; a line that
+    // was written has no bytes of the file (Written), though it keeps the line end it had there.
+    struct TLine {
+        std::string Text;
+        TLineSpan Bytes;
+        bool Written = true;
     };
-    void AddLine(std::string_view line, std::vector<std::string>& blanks);
-    static void AddKeyLine(TSection& section, std::string_view name, std::string line);
+    struct TSection {
+        TLine Header;                  // the "[name]" line; an empty text for the lines before it
+        bool Reachable = true;         // its name can be asked for
+        std::vector<TLine> Lines;      // up to the last non-blank line
+        std::vector<TLine> BlankTail;  // blank lines between them and the next section
+        TNameIndex Keys;               // key name -> index in Lines
+    };
+    void AddLine(TLine line, const std::vector<std::size_t>& replaced, std::vector<TLine>& blanks);
+    static void AddKeyLine(TSection& section, std::string_view name, TLine&& line);
     std::optional<std::size_t> FindSection(std::string_view section) const;
     void IndexSections();
     const std::string* FindKeyLine(std::string_view section, std::string_view key) const;
+    void AppendLine(std::string& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const;
 
+    std::string bytes_;  // the file as read
+    TTextEncoding encoding_ = TTextEncoding::SingleByte;
     // In file order; the first holds the lines before the first header, and equal names may repeat.
     std::vector<TSection> sections_;
-    TNameIndex sectionIndex_;  // name -> first section of it
-    TTextEncoding encoding_ = TTextEncoding::SingleByte;
+    TNameIndex sectionIndex_;  // name -> first reachable section of it
 };
 
-// Longest value a read returns.
-inline constexpr std::size_t kMaxProfileValue = 2047;
+// A section or key name as the profile functions look it up: up to a NUL, trimmed. Two names so
+// reduced find each other when SameTextUpper says so.
+std::string_view ProfileName(std::string_view name);
 
 }  // namespace ini
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ErrorBoxCatcher_win.h"
 #include "support/MainWindowRig_win.h"
 #include "toolkit/html/HtmlView_win.h"
 
@@ -12,29 +13,9 @@
 
 namespace {
 
-// The error box would wait for a user: its text is kept once the box has set it up, and the box closed.
-std::vector<std::string> gErrorBoxes;
-
-LRESULT CALLBACK CloseErrorBoxes(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->message == WM_INITDIALOG) {
-        char text[512] = {};
-        GetDlgItemTextA(call->hwnd, 0xFFFF, text, sizeof text);
-        gErrorBoxes.push_back(text);
-        PostMessageA(call->hwnd, WM_COMMAND, IDCANCEL, 0);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 class CreationStepFailsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, CloseErrorBoxes, nullptr, GetCurrentThreadId());
-        ASSERT_NE(hook_, nullptr);
-        gErrorBoxes.clear();
-    }
-
-    void TearDown() override { UnhookWindowsHookEx(hook_); }
+    void SetUp() override { ASSERT_TRUE(errorBoxes_.Hooked()); }
 
     void Pump() { TMainWindowRig::Pump(window_); }
 
@@ -68,7 +49,7 @@ protected:
     }
 
     TMainWindowRig rig_;
-    HHOOK hook_ = nullptr;
+    TErrorBoxCatcher errorBoxes_;
     TfrmPLUX window_;
 };
 
@@ -76,7 +57,7 @@ TEST_F(CreationStepFailsTest, CtrlEShowsTheReportInTheWindowOfAFailedCreationSte
     rig_.version.unreadable = true;
     window_.Create(nullptr, SW_SHOWNOACTIVATE);
     Pump();
-    ASSERT_EQ(gErrorBoxes, std::vector<std::string>{"File does not contain version info."});
+    ASSERT_EQ(errorBoxes_.Texts(), std::vector<std::string>{"File does not contain version info."});
     const THtmlView* view = FindReportView(window_.Handle());
     ASSERT_NE(view, nullptr);
     ASSERT_FALSE(view->HasDocument());
@@ -84,7 +65,7 @@ TEST_F(CreationStepFailsTest, CtrlEShowsTheReportInTheWindowOfAFailedCreationSte
     PressCtrlE(view->Handle());
 
     EXPECT_TRUE(view->HasDocument());
-    EXPECT_EQ(gErrorBoxes.size(), 1u) << gErrorBoxes.back();
+    EXPECT_EQ(errorBoxes_.Texts().size(), 1u) << errorBoxes_.Texts().back();
 }
 
 }  // namespace

@@ -52,7 +52,6 @@ TEST(ExportRequest, BadSwitchesNameTheFaultAndPointToTheUsage) {
         {{"/shtml", ""}, "Missing file name after /shtml"},
         {{"/shtml", "   "}, "Missing file name after /shtml"},
         {{"/shtml", "/compare", "old.plx"}, "Missing file name after /shtml"},
-        {{"-shtml", "-x.html"}, "Missing file name after -shtml"},
         {{"/shtml:", "/compare", "old.plx"}, "Missing file name after /shtml"},
         {{"/shtml= ", "x"}, "Missing file name after /shtml"},
         {{"/shtml", "r.html", "/compare"}, "Missing snapshot after /compare"},
@@ -71,6 +70,32 @@ TEST(ExportRequest, BadSwitchesNameTheFaultAndPointToTheUsage) {
         SCOPED_TRACE(row.fault);
         EXPECT_EQ(MessageOf([&] { ReadExportRequest(Line(row.params)); }),
                   row.fault + "\r\nRun plux.exe /? for the switches.");
+    }
+}
+
+// A value that starts like a switch but names none is taken for what it most likely is, a value, and
+// the hint shows how to write it; a next parameter that is a switch gets the plain message above.
+TEST(ExportRequest, AValueReadAsASwitchIsShownInItsAttachedForm) {
+    const struct {
+        TTextList params;
+        std::string message;
+    } rows[] = {
+        {{"/shtml", "/tmp/r.html"},
+         "Missing file name after /shtml: /tmp/r.html starts with \"/\", so it is read as a switch\r\n"
+         "Write the value onto its switch: /shtml=/tmp/r.html"},
+        {{"-SJSON", "-r.json", "/shtml", "x"},
+         "Missing file name after -SJSON: -r.json starts with \"-\", so it is read as a switch\r\n"
+         "Write the value onto its switch: -SJSON=-r.json"},
+        {{"/save", "\"/my base\""},
+         "Missing snapshot name after /save: /my base starts with \"/\", so it is read as a switch\r\n"
+         "Write the value onto its switch: \"/save=/my base\""},
+        {{"/compare", "/old.plx", "/shtml", "x"},
+         "Missing snapshot after /compare: /old.plx starts with \"/\", so it is read as a switch\r\n"
+         "Write the value onto its switch: /compare=/old.plx"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        EXPECT_EQ(MessageOf([&] { ReadExportRequest(Line(row.params)); }), row.message);
     }
 }
 

@@ -31,6 +31,7 @@ TEST(HeadlessExportColours, TheBandsHaveTheCodesOfTheStateFile) {
         return true;
     };
     ports.WriteStandardError = [](std::string_view text) { ADD_FAILURE() << text; };
+    ports.UtcOffsetMinutes = [] { return 0; };
     TCommandLine commandLine({"plux.exe", "/shtml", "-"});
 
     EXPECT_EQ(RunHeadlessExport(commandLine, ports), TExportResult::NoDifferences);

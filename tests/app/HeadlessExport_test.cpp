@@ -94,14 +94,14 @@ TEST_F(HeadlessExportTest, TheThreeReportsShowOneComparison) {
              "  \"registryKey\": \"HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Component Suite VCL Products\",\r\n",
              "  \"snapshot\": {\"name\": \"old\", \"savedAt\": \"01-02-2004 10:00:00\"},\r\n",
              "\"version\": \"4.2\", \"snapshotVersion\": \"4.1\", \"status\": \"changed\", \"change\": \"upgrade\"}",
-             "{\"name\": \"Bars 5 (Delphi 7)\", \"family\": \"Bars 5 \", \"version\": \"5.1\", "
+             "{\"name\": \"Bars 5 (Delphi 7)\", \"family\": \"Bars 5\", \"version\": \"5.1\", "
              "\"snapshotVersion\": null, \"status\": \"new\", \"change\": null}",
-             "{\"name\": \"Charts 2 (Delphi 5)\", \"family\": \"Charts 2 \", \"version\": null, "
+             "{\"name\": \"Charts 2 (Delphi 5)\", \"family\": \"Charts 2\", \"version\": null, "
              "\"snapshotVersion\": \"2.0\", \"status\": \"removed\", \"change\": null}\r\n  ]\r\n}\r\n",
          }) {
         EXPECT_NE(json.find(line), std::string::npos) << line;
     }
-    EXPECT_NE(standardOutput.find(",Grid 4 (Delphi 6),\"Grid 4 \",4.2,4.2,same,\r\n"), std::string::npos);
+    EXPECT_NE(standardOutput.find(",Grid 4 (Delphi 6),Grid 4,4.2,4.2,same,\r\n"), std::string::npos);
     EXPECT_EQ(standardError, "");
 
     // A removed product alone is a difference too.
@@ -146,6 +146,14 @@ TEST_F(HeadlessExportTest, FailuresExplainThemselvesAndWriteNothing) {
          {To("/shtml", "r.html"), To("/sjson", "r.html")},
          "Unable to write to " + folder.PathOf("r.html") + "\r\n" + folder.PathOf("r.html") +
              " is the file of another report\r\n"},
+        {"device as the snapshot name",
+         {"/save", "nul", To("/shtml", "r.html")},
+         "\"nul\" names a device, not a snapshot file\r\nChoose another name: Windows keeps CON, PRN, AUX, NUL, "
+         "COM1 to COM9 and LPT1 to LPT9, with any extension, for its devices\r\n"},
+        {"value that starts with a slash",
+         {"/shtml", "/r.html"},
+         "Missing file name after /shtml: /r.html starts with \"/\", so it is read as a switch\r\n"
+         "Write the value onto its switch: /shtml=/r.html\r\n"},
         {"folder missing",
          {To("/shtml", "r.html"), To("/sjson", "no-such-folder/r.json")},
          "Unable to write to " + folder.PathOf("no-such-folder/r.json") + "\r\nThe folder " +

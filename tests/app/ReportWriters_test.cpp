@@ -97,4 +97,39 @@ TEST(ReportWriters, CsvQuotesWhereNeededInUtf8WithByteOrderMark) {
     EXPECT_EQ(CsvReport(HostileComparison(), Latin1ToUtf8), expected);
 }
 
+// Every text that comes from outside may begin like a formula; the CSV cell then begins with an
+// apostrophe (and is quoted on top when it must be), while JSON keeps the text.
+TEST(ReportWriters, CsvCellsThatASpreadsheetWouldRunBeginWithAnApostrophe) {
+    TComparison comparison;
+    comparison.Facts.Computer = "=PC";
+    comparison.Facts.User = "@jdoe";
+    comparison.SnapshotName = "+base";
+    comparison.SnapshotSavedAt = "-1";
+    TComparedProduct& product = comparison.Products.emplace_back();
+    product.Name = "=HYPERLINK(\"http://x\",\"y\")";
+    product.Family = "\tTab";
+    product.Version = "\r1";
+    product.SnapshotVersion = "@2";
+    product.Status = TProductStatus::Changed;
+    product.Change = TVersionChange::NotComparable;
+    const std::string csv = CsvReport(comparison, Latin1ToUtf8);
+    const std::string row = csv.substr(csv.find("\r\n") + 2);
+    EXPECT_EQ(row,
+              "'=PC,'@jdoe,2000-01-01T00:00:00+00:00,'+base,'-1,\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",'\tTab,"
+              "\"'\r1\",'@2,changed,not comparable\r\n");
+
+    const std::string json = JsonReport(comparison, Latin1ToUtf8);
+    for (const char* text :
+         {"\"=PC\"", "\"@jdoe\"", "\"+base\"", "\"-1\"", "\"=HYPERLINK(\\\"http", "\"\\tTab\"", "\"\\r1\"", "\"@2\""})
+        EXPECT_NE(json.find(text), std::string::npos) << text;
+    EXPECT_EQ(json.find('\''), std::string::npos);
+
+    for (const char* safe : {"a=b", " =1", "'quoted", "1-2"}) {
+        product.Name = safe;
+        EXPECT_NE(CsvReport(comparison, Latin1ToUtf8).find(std::string(",") + (safe[0] == ' ' ? "\"" : "") + safe),
+                  std::string::npos)
+            << safe;
+    }
+}
+
 }  // namespace

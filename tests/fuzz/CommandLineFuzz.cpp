@@ -62,8 +62,13 @@ void CheckExportRequest(const TCommandLine& line) {
         REQUIRE(!request.SaveName || (!request.SaveName->empty() && toStandardOutput == 0));
         REQUIRE(headless == (reports || request.SaveName.has_value()));
     } catch (const Exception& error) {
-        // The fault on the first line, the hint on the second.
-        REQUIRE(error.Message().find("\r\nRun plux.exe /? for the switches.") != std::string::npos);
+        // The fault on the first line, the hint on the second: the usage, or how to attach a value that
+        // reads as a switch.
+        const std::string& message = error.Message();
+        REQUIRE(
+            message.ends_with("\r\nRun plux.exe /? for the switches.") ||
+            (message.starts_with("Missing ") &&
+             message.find(", so it is read as a switch\r\nWrite the value onto its switch: ") != std::string::npos));
     }
 }
 

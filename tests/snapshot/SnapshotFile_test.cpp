@@ -116,6 +116,38 @@ TEST_F(SnapshotFileTest, ANameIntoAMissingSubfolderCannotBeWritten) {
     EXPECT_TRUE(files.files.empty());
 }
 
+// A name that Windows opens as a device would save nothing (NUL) or fail late (CON): it is refused
+// before the file is touched, whichever of its forms was typed. Names that only look alike are saved.
+TEST_F(SnapshotFileTest, DeviceNamesAreRefusedBeforeAnythingIsWritten) {
+    Add("Grid 4 (Delphi 7)", "4.2");
+    const struct {
+        const char* typed;
+        bool device;
+    } rows[] = {
+        {"NUL", true},      {"nul", true},    {"Con", true},        {"PRN", true},     {"aux", true},
+        {"COM1", true},     {"com9", true},   {"LPT1", true},       {"lpt9", true},    {"nul.txt", true},
+        {"NUL ", true},     {"NUL.", true},   {"nul . ", true},     {"NUL:", true},    {"aux :", true},
+        {"sub\\CON", true}, {"x:lpt3", true}, {"nul.tar.gz", true}, {"NULL", false},   {"COM10", false},
+        {"lpt", false},     {"con_", false},  {"my nul", false},    {"nul\\x", false}, {"CONIN$", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        files.files.clear();
+        const std::string message = MessageOf([&] { Save(row.typed); });
+        if (row.device) {
+            EXPECT_TRUE(files.files.empty());
+            EXPECT_EQ(MessageOf([&] { SavedSnapshotPath(row.typed, kFolder); }), message);
+        } else {
+            EXPECT_EQ(MessageOf([&] { SavedSnapshotPath(row.typed, kFolder); }), "");
+        }
+        EXPECT_EQ(message.starts_with("\""), row.device) << message;
+    }
+    EXPECT_EQ(MessageOf([&] { Save("Nul "); }),
+              "\"Nul \" names a device, not a snapshot file\r\n"
+              "Choose another name: Windows keeps CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, with any "
+              "extension, for its devices");
+}
+
 // What Save Result writes, the report reads back: no differences, and its save time in the header.
 TEST_F(SnapshotFileTest, ASavedSnapshotComparesEqualToTheListItWasSavedFrom) {
     Add("Grid 4 (Delphi 7)", "4.2");

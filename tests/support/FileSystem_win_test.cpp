@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "support/TempDir.h"
+#include "toolkit/win/Handles_win.h"
 
 namespace {
 
@@ -33,6 +34,45 @@ TEST(FileSystemWin32, WritesWholeAndLeavesNoTemporary) {
     EXPECT_EQ(dir.ReadFile("r.html"), "3rd");
     EXPECT_EQ(files.FindEntries(dir.PathOf("*")).size(), 3u) << "r.html, '.' and '..' only";
     EXPECT_EQ(files.LastErrorText(), "");
+}
+
+// The new content takes the old file's place with its hidden and system attributes. (Its creation time
+// goes along too, where the file system lets it be set; under Wine it cannot be.)
+TEST(FileSystemWin32, AReplacedFileKeepsItsAttributes) {
+    TTempDir dir;
+    dir.WriteFile("state.ini", "old");
+    const std::string path = dir.PathOf("state.ini");
+    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    ASSERT_TRUE(PlatformFileSystem().WriteFile(path, "new"));
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(dir.ReadFile("state.ini"), "new");
+}
+
+// A save killed before its rename leaves its temporary; the next save removes it, but not the
+// temporary of a save still under way in another process, which holds it open, nor a user's file.
+TEST(FileSystemWin32, ASaveRemovesTheTemporariesThatInterruptedSavesLeft) {
+    TTempDir dir;
+    dir.WriteFile("base.plx", "old");
+    dir.WriteFile("base.plx.~4242", "killed while writing");
+    dir.WriteFile("BASE.PLX.~77", "killed, another spelling");
+    dir.WriteFile("base.plx.~backup", "a user's copy");
+    ASSERT_TRUE(SetFileAttributesA(dir.PathOf("base.plx.~77").c_str(), FILE_ATTRIBUTE_HIDDEN));
+    const TScopedFile running(CreateFileA(dir.PathOf("base.plx.~99").c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE,
+                                          nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(running);
+    TFileSystem& files = PlatformFileSystem();
+    for (const std::string name : {"base.plx", "new.plx"}) {
+        dir.WriteFile(name + ".~1", "left");
+        ASSERT_TRUE(files.WriteFile(dir.PathOf(name), "new"));
+        EXPECT_EQ(dir.ReadFile(name), "new");
+        EXPECT_FALSE(dir.Exists(name + ".~1"));
+    }
+    EXPECT_FALSE(dir.Exists("base.plx.~4242"));
+    EXPECT_FALSE(dir.Exists("base.plx.~77"));
+    EXPECT_TRUE(dir.Exists("base.plx.~99")) << "the temporary of a running save";
+    EXPECT_TRUE(dir.Exists("base.plx.~backup"));
 }
 
 TEST(FileSystemWin32, RefusesReadOnlyAndMissingFoldersWithTheSystemsReason) {

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "support/EncodedFile.h"
 #include "support/ProfileFileCases.h"
 
 namespace {
@@ -55,16 +58,72 @@ TEST(IniText, EncodingAndDecodingGiveTheTextBack) {
     std::string everyByte;
     for (int c = 0; c < 256; ++c)
         everyByte.push_back(static_cast<char>(c));
-    EXPECT_EQ(ini::DecodeText(ini::EncodeText(everyByte, ini::TTextEncoding::SingleByte)), everyByte);
+    EXPECT_EQ(ini::DecodeText(ini::EncodeBytes(everyByte, ini::TTextEncoding::SingleByte)), everyByte);
     for (const std::string& text : {everyByte, std::string("\xEF\xBB\xBF\xFF\xFE"), std::string()}) {
         for (const auto encoding :
              {ini::TTextEncoding::Utf8, ini::TTextEncoding::Utf16LittleEndian, ini::TTextEncoding::Utf16BigEndian}) {
             SCOPED_TRACE(static_cast<int>(encoding));
-            const std::string bytes = ini::EncodeText(text, encoding);
+            const std::string bytes = EncodedFile(text, encoding);
             EXPECT_EQ(ini::EncodingOf(bytes), encoding);
             EXPECT_EQ(ini::DecodeText(bytes), text);
+            EXPECT_EQ(ini::DecodeBytes(ini::EncodeBytes(text, encoding), encoding), text);
         }
     }
+}
+
+// A "?" that stands for a character the set lacks is told apart from a "?" of the file.
+TEST(IniText, DecodingNamesThePlacesOfCharactersTheSetLacks) {
+    struct TCase {
+        const char* name;
+        std::string bytes;
+        ini::TTextEncoding encoding;
+        std::vector<std::size_t> replaced;
+    } cases[] = {
+        {"UTF-8", "?\xE4\xB8\xAD?\xFF\xF0\x9F\x98\x80", ini::TTextEncoding::Utf8, {1, 3, 4, 5}},
+        {"UTF-16",
+         Utf16Bytes(u"?\u0416\u00E9\U0001F600", false).substr(2),
+         ini::TTextEncoding::Utf16LittleEndian,
+         {1, 3, 4}},
+        {"single byte", "?\x81\xE4", ini::TTextEncoding::SingleByte, {}},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        std::vector<std::size_t> replaced;
+        ini::DecodeBytes(row.bytes, row.encoding, &replaced);
+        EXPECT_EQ(replaced, row.replaced);
+    }
+}
+
+// The lines of a file are found in its bytes by code units, so that UTF-16 text holding the bytes of
+// CR and LF within other characters keeps its lines.
+TEST(IniText, FindsTheLinesOfAFileInItsOwnEncoding) {
+    using Spans = std::vector<std::pair<std::size_t, std::size_t>>;  // text end, end
+    struct TCase {
+        const char* name;
+        std::string bytes;
+        Spans spans;
+    } cases[] = {
+        {"single byte, every kind of end", "a\r\nb\nc\rd", {{1, 3}, {4, 5}, {6, 7}, {8, 8}}},
+        {"UTF-8 after its mark", "\xEF\xBB\xBF\xC3\xA9\n\n", {{5, 6}, {6, 7}}},
+        {"UTF-16 LE: U+0A0D is no line end", Utf16Bytes(u"\u0A0Da\r\nb", false), {{6, 10}, {12, 12}}},
+        {"UTF-16 BE: U+0D0A is no line end", Utf16Bytes(u"\u0D0A\r\r\n", true), {{4, 6}, {6, 10}}},
+        {"UTF-16 odd last byte stays in the text", Utf16Bytes(u"a\n", false) + "\r", {{4, 6}, {7, 7}}},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.name);
+        const auto encoding = ini::EncodingOf(row.bytes);
+        Spans spans;
+        std::size_t begin = ini::ByteOrderMark(encoding).size();
+        for (const ini::TLineSpan& span : ini::SplitLineSpans(row.bytes, encoding)) {
+            EXPECT_EQ(span.Begin, begin);
+            spans.emplace_back(span.TextEnd, span.End);
+            begin = span.End;
+        }
+        EXPECT_EQ(spans, row.spans);
+    }
+    EXPECT_EQ(ini::WholeCodeUnits(Utf16Bytes(u"a", false) + "\r"), Utf16Bytes(u"a\r", false));
+    EXPECT_EQ(ini::WholeCodeUnits(Utf16Bytes(u"a", true) + "\r"), Utf16Bytes(u"a\r", true));
+    EXPECT_EQ(ini::WholeCodeUnits("odd"), "odd");
 }
 
 TEST(IniText, SplitsAtCrLfLfAndLoneCr) {

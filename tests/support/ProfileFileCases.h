@@ -1,7 +1,9 @@
 #ifndef PLUX_TESTS_SUPPORT_PROFILEFILECASES_H
 #define PLUX_TESTS_SUPPORT_PROFILEFILECASES_H
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Profile files and what the platform's profile reading returns for lookups in them. The native
@@ -27,6 +29,32 @@ inline std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
         const char low = static_cast<char>(unit & 0xFF);
         bytes.push_back(bigEndian ? high : low);
         bytes.push_back(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+// UTF-8 of UTF-16 text, without a byte-order mark; surrogate pairs become one character.
+inline std::string Utf8Bytes(std::u16string_view text) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size())
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        if (c < 0x80) {
+            bytes.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            bytes.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            bytes.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            bytes.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            bytes.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            bytes.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            bytes.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            bytes.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            bytes.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            bytes.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
     }
     return bytes;
 }
@@ -95,6 +123,16 @@ inline std::vector<TProfileFileCase> ProfileFileCases() {
          "\xEF\xBB\xBF[s]\r\nk=caf\xC3\xA9\r\n\xC3\xA9t\xC3\xA9=acc\r\nbad=a\xFF"
          "b\r\n",
          {{"s", "k", def, "caf\xE9"}, {"s", "\xE9t\xE9", def, "acc"}, {"s", "bad", def, "a?b"}}},
+        // The platform compares names in Unicode: a name with a character the single-byte set lacks is
+        // no "?" of a requested name, while its value reads with "?" in that place.
+        {"UTF-8 names outside the set",
+         "\xEF\xBB\xBF" + Utf8Bytes(u"[\u4E2D]\r\nk=1\r\n[s]\r\nGrid \u0416=2\r\nGrid ?=3\r\nv=\u0416\r\n") +
+             "b\xFF"
+             "d=4\r\n",
+         {{"?", "k", def, def}, {"s", "Grid ?", def, "3"}, {"s", "v", def, "?"}, {"s", "b?d", def, def}}},
+        {"UTF-16 names outside the set",
+         Utf16Bytes(u"[s]\r\n\U0001F600=1\r\n\u0416=2\r\n?=3\r\n", false),
+         {{"s", "??", def, def}, {"s", "?", def, "3"}}},
         {"UTF-8 without mark is taken byte for byte", "[s]\r\nk=caf\xC3\xA9\r\n", {{"s", "k", def, "caf\xC3\xA9"}}},
         {"UTF-16 LE with mark",
          Utf16Bytes(u"[s]\r\nk=caf\u00E9\r\n\u00E9=acc\r\nsign=\u20AC\r\n", false),

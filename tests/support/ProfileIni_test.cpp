@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "support/MemoryFileSystem.h"
 #include "support/ProfileFileCases.h"
 #include "support/RaisedMessage.h"
@@ -101,28 +105,81 @@ TEST(ProfileText, ReadingAndWritingKeepsEveryByteOfTheOtherLines) {
     EXPECT_EQ(again.Text(), saved) << "save, read, save gives the same bytes";
 }
 
-// Another editor's file keeps its encoding; its line ends become CR LF.
-TEST(ProfileText, AFileIsWrittenBackInTheEncodingItCameIn) {
+// A file another editor wrote: its encoding, characters the single-byte set lacks, line ends of every
+// kind and a last line without one. The save changes a value, adds keys and a section; every other line
+// keeps its bytes and its line end.
+TEST(ProfileText, KeepsTheBytesOfEveryLineNoWriteTouchesInTheFilesEncoding) {
+    const std::u16string original =
+        u"; \u0416\u0443\u0440\u043D\u0430\u043B\r\n"
+        u"[other]\n"
+        u"name=\u4E2D\u6587 \U0001F600\r\n"
+        u"  keep = \u00E9t\u00E9 \r"
+        u"[snap]\r\n"
+        u"Grid=4.1\n"
+        u"Bars=5.0\r\n"
+        u"\r\n"
+        u"[tail]\r\n"
+        u"last=\u041A";
+    const std::u16string saved =
+        u"; \u0416\u0443\u0440\u043D\u0430\u043B\r\n"
+        u"[other]\n"
+        u"name=\u4E2D\u6587 \U0001F600\r\n"
+        u"  keep = \u00E9t\u00E9 \r"
+        u"[snap]\r\n"
+        u"Grid=4.2\n"
+        u"Bars=5.0\r\n"
+        u"Charts=2.0\r\n"
+        u"\r\n"
+        u"[tail]\r\n"
+        u"last=\u041A\r\n"
+        u"new=caf\u00E9\r\n"
+        u"[fresh]\r\n"
+        u"k=\u20AC\r\n";
     struct TCase {
         const char* name;
-        std::string original;
-        std::string saved;
+        std::string (*encode)(std::u16string_view);
     } cases[] = {
-        {"single byte", "[s]\rk=caf\xE9\x80\nj=1", "[s]\r\nk=caf\xE9\x80\r\nj=2\r\n"},
-        {"UTF-8", "\xEF\xBB\xBF[s]\rk=caf\xC3\xA9\xE2\x82\xAC\nj=1",
-         "\xEF\xBB\xBF[s]\r\nk=caf\xC3\xA9\xE2\x82\xAC\r\nj=2\r\n"},
-        {"UTF-16 LE", Utf16Bytes(u"[s]\rk=caf\u00E9\u20AC\nj=1", false),
-         Utf16Bytes(u"[s]\r\nk=caf\u00E9\u20AC\r\nj=2\r\n", false)},
-        {"UTF-16 BE", Utf16Bytes(u"[s]\nk=\u00FF\u00FE\nj=1", true),
-         Utf16Bytes(u"[s]\r\nk=\u00FF\u00FE\r\nj=2\r\n", true)},
+        {"UTF-8 with mark", [](std::u16string_view text) { return "\xEF\xBB\xBF" + Utf8Bytes(text); }},
+        {"UTF-16 LE", [](std::u16string_view text) { return Utf16Bytes(text, false); }},
+        {"UTF-16 BE", [](std::u16string_view text) { return Utf16Bytes(text, true); }},
+        // Read as the single-byte set, so the new lines come in Windows-1252.
+        {"UTF-8 without mark",
+         [](std::u16string_view text) {
+             std::string bytes = Utf8Bytes(text);
+             for (const auto& [utf8, singleByte] :
+                  {std::pair{Utf8Bytes(u"=caf\u00E9"), "=caf\xE9"}, std::pair{Utf8Bytes(u"=\u20AC"), "=\x80"}}) {
+                 if (const std::size_t at = bytes.find(utf8); at != std::string::npos)
+                     bytes.replace(at, utf8.size(), singleByte);
+             }
+             return bytes;
+         }},
     };
     for (const TCase& row : cases) {
         SCOPED_TRACE(row.name);
-        ini::TProfileText text(row.original);
-        text.Write("s", "j", "2");
-        EXPECT_EQ(text.Text(), row.saved);
-        EXPECT_EQ(ini::TProfileText(row.saved).Text(), row.saved) << "read back, saved again";
+        const std::string bytes = row.encode(original);
+        EXPECT_EQ(ini::TProfileText(bytes).Text(), bytes) << "read and written back unchanged";
+        ini::TProfileText text(bytes);
+        text.Write("snap", "grid", "4.2");
+        text.Write("snap", "Charts", "2.0");
+        text.Write("tail", "new", "caf\xE9");
+        text.Write("fresh", "k", "\x80");
+        EXPECT_EQ(text.Text(), row.encode(saved));
+        EXPECT_EQ(ini::TProfileText(text.Text()).Text(), row.encode(saved)) << "read back, saved again";
     }
+}
+
+// A key whose name holds a character the set lacks is not the "?" a program asks for: the write adds
+// the key and leaves that line alone.
+TEST(ProfileText, ANameOutsideTheSingleByteSetIsNeverOverwritten) {
+    const std::string original = "\xEF\xBB\xBF" + Utf8Bytes(u"[s]\r\nGrid \u4E2D=1\r\n[\u4E2D]\r\nk=2\r\n");
+    ini::TProfileText text(original);
+    EXPECT_EQ(text.Keys("s"), std::vector<std::string>{});
+    text.Write("s", "Grid ?", "3");
+    text.Write("?", "k", "4");
+    const std::u16string saved = u"[s]\r\nGrid \u4E2D=1\r\nGrid ?=3\r\n[\u4E2D]\r\nk=2\r\n";
+    EXPECT_EQ(text.Text(), "\xEF\xBB\xBF" + Utf8Bytes(saved + u"[?]\r\nk=4\r\n"));
+    EXPECT_TRUE(text.EraseSection("?"));
+    EXPECT_EQ(text.Text(), "\xEF\xBB\xBF" + Utf8Bytes(saved)) << "the new section only";
 }
 
 TEST(ProfileIniFile, WritesReachTheDiskOnlyAtFlush) {

@@ -7,20 +7,6 @@ trap 'chattr -i "$RUN_DIR" 2>/dev/null || true; cleanup' EXIT
 import_products example.reg
 start_plux
 
-# Presses Ctrl+S and waits for the input dialog; DIALOG_EDIT is the text its edit field offers.
-open_save_dialog() {
-    press ctrl+s
-    local facts
-    facts=$(probe dialog '#1' 10) || fail "no input dialog after Ctrl+S"
-    DIALOG_EDIT=$(sed -n 's/^edit //p' <<<"$facts")
-    activate_window "$(xdotool search --name '^#1$' | head -1)"
-}
-
-answer() {
-    xdotool key "$@"
-    probe dialog-closed '#1' 10 || fail "the input dialog stayed open after $*"
-}
-
 snapshots() { (cd "$RUN_DIR" && ls -- *.plx 2>/dev/null || true); }
 
 # The products in list order, as the export of the same check lists them.
@@ -67,6 +53,25 @@ answer BackSpace Return
 
 # The chooser is filled once, at the start: the new snapshots are not offered yet.
 [ "$(probe combo File | grep -c '^item ')" -eq 1 ] || fail "the chooser was refilled after a save"
+
+# A name that Windows opens as a device is refused with an error box before anything is written.
+plux_windows() { xdotool search --name '^Plux$' 2>/dev/null | wc -l; }
+more_plux_windows() { [ "$(plux_windows)" -gt "$1" ]; }
+for name in NUL 'con.txt'; do
+    before=$(snapshots)
+    windows=$(plux_windows)
+    open_save_dialog
+    xdotool type --delay 20 "$name"
+    answer Return
+    poll_until 10 more_plux_windows "$windows" || fail "no error box for the device name $name"
+    [ "$name" = NUL ] && screenshot save-result-device-name >/dev/null
+    box=$(probe message-box) || fail "no error box for the device name $name"
+    grep -qxF "text \"$name\" names a device, not a snapshot file" <<<"$box" &&
+        grep -qxF 'Choose another name: Windows keeps CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, with any extension, for its devices.' <<<"$box" ||
+        fail "error box for $name: $box"
+    [ "$(snapshots)" = "$before" ] || fail "the device name $name wrote a file: $(snapshots)"
+done
+still_running || fail "the window did not survive a device name"
 
 # A folder that refuses new files: root ignores permissions, an immutable folder stops it too.
 cp "$RUN_DIR/$user.plx" "$RUN_DIR/before.bin"

@@ -28,6 +28,25 @@ for args in '/shtml|/compare|old.plx' '/shtml||/compare|old.plx' '/shtml|   |/co
     [ ! -e /compare ] && [ ! -e "$RUN_DIR/compare" ] || fail "${argv[*]}: a file named compare was written"
 done
 
+# A value that starts with "/" is read as a switch: the message says so and shows the attached form.
+plux /shtml /tmp/r.html
+expect_rc "a path that starts with a slash" 2 $?
+expect_stderr "a path that starts with a slash" 'Missing file name after /shtml: /tmp/r.html starts with "/", so it is read as a switch
+Write the value onto its switch: /shtml=/tmp/r.html'
+
+# A snapshot name that Windows opens as a device is refused before anything is written: NUL would
+# save nothing and print a path, CON would fail late.
+for name in NUL CON nul.txt 'Aux.' 'com1 .x' 'lpt1:'; do
+    : >"$RUN_DIR/stdout"
+    ls "$RUN_DIR" >"$RUN_DIR/before.list"
+    plux /save "$name" /shtml report.html >"$RUN_DIR/stdout"
+    expect_rc "save as $name" 2 $?
+    [ "$(head -1 "$RUN_DIR/stderr")" = "\"$name\" names a device, not a snapshot file" ] ||
+        fail "save as $name: $(cat "$RUN_DIR/stderr")"
+    [ ! -s "$RUN_DIR/stdout" ] || fail "save as $name printed: $(cat "$RUN_DIR/stdout")"
+    ls "$RUN_DIR" | cmp -s - "$RUN_DIR/before.list" || fail "save as $name wrote: $(ls "$RUN_DIR")"
+done
+
 # The report never overwrites the snapshot it compares with, however it is named.
 for target in old.plx OLD.PLX ./old.plx "$(cd "$RUN_DIR" && "$WINE" winepath -w "$RUN_DIR/old.plx" 2>/dev/null | tr -d '\r')"; do
     plux /shtml "$target" /compare old.plx
@@ -50,8 +69,7 @@ plux /shtml 'Z:\dev\null'
 expect_rc "report to a Unix device" 0 $?
 
 # A read-only report file is refused with the system's reason; links are written through to their
-# targets. (Wine's ReplaceFile is a rename: it keeps neither the Unix mode nor, on this file system,
-# the hidden attribute of the replaced file, so there is nothing more to check here.)
+# targets. (The attributes a replaced file keeps are checked by the Win32 tests of the file system.)
 printf 'locked' >"$RUN_DIR/locked.html"
 chmod 444 "$RUN_DIR/locked.html"
 plux /shtml locked.html

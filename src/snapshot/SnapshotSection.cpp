@@ -1,0 +1,56 @@
+#include "snapshot/SnapshotSection.h"
+
+#include "snapshot/SnapshotFile.h"
+#include "support/PathRoutines.h"
+#include "support/ProfileIni.h"
+#include "support/TextRoutines.h"
+
+namespace {
+
+// Two names find each other exactly when these are equal.
+std::string LookupKey(std::string_view name) {
+    return UpperCase(ini::ProfileName(name));
+}
+
+}  // namespace
+
+TSnapshotSection::TSnapshotSection(std::string name, std::string savedAt, const std::vector<TSnapshotEntry>& entries)
+    : name_(std::move(name)), savedAt_(std::move(savedAt)) {
+    const std::string timestampKey = LookupKey(kTimestampKey);
+    for (const TSnapshotEntry& entry : entries) {
+        std::string key = LookupKey(entry.Key);
+        if (key == timestampKey || !index_.try_emplace(std::move(key), entries_.size()).second)
+            continue;
+        entries_.push_back(entry);
+    }
+}
+
+std::optional<std::size_t> TSnapshotSection::Find(std::string_view productName) const {
+    const auto found = index_.find(LookupKey(productName));
+    if (found == index_.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::optional<TChosenSnapshot> ChosenSnapshot(std::string_view choice,
+                                              std::string_view programFolder,
+                                              const TFileSystem& files) {
+    const std::string trimmed = Trim(choice);
+    TChosenSnapshot chosen{std::string(programFolder) + trimmed, FileBaseName(trimmed)};
+    if (chosen.Section.empty() || !files.FileExists(chosen.Path))
+        return std::nullopt;
+    return chosen;
+}
+
+TSnapshotSection ReadSnapshotSection(const TChosenSnapshot& chosen, const TFileSystem& files) {
+    const std::optional<std::string> bytes = files.ReadFile(chosen.Path);
+    const ini::TProfileText text(bytes ? *bytes : std::string());
+    std::vector<TSnapshotEntry> entries;
+    for (std::string& key : text.Keys(chosen.Section)) {
+        // A key the profile functions cannot ask for (a blank before a NUL in it) holds no version.
+        std::optional<std::string> value = text.Read(chosen.Section, key);
+        if (value)
+            entries.push_back({std::move(key), std::move(*value)});
+    }
+    return TSnapshotSection(chosen.Section, text.Read(chosen.Section, kTimestampKey).value_or(""), entries);
+}

@@ -1,0 +1,34 @@
+#include "support/InputError.h"
+
+#include <algorithm>
+#include <string>
+
+#include "support/TextRoutines.h"
+
+namespace {
+
+// A line of a damaged file can hold anything; the message must stay one readable line.
+std::string ShownLine(std::string_view line) {
+    std::string shown = Trim(line);
+    const bool cut = shown.size() > kShownLineLength;
+    shown.resize(std::min(shown.size(), kShownLineLength));
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < ' ' || c == '\x7F')
+            c = '?';
+    }
+    return cut ? shown + "..." : shown;
+}
+
+}  // namespace
+
+Exception InputLineError(std::string_view fault,
+                         std::string_view fileName,
+                         std::size_t lineNumber,
+                         std::string_view line) {
+    return Exception(std::string(fault) + "\r\n" + std::string(fileName) + "(" + std::to_string(lineNumber) +
+                     "): " + ShownLine(line));
+}
+
+Exception InputFileError(std::string_view fault, std::string_view fileName) {
+    return Exception(std::string(fault) + "\r\n" + std::string(fileName));
+}
