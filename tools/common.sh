@@ -49,7 +49,10 @@ ensure_display() {
         XVFB_PID=$!
         export DISPLAY=":$n"
         local tries
+        # A server that ended lost the number to another run starting at the same moment: that display
+        # answers, but it is not ours to use.
         for tries in $(seq 1 100); do
+            kill -0 "$XVFB_PID" 2>/dev/null || break
             display_answers && return 0
             sleep 0.1
         done
@@ -69,14 +72,21 @@ window_manager_runs() { obxprop --root 2>/dev/null | grep '^_NET_SUPPORTING_WM_C
 WM_PID=""
 ensure_window_manager() {
     window_manager_runs && return 0
-    openbox --sm-disable </dev/null >/dev/null 2>&1 &
-    WM_PID=$!
-    local tries
-    for tries in $(seq 1 100); do
-        window_manager_runs && return 0
-        sleep 0.1
+    local attempt tries
+    mkdir -p "$ROOT/build"
+    # A loaded machine can take a while; a manager that ended at once is started again.
+    for attempt in 1 2 3; do
+        openbox --sm-disable </dev/null >/dev/null 2>"$ROOT/build/openbox.log" &
+        WM_PID=$!
+        for tries in $(seq 1 300); do
+            window_manager_runs && return 0
+            kill -0 "$WM_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$WM_PID" 2>/dev/null
+        WM_PID=""
     done
-    say "the window manager did not start"
+    say "the window manager did not start on $DISPLAY: $(tail -n 3 "$ROOT/build/openbox.log" 2>/dev/null)"
     return 1
 }
 
