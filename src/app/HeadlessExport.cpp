@@ -6,6 +6,7 @@
 #include "app/ExportRequest.h"
 #include "app/ExportTargets.h"
 #include "app/JsonReport.h"
+#include "app/MainWindowState.h"
 #include "check/Comparison.h"
 #include "check/ReportBuilder.h"
 #include "policy/PolicyCheck.h"
@@ -13,7 +14,6 @@
 #include "policy/RequiredVersions.h"
 #include "snapshot/SnapshotFile.h"
 #include "sources/ProductsFile.h"
-#include "state/MainWindowState.h"
 #include "support/InputError.h"
 #include "support/PathRoutines.h"
 #include "toolkit/Exception.h"
@@ -199,10 +199,6 @@ private:
 };
 
 }  // namespace
-
-bool IsExportRequest(const TCommandLine& commandLine) {
-    return IsHeadlessRequest(commandLine);
-}
 
 TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& ports) {
     try {

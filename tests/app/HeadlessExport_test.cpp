@@ -1,3 +1,4 @@
+#include "app/ExportRequest.h"
 #include "app/HeadlessExportRig.h"
 
 namespace {
@@ -158,11 +159,11 @@ TEST_F(HeadlessExportTest, UsageGoesToStandardOutput) {
 }
 
 TEST_F(HeadlessExportTest, IsRequestedByTheExportSwitchesOnly) {
-    EXPECT_TRUE(IsExportRequest(TCommandLine({"p", "/SHTML", "x"})));
-    EXPECT_TRUE(IsExportRequest(TCommandLine({"p", "/shtml:x"})));
-    EXPECT_TRUE(IsExportRequest(TCommandLine({"p", "/help"})));
-    EXPECT_FALSE(IsExportRequest(TCommandLine({"p", "/compare", "x"})));
-    EXPECT_FALSE(IsExportRequest(TCommandLine({"p"})));
+    EXPECT_TRUE(IsHeadlessRequest(TCommandLine({"p", "/SHTML", "x"})));
+    EXPECT_TRUE(IsHeadlessRequest(TCommandLine({"p", "/shtml:x"})));
+    EXPECT_TRUE(IsHeadlessRequest(TCommandLine({"p", "/help"})));
+    EXPECT_FALSE(IsHeadlessRequest(TCommandLine({"p", "/compare", "x"})));
+    EXPECT_FALSE(IsHeadlessRequest(TCommandLine({"p"})));
 }
 
 }  // namespace

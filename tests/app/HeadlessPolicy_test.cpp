@@ -57,7 +57,8 @@ TEST_F(HeadlessPolicyTest, AViolationFailsTheBuildAndTheLogShowsWhy) {
              "\"status\": null, \"change\": null, \"verdict\": \"ok\", \"rule\": \"4.2\"}",
              "\"status\": null, \"change\": null, \"verdict\": \"too old\", \"rule\": \">=4.10\"}",
              "\"status\": null, \"change\": null, \"verdict\": \"forbidden\", \"rule\": \"absent\"}",
-             "{\"name\": \"Editors 3 (Delphi 7)\", \"family\": \"Editors 3\", \"version\": null, \"snapshotVersion\": null, "
+             "{\"name\": \"Editors 3 (Delphi 7)\", \"family\": \"Editors 3\", \"version\": null, \"snapshotVersion\": "
+             "null, "
              "\"status\": null, \"change\": null, \"verdict\": \"missing\", \"rule\": \"3.0.1\"}",
          }) {
         EXPECT_NE(standardOutput.find(line), std::string::npos) << line;
@@ -91,8 +92,9 @@ TEST_F(HeadlessPolicyTest, TheExitCodeIsOneForAViolationOrADifference) {
 TEST_F(HeadlessPolicyTest, AnInputThatFailsNamesItsFileAndLineAndWritesNothing) {
     folder.WriteFile("bad.ini", "[Required]\r\nGrid 4 (Delphi 7)=4.2\r\nGrid 4 (Delphi 6)=>4.10 <5 >6\r\n");
     folder.WriteFile("typo.ini", "[Required]\r\nGrid 4 (Delphi 7)==4.2\r\n");
-    folder.WriteFile("numeric.reg", "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite VCL Products\\X]\r\n"
-                                    "\"version\"=dword:00000004\r\n");
+    folder.WriteFile("numeric.reg",
+                     "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite VCL Products\\X]\r\n"
+                     "\"version\"=dword:00000004\r\n");
     folder.WriteFile("dev.txt", "");
     folder.WriteFile("renamed.plx", kOldSnapshot);
     const struct {
@@ -147,12 +149,13 @@ TEST_F(HeadlessPolicyTest, ProductsFromAFileTakeTheFactsItHoldsElseItsNameAndTim
         "  \"registryKey\": \"HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Wow6432Node\\\\Component Suite VCL Products\",\r\n"
         "  \"registryView\": \"32-bit\",\r\n"))
         << standardOutput;
-    EXPECT_EQ(ProductLines(standardOutput),
-              (std::vector<std::string>{
-                  "{\"name\": \"Grid 4 (Delphi 7)\", \"family\": \"Grid 4\", \"version\": \"4.10\", \"snapshotVersion\": "
-                  "null, \"status\": null, \"change\": null, \"verdict\": null, \"rule\": null}",
-                  "{\"name\": \"Editors 3 (Delphi 7)\", \"family\": \"Editors 3\", \"version\": \"3.0.1\", "
-                  "\"snapshotVersion\": null, \"status\": null, \"change\": null, \"verdict\": null, \"rule\": null}"}));
+    EXPECT_EQ(
+        ProductLines(standardOutput),
+        (std::vector<std::string>{
+            "{\"name\": \"Grid 4 (Delphi 7)\", \"family\": \"Grid 4\", \"version\": \"4.10\", \"snapshotVersion\": "
+            "null, \"status\": null, \"change\": null, \"verdict\": null, \"rule\": null}",
+            "{\"name\": \"Editors 3 (Delphi 7)\", \"family\": \"Editors 3\", \"version\": \"3.0.1\", "
+            "\"snapshotVersion\": null, \"status\": null, \"change\": null, \"verdict\": null, \"rule\": null}"}));
 
     // A snapshot: its products, and its timestamp in the header.
     folder.WriteFile("base.plx", "[base]\r\n\\datetime\\=02/05/2024 08:30:00\r\nBars 5 (Delphi 7)=5.1\r\n");
