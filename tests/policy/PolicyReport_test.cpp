@@ -12,12 +12,13 @@ TEST(PolicyReport, ShowsEveryVerdictBandedByFamilyWithViolationsInRed) {
     TProductList products;
     products.ProductNames = {"Bars 5 (Delphi 7)", "Grid 4 (Delphi 6)", "Grid 4 (Delphi 7)", "Tools & Co (Delphi 7)"};
     products.ProductVersions = {"5.1", "4.2", "", "1.0"};
-    const TRequiredVersions required = ReadRequiredVersions("[Required]\r\n"
-                                                            "Bars 5 (Delphi 7)=absent\r\n"
-                                                            "Grid 4 (Delphi *)=>=4.10 <5\r\n"
-                                                            "Grid 4 (Delphi 7)=present\r\n"
-                                                            "Editors 3 (Delphi 7)=3.0.1\r\n",
-                                                            "required.ini");
+    const TRequiredVersions required = ReadRequiredVersions(
+        "[Required]\r\n"
+        "Bars 5 (Delphi 7)=absent\r\n"
+        "Grid 4 (Delphi *)=>=4.10 <5\r\n"
+        "Grid 4 (Delphi 7)=present\r\n"
+        "Editors 3 (Delphi 7)=3.0.1\r\n",
+        "required.ini");
     TReportInputs inputs;
     inputs.Products = &products;
     inputs.Color1Code = "#dcFED6";
