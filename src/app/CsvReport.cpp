@@ -2,12 +2,15 @@
 
 #include <array>
 
+#include "policy/PolicySummary.h"
+
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::array<std::string_view, 11> kColumns = {"Computer",          "User",    "Checked at", "Snapshot",
-                                                       "Snapshot saved at", "Product", "Family",     "Version",
-                                                       "Snapshot version",  "Status",  "Change"};
+constexpr std::array<std::string_view, 13> kColumns = {
+    "Computer", "User",    "Checked at", "Snapshot",         "Snapshot saved at",
+    "Product",  "Family",  "Version",    "Snapshot version", "Status",
+    "Change",   "Verdict", "Rule"};
 
 // Spreadsheet programs run a cell that begins with one of these as a formula, and the names and
 // versions come from outside (the registry, a snapshot file): such a cell gets an apostrophe before it,
@@ -40,7 +43,9 @@ void AppendRow(std::string& text, const std::array<std::string, kColumns.size()>
 
 }  // namespace
 
-std::string CsvReport(const TComparison& comparison, const TToUtf8& toUtf8) {
+std::string CsvReport(const TComparison& comparison,
+                      const std::vector<TProductVerdict>& verdicts,
+                      const TToUtf8& toUtf8) {
     std::string text(kByteOrderMark);
     std::array<std::string, kColumns.size()> row;
     for (std::size_t i = 0; i < kColumns.size(); ++i)
@@ -49,9 +54,11 @@ std::string CsvReport(const TComparison& comparison, const TToUtf8& toUtf8) {
 
     const TCheckFacts& facts = comparison.Facts;
     const auto optional = [&](const std::optional<std::string>& value) { return value ? toUtf8(*value) : ""; };
-    for (const TComparedProduct& product : comparison.Products) {
+    for (const TReportRow& reportRow : ReportRows(comparison, verdicts)) {
+        const TComparedProduct& product = reportRow.Product;
+        const TProductVerdict* verdict = reportRow.Verdict;
         row = {toUtf8(facts.Computer),
-               toUtf8(facts.User),
+               optional(facts.User),
                IsoDateTime(facts.CheckedAt, facts.UtcOffsetMinutes),
                optional(comparison.SnapshotName),
                optional(comparison.SnapshotSavedAt),
@@ -60,7 +67,9 @@ std::string CsvReport(const TComparison& comparison, const TToUtf8& toUtf8) {
                optional(product.Version),
                optional(product.SnapshotVersion),
                StatusText(product.Status),
-               ChangeText(product.Change)};
+               ChangeText(product.Change),
+               verdict ? std::string(VerdictText(verdict->Verdict)) : "",
+               verdict && verdict->Rule ? toUtf8(ShownRule(*verdict)) : ""};
         AppendRow(text, row);
     }
     return text;

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "policy/PolicySummary.h"
+
 namespace {
 
 // A JSON string of UTF-8 text: quotes, backslashes and control characters escaped, the rest as it is.
@@ -50,25 +52,32 @@ private:
     const TToUtf8& toUtf8_;
 };
 
-std::string ProductLine(const TComparedProduct& product, const TJsonText& json) {
+std::string ProductLine(const TReportRow& row, const TJsonText& json) {
+    const TComparedProduct& product = row.Product;
+    const TProductVerdict* verdict = row.Verdict;
     return "{\"name\": " + json.String(product.Name) + ", \"family\": " + json.String(product.Family) +
            ", \"version\": " + json.StringOrNull(product.Version) +
            ", \"snapshotVersion\": " + json.StringOrNull(product.SnapshotVersion) +
            ", \"status\": " + TJsonText::WordOrNull(StatusText(product.Status)) +
-           ", \"change\": " + TJsonText::WordOrNull(ChangeText(product.Change)) + "}";
+           ", \"change\": " + TJsonText::WordOrNull(ChangeText(product.Change)) +
+           ", \"verdict\": " + TJsonText::WordOrNull(verdict ? std::string(VerdictText(verdict->Verdict)) : "") +
+           ", \"rule\": " +
+           json.StringOrNull(verdict && verdict->Rule ? std::optional(ShownRule(*verdict)) : std::nullopt) + "}";
 }
 
 }  // namespace
 
-std::string JsonReport(const TComparison& comparison, const TToUtf8& toUtf8) {
+std::string JsonReport(const TComparison& comparison,
+                       const std::vector<TProductVerdict>& verdicts,
+                       const TToUtf8& toUtf8) {
     const TJsonText json(toUtf8);
     const TCheckFacts& facts = comparison.Facts;
     std::string text = "{\r\n";
     text += "  \"computer\": " + json.String(facts.Computer) + ",\r\n";
-    text += "  \"user\": " + json.String(facts.User) + ",\r\n";
+    text += "  \"user\": " + json.StringOrNull(facts.User) + ",\r\n";
     text += "  \"checkedAt\": " + Quoted(IsoDateTime(facts.CheckedAt, facts.UtcOffsetMinutes)) + ",\r\n";
-    text += "  \"registryKey\": " + json.String(facts.RegistryKey) + ",\r\n";
-    text += "  \"registryView\": " + json.String(facts.RegistryView) + ",\r\n";
+    text += "  \"registryKey\": " + json.StringOrNull(facts.RegistryKey) + ",\r\n";
+    text += "  \"registryView\": " + json.StringOrNull(facts.RegistryView) + ",\r\n";
     text += "  \"snapshot\": ";
     if (comparison.SnapshotName) {
         text += "{\"name\": " + json.String(*comparison.SnapshotName) +
@@ -78,10 +87,11 @@ std::string JsonReport(const TComparison& comparison, const TToUtf8& toUtf8) {
     }
     text += "  \"products\": [";
     const char* separator = "\r\n";
-    for (const TComparedProduct& product : comparison.Products) {
-        text.append(separator).append("    ").append(ProductLine(product, json));
+    const std::vector<TReportRow> rows = ReportRows(comparison, verdicts);
+    for (const TReportRow& row : rows) {
+        text.append(separator).append("    ").append(ProductLine(row, json));
         separator = ",\r\n";
     }
-    text += comparison.Products.empty() ? "]\r\n" : "\r\n  ]\r\n";
+    text += rows.empty() ? "]\r\n" : "\r\n  ]\r\n";
     return text + "}\r\n";
 }

@@ -3,18 +3,11 @@
 #include <utility>
 
 #include "check/BreakUtils.h"
+#include "check/SameVersion.h"
 #include "check/VersionOrder.h"
 #include "support/TextRoutines.h"
 
 namespace {
-
-// The band tracker's key, trimmed: "Bars 5", not "Bars 5 ".
-std::string FamilyOf(const std::string& name) {
-    TBreakUtils tracker;
-    tracker.KeyDelimiter = kFamilyDelimiter;
-    tracker.NextValue(name);
-    return Trim(tracker.Key);
-}
 
 TVersionChange ChangeBetween(const std::string& saved, const std::string& current) {
     switch (CompareVersions(saved, current)) {
@@ -30,7 +23,7 @@ TVersionChange ChangeBetween(const std::string& saved, const std::string& curren
 
 void Compare(TComparedProduct& product, const std::string& saved) {
     product.SnapshotVersion = saved;
-    if (Trim(saved) == Trim(*product.Version)) {
+    if (SameVersion(saved, *product.Version)) {
         product.Status = TProductStatus::Same;
         return;
     }
@@ -39,6 +32,14 @@ void Compare(TComparedProduct& product, const std::string& saved) {
 }
 
 }  // namespace
+
+// The band tracker's key, trimmed: "Bars 5", not "Bars 5 ".
+std::string ProductFamily(std::string_view name) {
+    TBreakUtils tracker;
+    tracker.KeyDelimiter = kFamilyDelimiter;
+    tracker.NextValue(std::string(name));
+    return Trim(tracker.Key);
+}
 
 TComparison CompareProducts(const TProductList& products, const TSnapshotSection* snapshot, TCheckFacts facts) {
     TComparison comparison;
@@ -53,7 +54,7 @@ TComparison CompareProducts(const TProductList& products, const TSnapshotSection
     for (std::size_t i = 0; i < products.ProductNames.size(); ++i) {
         TComparedProduct& product = comparison.Products.emplace_back();
         product.Name = products.ProductNames[i];
-        product.Family = FamilyOf(product.Name);
+        product.Family = ProductFamily(product.Name);
         product.Version = products.ProductVersions.at(i);
         if (snapshot == nullptr)
             continue;
@@ -72,7 +73,7 @@ TComparison CompareProducts(const TProductList& products, const TSnapshotSection
         const TSnapshotEntry& entry = snapshot->Entries()[i];
         TComparedProduct& product = comparison.Products.emplace_back();
         product.Name = entry.Key;
-        product.Family = FamilyOf(product.Name);
+        product.Family = ProductFamily(product.Name);
         product.SnapshotVersion = entry.Value;
         product.Status = TProductStatus::Removed;
     }
