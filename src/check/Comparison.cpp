@@ -8,14 +8,6 @@
 
 namespace {
 
-// The band tracker's key, trimmed: "Bars 5", not "Bars 5 ".
-std::string FamilyOf(const std::string& name) {
-    TBreakUtils tracker;
-    tracker.KeyDelimiter = kFamilyDelimiter;
-    tracker.NextValue(name);
-    return Trim(tracker.Key);
-}
-
 TVersionChange ChangeBetween(const std::string& saved, const std::string& current) {
     switch (CompareVersions(saved, current)) {
         case TVersionOrder::Lower:
@@ -40,6 +32,14 @@ void Compare(TComparedProduct& product, const std::string& saved) {
 
 }  // namespace
 
+// The band tracker's key, trimmed: "Bars 5", not "Bars 5 ".
+std::string ProductFamily(const std::string& name) {
+    TBreakUtils tracker;
+    tracker.KeyDelimiter = kFamilyDelimiter;
+    tracker.NextValue(name);
+    return Trim(tracker.Key);
+}
+
 TComparison CompareProducts(const TProductList& products, const TSnapshotSection* snapshot, TCheckFacts facts) {
     TComparison comparison;
     comparison.Facts = std::move(facts);
@@ -53,7 +53,7 @@ TComparison CompareProducts(const TProductList& products, const TSnapshotSection
     for (std::size_t i = 0; i < products.ProductNames.size(); ++i) {
         TComparedProduct& product = comparison.Products.emplace_back();
         product.Name = products.ProductNames[i];
-        product.Family = FamilyOf(product.Name);
+        product.Family = ProductFamily(product.Name);
         product.Version = products.ProductVersions.at(i);
         if (snapshot == nullptr)
             continue;
@@ -72,7 +72,7 @@ TComparison CompareProducts(const TProductList& products, const TSnapshotSection
         const TSnapshotEntry& entry = snapshot->Entries()[i];
         TComparedProduct& product = comparison.Products.emplace_back();
         product.Name = entry.Key;
-        product.Family = FamilyOf(product.Name);
+        product.Family = ProductFamily(product.Name);
         product.SnapshotVersion = entry.Value;
         product.Status = TProductStatus::Removed;
     }

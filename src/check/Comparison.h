@@ -21,6 +21,9 @@ enum class TVersionChange { None, Upgrade, Downgrade, NotComparable };
 // bands change colour where the family changes.
 inline constexpr std::string_view kFamilyDelimiter = "(Delphi";
 
+// The part of a product's name before "(Delphi", trimmed; the whole name trimmed when it has none.
+std::string ProductFamily(const std::string& name);
+
 struct TComparedProduct {
     std::string Name;
     std::string Family;                          // the part of the name before "(Delphi", trimmed

@@ -9,8 +9,6 @@
 namespace {
 
 constexpr std::string_view kHeaderDateFormat = "ddd dd-mm-yyyy hh:nn";
-constexpr std::string_view kMissingEntry = "&nbsp;";
-constexpr std::string_view kDifferenceCellEnd = "</font></b></td>";
 
 std::string HtmlCell(std::string_view tag, std::string_view text, std::string_view attributes) {
     std::string cell = "<" + std::string(tag);
@@ -20,6 +18,27 @@ std::string HtmlCell(std::string_view tag, std::string_view text, std::string_vi
 }
 
 }  // namespace
+
+std::string HtmlText(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
 
 std::string HtmlTD(std::string_view text, std::string_view attributes) {
     return HtmlCell("td", text, attributes);

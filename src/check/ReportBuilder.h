@@ -18,6 +18,12 @@ std::string HtmlTableEnd();
 
 // The start of a comparison cell whose saved version differs from the current one.
 inline constexpr std::string_view kDifferenceCellStart = "<td bgcolor=\"#ff0000\"><b><font color=\"#ffffff\">";
+inline constexpr std::string_view kDifferenceCellEnd = "</font></b></td>";
+// What an empty cell holds, so that it keeps its borders.
+inline constexpr std::string_view kMissingEntry = "&nbsp;";
+
+// A text as it reads in HTML: "&", "<" and ">" written as character references.
+std::string HtmlText(std::string_view text);
 
 // Everything the report is built from, as the main window (or the export) holds it at the moment.
 // Products, CompareChoice and ProgramFolder serve the comparison, when the report makes it.

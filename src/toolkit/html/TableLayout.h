@@ -31,10 +31,22 @@ struct TBreakItem {
     bool operator==(const TBreakItem&) const = default;
 };
 
+// Where a table and its columns stand across the page, for printing a table wider than the page in
+// groups of columns. A column's cells span [ColumnLefts[c], ColumnRights[c]).
+struct TTableColumns {
+    int Left = 0;  // the outer edges of the table, its border included
+    int Right = 0;
+    std::vector<int> ColumnLefts;
+    std::vector<int> ColumnRights;
+
+    bool operator==(const TTableColumns&) const = default;
+};
+
 struct TLayout {
     TDrawList Draw;
-    std::vector<TBreakItem> Breaks;  // in document order: a table, then each row followed by its lines
-    int Width = 0;                   // of the content, margins included
+    std::vector<TBreakItem> Breaks;     // in document order: a table, then each row followed by its lines
+    std::vector<TTableColumns> Tables;  // in document order
+    int Width = 0;                      // of the content, margins included
     int Height = 0;
 };
 
