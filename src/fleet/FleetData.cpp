@@ -56,28 +56,48 @@ std::string FleetJson(const TFleetMatrix& matrix, const TToUtf8& toUtf8) {
     return text + "\r\n}\r\n";
 }
 
+// Each text is converted and guarded once, not once per cell, and the text is sized before it is
+// written: a thousand columns make a thousand rows per product, and the file outgrows its sources.
 std::string FleetCsv(const TFleetMatrix& matrix, const TToUtf8& toUtf8) {
-    std::string text(kUtf8ByteOrderMark);
-    std::array<std::string, 8> fields = {"Machine", "Time",    "Source",      "Product",
-                                         "Family",  "Version", "Most common", "Marked"};
-    AppendCsvRow(text, fields);
-    const auto& columns = matrix.Columns();
+    const auto field = [&](const std::string& value) { return CsvField(toUtf8(value)) + ","; };
+    std::vector<std::string> columnFields;
+    std::size_t columnsSize = 0;
+    for (const TFleetColumn& column : matrix.Columns()) {
+        columnFields.push_back(field(column.Machine) + field(column.Time) + field(column.Source));
+        columnsSize += columnFields.back().size();
+    }
+    struct TRowFields {
+        std::string Product;  // name and family
+        std::vector<std::string> Versions;
+        std::string MostCommon;
+    };
+    std::vector<TRowFields> rows;
+    std::size_t size = 100;  // the mark and the header
     for (std::size_t r = 0; r < matrix.Rows().size(); ++r) {
         const TFleetRow& row = matrix.Rows()[r];
-        const std::string name = toUtf8(row.Name);
-        const std::string family = toUtf8(row.Family);
-        const std::string mostCommon = row.MostCommon ? toUtf8(row.Versions[*row.MostCommon]) : "";
+        TRowFields& fields = rows.emplace_back();
+        fields.Product = field(row.Name) + field(row.Family);
+        for (const std::string& version : row.Versions)
+            fields.Versions.push_back(field(version));
+        fields.MostCommon = row.MostCommon ? fields.Versions[*row.MostCommon] : ",";
+        size += columnsSize + columnFields.size() * (fields.Product.size() + fields.MostCommon.size() + 5);
+        for (const TFleetCell& cell : matrix.Cells(r))
+            size += cell.Version ? fields.Versions[*cell.Version].size() : 1;
+    }
+
+    std::string text;
+    text.reserve(size);
+    text += kUtf8ByteOrderMark;
+    const std::array<std::string, 8> header = {"Machine", "Time",    "Source",      "Product",
+                                               "Family",  "Version", "Most common", "Marked"};
+    AppendCsvRow(text, header);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const TRowFields& fields = rows[r];
         const std::vector<TFleetCell> cells = matrix.Cells(r);
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            fields = {toUtf8(columns[c].Machine),
-                      toUtf8(columns[c].Time),
-                      toUtf8(columns[c].Source),
-                      name,
-                      family,
-                      cells[c].Version ? toUtf8(row.Versions[*cells[c].Version]) : "",
-                      mostCommon,
-                      cells[c].Marked ? "yes" : "no"};
-            AppendCsvRow(text, fields);
+            text.append(columnFields[c]).append(fields.Product);
+            text.append(cells[c].Version ? fields.Versions[*cells[c].Version] : ",").append(fields.MostCommon);
+            text.append(cells[c].Marked ? "yes\r\n" : "no\r\n");
         }
     }
     return text;

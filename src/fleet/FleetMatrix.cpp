@@ -251,5 +251,6 @@ TFleetMatrix BuildFleetMatrix(std::vector<TFleetSource> sources, const TRequired
             MarkByMostCommonAndHistory(row, columns, singleColumns);
     }
     SortByFamilyAndName(rows);
-    return TFleetMatrix(std::move(order.Columns), std::move(rows), policy ? TFleetMarks::Policy : TFleetMarks::MostCommon);
+    return TFleetMatrix(std::move(order.Columns), std::move(rows),
+                        policy ? TFleetMarks::Policy : TFleetMarks::MostCommon);
 }

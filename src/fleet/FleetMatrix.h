@@ -59,7 +59,7 @@ struct TFleetCell {
 struct TFleetRow {
     std::string Name;
     std::string Family;
-    std::vector<std::string> Versions;     // distinct, in column order
+    std::vector<std::string> Versions;      // distinct, in column order
     std::optional<std::size_t> MostCommon;  // into Versions
     std::size_t MarkedCount = 0;
 
@@ -68,7 +68,7 @@ struct TFleetRow {
         std::size_t Version = 0;
         bool Marked = false;
     };
-    std::vector<TStoredCell> Present;           // the columns that have the product, in column order
+    std::vector<TStoredCell> Present;         // the columns that have the product, in column order
     std::vector<std::size_t> MissingColumns;  // with a policy: columns where the product's absence is marked
 };
 

@@ -75,8 +75,8 @@ std::string FleetSummary(const TFleetMatrix& matrix) {
     }
     const auto& columns = matrix.Columns();
     summary += "Team: " + Counted(columns.size(), "column", "columns") + " of " +
-               Counted(matrix.MachineCount(), "machine", "machines") + ", " + Counted(matrix.Rows().size(), "product", "products") +
-               ", " + Counted(differing, "differs", "differ") + ", " + Counted(marked, "cell marked", "cells marked") +
-               "\r\n";
+               Counted(matrix.MachineCount(), "machine", "machines") + ", " +
+               Counted(matrix.Rows().size(), "product", "products") + ", " + Counted(differing, "differs", "differ") +
+               ", " + Counted(marked, "cell marked", "cells marked") + "\r\n";
     return summary;
 }

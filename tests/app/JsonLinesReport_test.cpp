@@ -11,7 +11,8 @@ std::string Identity(std::string_view text) {
 // Each line is one product with every fact of the check, so a line loaded alone still tells whose it is.
 TEST(JsonLinesReport, WritesOneObjectPerProductThatRepeatsTheFacts) {
     TComparison comparison;
-    comparison.Facts = {"BUILD01", "jdoe", {2024, 5, 2, 8, 30, 12, 4}, 120, "HKEY_LOCAL_MACHINE\\SOFTWARE\\X", "32-bit"};
+    comparison.Facts = {"BUILD01", "jdoe", {2024, 5, 2, 8, 30, 12, 4}, 120, "HKEY_LOCAL_MACHINE\\SOFTWARE\\X",
+                        "32-bit"};
     comparison.SnapshotName = "base";
     comparison.SnapshotSavedAt = "01/05/2024 09:00:00";
     comparison.Products = {

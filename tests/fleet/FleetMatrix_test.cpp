@@ -19,7 +19,8 @@ struct TMatrixCase {
 TEST(FleetMatrix, MarksWhatStraysFromTheMostCommonVersionOrFromTheMachinesPreviousColumn) {
     const TMatrixCase cases[] = {
         {"agreeing columns",
-         {FleetSource("PC1", 1, {{"Grid 4 (Delphi 7)", "4.10"}}), FleetSource("PC2", 2, {{"Grid 4 (Delphi 7)", "4.10"}})},
+         {FleetSource("PC1", 1, {{"Grid 4 (Delphi 7)", "4.10"}}),
+          FleetSource("PC2", 2, {{"Grid 4 (Delphi 7)", "4.10"}})},
          {"PC1 | PC2", "Grid 4 (Delphi 7): 4.10 4.10"},
          "4.10"},
         {"a straying cell",
@@ -33,7 +34,8 @@ TEST(FleetMatrix, MarksWhatStraysFromTheMostCommonVersionOrFromTheMachinesPrevio
          {"PC1 | PC2", "Bars 5 (Delphi 7): 5.1 -*", "Grid 4 (Delphi 7): 4.2 4.2"},
          "5.1"},
         {"a tie goes to the version met first in column order",
-         {FleetSource("PC1", 1, {{"Grid 4 (Delphi 7)", "4.2"}}), FleetSource("PC2", 2, {{"Grid 4 (Delphi 7)", "4.10"}})},
+         {FleetSource("PC1", 1, {{"Grid 4 (Delphi 7)", "4.2"}}),
+          FleetSource("PC2", 2, {{"Grid 4 (Delphi 7)", "4.10"}})},
          {"PC1 | PC2", "Grid 4 (Delphi 7): 4.2 4.10*"},
          "4.2"},
         {"a tie ignores the columns that lack the product",
@@ -43,15 +45,16 @@ TEST(FleetMatrix, MarksWhatStraysFromTheMostCommonVersionOrFromTheMachinesPrevio
          {"PC1 | PC2 | PC3", "Editors 3 (Delphi 7): 3.0 3.0 3.0", "Grid 4 (Delphi 7): -* 4.10 4.2*"},
          "3.0"},
         {"versions equal once trimmed are one version, shown as first met",
-         {FleetSource("PC1", 1, {{"Grid 4 (Delphi 7)", "4.2 "}}), FleetSource("PC2", 2, {{"Grid 4 (Delphi 7)", "4.2"}})},
+         {FleetSource("PC1", 1, {{"Grid 4 (Delphi 7)", "4.2 "}}),
+          FleetSource("PC2", 2, {{"Grid 4 (Delphi 7)", "4.2"}})},
          {"PC1 | PC2", "Grid 4 (Delphi 7): 4.2  4.2 "},
          "4.2 "},
         {"two columns of one machine, given out of time order, are its history",
          {FleetSource("BUILD", 20, {{"Grid 4 (Delphi 7)", "4.10"}, {"Charts 2 (Delphi 7)", "2.0"}}),
           FleetSource("build", 10, {{"Grid 4 (Delphi 7)", "4.2"}, {"Bars 5 (Delphi 7)", "5.1"}}),
           FleetSource("Build", 30, {{"Grid 4 (Delphi 7)", "4.10"}, {"Charts 2 (Delphi 7)", "2.1"}})},
-         {"build (t10) | BUILD (t20) | Build (t30)", "Bars 5 (Delphi 7): 5.1 -* -",
-          "Charts 2 (Delphi 7): - 2.0* 2.1*", "Grid 4 (Delphi 7): 4.2 4.10* 4.10"},
+         {"build (t10) | BUILD (t20) | Build (t30)", "Bars 5 (Delphi 7): 5.1 -* -", "Charts 2 (Delphi 7): - 2.0* 2.1*",
+          "Grid 4 (Delphi 7): 4.2 4.10* 4.10"},
          std::nullopt},
         {"columns without a moment follow the machine's dated ones, in source order",
          {FleetSource("PC1", std::nullopt, {{"Grid 4 (Delphi 7)", "4.3"}}),
@@ -93,7 +96,8 @@ TEST(FleetMatrix, RowsStandByFamilyThenNameWhateverTheSourcesOrderAndSpelling) {
                      {"Grid 4 (Delphi 6)", "4.2"},
                      {"Bars 5 (Delphi 7)", "9.9"},
                      {"Zeta", "1"}}),
-        FleetSource("PC2", 2, {{"GRID 4 (DELPHI 7) ", "4.2"}, {"Bars 5 (Delphi 2005)", "5.1"}, {"bars 5 (Delphi 7)", "5.1"}}),
+        FleetSource("PC2", 2,
+                    {{"GRID 4 (DELPHI 7) ", "4.2"}, {"Bars 5 (Delphi 2005)", "5.1"}, {"bars 5 (Delphi 7)", "5.1"}}),
     };
     const TFleetMatrix matrix = BuildFleetMatrix(sources, nullptr);
     EXPECT_EQ(MatrixLines(matrix), (TLines{"PC1 | PC2", "Bars 5 (Delphi 2005): -* 5.1", "Bars 5 (Delphi 7): 5.1 5.1",
@@ -121,10 +125,10 @@ TEST(FleetMatrix, WithAPolicyMarksItsViolationsInsteadInEveryColumn) {
     EXPECT_EQ(matrix.Marks(), TFleetMarks::Policy);
     // The most common version and the history change no mark; a required product no machine has gets a
     // row of its own.
-    EXPECT_EQ(MatrixLines(matrix),
-              (TLines{"PC1 | PC2 (t1) | PC2 (t2) | PC3", "Bars 5 (Delphi 7): - 5.1* - -",
-                      "Charts 2 (Delphi 7): -* -* -* -*", "Editors 3 (Delphi 7): 3.0.1 -* 3.0.1 3.0.1",
-                      "Grid 4 (Delphi 7): 4.2* 4.10 4.10 4.10"}));
+    EXPECT_EQ(
+        MatrixLines(matrix),
+        (TLines{"PC1 | PC2 (t1) | PC2 (t2) | PC3", "Bars 5 (Delphi 7): - 5.1* - -", "Charts 2 (Delphi 7): -* -* -* -*",
+                "Editors 3 (Delphi 7): 3.0.1 -* 3.0.1 3.0.1", "Grid 4 (Delphi 7): 4.2* 4.10 4.10 4.10"}));
     EXPECT_EQ(matrix.Rows()[3].Versions[*matrix.Rows()[3].MostCommon], "4.10");
     EXPECT_TRUE(matrix.AnyMarked());
 

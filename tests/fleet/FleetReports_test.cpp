@@ -13,10 +13,11 @@ using TLines = std::vector<std::string>;
 // Three machines, one lacking a product and one with another version; names and versions that HTML
 // must escape and CSV must keep from running as formulas, and a character above 127.
 TFleetMatrix SmallTeam() {
-    return BuildFleetMatrix({FleetSource("PC1", 1, {{"Grid 4 (Delphi 7)", "4.10"}, {"Bars <5> & Co (Delphi 7)", "5.1"}}),
-                             FleetSource("PC\xC9", 2, {{"Grid 4 (Delphi 7)", "4.10"}}),
-                             FleetSource("=PC3", 3, {{"Grid 4 (Delphi 7)", "-4.2"}, {"Bars <5> & Co (Delphi 7)", "5.1"}})},
-                            nullptr);
+    return BuildFleetMatrix(
+        {FleetSource("PC1", 1, {{"Grid 4 (Delphi 7)", "4.10"}, {"Bars <5> & Co (Delphi 7)", "5.1"}}),
+         FleetSource("PC\xC9", 2, {{"Grid 4 (Delphi 7)", "4.10"}}),
+         FleetSource("=PC3", 3, {{"Grid 4 (Delphi 7)", "-4.2"}, {"Bars <5> & Co (Delphi 7)", "5.1"}})},
+        nullptr);
 }
 
 // Latin-1, whose bytes are the first 256 code points.
@@ -81,7 +82,8 @@ TEST(FleetSummary, NamesTenStraysAtMostAndOrdersVersionsByCount) {
               "PC2, PC3, PC4, PC5, PC6, PC7, PC8, PC9, PC10, PC11 and 2 more");
     EXPECT_EQ(StrayList(matrix, groups[2].MarkedColumns), "PC1, PC36 and PC37");
     EXPECT_EQ(StrayList(matrix, groups[3].MarkedColumns), "PC14 and PC15");
-    EXPECT_EQ(StrayList(matrix, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}), "PC1, PC2, PC3, PC4, PC5, PC6, PC7, PC8, PC9 and PC10");
+    EXPECT_EQ(StrayList(matrix, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}),
+              "PC1, PC2, PC3, PC4, PC5, PC6, PC7, PC8, PC9 and PC10");
     EXPECT_EQ(StrayList(matrix, {}), "");
 }
 
@@ -103,8 +105,9 @@ TEST(FleetHtml, ShowsTheSummaryFormBeyondFortyColumns) {
         SCOPED_TRACE(columns);
         std::vector<TFleetSource> sources;
         for (std::size_t i = 1; i <= columns; ++i) {
-            sources.push_back(FleetSource("PC" + std::to_string(i), 1,
-                                          {{"Grid 4 (Delphi 7)", i == 7 ? "4.2" : "4.10"}, {"Grid 4 (Delphi 6)", "4.2"}}));
+            sources.push_back(
+                FleetSource("PC" + std::to_string(i), 1,
+                            {{"Grid 4 (Delphi 7)", i == 7 ? "4.2" : "4.10"}, {"Grid 4 (Delphi 6)", "4.2"}}));
         }
         const TTextList lines = FleetHtml(BuildFleetMatrix(sources, nullptr), "#c1", "#c2");
         std::string source;
@@ -119,33 +122,35 @@ TEST(FleetHtml, ShowsTheSummaryFormBeyondFortyColumns) {
             continue;
         }
         // Both products in one band, the stray named in red.
-        EXPECT_EQ(lines, (TLines{lines[0], "<tr>",
-                                 "<TH>Product</TH><TH>Version</TH><TH>Columns</TH><TH>Machines that stray</TH>",
-                                 "</tr>", "<tr bgcolor=\"#c1\">",
-                                 "<td>Grid 4 (Delphi 6)</td><td>4.2</td><td>41</td><td>&nbsp;</td>", "</tr>",
-                                 "<tr bgcolor=\"#c1\">", "<td>Grid 4 (Delphi 7)</td><td>4.10</td><td>40</td><td>&nbsp;</td>",
-                                 "</tr>", "<tr bgcolor=\"#c1\">",
-                                 "<td>&nbsp;</td><td>4.2</td><td>1</td>"
-                                 "<td bgcolor=\"#ff0000\"><b><font color=\"#ffffff\">PC7</font></b></td>",
-                                 "</tr>", "</table>"}));
+        EXPECT_EQ(
+            lines,
+            (TLines{lines[0], "<tr>", "<TH>Product</TH><TH>Version</TH><TH>Columns</TH><TH>Machines that stray</TH>",
+                    "</tr>", "<tr bgcolor=\"#c1\">", "<td>Grid 4 (Delphi 6)</td><td>4.2</td><td>41</td><td>&nbsp;</td>",
+                    "</tr>", "<tr bgcolor=\"#c1\">",
+                    "<td>Grid 4 (Delphi 7)</td><td>4.10</td><td>40</td><td>&nbsp;</td>", "</tr>",
+                    "<tr bgcolor=\"#c1\">",
+                    "<td>&nbsp;</td><td>4.2</td><td>1</td>"
+                    "<td bgcolor=\"#ff0000\"><b><font color=\"#ffffff\">PC7</font></b></td>",
+                    "</tr>", "</table>"}));
     }
 }
 
 TEST(FleetData, JsonHoldsTheMachinesAndEachProductsVersionsMostCommonAndMarks) {
-    EXPECT_EQ(FleetJson(SmallTeam(), Latin1ToUtf8),
-              "{\r\n"
-              "  \"machines\": [\r\n"
-              "    {\"name\": \"PC1\", \"time\": \"t1\", \"source\": \"C:\\\\reports\\\\PC1t1.json\"},\r\n"
-              "    {\"name\": \"PC\xC3\x89\", \"time\": \"t2\", \"source\": \"C:\\\\reports\\\\PC\xC3\x89t2.json\"},\r\n"
-              "    {\"name\": \"=PC3\", \"time\": \"t3\", \"source\": \"C:\\\\reports\\\\=PC3t3.json\"}\r\n"
-              "  ],\r\n"
-              "  \"products\": [\r\n"
-              "    {\"name\": \"Bars <5> & Co (Delphi 7)\", \"family\": \"Bars <5> & Co\", \"versions\": [\"5.1\", null, "
-              "\"5.1\"], \"mostCommon\": \"5.1\", \"marked\": [1]},\r\n"
-              "    {\"name\": \"Grid 4 (Delphi 7)\", \"family\": \"Grid 4\", \"versions\": [\"4.10\", \"4.10\", "
-              "\"-4.2\"], \"mostCommon\": \"4.10\", \"marked\": [2]}\r\n"
-              "  ]\r\n"
-              "}\r\n");
+    EXPECT_EQ(
+        FleetJson(SmallTeam(), Latin1ToUtf8),
+        "{\r\n"
+        "  \"machines\": [\r\n"
+        "    {\"name\": \"PC1\", \"time\": \"t1\", \"source\": \"C:\\\\reports\\\\PC1t1.json\"},\r\n"
+        "    {\"name\": \"PC\xC3\x89\", \"time\": \"t2\", \"source\": \"C:\\\\reports\\\\PC\xC3\x89t2.json\"},\r\n"
+        "    {\"name\": \"=PC3\", \"time\": \"t3\", \"source\": \"C:\\\\reports\\\\=PC3t3.json\"}\r\n"
+        "  ],\r\n"
+        "  \"products\": [\r\n"
+        "    {\"name\": \"Bars <5> & Co (Delphi 7)\", \"family\": \"Bars <5> & Co\", \"versions\": [\"5.1\", null, "
+        "\"5.1\"], \"mostCommon\": \"5.1\", \"marked\": [1]},\r\n"
+        "    {\"name\": \"Grid 4 (Delphi 7)\", \"family\": \"Grid 4\", \"versions\": [\"4.10\", \"4.10\", "
+        "\"-4.2\"], \"mostCommon\": \"4.10\", \"marked\": [2]}\r\n"
+        "  ]\r\n"
+        "}\r\n");
     EXPECT_EQ(FleetJson(BuildFleetMatrix({}, nullptr), Latin1ToUtf8),
               "{\r\n  \"machines\": [],\r\n  \"products\": []\r\n}\r\n");
 }

@@ -54,7 +54,8 @@ std::vector<TPrintedPage> PaginateColumns(const TLayout& layout,
                                           int numberHeight,
                                           int maxPages) {
     std::vector<TPrintedPage> pages;
-    const std::vector<TPageSlice> slices = SlicePages(layout.Breaks, layout.Height, pageHeight - numberHeight, maxPages);
+    const std::vector<TPageSlice> slices =
+        SlicePages(layout.Breaks, layout.Height, pageHeight - numberHeight, maxPages);
     for (const std::vector<TStrip>& strips : ColumnGroups(layout, pageWidth)) {
         for (const TPageSlice& slice : slices) {
             if (static_cast<int>(pages.size()) >= maxPages)
@@ -65,7 +66,11 @@ std::vector<TPrintedPage> PaginateColumns(const TLayout& layout,
     return pages;
 }
 
-TDrawList PageNumberDraw(int number, const TTextMeasure& measure, const THtmlStyle& style, int pageWidth, int pageHeight) {
+TDrawList PageNumberDraw(int number,
+                         const TTextMeasure& measure,
+                         const THtmlStyle& style,
+                         int pageWidth,
+                         int pageHeight) {
     const TFontSpec font = NumberFont(style);
     const TFontMetrics metrics = measure.Metrics(font);
     TDrawOp op;

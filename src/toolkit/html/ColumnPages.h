@@ -51,7 +51,11 @@ std::vector<TPrintedPage> PaginateColumns(const TLayout& layout,
                                           int maxPages);
 
 // "Page 3", centred on the page's last line, in page coordinates.
-TDrawList PageNumberDraw(int number, const TTextMeasure& measure, const THtmlStyle& style, int pageWidth, int pageHeight);
+TDrawList PageNumberDraw(int number,
+                         const TTextMeasure& measure,
+                         const THtmlStyle& style,
+                         int pageWidth,
+                         int pageHeight);
 
 }  // namespace html
 

@@ -92,7 +92,8 @@ TEST(PageNumberDraw, CentresThePageNumberOnThePagesLastLine) {
 // page shows the product names of its rows in the first strip, and each version cell's text lies
 // whole in exactly one group.
 TEST(PaginateColumns, PrintsAWideReportInColumnGroupsThatRepeatTheProductColumn) {
-    std::string source = "<table border=\"1\" cellspacing=\"0\" bordercolor=#000000 cellpadding=\"3\"><tr><TH>Product</TH>";
+    std::string source =
+        "<table border=\"1\" cellspacing=\"0\" bordercolor=#000000 cellpadding=\"3\"><tr><TH>Product</TH>";
     for (int c = 0; c < 30; ++c)
         source += "<TH>PC" + std::to_string(c + 10) + "</TH>";
     source += "</tr>";
@@ -136,7 +137,8 @@ TEST(PaginateColumns, PrintsAWideReportInColumnGroupsThatRepeatTheProductColumn)
             productNames += op.Text.rfind("Grid", 0) == 0 && inHead ? 1 : 0;
             if (inGroup && page.Slice.Top == 0)
                 ++groupsShowing[op.Text];
-            EXPECT_TRUE(inHead || inGroup || op.Rect.Right <= page.Strips[1].Left || op.Rect.Left >= page.Strips[1].Right)
+            EXPECT_TRUE(inHead || inGroup || op.Rect.Right <= page.Strips[1].Left ||
+                        op.Rect.Left >= page.Strips[1].Right)
                 << op.Text << " is cut";
         }
         EXPECT_GT(productNames, 0);
