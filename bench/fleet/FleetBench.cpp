@@ -33,16 +33,19 @@ std::string Same(std::string_view text) {
 // version of one product, every 70th lacks one.
 std::string MachineReport(int machine, int products) {
     TComparison comparison;
-    comparison.Facts = {"PC" + std::to_string(10000 + machine), "builder", {2024, 5, 2, 8, 30, machine % 60, 4},
-                        120, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite VCL Products", "32-bit"};
+    comparison.Facts = {"PC" + std::to_string(10000 + machine),
+                        "builder",
+                        {2024, 5, 2, 8, 30, machine % 60, 4},
+                        120,
+                        "HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite VCL Products",
+                        "32-bit"};
     for (int p = 0; p < products; ++p) {
         if (machine % 70 == 0 && p == machine % products)
             continue;
-        const std::string name =
-            "Suite " + std::to_string(p / 10) + " Part " + std::to_string(p % 10) + " (Delphi 7)";
+        const std::string name = "Suite " + std::to_string(p / 10) + " Part " + std::to_string(p % 10) + " (Delphi 7)";
         const std::string version = machine % 50 == 0 && p == 7 ? "4.2" : "4." + std::to_string(p % 13);
-        comparison.Products.push_back({name, ProductFamily(name), version, std::nullopt, std::nullopt,
-                                       TVersionChange::None});
+        comparison.Products.push_back(
+            {name, ProductFamily(name), version, std::nullopt, std::nullopt, TVersionChange::None});
     }
     return JsonReport(comparison, Same);
 }

@@ -4,6 +4,7 @@
 #include "fleet/FleetHtml.h"
 #include "fleet/FleetSummary.h"
 #include "fleet/FleetTestSources.h"
+#include "support/Latin1ToUtf8.h"
 #include "toolkit/html/Document.h"
 
 namespace {
@@ -18,21 +19,6 @@ TFleetMatrix SmallTeam() {
          FleetSource("PC\xC9", 2, {{"Grid 4 (Delphi 7)", "4.10"}}),
          FleetSource("=PC3", 3, {{"Grid 4 (Delphi 7)", "-4.2"}, {"Bars <5> & Co (Delphi 7)", "5.1"}})},
         nullptr);
-}
-
-// Latin-1, whose bytes are the first 256 code points.
-std::string Latin1ToUtf8(std::string_view text) {
-    std::string utf8;
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (code >> 6));
-            utf8 += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return utf8;
 }
 
 TEST(FleetSummary, ListsEachDifferingProductsVersionsWithTheMachinesThatStray) {

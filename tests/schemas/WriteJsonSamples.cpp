@@ -8,23 +8,9 @@
 #include "fleet/FleetData.h"
 #include "fleet/FleetMatrix.h"
 #include "policy/RequiredVersions.h"
+#include "support/Latin1ToUtf8.h"
 
 namespace {
-
-// Latin-1, whose bytes are the first 256 code points.
-std::string Latin1ToUtf8(std::string_view text) {
-    std::string utf8;
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (code >> 6));
-            utf8 += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return utf8;
-}
 
 // Every status and change, texts with quotes, backslashes, control characters and characters above 127.
 TComparison ComparedCheck() {
@@ -34,13 +20,17 @@ TComparison ComparedCheck() {
     comparison.SnapshotName = "base, old";
     comparison.SnapshotSavedAt = "01/05/2024 09:00:00";
     comparison.Products = {
-        {"Grid \"4\" (Delphi 7)", "Grid \"4\"", "4.10", "4.9\r\n\x01", TProductStatus::Changed, TVersionChange::Upgrade},
+        {"Grid \"4\" (Delphi 7)", "Grid \"4\"", "4.10", "4.9\r\n\x01", TProductStatus::Changed,
+         TVersionChange::Upgrade},
         {"Grid 4 (Delphi 6)", "Grid 4", "4.2", "4.3", TProductStatus::Changed, TVersionChange::Downgrade},
         {"Grid 4 (Delphi 5)", "Grid 4", "4.x", "4.2", TProductStatus::Changed, TVersionChange::NotComparable},
         {"Charts 2 (Delphi 7)", "Charts 2", "2.0", std::nullopt, TProductStatus::New, TVersionChange::None},
         {"Editors 3 (Delphi 7)", "Editors 3", "3.0.1", "3.0.1", TProductStatus::Same, TVersionChange::None},
-        {"\xC9" "dition (Delphi 7)", "\xC9" "dition", std::nullopt, "1.0", TProductStatus::Removed,
-         TVersionChange::None},
+        {"\xC9"
+         "dition (Delphi 7)",
+         "\xC9"
+         "dition",
+         std::nullopt, "1.0", TProductStatus::Removed, TVersionChange::None},
     };
     return comparison;
 }
@@ -53,7 +43,10 @@ TComparison PlainCheck() {
 }
 
 TFleetSource Source(std::string machine, std::optional<std::int64_t> moment, TProductList products) {
-    return {std::move(machine), moment ? "2024-05-0" + std::to_string(*moment) : "", moment, "C:\\r\\" "\xC9" ".json",
+    return {std::move(machine), moment ? "2024-05-0" + std::to_string(*moment) : "", moment,
+            "C:\\r\\"
+            "\xC9"
+            ".json",
             std::move(products)};
 }
 
@@ -80,16 +73,15 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     const TRequiredVersions policy =
         ReadRequiredVersions("[Required]\nGrid 4 (Delphi *)=>=4.10\nEditors 3 (Delphi 7)=present\n", "team.ini");
-    const bool written = Write(folder, "report-compared.json", JsonReport(ComparedCheck(), Latin1ToUtf8)) &&
-                         Write(folder, "report-plain.json", JsonReport(PlainCheck(), Latin1ToUtf8)) &&
-                         Write(folder, "report-empty.json", JsonReport(TComparison{}, Latin1ToUtf8)) &&
-                         Write(folder, "reportLine-compared.jsonl", JsonLinesReport(ComparedCheck(), Latin1ToUtf8)) &&
-                         Write(folder, "reportLine-plain.jsonl", JsonLinesReport(PlainCheck(), Latin1ToUtf8)) &&
-                         Write(folder, "teamReport-most-common.json",
-                               FleetJson(BuildFleetMatrix(Team(), nullptr), Latin1ToUtf8)) &&
-                         Write(folder, "teamReport-policy.json",
-                               FleetJson(BuildFleetMatrix(Team(), &policy), Latin1ToUtf8)) &&
-                         Write(folder, "teamReport-empty.json", FleetJson(BuildFleetMatrix({}, nullptr), Latin1ToUtf8));
+    const bool written =
+        Write(folder, "report-compared.json", JsonReport(ComparedCheck(), Latin1ToUtf8)) &&
+        Write(folder, "report-plain.json", JsonReport(PlainCheck(), Latin1ToUtf8)) &&
+        Write(folder, "report-empty.json", JsonReport(TComparison{}, Latin1ToUtf8)) &&
+        Write(folder, "reportLine-compared.jsonl", JsonLinesReport(ComparedCheck(), Latin1ToUtf8)) &&
+        Write(folder, "reportLine-plain.jsonl", JsonLinesReport(PlainCheck(), Latin1ToUtf8)) &&
+        Write(folder, "teamReport-most-common.json", FleetJson(BuildFleetMatrix(Team(), nullptr), Latin1ToUtf8)) &&
+        Write(folder, "teamReport-policy.json", FleetJson(BuildFleetMatrix(Team(), &policy), Latin1ToUtf8)) &&
+        Write(folder, "teamReport-empty.json", FleetJson(BuildFleetMatrix({}, nullptr), Latin1ToUtf8));
     if (!written) {
         std::cerr << "cannot write the samples into " << folder << "\n";
         return 2;
