@@ -24,14 +24,22 @@ TFontSpec NumberFont(const THtmlStyle& style) {
 }  // namespace
 
 // A cut runs at a column's left edge, so the spacing after a column stays with it.
-std::vector<std::vector<TStrip>> ColumnGroups(const TLayout& layout, int pageWidth) {
+std::optional<TStrip> FirstColumnStrip(const TLayout& layout) {
     const TTableColumns* table = WidestTable(layout);
-    if (layout.Width <= pageWidth || !table || table->ColumnLefts.size() < 2)
+    if (!table || table->ColumnLefts.size() < 2)
+        return std::nullopt;
+    return TStrip{0, table->ColumnLefts[1], 0};
+}
+
+std::vector<std::vector<TStrip>> ColumnGroups(const TLayout& layout, int pageWidth) {
+    const std::optional<TStrip> kept = FirstColumnStrip(layout);
+    if (layout.Width <= pageWidth || !kept)
         return {{TStrip{0, layout.Width, 0}}};
+    const TTableColumns* table = WidestTable(layout);
     const std::vector<int>& lefts = table->ColumnLefts;
     const std::size_t columns = lefts.size();
     const int rightEdge = std::max(table->Right, layout.Width);
-    const TStrip head{0, lefts[1], 0};
+    const TStrip head = *kept;
     std::vector<std::vector<TStrip>> groups;
     for (std::size_t first = 1; first < columns;) {
         std::size_t end = first + 1;  // one past the group's last column

@@ -1,6 +1,7 @@
 #ifndef PLUX_TOOLKIT_HTML_COLUMNPAGES_H
 #define PLUX_TOOLKIT_HTML_COLUMNPAGES_H
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,13 @@
 
 namespace html {
 
-// Printing a document wider than the page. Its widest table is cut between columns into groups that fit
-// the page beside the table's first column, which every group repeats at the page's left edge; a
-// document as wide as the page is one group. The pages of a group are the document's rows sliced as
-// SlicePages slices them, on a page shortened by the page-number footer, and every group is printed
-// top to bottom before the next one; pages are numbered from 1 across the groups. Everything drawn is
-// cut at the same strips, so a document meant for this holds the one wide table.
+// A document wider than its view or page: its widest table's first column, with the margin left of it,
+// is the strip that stays in sight. The view keeps it in place while the rest scrolls sideways; in
+// print, the table is cut between columns into groups that fit the page beside that strip, which every
+// group repeats at the page's left edge; a document as wide as the page is one group. The pages of a group are the
+// document's rows sliced as SlicePages slices them, on a page shortened by the page-number footer, and every group is
+// printed top to bottom before the next one; pages are numbered from 1 across the groups. Everything drawn is cut at
+// the same strips, so a document meant for this holds the one wide table.
 
 // A vertical strip of the document, [Left, Right), drawn at PageLeft on the page.
 struct TStrip {
@@ -34,6 +36,10 @@ struct TPrintedPage {
 
     bool operator==(const TPrintedPage&) const = default;
 };
+
+// The strip from the document's left edge to the second column of its widest table; nothing when no
+// table has two columns.
+std::optional<TStrip> FirstColumnStrip(const TLayout& layout);
 
 // The strips of each group of columns: the repeated first column, then the group's columns; a single
 // strip of the whole width when the document fits the page or its widest table has one column. A group

@@ -52,6 +52,9 @@ struct TLayout {
 
 // Lays the document out at `width`, the view's client width; tables are as wide as their content
 // needs and wrap their cells' text only when that is wider than the view.
+// A width no content reaches: at it nothing wraps, and the document is as wide as its content.
+inline constexpr int kNaturalWidth = 1 << 28;
+
 TLayout LayoutDocument(const THtmlDocument& document, const TTextMeasure& measure, const THtmlStyle& style, int width);
 
 }  // namespace html

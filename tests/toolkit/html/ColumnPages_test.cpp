@@ -37,10 +37,14 @@ TEST(ColumnGroups, RepeatTheFirstColumnBesideAsManyColumnsAsTheNextPageHolds) {
         EXPECT_EQ(ColumnGroups(FourColumns(), row.pageWidth), row.groups);
     }
 
+    EXPECT_EQ(FirstColumnStrip(FourColumns()), head);
+
     TLayout oneColumn;
     oneColumn.Width = 300;
     oneColumn.Tables.push_back({0, 300, {1}, {299}});
     EXPECT_EQ(ColumnGroups(oneColumn, 100), (std::vector<std::vector<TStrip>>{{{0, 300, 0}}}));
+    EXPECT_EQ(FirstColumnStrip(oneColumn), std::nullopt);
+    EXPECT_EQ(FirstColumnStrip(TLayout{}), std::nullopt);
 
     // The widest table decides, wherever it stands.
     TLayout twoTables = FourColumns();
