@@ -6,7 +6,8 @@
 // menu, and for an item that runs something its handler, a member of TfrmPLUX. An item bound to an
 // action (btnDoCheck to actionDoCheck) takes caption, hint, shortcut and glyph from that action, so the
 // row holds them for both; a swatch runs a handler of its own without an action; the File menu and the
-// snapshot chooser run nothing themselves.
+// snapshot chooser run nothing themselves. Check Required Versions is offered on the customisation
+// dialog's Commands page and by its shortcut, linked on no bar of the design.
 //
 // Everything else derives from the rows: kCommands holds them with the command id of each row that
 // runs something (kFirstCommandId plus its position); BuildMainBars makes the items and the File menu
@@ -62,7 +63,11 @@ constexpr TShortCut CtrlKey(char key) {
     RUN(barColor1Click, .ItemName = kColor1Item, .Kind = TBarItemKind::Progress, .Category = kColoursCategory,       \
         .Caption = "Color &1", .Hint = "Color 1", .Description = kDesignColor1Code)                                  \
     RUN(barColor2Click, .ItemName = kColor2Item, .Kind = TBarItemKind::Progress, .Category = kColoursCategory,       \
-        .Caption = "Color &2", .Hint = "Color 2", .Description = kDesignColor2Code)
+        .Caption = "Color &2", .Hint = "Color 2", .Description = kDesignColor2Code)                                  \
+    RUN(actionCheckRequiredVersionsExecute, .ItemName = kCheckRequiredVersionsItem,                                  \
+        .Category = kRequiredVersionsCategory, .Caption = "Check &Required Versions...",                             \
+        .Hint = "Check the products against a required-versions file", .ShortCut = CtrlKey('R'),                     \
+        .ActionName = "actionCheckRequiredVersions")
 
 inline constexpr int kFirstCommandId = 100;
 

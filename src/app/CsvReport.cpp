@@ -2,17 +2,21 @@
 
 #include <array>
 
+#include "policy/PolicySummary.h"
 #include "support/DataText.h"
 
 namespace {
 
-constexpr std::array<std::string_view, 11> kColumns = {"Computer",          "User",    "Checked at", "Snapshot",
-                                                       "Snapshot saved at", "Product", "Family",     "Version",
-                                                       "Snapshot version",  "Status",  "Change"};
+constexpr std::array<std::string_view, 13> kColumns = {
+    "Computer", "User",    "Checked at", "Snapshot",         "Snapshot saved at",
+    "Product",  "Family",  "Version",    "Snapshot version", "Status",
+    "Change",   "Verdict", "Rule"};
 
 }  // namespace
 
-std::string CsvReport(const TComparison& comparison, const TToUtf8& toUtf8) {
+std::string CsvReport(const TComparison& comparison,
+                      const std::vector<TProductVerdict>& verdicts,
+                      const TToUtf8& toUtf8) {
     std::string text(kUtf8ByteOrderMark);
     std::array<std::string, kColumns.size()> row;
     for (std::size_t i = 0; i < kColumns.size(); ++i)
@@ -21,9 +25,11 @@ std::string CsvReport(const TComparison& comparison, const TToUtf8& toUtf8) {
 
     const TCheckFacts& facts = comparison.Facts;
     const auto optional = [&](const std::optional<std::string>& value) { return value ? toUtf8(*value) : ""; };
-    for (const TComparedProduct& product : comparison.Products) {
+    for (const TReportRow& reportRow : ReportRows(comparison, verdicts)) {
+        const TComparedProduct& product = reportRow.Product;
+        const TProductVerdict* verdict = reportRow.Verdict;
         row = {toUtf8(facts.Computer),
-               toUtf8(facts.User),
+               optional(facts.User),
                IsoDateTime(facts.CheckedAt, facts.UtcOffsetMinutes),
                optional(comparison.SnapshotName),
                optional(comparison.SnapshotSavedAt),
@@ -32,7 +38,9 @@ std::string CsvReport(const TComparison& comparison, const TToUtf8& toUtf8) {
                optional(product.Version),
                optional(product.SnapshotVersion),
                StatusText(product.Status),
-               ChangeText(product.Change)};
+               ChangeText(product.Change),
+               verdict ? std::string(VerdictText(verdict->Verdict)) : "",
+               verdict && verdict->Rule ? toUtf8(ShownRule(*verdict)) : ""};
         AppendCsvRow(text, row);
     }
     return text;

@@ -7,28 +7,31 @@
 
 namespace {
 
-enum class TSwitchKind { Report, Compare, Save, Setting, Help };
+enum class TSwitchKind { Report, Compare, Option, Setting, Help };
 
 struct TSwitch {
     std::string_view Name;
     TSwitchKind Kind;
     std::string TExportRequest::*Report = nullptr;
-    std::string_view ValueName;  // what the value is, for the message when it is missing
+    std::optional<std::string> TExportRequest::*Option = nullptr;  // of /compare and the other options
+    std::string_view ValueName = {};  // what the value is, for the message when it is missing
 };
 
-constexpr std::array<TSwitch, 11> kSwitches = {{
-    {"shtml", TSwitchKind::Report, &TExportRequest::HtmlFile, "file name"},
-    {"sjson", TSwitchKind::Report, &TExportRequest::JsonFile, "file name"},
-    {"scsv", TSwitchKind::Report, &TExportRequest::CsvFile, "file name"},
-    {"compare", TSwitchKind::Compare, nullptr, "snapshot"},
-    {"save", TSwitchKind::Save, nullptr, "snapshot name"},
+constexpr std::array<TSwitch, 13> kSwitches = {{
+    {"shtml", TSwitchKind::Report, &TExportRequest::HtmlFile, nullptr, "file name"},
+    {"sjson", TSwitchKind::Report, &TExportRequest::JsonFile, nullptr, "file name"},
+    {"scsv", TSwitchKind::Report, &TExportRequest::CsvFile, nullptr, "file name"},
+    {"compare", TSwitchKind::Compare, nullptr, &TExportRequest::CompareChoice, "snapshot"},
+    {"save", TSwitchKind::Option, nullptr, &TExportRequest::SaveName, "snapshot name"},
+    {"policy", TSwitchKind::Option, nullptr, &TExportRequest::PolicyFile, "required-versions file"},
+    {"from", TSwitchKind::Option, nullptr, &TExportRequest::FromFile, "file of products"},
     // The program settings read these at start-up, each with the parameter after it, whatever it is.
-    {"ProgDataFolder", TSwitchKind::Setting, nullptr, ""},
-    {"UserDataFolder", TSwitchKind::Setting, nullptr, ""},
-    {"ExeDataFolder", TSwitchKind::Setting, nullptr, ""},
-    {"ProductCode", TSwitchKind::Setting, nullptr, ""},
-    {"?", TSwitchKind::Help, nullptr, ""},
-    {"help", TSwitchKind::Help, nullptr, ""},
+    {"ProgDataFolder", TSwitchKind::Setting},
+    {"UserDataFolder", TSwitchKind::Setting},
+    {"ExeDataFolder", TSwitchKind::Setting},
+    {"ProductCode", TSwitchKind::Setting},
+    {"?", TSwitchKind::Help},
+    {"help", TSwitchKind::Help},
 }};
 
 constexpr std::string_view kUsageHint = "Run plux.exe /? for the switches.";
@@ -164,8 +167,7 @@ private:
             file = std::move(value);
             return first;
         }
-        std::optional<std::string>& text =
-            found.Kind == TSwitchKind::Compare ? request.CompareChoice : request.SaveName;
+        std::optional<std::string>& text = request.*found.Option;
         const bool first = !text.has_value();
         text = std::move(value);
         return first;
@@ -179,12 +181,18 @@ private:
             asked += report->empty() ? 0 : 1;
             toStandardOutput += *report == kStandardOutputName ? 1 : 0;
         }
-        if (request.CompareChoice && asked == 0)
-            Fail("/compare needs a report: /shtml, /sjson or /scsv");
+        // The summary of /policy on standard output is a report too.
+        const bool reported = asked > 0 || request.PolicyFile;
+        if (request.CompareChoice && !reported)
+            Fail("/compare needs a report: /shtml, /sjson, /scsv or /policy");
+        else if (request.FromFile && !reported)
+            Fail("/from needs a report: /shtml, /sjson, /scsv or /policy");
         else if (toStandardOutput > 1)
             Fail("Only one report can go to standard output");
         else if (request.SaveName && toStandardOutput > 0)
             Fail("/save prints the snapshot's path on standard output, so the reports must go to files");
+        else if (request.SaveName && request.FromFile)
+            Fail("/save saves this machine's products, so it cannot go with /from");
     }
 
     const TCommandLine& line_;
@@ -210,20 +218,28 @@ std::string UsageText() {
     return "Checks the installed products without opening the window.\r\n"
            "\r\n"
            "plux.exe [/shtml FILE] [/sjson FILE] [/scsv FILE] [/compare CHOICE] [/save NAME]\r\n"
+           "         [/policy FILE] [/from FILE]\r\n"
            "\r\n"
            "  /shtml FILE      the report as the window shows it, HTML lines\r\n"
            "  /sjson FILE      every product with its status, as JSON (UTF-8)\r\n"
            "  /scsv FILE       the same as CSV (UTF-8 with byte-order mark), one row per product\r\n"
            "                   FILE \"-\" is standard output (one report at most)\r\n"
            "  /compare CHOICE  compare with a snapshot, as the chooser \"Compare report with\" does:\r\n"
-           "                   a .plx file beside plux.exe, such as base.plx\r\n"
+           "                   a .plx file beside plux.exe, such as base.plx; or a path with a\r\n"
+           "                   folder to a .plx, .json or .reg file, such as .\\dev.reg\r\n"
            "  /save NAME       save the check as the snapshot NAME (NAME.plx beside plux.exe, like\r\n"
            "                   Save Result) and print its path; the reports compare with the\r\n"
            "                   snapshot as it was before\r\n"
+           "  /policy FILE     hold every product against the required-versions FILE: each gets\r\n"
+           "                   a verdict in the reports, and the violations and counts go to\r\n"
+           "                   standard output unless a report goes there\r\n"
+           "  /from FILE       take the products from FILE instead of this machine: a snapshot\r\n"
+           "                   (.plx), a JSON report of /sjson (.json) or a registry export (.reg)\r\n"
            "  /? or /help      this text\r\n"
            "\r\n"
            "A value may also follow a colon or equals sign: /shtml:report.html; one that\r\n"
            "starts with \"/\" or \"-\" must, or it is read as a switch: /shtml=/tmp/report.html.\r\n"
-           "Exit code 0: done, no differences; 1: done, a product is new, changed or removed\r\n"
-           "since the snapshot; 2: failed, with the reason on standard error and no file changed.\r\n";
+           "Exit code 0: done, no differences and no violations; 1: done, a product is new,\r\n"
+           "changed or removed since the snapshot, or breaks a required version; 2: failed, with\r\n"
+           "the reason on standard error and no file changed.\r\n";
 }

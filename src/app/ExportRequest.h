@@ -17,11 +17,14 @@ struct TExportRequest {
     std::string CsvFile;
     std::optional<std::string> CompareChoice;
     std::optional<std::string> SaveName;
+    std::optional<std::string> PolicyFile;  // the required-versions file
+    std::optional<std::string> FromFile;    // the products of another machine instead of this one's
     bool Help = false;
 };
 
 // Whether the parameters ask for a run without the window: any switch of the export ("/shtml",
-// "/sjson", "/scsv", "/save", also written "/shtml:FILE" or "/shtml=FILE"), or "/?" or "/help".
+// "/sjson", "/scsv", "/save", "/policy", "/from", also written "/shtml:FILE" or "/shtml=FILE"), or "/?"
+// or "/help".
 bool IsHeadlessRequest(const TCommandLine& commandLine);
 
 // The request the parameters make. The export's switches take their value from the next parameter or

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/MainBars.h"
+#include "sources/ProductsFile.h"
 #include "support/FileSystemNames.h"
 #include "support/MessageCatalogue.h"
 #include "support/PathRoutines.h"
@@ -24,18 +25,23 @@ bool SameTarget(const std::string& a,
 
 }  // namespace
 
-std::optional<TChosenSnapshot> ComparedSnapshot(const std::optional<std::string>& choice,
-                                                const std::string& programFolder,
-                                                const TFileSystem& files) {
+std::optional<TComparedFile> ComparedFile(const std::optional<std::string>& choice,
+                                          const std::string& programFolder,
+                                          const TFileSystem& files) {
     if (!choice)
         return std::nullopt;
     const std::string trimmed = Trim(*choice);
     if (trimmed == GetMessageText(kNoComparisonMessage, false))
         return std::nullopt;
+    // The chooser's names never hold a folder.
+    if (FileNamePart(trimmed) != trimmed) {
+        CheckProductsFileKind(trimmed);
+        return TComparedFile{{trimmed, FileBaseName(trimmed)}, true};
+    }
     std::optional<TChosenSnapshot> chosen = ChosenSnapshot(trimmed, programFolder, files);
     if (!chosen)
         throw Exception("No snapshot " + programFolder + trimmed + "\r\nA snapshot is a .plx file in " + programFolder);
-    return chosen;
+    return TComparedFile{std::move(*chosen), false};
 }
 
 void CheckReportFiles(const TExportRequest& request,

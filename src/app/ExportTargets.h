@@ -9,13 +9,21 @@
 #include "snapshot/SnapshotSection.h"
 #include "support/FileSystem.h"
 
-// The snapshot that the comparison choice names in the program folder, as the window's chooser takes it;
-// nothing when no comparison is asked for or the choice is the chooser's "no comparison" entry. Raises
-// "No snapshot <path>" when the choice names no snapshot: a run that was asked to compare must not pass
-// for one without differences.
-std::optional<TChosenSnapshot> ComparedSnapshot(const std::optional<std::string>& choice,
-                                                const std::string& programFolder,
-                                                const TFileSystem& files);
+// What a run compares with: a snapshot of the chooser, or any file of products (ProductsFile.h) that a
+// path with a folder leads to.
+struct TComparedFile {
+    TChosenSnapshot Snapshot;  // the path, and for a snapshot of the chooser its section
+    bool ByPath = false;
+};
+
+// The file the comparison choice names: a name without a folder, as the window's chooser holds it, a
+// snapshot in the program folder, else a path, taken as given; nothing when no comparison is asked for
+// or the choice is the chooser's "no comparison" entry. Raises "No snapshot <path>" when a chooser's
+// name names no snapshot (a run that was asked to compare must not pass for one without differences),
+// and the error of ProductsFile.h for a path whose extension names no file of products.
+std::optional<TComparedFile> ComparedFile(const std::optional<std::string>& choice,
+                                          const std::string& programFolder,
+                                          const TFileSystem& files);
 
 // A file the reports must leave alone, with why, for the message.
 struct TGuardedFile {

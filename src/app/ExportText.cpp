@@ -1,5 +1,6 @@
 #include "app/ExportText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,4 +40,26 @@ std::string ChangeText(TVersionChange change) {
             return "not comparable";
     }
     return {};
+}
+
+std::vector<TPolicyProduct> PolicyProducts(const TComparison& comparison) {
+    std::vector<TPolicyProduct> products;
+    products.reserve(comparison.Products.size());
+    for (const TComparedProduct& product : comparison.Products)
+        products.push_back({product.Name, product.Version});
+    return products;
+}
+
+std::vector<TReportRow> ReportRows(const TComparison& comparison, const std::vector<TProductVerdict>& verdicts) {
+    std::vector<TReportRow> rows;
+    rows.reserve(std::max(comparison.Products.size(), verdicts.size()));
+    for (std::size_t i = 0; i < comparison.Products.size(); ++i)
+        rows.push_back({comparison.Products[i], i < verdicts.size() ? &verdicts[i] : nullptr});
+    for (std::size_t i = comparison.Products.size(); i < verdicts.size(); ++i) {
+        TReportRow& row = rows.emplace_back();
+        row.Product.Name = verdicts[i].Product;
+        row.Product.Family = ProductFamily(row.Product.Name);
+        row.Verdict = &verdicts[i];
+    }
+    return rows;
 }

@@ -5,7 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 #include "check/Comparison.h"
+#include "policy/PolicyCheck.h"
 #include "support/DataText.h"
 #include "support/DateTime.h"
 
@@ -16,5 +19,21 @@ std::string IsoDateTime(const TDateTime& when, int utcOffsetMinutes);
 std::string StatusText(const std::optional<TProductStatus>& status);
 // "upgrade", "downgrade", "not comparable"; empty when the version did not change.
 std::string ChangeText(TVersionChange change);
+
+// The comparison's products as a check against required versions takes them, removed ones as not
+// installed.
+std::vector<TPolicyProduct> PolicyProducts(const TComparison& comparison);
+
+// A row of the JSON and CSV reports: a product of the comparison, or one that a rule names and no
+// machine has (only its name and family known), with its verdict when there are required versions.
+struct TReportRow {
+    TComparedProduct Product;
+    const TProductVerdict* Verdict = nullptr;
+};
+
+// `verdicts` is what CheckRequiredVersions gives for PolicyProducts(comparison), or empty without
+// required versions: one row per product of the comparison in its order, then one per rule that
+// named none of them.
+std::vector<TReportRow> ReportRows(const TComparison& comparison, const std::vector<TProductVerdict>& verdicts);
 
 #endif

@@ -9,7 +9,12 @@
 #include "app/MainWindowState.h"
 #include "check/Comparison.h"
 #include "check/ReportBuilder.h"
+#include "policy/PolicyCheck.h"
+#include "policy/PolicySummary.h"
+#include "policy/RequiredVersions.h"
 #include "snapshot/SnapshotFile.h"
+#include "sources/ProductsFile.h"
+#include "support/InputError.h"
 #include "support/PathRoutines.h"
 #include "toolkit/Exception.h"
 
@@ -43,11 +48,11 @@ void ScanWithKeyInError(const TExportPorts& ports, TProductList& products) {
     }
 }
 
-// The report as the window shows it, in the band colours the window restores at its start.
-TReportInputs HtmlReportInputs(const TProductList& products, std::string choice, const TExportPorts& ports) {
-    const TBandColourCodes colours = StoredBandColourCodes(*ProgSettings(), *ports.Files, *ports.Facts);
-    return ReportInputsNow(products, colours.Color1, colours.Color2, std::move(choice), *ports.Facts);
-}
+// What a check knows: the products and the facts of the machine they are on.
+struct TCheckedProducts {
+    TProductList Products;
+    TCheckFacts Facts;
+};
 
 struct TReportFile {
     std::string Name;
@@ -61,63 +66,119 @@ public:
     TExportResult Execute() {
         const TSystemFacts& facts = *ports_.Facts;
         const std::string programFolder = ProgramFolderOf(facts.ExecutablePath());
-        const std::optional<TChosenSnapshot> snapshot =
-            ComparedSnapshot(request_.CompareChoice, programFolder, *ports_.Files);
-        std::vector<TGuardedFile> guarded;
-        if (snapshot)
-            guarded.push_back({snapshot->Path, "the snapshot the reports compare with"});
-        if (request_.SaveName)
-            guarded.push_back({SavedSnapshotPath(*request_.SaveName, programFolder), "the snapshot /save writes"});
-        CheckReportFiles(request_, guarded, facts.CurrentDirectory(), *ports_.Files);
+        const std::optional<TComparedFile> compared =
+            ComparedFile(request_.CompareChoice, programFolder, *ports_.Files);
+        CheckReportFiles(request_, GuardedFiles(compared, programFolder), facts.CurrentDirectory(), *ports_.Files);
 
-        TProductList products;
-        ScanWithKeyInError(ports_, products);
-        const TReportInputs inputs = HtmlReportInputs(products, request_.CompareChoice.value_or(""), ports_);
+        const std::optional<TRequiredVersions> required = ReadPolicy();
+        const TProductsFileReading reading{ports_.Files, facts.LocaleFormats(),
+                                           TLocalTime{facts.Now(), ports_.UtcOffsetMinutes()}};
+        const TCheckedProducts checked = request_.FromFile ? FromFile(*request_.FromFile, reading) : LiveCheck();
+        const TReportInputs inputs = HtmlReportInputs(checked);
         // One comparison feeds every report and decides the exit code.
-        const TComparison comparison = Compare(products, inputs, snapshot);
+        const TComparison comparison = Compare(checked, compared, reading);
+        const std::vector<TProductVerdict> verdicts =
+            required ? CheckRequiredVersions(*required, PolicyProducts(comparison)) : std::vector<TProductVerdict>();
 
         std::vector<TReportFile> reports;
         if (!request_.HtmlFile.empty())
             reports.push_back({request_.HtmlFile, JoinLines(BuildReport(inputs, comparison).Lines)});
         if (!request_.JsonFile.empty())
-            reports.push_back({request_.JsonFile, JsonReport(comparison, ports_.ToUtf8)});
+            reports.push_back({request_.JsonFile, JsonReport(comparison, verdicts, ports_.ToUtf8)});
         if (!request_.CsvFile.empty())
-            reports.push_back({request_.CsvFile, CsvReport(comparison, ports_.ToUtf8)});
+            reports.push_back({request_.CsvFile, CsvReport(comparison, verdicts, ports_.ToUtf8)});
+        // A build log shows the summary when no report takes standard output.
+        if (required && !ReportsToStandardOutput())
+            reports.push_back({std::string(kStandardOutputName), PolicySummary(verdicts)});
         // The reports are ready, so the save cannot change what they compare with.
         const std::optional<std::string> saved =
-            request_.SaveName ? std::optional(Save(*request_.SaveName, products, inputs, programFolder)) : std::nullopt;
+            request_.SaveName ? std::optional(Save(*request_.SaveName, checked, programFolder)) : std::nullopt;
         for (const TReportFile& report : reports)
             Write(report);
         if (saved)
             Write({std::string(kStandardOutputName), *saved + "\r\n"});
-        return HasDifferences(comparison) ? TExportResult::Differences : TExportResult::NoDifferences;
+        return HasDifferences(comparison) || HasViolations(verdicts) ? TExportResult::Differences
+                                                                     : TExportResult::NoDifferences;
     }
 
 private:
-    TComparison Compare(const TProductList& products,
-                        const TReportInputs& inputs,
-                        const std::optional<TChosenSnapshot>& snapshot) const {
-        TCheckFacts facts;
-        facts.Computer = inputs.ComputerName;
+    std::vector<TGuardedFile> GuardedFiles(const std::optional<TComparedFile>& compared,
+                                           const std::string& programFolder) const {
+        std::vector<TGuardedFile> guarded;
+        if (compared)
+            guarded.push_back({compared->Snapshot.Path, "the snapshot the reports compare with"});
+        if (request_.SaveName)
+            guarded.push_back({SavedSnapshotPath(*request_.SaveName, programFolder), "the snapshot /save writes"});
+        if (request_.PolicyFile)
+            guarded.push_back({*request_.PolicyFile, "the required-versions file"});
+        if (request_.FromFile)
+            guarded.push_back({*request_.FromFile, "the file of products /from reads"});
+        return guarded;
+    }
+
+    bool ReportsToStandardOutput() const {
+        return request_.HtmlFile == kStandardOutputName || request_.JsonFile == kStandardOutputName ||
+               request_.CsvFile == kStandardOutputName;
+    }
+
+    std::optional<TRequiredVersions> ReadPolicy() const {
+        if (!request_.PolicyFile)
+            return std::nullopt;
+        return ReadRequiredVersions(ReadInputFile(*request_.PolicyFile, *ports_.Files), *request_.PolicyFile);
+    }
+
+    TCheckedProducts LiveCheck() const {
+        TCheckedProducts checked;
+        ScanWithKeyInError(ports_, checked.Products);
+        TCheckFacts& facts = checked.Facts;
+        facts.Computer = ports_.Facts->ComputerName();
         facts.User = ports_.Facts->UserName();
-        facts.CheckedAt = inputs.Now;
+        facts.CheckedAt = ports_.Facts->Now();
         facts.UtcOffsetMinutes = ports_.UtcOffsetMinutes();
         facts.RegistryKey = std::string(kHive) + "\\" + ports_.RootKey;
-        facts.RegistryView = kProductRegistryView;
-        if (!snapshot)
-            return CompareProducts(products, nullptr, std::move(facts));
-        const TSnapshotSection section = ReadSnapshotSection(*snapshot, *ports_.Files);
-        return CompareProducts(products, &section, std::move(facts));
+        facts.RegistryView = std::string(kProductRegistryView);
+        return checked;
+    }
+
+    static TCheckedProducts FromFile(const std::string& path, const TProductsFileReading& reading) {
+        TMachineProducts machine = ReadProductsFile(path, reading);
+        TCheckedProducts checked{std::move(machine.Products), {}};
+        TCheckFacts& facts = checked.Facts;
+        facts.Computer = *machine.Facts.Computer;
+        facts.User = machine.Facts.User;
+        facts.CheckedAt = machine.Facts.CheckedAt->When;
+        facts.UtcOffsetMinutes = machine.Facts.CheckedAt->UtcOffsetMinutes;
+        facts.RegistryKey = machine.Facts.RegistryKey;
+        facts.RegistryView = machine.Facts.RegistryView;
+        return checked;
+    }
+
+    // The report as the window shows it, in the band colours the window restores at its start, with the
+    // computer and time of the check.
+    TReportInputs HtmlReportInputs(const TCheckedProducts& checked) const {
+        const TBandColourCodes colours = StoredBandColourCodes(*ProgSettings(), *ports_.Files, *ports_.Facts);
+        TReportInputs inputs = ReportInputsNow(checked.Products, colours.Color1, colours.Color2,
+                                               request_.CompareChoice.value_or(""), *ports_.Facts);
+        inputs.ComputerName = checked.Facts.Computer;
+        inputs.Now = checked.Facts.CheckedAt;
+        return inputs;
+    }
+
+    TComparison Compare(const TCheckedProducts& checked,
+                        const std::optional<TComparedFile>& compared,
+                        const TProductsFileReading& reading) const {
+        if (!compared)
+            return CompareProducts(checked.Products, nullptr, checked.Facts);
+        const TSnapshotSection section = compared->ByPath ? ReadProductsFileAsSnapshot(compared->Snapshot.Path, reading)
+                                                          : ReadSnapshotSection(compared->Snapshot, *ports_.Files);
+        return CompareProducts(checked.Products, &section, checked.Facts);
     }
 
     // Exactly what Save Result does with the name typed into its dialog.
-    std::string Save(const std::string& name,
-                     const TProductList& products,
-                     const TReportInputs& inputs,
-                     const std::string& programFolder) const {
+    std::string Save(const std::string& name, const TCheckedProducts& checked, const std::string& programFolder) const {
         try {
-            return SaveSnapshot(name, products.ProductNames, products.ProductVersions, programFolder, inputs.Now,
-                                inputs.Locale, *ports_.Files);
+            return SaveSnapshot(name, checked.Products.ProductNames, checked.Products.ProductVersions, programFolder,
+                                checked.Facts.CheckedAt, ports_.Facts->LocaleFormats(), *ports_.Files);
         } catch (const Exception& error) {
             throw Failure(error.Message(), ports_.Files->LastErrorText());
         }

@@ -11,9 +11,12 @@
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
 
-// "plux /shtml FILE /sjson FILE /scsv FILE [/compare CHOICE] [/save NAME]": runs Do Check without a
-// window and writes the reports ("-" for standard output); "/?" prints the usage. Nothing is written
-// before the check and every file test have passed; a failure names its reason on standard error.
+// "plux /shtml FILE /sjson FILE /scsv FILE [/compare CHOICE] [/save NAME] [/policy FILE] [/from FILE]":
+// runs Do Check without a window, on this machine's products or those a file brings, and writes the
+// reports ("-" for standard output) and, under /policy, the build log's summary; "/?" prints the usage.
+// Nothing is written before the check, the files it reads and every file test have passed; a failure
+// names its reason on standard error. Differences stands for a difference from the snapshot or a
+// violation of the required versions.
 enum class TExportResult : int { NoDifferences = 0, Differences = 1, Failed = 2 };
 
 struct TExportPorts {

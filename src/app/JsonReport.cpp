@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "policy/PolicySummary.h"
 #include "support/DataText.h"
 
 namespace {
@@ -28,45 +29,55 @@ std::vector<std::string> FactMembers(const TComparison& comparison, const TJsonT
                    ", \"savedAt\": " + json.StringOrNull(comparison.SnapshotSavedAt) + "}";
     }
     return {"\"computer\": " + json.String(facts.Computer),
-            "\"user\": " + json.String(facts.User),
+            "\"user\": " + json.StringOrNull(facts.User),
             "\"checkedAt\": " + JsonString(IsoDateTime(facts.CheckedAt, facts.UtcOffsetMinutes)),
-            "\"registryKey\": " + json.String(facts.RegistryKey),
-            "\"registryView\": " + json.String(facts.RegistryView),
+            "\"registryKey\": " + json.StringOrNull(facts.RegistryKey),
+            "\"registryView\": " + json.StringOrNull(facts.RegistryView),
             "\"snapshot\": " + snapshot};
 }
 
-std::string ProductMembers(const TComparedProduct& product, const TJsonText& json) {
+std::string ProductMembers(const TReportRow& row, const TJsonText& json) {
+    const TComparedProduct& product = row.Product;
+    const TProductVerdict* verdict = row.Verdict;
     return "\"name\": " + json.String(product.Name) + ", \"family\": " + json.String(product.Family) +
            ", \"version\": " + json.StringOrNull(product.Version) +
            ", \"snapshotVersion\": " + json.StringOrNull(product.SnapshotVersion) +
            ", \"status\": " + TJsonText::WordOrNull(StatusText(product.Status)) +
-           ", \"change\": " + TJsonText::WordOrNull(ChangeText(product.Change));
+           ", \"change\": " + TJsonText::WordOrNull(ChangeText(product.Change)) +
+           ", \"verdict\": " + TJsonText::WordOrNull(verdict ? std::string(VerdictText(verdict->Verdict)) : "") +
+           ", \"rule\": " +
+           json.StringOrNull(verdict && verdict->Rule ? std::optional(ShownRule(*verdict)) : std::nullopt);
 }
 
 }  // namespace
 
-std::string JsonReport(const TComparison& comparison, const TToUtf8& toUtf8) {
+std::string JsonReport(const TComparison& comparison,
+                       const std::vector<TProductVerdict>& verdicts,
+                       const TToUtf8& toUtf8) {
     const TJsonText json(toUtf8);
     std::string text = "{\r\n";
     for (const std::string& member : FactMembers(comparison, json))
         text.append("  ").append(member).append(",\r\n");
     text += "  \"products\": [";
     const char* separator = "\r\n";
-    for (const TComparedProduct& product : comparison.Products) {
-        text.append(separator).append("    {").append(ProductMembers(product, json)).append("}");
+    const std::vector<TReportRow> rows = ReportRows(comparison, verdicts);
+    for (const TReportRow& row : rows) {
+        text.append(separator).append("    {").append(ProductMembers(row, json)).append("}");
         separator = ",\r\n";
     }
-    text += comparison.Products.empty() ? "]\r\n" : "\r\n  ]\r\n";
+    text += rows.empty() ? "]\r\n" : "\r\n  ]\r\n";
     return text + "}\r\n";
 }
 
-std::string JsonLinesReport(const TComparison& comparison, const TToUtf8& toUtf8) {
+std::string JsonLinesReport(const TComparison& comparison,
+                            const std::vector<TProductVerdict>& verdicts,
+                            const TToUtf8& toUtf8) {
     const TJsonText json(toUtf8);
     std::string facts;
     for (const std::string& member : FactMembers(comparison, json))
         facts.append(member).append(", ");
     std::string text;
-    for (const TComparedProduct& product : comparison.Products)
-        text.append("{").append(facts).append(ProductMembers(product, json)).append("}\n");
+    for (const TReportRow& row : ReportRows(comparison, verdicts))
+        text.append("{").append(facts).append(ProductMembers(row, json)).append("}\n");
     return text;
 }

@@ -12,6 +12,7 @@ inline constexpr std::string_view kFileMenuItem = "File1";
 inline constexpr std::string_view kCompareFilesItem = "cbxCompareFiles";
 inline constexpr std::string_view kColor1Item = "barColor1";
 inline constexpr std::string_view kColor2Item = "barColor2";
+inline constexpr std::string_view kCheckRequiredVersionsItem = "btnCheckRequiredVersions";
 
 // Captions of the bars, which the layout file and the dock's bar list show.
 inline constexpr std::string_view kFileBar = "File";
@@ -23,6 +24,8 @@ inline constexpr std::string_view kDefaultCategory = "Default";
 inline constexpr std::string_view kFileCategory = "File";
 inline constexpr std::string_view kMenusCategory = "Menus";
 inline constexpr std::string_view kColoursCategory = "Colours";
-inline constexpr std::string_view kCategories[] = {kDefaultCategory, kFileCategory, kMenusCategory, kColoursCategory};
+inline constexpr std::string_view kRequiredVersionsCategory = "Required Versions";
+inline constexpr std::string_view kCategories[] = {kDefaultCategory, kFileCategory, kMenusCategory, kColoursCategory,
+                                                   kRequiredVersionsCategory};
 
 #endif

@@ -4,8 +4,12 @@
 #include <vector>
 
 #include "app/Actions.h"
+#include "toolkit/Exception.h"
 
 namespace {
+
+constexpr std::string_view kRequiredVersionsSection = "RequiredVersions";
+constexpr std::string_view kFolderKey = "Folder";
 
 // The component state's settings of the window's design, shared by the window and the export.
 void SetUpComponentState(TComponentState& state, TAbstractStore& store) {
@@ -100,4 +104,22 @@ TBandColourCodes StoredBandColourCodes(const TProgSettings& settings, TFileSyste
     state.ResolveEntries();
     state.Restore();
     return TBandColourCodes{codes.Value(0), codes.Value(1)};
+}
+
+std::string ReadRequiredVersionsFolder(TAbstractStore& store) {
+    store.OpenStore();
+    std::string folder = store.ReadText(kRequiredVersionsSection, kFolderKey, "");
+    store.CloseStore();
+    return folder;
+}
+
+bool WriteRequiredVersionsFolder(TAbstractStore& store, std::string_view folder) {
+    store.OpenStore();
+    store.WriteText(kRequiredVersionsSection, kFolderKey, folder);
+    try {
+        store.CloseStore();
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
 }

@@ -54,6 +54,13 @@ public:
     TStateAttachments Attachments;
 };
 
+// The folder "Check Required Versions..." last took a file from, kept in the state file in a section of
+// its own; empty when none is stored. Each call opens and closes the store.
+std::string ReadRequiredVersionsFolder(TAbstractStore& store);
+// False when the state file cannot be written: it then keeps what it had, and the window reports the
+// file once, at its close, as for the rest of its state.
+bool WriteRequiredVersionsFolder(TAbstractStore& store, std::string_view folder);
+
 struct TBandColourCodes {
     std::string Color1;
     std::string Color2;

@@ -50,6 +50,7 @@ public:
     void actionFileExitExecute();
     void barColor1Click();
     void barColor2Click();
+    void actionCheckRequiredVersionsExecute();
     void ShowColors();
 
 protected:

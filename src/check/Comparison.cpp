@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "check/BreakUtils.h"
+#include "check/SameVersion.h"
 #include "check/VersionOrder.h"
 #include "support/TextRoutines.h"
 
@@ -22,7 +23,7 @@ TVersionChange ChangeBetween(const std::string& saved, const std::string& curren
 
 void Compare(TComparedProduct& product, const std::string& saved) {
     product.SnapshotVersion = saved;
-    if (Trim(saved) == Trim(*product.Version)) {
+    if (SameVersion(saved, *product.Version)) {
         product.Status = TProductStatus::Same;
         return;
     }
@@ -33,10 +34,10 @@ void Compare(TComparedProduct& product, const std::string& saved) {
 }  // namespace
 
 // The band tracker's key, trimmed: "Bars 5", not "Bars 5 ".
-std::string ProductFamily(const std::string& name) {
+std::string ProductFamily(std::string_view name) {
     TBreakUtils tracker;
     tracker.KeyDelimiter = kFamilyDelimiter;
-    tracker.NextValue(name);
+    tracker.NextValue(std::string(name));
     return Trim(tracker.Key);
 }
 

@@ -21,9 +21,6 @@ enum class TVersionChange { None, Upgrade, Downgrade, NotComparable };
 // bands change colour where the family changes.
 inline constexpr std::string_view kFamilyDelimiter = "(Delphi";
 
-// The part of a product's name before "(Delphi", trimmed; the whole name trimmed when it has none.
-std::string ProductFamily(const std::string& name);
-
 struct TComparedProduct {
     std::string Name;
     std::string Family;                          // the part of the name before "(Delphi", trimmed
@@ -37,11 +34,11 @@ struct TComparedProduct {
 
 struct TCheckFacts {
     std::string Computer;
-    std::string User;
-    TDateTime CheckedAt;  // local time
+    std::optional<std::string> User;  // nothing when the products came from a file that names none
+    TDateTime CheckedAt;              // local time
     int UtcOffsetMinutes = 0;
-    std::string RegistryKey;  // with its hive
-    std::string RegistryView;
+    std::optional<std::string> RegistryKey;  // with its hive; nothing for products of a snapshot file
+    std::optional<std::string> RegistryView;
 };
 
 struct TComparison {
@@ -50,6 +47,9 @@ struct TComparison {
     std::optional<std::string> SnapshotSavedAt;
     std::vector<TComparedProduct> Products;  // installed ones in scan order, then removed ones in file order
 };
+
+// The part of a product's name before "(Delphi", trimmed: "Bars 5" of "Bars 5 (Delphi 7)".
+std::string ProductFamily(std::string_view name);
 
 // A product is the same when its version and the snapshot's, both trimmed, are equal, character by
 // character; it finds its saved version through TSnapshotSection::Find. Products of two names that find

@@ -1,5 +1,9 @@
 #include "check/ProductScan.h"
 
+std::string InvalidDataTypeMessage(std::string_view valueName) {
+    return "Invalid data type for '" + std::string(valueName) + "'";
+}
+
 void ScanProducts(TProductKeys& keys, const std::string& rootPath, TProductList& products) {
     products.ProductNames.clear();
     products.ProductVersions.clear();

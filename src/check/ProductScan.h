@@ -13,6 +13,11 @@ inline constexpr std::string_view kProductRootKey = "SOFTWARE\\Component Suite V
 inline constexpr std::string_view kProductRegistryView = "32-bit";
 // Version entry of a product whose key cannot be opened.
 inline constexpr std::string_view kUnreadableVersion = ":[?]";
+// The value of a product key that holds its version.
+inline constexpr std::string_view kVersionValueName = "version";
+
+// The scan's message for a value whose type is not text: "Invalid data type for 'version'".
+std::string InvalidDataTypeMessage(std::string_view valueName);
 
 // The product keys as the scan reads them, read-only.
 class TProductKeys {
@@ -23,7 +28,7 @@ public:
     // The subkey names of the open root key in the order the store enumerates them; empty when no root is open.
     virtual TTextList ProductNames() = 0;
     // The "version" value of a product key below the open root: empty when the value is missing, nothing
-    // when the key cannot be opened. A value of another type than text raises "Invalid data type for 'version'".
+    // when the key cannot be opened. A value of another type than text raises InvalidDataTypeMessage.
     virtual std::optional<std::string> ReadVersion(const std::string& productName) = 0;
 };
 

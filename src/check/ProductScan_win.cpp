@@ -11,7 +11,6 @@ namespace {
 
 // The products are registered by 32-bit installers, so a 64-bit build reads the 32-bit view.
 constexpr REGSAM kView = KEY_WOW64_32KEY;
-constexpr const char* kVersionValue = "version";
 // Key names have at most 255 characters, which take at most three bytes each in any code page.
 constexpr DWORD kMaxKeyNameLength = 255;
 constexpr std::size_t kLargestNameBuffer = 4 * (kMaxKeyNameLength + 1);
@@ -33,12 +32,12 @@ TScopedKey OpenReadOnly(HKEY parent, const std::string& path) {
 }
 
 // A string or expandable string, unexpanded and cut at its first NUL; empty when absent or of zero size.
-std::string ReadStringValue(HKEY key, const char* name) {
+std::string ReadStringValue(HKEY key, const std::string& name) {
     std::vector<BYTE> data(256);
     DWORD type = 0;
     for (;;) {
         DWORD size = static_cast<DWORD>(data.size());
-        const LSTATUS status = RegQueryValueExA(key, name, nullptr, &type, data.data(), &size);
+        const LSTATUS status = RegQueryValueExA(key, name.c_str(), nullptr, &type, data.data(), &size);
         if (status == ERROR_MORE_DATA) {
             data.resize(size + 1);
             continue;
@@ -46,7 +45,7 @@ std::string ReadStringValue(HKEY key, const char* name) {
         if (status != ERROR_SUCCESS || size == 0)
             return {};
         if (type != REG_SZ && type != REG_EXPAND_SZ) {
-            throw Exception(std::string("Invalid data type for '") + name + "'");
+            throw Exception(InvalidDataTypeMessage(name));
         }
         const auto* text = reinterpret_cast<const char*>(data.data());
         std::size_t length = 0;
@@ -106,7 +105,7 @@ public:
         const TScopedKey product = OpenReadOnly(root_.Get(), productName);
         if (!product)
             return std::nullopt;
-        return ReadStringValue(product.Get(), kVersionValue);
+        return ReadStringValue(product.Get(), std::string(kVersionValueName));
     }
 
 private:

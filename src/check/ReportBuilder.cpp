@@ -3,12 +3,12 @@
 #include <optional>
 #include <utility>
 
-#include "check/BreakUtils.h"
 #include "support/PathRoutines.h"
 
 namespace {
 
 constexpr std::string_view kHeaderDateFormat = "ddd dd-mm-yyyy hh:nn";
+constexpr std::string_view kDifferenceCellEnd = "</font></b></td>";
 
 std::string HtmlCell(std::string_view tag, std::string_view text, std::string_view attributes) {
     std::string cell = "<" + std::string(tag);
@@ -32,6 +32,9 @@ std::string HtmlText(std::string_view text) {
                 break;
             case '>':
                 escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
                 break;
             default:
                 escaped += c;
@@ -60,6 +63,26 @@ std::string HtmlTableStart(std::string_view width, bool border, std::string_view
 
 std::string HtmlTableEnd() {
     return "</table>";
+}
+
+std::string DifferenceCell(std::string_view text) {
+    return std::string(kDifferenceCellStart) + std::string(text) + std::string(kDifferenceCellEnd);
+}
+
+std::string CheckTitleCell(const TReportInputs& inputs) {
+    return HtmlTH(inputs.ComputerName + " " + FormatDateTime(kHeaderDateFormat, inputs.Now, inputs.Locale),
+                  "colspan=\"2\"");
+}
+
+TFamilyBands::TFamilyBands(const TReportInputs& inputs) : inputs_(inputs) {
+    tracker_.KeyDelimiter = kFamilyDelimiter;
+}
+
+const std::string& TFamilyBands::Next(const std::string& productName) {
+    tracker_.NextValue(productName);
+    if (tracker_.IsBreak())
+        colour_ = tracker_.GroupCount % 2 != 0 ? inputs_.Color1Code : inputs_.Color2Code;
+    return colour_;
 }
 
 TReportInputs ReportInputsNow(const TProductList& products,
@@ -93,25 +116,19 @@ TReport BuildReport(const TReportInputs& inputs, const TComparison& comparison) 
     const bool comparing = comparison.SnapshotName.has_value();
     TReport report;
     TTextList& lines = report.Lines;
-    TBreakUtils tracker;
-    tracker.KeyDelimiter = kFamilyDelimiter;
+    TFamilyBands bands(inputs);
 
     lines.push_back(HtmlTableStart("", true, "#000000"));
     lines.push_back("<tr>");
-    lines.push_back(HtmlTH(inputs.ComputerName + " " + FormatDateTime(kHeaderDateFormat, inputs.Now, inputs.Locale),
-                           "colspan=\"2\""));
+    lines.push_back(CheckTitleCell(inputs));
     if (comparing)
         lines.push_back(HtmlTH(*comparison.SnapshotName + " " + comparison.SnapshotSavedAt.value_or(""), ""));
     lines.push_back("</tr>");
 
-    std::string bandColor;
     for (const TComparedProduct& product : comparison.Products) {
         if (!product.Installed())
             continue;
-        tracker.NextValue(product.Name);
-        if (tracker.IsBreak())
-            bandColor = tracker.GroupCount % 2 != 0 ? inputs.Color1Code : inputs.Color2Code;
-        lines.push_back("<tr bgcolor=\"" + bandColor + "\">");
+        lines.push_back("<tr bgcolor=\"" + bands.Next(product.Name) + "\">");
         lines.push_back(HtmlTD(product.Name, "") + HtmlTD(*product.Version, ""));
         if (comparing) {
             // The saved text as read, not trimmed again; the verdict is the comparison's.
@@ -119,7 +136,7 @@ TReport BuildReport(const TReportInputs& inputs, const TComparison& comparison) 
             if (product.Status == TProductStatus::Same) {
                 lines.push_back(HtmlTD(saved, ""));
             } else {
-                lines.push_back(std::string(kDifferenceCellStart) + saved + std::string(kDifferenceCellEnd));
+                lines.push_back(DifferenceCell(saved));
                 ++report.DifferenceCount;
             }
         }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "check/BreakUtils.h"
 #include "check/Comparison.h"
 #include "check/ProductList.h"
 #include "support/DateTime.h"
@@ -18,11 +19,13 @@ std::string HtmlTableEnd();
 
 // The start of a comparison cell whose saved version differs from the current one.
 inline constexpr std::string_view kDifferenceCellStart = "<td bgcolor=\"#ff0000\"><b><font color=\"#ffffff\">";
-inline constexpr std::string_view kDifferenceCellEnd = "</font></b></td>";
-// What an empty cell holds, so that it keeps its borders.
+// The text of a cell that has nothing to show, which keeps the cell's borders.
 inline constexpr std::string_view kMissingEntry = "&nbsp;";
 
-// A text as it reads in HTML: "&", "<" and ">" written as character references.
+// A cell that shows a difference: white bold text on red.
+std::string DifferenceCell(std::string_view text);
+
+// A text as HTML shows it literally: "&", "<", ">" and quotes written as character references.
 std::string HtmlText(std::string_view text);
 
 // Everything the report is built from, as the main window (or the export) holds it at the moment.
@@ -41,6 +44,23 @@ struct TReportInputs {
 struct TReport {
     TTextList Lines;
     int DifferenceCount = 0;  // comparison cells shown in red
+};
+
+// The header cell over the product and version columns: the computer and the moment of the check.
+std::string CheckTitleCell(const TReportInputs& inputs);
+
+// The band colours of the report's rows, product by product in report order: the colour changes where
+// the family (the name before "(Delphi") does, Color1 for the first family, then Color2, and so on.
+class TFamilyBands {
+public:
+    explicit TFamilyBands(const TReportInputs& inputs);
+    // The colour code of the row of the next product.
+    const std::string& Next(const std::string& productName);
+
+private:
+    const TReportInputs& inputs_;
+    TBreakUtils tracker_;
+    std::string colour_;
 };
 
 // The inputs for the given list, codes and choice, with the program folder, computer name, clock and

@@ -8,9 +8,7 @@ namespace {
 
 std::string Cell(const std::string& text, bool marked) {
     const std::string shown = text.empty() ? std::string(kMissingEntry) : HtmlText(text);
-    if (!marked)
-        return HtmlTD(shown, "");
-    return std::string(kDifferenceCellStart) + shown + std::string(kDifferenceCellEnd);
+    return marked ? DifferenceCell(shown) : HtmlTD(shown, "");
 }
 
 // The band colour of each row: it changes where the family does, letters in either case.

@@ -8,11 +8,7 @@ std::string ViolationLine(const TProductVerdict& verdict) {
     std::string line = std::string(VerdictText(verdict.Verdict)) + ": " + verdict.Product;
     if (verdict.Version)
         line += verdict.Version->empty() ? " (no version)" : " " + *verdict.Version;
-    const TRequiredRule& rule = *verdict.Rule;
-    line += ", rule ";
-    if (rule.Key != verdict.Product)
-        line += rule.Key + "=";
-    return line + rule.Text + "\r\n";
+    return line + ", rule " + ShownRule(verdict) + "\r\n";
 }
 
 std::string CountOf(const std::vector<TProductVerdict>& verdicts, TVerdict verdict) {
@@ -23,17 +19,26 @@ std::string CountOf(const std::vector<TProductVerdict>& verdicts, TVerdict verdi
 
 }  // namespace
 
+std::string ShownRule(const TProductVerdict& verdict) {
+    const TRequiredRule& rule = *verdict.Rule;
+    return rule.Key == verdict.Product ? rule.Text : rule.Key + "=" + rule.Text;
+}
+
+std::string PolicyCounts(const std::vector<TProductVerdict>& verdicts) {
+    const auto violations = std::count_if(verdicts.begin(), verdicts.end(),
+                                          [](const TProductVerdict& row) { return IsViolation(row.Verdict); });
+    std::string counts =
+        "Required versions: " + std::to_string(violations) + (violations == 1 ? " violation (" : " violations (");
+    counts += CountOf(verdicts, TVerdict::TooOld) + ", " + CountOf(verdicts, TVerdict::TooNew) + ", " +
+              CountOf(verdicts, TVerdict::Missing) + ", " + CountOf(verdicts, TVerdict::Forbidden) + "), ";
+    return counts + CountOf(verdicts, TVerdict::Ok) + ", " + CountOf(verdicts, TVerdict::Unchecked);
+}
+
 std::string PolicySummary(const std::vector<TProductVerdict>& verdicts) {
     std::string summary;
     for (const TProductVerdict& verdict : verdicts) {
         if (IsViolation(verdict.Verdict))
             summary += ViolationLine(verdict);
     }
-    const auto violations = std::count_if(verdicts.begin(), verdicts.end(),
-                                          [](const TProductVerdict& row) { return IsViolation(row.Verdict); });
-    summary +=
-        "Required versions: " + std::to_string(violations) + (violations == 1 ? " violation (" : " violations (");
-    summary += CountOf(verdicts, TVerdict::TooOld) + ", " + CountOf(verdicts, TVerdict::TooNew) + ", " +
-               CountOf(verdicts, TVerdict::Missing) + ", " + CountOf(verdicts, TVerdict::Forbidden) + "), ";
-    return summary + CountOf(verdicts, TVerdict::Ok) + ", " + CountOf(verdicts, TVerdict::Unchecked) + "\r\n";
+    return summary + PolicyCounts(verdicts) + "\r\n";
 }

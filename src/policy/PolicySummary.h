@@ -15,4 +15,10 @@
 // product writes it.
 std::string PolicySummary(const std::vector<TProductVerdict>& verdicts);
 
+// The summary's last line without its line end: the counts.
+std::string PolicyCounts(const std::vector<TProductVerdict>& verdicts);
+
+// The deciding rule as the summary shows it, for a verdict that has one; the reports show it so too.
+std::string ShownRule(const TProductVerdict& verdict);
+
 #endif

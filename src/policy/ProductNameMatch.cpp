@@ -2,17 +2,11 @@
 
 #include <algorithm>
 
-#include "support/TextRoutines.h"
-
 namespace {
 
 constexpr std::string_view kWildcards = "*?";
 
 }  // namespace
-
-std::string ProductNameKey(std::string_view name) {
-    return UpperCase(Trim(name));
-}
 
 bool IsNamePattern(std::string_view key) {
     return key.find_first_of(kWildcards) != std::string_view::npos;

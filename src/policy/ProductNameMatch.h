@@ -2,15 +2,12 @@
 #define PLUX_POLICY_PRODUCTNAMEMATCH_H
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
-// How a key of the required-versions file names products: as the snapshot lookup matches a product
-// name, trimmed and with ASCII letters in either case; "*" stands for any run of characters, "?" for
-// any one character.
+#include "snapshot/SnapshotSection.h"
 
-// The form in which two names that the lookup takes for one are equal.
-std::string ProductNameKey(std::string_view name);
+// How a key of the required-versions file names products: by the snapshot lookup's name rule
+// (ProductNameKey), where "*" stands for any run of characters and "?" for any one character.
 
 bool IsNamePattern(std::string_view key);
 

@@ -5,20 +5,15 @@
 #include "support/ProfileIni.h"
 #include "support/TextRoutines.h"
 
-namespace {
-
-// Two names find each other exactly when these are equal.
-std::string LookupKey(std::string_view name) {
+std::string ProductNameKey(std::string_view name) {
     return UpperCase(ini::ProfileName(name));
 }
 
-}  // namespace
-
 TSnapshotSection::TSnapshotSection(std::string name, std::string savedAt, const std::vector<TSnapshotEntry>& entries)
     : name_(std::move(name)), savedAt_(std::move(savedAt)) {
-    const std::string timestampKey = LookupKey(kTimestampKey);
+    const std::string timestampKey = ProductNameKey(kTimestampKey);
     for (const TSnapshotEntry& entry : entries) {
-        std::string key = LookupKey(entry.Key);
+        std::string key = ProductNameKey(entry.Key);
         if (key == timestampKey || !index_.try_emplace(std::move(key), entries_.size()).second)
             continue;
         entries_.push_back(entry);
@@ -26,7 +21,7 @@ TSnapshotSection::TSnapshotSection(std::string name, std::string savedAt, const 
 }
 
 std::optional<std::size_t> TSnapshotSection::Find(std::string_view productName) const {
-    const auto found = index_.find(LookupKey(productName));
+    const auto found = index_.find(ProductNameKey(productName));
     if (found == index_.end())
         return std::nullopt;
     return found->second;
@@ -44,13 +39,17 @@ std::optional<TChosenSnapshot> ChosenSnapshot(std::string_view choice,
 
 TSnapshotSection ReadSnapshotSection(const TChosenSnapshot& chosen, const TFileSystem& files) {
     const std::optional<std::string> bytes = files.ReadFile(chosen.Path);
-    const ini::TProfileText text(bytes ? *bytes : std::string());
+    return SnapshotSectionOf(bytes ? *bytes : std::string(), chosen.Section);
+}
+
+TSnapshotSection SnapshotSectionOf(std::string_view fileBytes, const std::string& section) {
+    const ini::TProfileText text(fileBytes);
     std::vector<TSnapshotEntry> entries;
-    for (std::string& key : text.Keys(chosen.Section)) {
+    for (std::string& key : text.Keys(section)) {
         // A key the profile functions cannot ask for (a blank before a NUL in it) holds no version.
-        std::optional<std::string> value = text.Read(chosen.Section, key);
+        std::optional<std::string> value = text.Read(section, key);
         if (value)
             entries.push_back({std::move(key), std::move(*value)});
     }
-    return TSnapshotSection(chosen.Section, text.Read(chosen.Section, kTimestampKey).value_or(""), entries);
+    return TSnapshotSection(section, text.Read(section, kTimestampKey).value_or(""), entries);
 }

@@ -14,6 +14,10 @@
 // letters without regard to case). The report's comparison column, the JSON and CSV reports and the
 // export's exit code all read it through Find.
 
+// The form in which two product names find each other: equal exactly when these are. The one name rule
+// of every product lookup, the snapshot's and the required-versions file's.
+std::string ProductNameKey(std::string_view name);
+
 struct TSnapshotEntry {
     std::string Key;    // as the file holds it
     std::string Value;  // as the profile functions read it
@@ -55,5 +59,7 @@ std::optional<TChosenSnapshot> ChosenSnapshot(std::string_view choice,
 // The chosen section with every value as the profile functions read it; a file without that section,
 // or one that cannot be read, gives a section without products.
 TSnapshotSection ReadSnapshotSection(const TChosenSnapshot& chosen, const TFileSystem& files);
+// The same of a snapshot file's bytes.
+TSnapshotSection SnapshotSectionOf(std::string_view fileBytes, const std::string& section);
 
 #endif

@@ -48,25 +48,8 @@ std::optional<int> Digits(std::string_view text, std::size_t at, std::size_t cou
     return value;
 }
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-// 0 for Sunday (Sakamoto's method).
-int DayOfWeek(int year, int month, int day) {
-    constexpr int kMonthOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    if (month < 3)
-        --year;
-    return (year + year / 4 - year / 100 + year / 400 + kMonthOffsets[month - 1] + day) % 7;
-}
-
 // "2024-05-02T08:30:12+02:00", the form the reports write.
-std::optional<TMachineTime> ParseCheckedAt(std::string_view text) {
+std::optional<TLocalTime> ParseCheckedAt(std::string_view text) {
     if (text.size() != 25 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' ||
         text[16] != ':' || (text[19] != '+' && text[19] != '-') || text[22] != ':')
         return std::nullopt;
@@ -75,10 +58,10 @@ std::optional<TMachineTime> ParseCheckedAt(std::string_view text) {
     const auto offsetHours = Digits(text, 20, 2), offsetMinutes = Digits(text, 23, 2);
     if (!year || !month || !day || !hour || !minute || !second || !offsetHours || !offsetMinutes)
         return std::nullopt;
-    if (*year < 1 || *month < 1 || *month > 12 || *day < 1 || *day > DaysInMonth(*year, *month) || *hour > 23 ||
-        *minute > 59 || *second > 59 || *offsetHours > 14 || *offsetMinutes > 59)
+    if (!IsCalendarDate(*year, *month, *day) || *hour > 23 || *minute > 59 || *second > 59 || *offsetHours > 14 ||
+        *offsetMinutes > 59)
         return std::nullopt;
-    TMachineTime time;
+    TLocalTime time;
     time.When = {*year, *month, *day, *hour, *minute, *second, DayOfWeek(*year, *month, *day)};
     const int offset = *offsetHours * 60 + *offsetMinutes;
     time.UtcOffsetMinutes = text[19] == '-' ? -offset : offset;

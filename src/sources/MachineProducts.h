@@ -10,15 +10,10 @@
 // The installed products of another machine as a file brings them, with what the file tells of that
 // machine; a fact the file does not hold is nothing.
 
-struct TMachineTime {
-    TDateTime When;  // the machine's local time
-    int UtcOffsetMinutes = 0;
-};
-
 struct TMachineFacts {
     std::optional<std::string> Computer;
     std::optional<std::string> User;
-    std::optional<TMachineTime> CheckedAt;
+    std::optional<TLocalTime> CheckedAt;
     std::optional<std::string> RegistryKey;  // with its hive, as the file names it
     std::optional<std::string> RegistryView;
 };

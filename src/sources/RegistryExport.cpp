@@ -18,7 +18,6 @@ namespace {
 constexpr std::string_view kRegedit4Header = "REGEDIT4";
 constexpr std::string_view kVersion5Header = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kNotAnExport = "Not a registry export";
-constexpr std::string_view kVersionValue = "version";
 constexpr std::string_view kWowNode = "Wow6432Node";
 
 using TKeyPath = std::vector<std::string_view>;
@@ -175,7 +174,7 @@ public:
         TRegValue value;
         if (const std::string fault = ParseValueLine(logicalLine, format_, value); !fault.empty())
             throw InputLineError(fault, fileName_, number, line);
-        if (!SameTextUpper(value.Name, kVersionValue))
+        if (!SameTextUpper(value.Name, kVersionValueName))
             return;
         if (value.Deleted)
             current_->Version.reset();
@@ -214,8 +213,7 @@ private:
             return {};
         const TVersionValue& version = *product.Version;
         if (version.Type != kRegString && version.Type != kRegExpandString)
-            throw InputLineError("Invalid data type for '" + std::string(kVersionValue) + "'", fileName_, version.Line,
-                                 version.LineText);
+            throw InputLineError(InvalidDataTypeMessage(kVersionValueName), fileName_, version.Line, version.LineText);
         return version.Text;
     }
 

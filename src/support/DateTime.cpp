@@ -128,7 +128,178 @@ std::string FormatLocalePattern(std::string_view pattern,
     return out;
 }
 
+// What a parse has read so far; the date's fields stay 0 when the text holds none.
+struct TReadMoment {
+    TDateTime When{0, 0, 0, 0, 0, 0, 0};
+    bool TwelveHour = false;
+    bool Afternoon = false;
+};
+
+enum class TLetterRead { NotALetter, Read, Failed };
+
+// Reads the text of one run of a pattern letter from the front of `text`.
+using TLetterParser = TLetterRead (*)(char letter,
+                                      std::size_t run,
+                                      std::string_view& text,
+                                      TReadMoment& moment,
+                                      const TLocaleFormats& locale);
+
+// From `least` to `most` digits at the front of the text.
+TLetterRead TakeNumber(std::string_view& text, std::size_t least, std::size_t most, int& value) {
+    std::size_t length = 0;
+    value = 0;
+    while (length < most && length < text.size() && text[length] >= '0' && text[length] <= '9')
+        value = value * 10 + (text[length++] - '0');
+    text.remove_prefix(length);
+    return length >= least ? TLetterRead::Read : TLetterRead::Failed;
+}
+
+// What Number wrote: one or two digits for a run of one, two for a longer one.
+TLetterRead TakeNumber(std::string_view& text, std::size_t run, int& value) {
+    return TakeNumber(text, run >= 2 ? 2 : 1, 2, value);
+}
+
+// The longest of the names that the text starts with; `index` is its place.
+template <std::size_t Count>
+TLetterRead TakeName(std::string_view& text, const std::array<std::string, Count>& names, int& index) {
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (!names[i].empty() && names[i].size() > longest && text.starts_with(names[i])) {
+            longest = names[i].size();
+            index = static_cast<int>(i);
+        }
+    }
+    text.remove_prefix(longest);
+    return longest > 0 ? TLetterRead::Read : TLetterRead::Failed;
+}
+
+TLetterRead ReadDateLetter(char letter,
+                           std::size_t run,
+                           std::string_view& text,
+                           TReadMoment& moment,
+                           const TLocaleFormats& locale) {
+    TDateTime& when = moment.When;
+    int index = 0;
+    switch (letter) {
+        case 'd':
+            if (run >= 3)  // the day's name follows from the date
+                return TakeName(text, run == 3 ? locale.ShortDayNames : locale.LongDayNames, index);
+            return TakeNumber(text, run, when.Day);
+        case 'M':
+            if (run >= 3) {
+                const TLetterRead read =
+                    TakeName(text, run == 3 ? locale.ShortMonthNames : locale.LongMonthNames, index);
+                when.Month = index + 1;
+                return read;
+            }
+            return TakeNumber(text, run, when.Month);
+        case 'y': {
+            const std::size_t digits = run >= 3 ? 4 : 2;
+            const TLetterRead read = TakeNumber(text, digits, digits, when.Year);
+            if (digits == 2)
+                when.Year += 2000;
+            return read;
+        }
+        default:
+            return TLetterRead::NotALetter;
+    }
+}
+
+TLetterRead ReadTimeLetter(char letter,
+                           std::size_t run,
+                           std::string_view& text,
+                           TReadMoment& moment,
+                           const TLocaleFormats& locale) {
+    TDateTime& when = moment.When;
+    switch (letter) {
+        case 'h':
+            moment.TwelveHour = true;
+            return TakeNumber(text, run, when.Hour);
+        case 'H':
+            return TakeNumber(text, run, when.Hour);
+        case 'm':
+            return TakeNumber(text, run, when.Minute);
+        case 's':
+            return TakeNumber(text, run, when.Second);
+        case 't':
+            for (const bool afternoon : {false, true}) {
+                const std::string& designator = afternoon ? locale.TimePMString : locale.TimeAMString;
+                const std::string written = run >= 2 ? designator : designator.substr(0, 1);
+                if (!written.empty() && text.starts_with(written)) {
+                    text.remove_prefix(written.size());
+                    moment.Afternoon = afternoon;
+                    return TLetterRead::Read;
+                }
+            }
+            return locale.TimeAMString.empty() && locale.TimePMString.empty() ? TLetterRead::Read : TLetterRead::Failed;
+        default:
+            return TLetterRead::NotALetter;
+    }
+}
+
+// Reads what FormatLocalePattern wrote from the front of `text`.
+bool ParseLocalePattern(std::string_view pattern,
+                        std::string_view& text,
+                        TReadMoment& moment,
+                        const TLocaleFormats& locale,
+                        TLetterParser parseLetter) {
+    std::size_t at = 0;
+    while (at < pattern.size()) {
+        std::string literal;
+        if (pattern[at] == '\'') {
+            AppendQuoted(literal, pattern, at);
+        } else {
+            const char letter = pattern[at];
+            std::size_t run = 1;
+            while (at + run < pattern.size() && pattern[at + run] == letter)
+                ++run;
+            const TLetterRead read = parseLetter(letter, std::min<std::size_t>(run, 4), text, moment, locale);
+            if (read == TLetterRead::Failed)
+                return false;
+            if (read == TLetterRead::Read) {
+                at += run;
+                continue;
+            }
+            literal.push_back(letter);
+            ++at;
+        }
+        if (!text.starts_with(literal))
+            return false;
+        text.remove_prefix(literal.size());
+    }
+    return true;
+}
+
+std::optional<TDateTime> CalendarMoment(const TReadMoment& moment) {
+    TDateTime when = moment.When;
+    if (moment.TwelveHour) {
+        if (when.Hour < 1 || when.Hour > 12)
+            return std::nullopt;
+        when.Hour = when.Hour % 12 + (moment.Afternoon ? 12 : 0);
+    }
+    if (!IsCalendarDate(when.Year, when.Month, when.Day) || when.Hour > 23 || when.Minute > 59 || when.Second > 59)
+        return std::nullopt;
+    when.DayOfWeek = DayOfWeek(when.Year, when.Month, when.Day);
+    return when;
+}
+
 }  // namespace
+
+bool IsCalendarDate(int year, int month, int day) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= (month == 2 && leapYear ? 29 : kDays[month - 1]);
+}
+
+// Sakamoto's method.
+int DayOfWeek(int year, int month, int day) {
+    constexpr int kMonthOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    if (month < 3)
+        --year;
+    return (year + year / 4 - year / 100 + year / 400 + kMonthOffsets[month - 1] + day) % 7;
+}
 
 std::string FormatDateTime(std::string_view format, const TDateTime& when, const TLocaleFormats& locale) {
     std::string out;
@@ -191,4 +362,21 @@ std::string FormatLocaleDate(std::string_view pattern, const TDateTime& when, co
 
 std::string FormatLocaleTime(std::string_view pattern, const TDateTime& when, const TLocaleFormats& locale) {
     return FormatLocalePattern(pattern, when, locale, TimeLetter);
+}
+
+std::optional<TDateTime> ParseLocaleDateTime(std::string_view text,
+                                             std::string_view datePattern,
+                                             std::string_view timePattern,
+                                             const TLocaleFormats& locale) {
+    TReadMoment moment;
+    if (!ParseLocalePattern(datePattern, text, moment, locale, ReadDateLetter))
+        return std::nullopt;
+    if (!text.empty()) {
+        if (!text.starts_with(' '))
+            return std::nullopt;
+        text.remove_prefix(1);
+        if (!ParseLocalePattern(timePattern, text, moment, locale, ReadTimeLetter) || !text.empty())
+            return std::nullopt;
+    }
+    return CalendarMoment(moment);
 }

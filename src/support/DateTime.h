@@ -2,6 +2,7 @@
 #define PLUX_SUPPORT_DATETIME_H
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,17 @@ struct TDateTime {
     int Second = 0;
     int DayOfWeek = 6;  // 0 Sunday to 6 Saturday
 };
+
+// A local time with how far that place was ahead of UTC then.
+struct TLocalTime {
+    TDateTime When;
+    int UtcOffsetMinutes = 0;
+};
+
+// Whether the date is one of the calendar's (years from 1).
+bool IsCalendarDate(int year, int month, int day);
+// 0 for Sunday to 6 for Saturday, of a calendar date.
+int DayOfWeek(int year, int month, int day);
 
 // What the user's locale says about writing dates and times.
 struct TLocaleFormats {
@@ -49,5 +61,13 @@ std::string FormatLocaleDate(std::string_view pattern, const TDateTime& when, co
 // The same for the time letters: h and hh the hour on the 12-hour clock, H and HH on the 24-hour clock,
 // m and mm the minute, s and ss the second, t the first character of the AM or PM designator, tt all of it.
 std::string FormatLocaleTime(std::string_view pattern, const TDateTime& when, const TLocaleFormats& locale);
+
+// Reads back a moment that FormatLocaleDate wrote with `datePattern`, followed, unless it is midnight,
+// by a blank and what FormatLocaleTime wrote with `timePattern`; nothing when the text does not read
+// so or names no calendar date and time. A two-digit year is taken in 2000 to 2099.
+std::optional<TDateTime> ParseLocaleDateTime(std::string_view text,
+                                             std::string_view datePattern,
+                                             std::string_view timePattern,
+                                             const TLocaleFormats& locale);
 
 #endif

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/DateTime.h"
+
 struct TFolderEntry {
     std::string Name;
     bool IsFolder = false;
@@ -36,6 +38,9 @@ public:
     virtual bool SameFile(const std::string& /*first*/, const std::string& /*second*/) const { return false; }
     // Whether an existing file is marked read-only, which WriteFile refuses.
     virtual bool IsReadOnly(const std::string& /*path*/) const { return false; }
+    // When an existing file was last written, in the local time of that moment; nothing when the file
+    // system cannot tell.
+    virtual std::optional<TLocalTime> LastWriteTime(const std::string& /*path*/) const { return std::nullopt; }
     // Why the last operation that failed did so, in the system's words; empty when it cannot tell.
     virtual std::string LastErrorText() const { return {}; }
 };

@@ -86,6 +86,29 @@ public:
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     }
 
+    // The local time of the moment, by the time zone's rules for that day, and its distance from UTC.
+    std::optional<TLocalTime> LastWriteTime(const std::string& path) const override {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        SYSTEMTIME utc;
+        SYSTEMTIME local;
+        FILETIME localFileTime;
+        if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+            !FileTimeToSystemTime(&data.ftLastWriteTime, &utc) ||
+            !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) || !SystemTimeToFileTime(&local, &localFileTime))
+            return std::nullopt;
+        const auto ticks = [](const FILETIME& time) {
+            return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                                          time.dwLowDateTime);
+        };
+        constexpr long long kTicksPerMinute = 600000000;
+        TLocalTime written;
+        written.When = {local.wYear,   local.wMonth,  local.wDay,      local.wHour,
+                        local.wMinute, local.wSecond, local.wDayOfWeek};
+        written.UtcOffsetMinutes =
+            static_cast<int>((ticks(localFileTime) - ticks(data.ftLastWriteTime)) / kTicksPerMinute);
+        return written;
+    }
+
     std::string LastErrorText() const override {
         if (lastError_ == ERROR_SUCCESS)
             return {};

@@ -32,3 +32,12 @@ Exception InputLineError(std::string_view fault,
 Exception InputFileError(std::string_view fault, std::string_view fileName) {
     return Exception(std::string(fault) + "\r\n" + std::string(fileName));
 }
+
+std::string ReadInputFile(const std::string& path, const TFileSystem& files) {
+    if (!files.FileExists(path))
+        throw Exception("No file " + path);
+    std::optional<std::string> bytes = files.ReadFile(path);
+    if (!bytes)
+        throw Exception("Unable to read " + path + "\r\n" + files.LastErrorText());
+    return std::move(*bytes);
+}

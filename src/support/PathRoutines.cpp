@@ -25,13 +25,21 @@ std::string RemoveBackslash(std::string_view path) {
     return std::string(path.substr(0, path.size() - 1));
 }
 
+std::string_view FileNamePart(std::string_view path) {
+    const std::size_t separator = path.find_last_of("\\/:");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
 std::string FileBaseName(std::string_view path) {
-    const std::size_t separator = path.find_last_of("\\:");
-    std::string_view name = separator == std::string_view::npos ? path : path.substr(separator + 1);
+    const std::string_view name = FileNamePart(path);
+    return std::string(name.substr(0, name.size() - FileExtension(name).size()));
+}
+
+// A name whose last period is its first character (".plx") has no extension.
+std::string_view FileExtension(std::string_view path) {
+    const std::string_view name = FileNamePart(path);
     const std::size_t period = name.rfind('.');
-    if (period != std::string_view::npos && period > 0)
-        name = name.substr(0, period);
-    return std::string(name);
+    return period == std::string_view::npos || period == 0 ? std::string_view() : name.substr(period);
 }
 
 std::string ExeBaseNameOf(std::string_view exePath) {

@@ -11,11 +11,15 @@ TCommandLine Line(TTextList params) {
     return TCommandLine(std::move(params));
 }
 
-// The request as "html|json|csv|compare|save|help", "~" for a value not given.
+// The request as "html|json|csv|compare|save|help", "~" for a value not given, then "|policy|from" when
+// either is given.
 std::string Render(const TExportRequest& request) {
-    return request.HtmlFile + "|" + request.JsonFile + "|" + request.CsvFile + "|" +
-           request.CompareChoice.value_or("~") + "|" + request.SaveName.value_or("~") + "|" +
-           (request.Help ? "help" : "");
+    std::string rendered = request.HtmlFile + "|" + request.JsonFile + "|" + request.CsvFile + "|" +
+                           request.CompareChoice.value_or("~") + "|" + request.SaveName.value_or("~") + "|" +
+                           (request.Help ? "help" : "");
+    if (request.PolicyFile || request.FromFile)
+        rendered += "|" + request.PolicyFile.value_or("~") + "|" + request.FromFile.value_or("~");
+    return rendered;
 }
 
 TEST(ExportRequest, ReadsTheSwitchesInEverySpelling) {
@@ -34,6 +38,9 @@ TEST(ExportRequest, ReadsTheSwitchesInEverySpelling) {
         {{"D:\\data", "-ProgDataFolder", "/x", "/shtml", "-"}, "-|||~|~|"},
         {{"/?"}, "|||~|~|help"},
         {{"/shtml", "/help", "/nonsense"}, "|||~|~|help"},
+        {{"/policy", "required.ini"}, "|||~|~||required.ini|~"},
+        {{"-POLICY:required.ini", "/compare", "base.plx"}, "|||base.plx|~||required.ini|~"},
+        {{"/from=C:\\in\\dev.reg", "/sjson", "-", "/compare", ".\\base.json"}, "|-||.\\base.json|~||~|C:\\in\\dev.reg"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expected);
@@ -64,7 +71,12 @@ TEST(ExportRequest, BadSwitchesNameTheFaultAndPointToTheUsage) {
         {{"/sjson", "-", "/scsv", "-"}, "Only one report can go to standard output"},
         {{"/save", "base", "/sjson", "-"},
          "/save prints the snapshot's path on standard output, so the reports must go to files"},
-        {{"/save", "base", "/compare", "old.plx"}, "/compare needs a report: /shtml, /sjson or /scsv"},
+        {{"/save", "base", "/compare", "old.plx"}, "/compare needs a report: /shtml, /sjson, /scsv or /policy"},
+        {{"/from", "dev.reg"}, "/from needs a report: /shtml, /sjson, /scsv or /policy"},
+        {{"/from", "dev.reg", "/policy", "r.ini", "/save", "x"},
+         "/save saves this machine's products, so it cannot go with /from"},
+        {{"/policy", "r.ini", "/policy=s.ini"}, "/policy given more than once"},
+        {{"/policy", "/from", "x.reg"}, "Missing required-versions file after /policy"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.fault);
@@ -108,8 +120,8 @@ TEST(ExportRequest, WithoutExportSwitchesTheWindowRuns) {
 
 TEST(ExportRequest, UsageNamesEverySwitchAndTheExitCodes) {
     const std::string usage = UsageText();
-    for (const char* word :
-         {"/shtml", "/sjson", "/scsv", "/compare", "/save", "/?", "/help", "Exit code 0", "1:", "2:"})
+    for (const char* word : {"/shtml", "/sjson", "/scsv", "/compare", "/save", "/policy", "/from", "/?", "/help",
+                             "Exit code 0", "1:", "2:"})
         EXPECT_NE(usage.find(word), std::string::npos) << word;
 }
 

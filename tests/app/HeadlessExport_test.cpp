@@ -1,67 +1,7 @@
-#include "app/HeadlessExport.h"
-
-#include <gtest/gtest.h>
-
 #include "app/ExportRequest.h"
-#include "app/Startup.h"
-#include "support/FakeExecutableVersion.h"
-#include "support/FakeProductKeys.h"
-#include "support/FakeSystemFacts.h"
-#include "support/MemoryFileSystem.h"
-#include "support/StdFileSystem.h"
-#include "support/TempDir.h"
+#include "app/HeadlessExportRig.h"
 
 namespace {
-
-constexpr const char* kOldSnapshot =
-    "[old]\r\n\\datetime\\=01-02-2004 10:00:00\r\nGrid 4 (Delphi 7)=4.1\r\n"
-    "Grid 4 (Delphi 6)=4.2\r\nCharts 2 (Delphi 5)=2.0\r\n";
-
-class HeadlessExportTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        facts.executablePath = folder.Path() + "plux.exe";
-        facts.currentDirectory = folder.Path();
-        keys.products = {{"Grid 4 (Delphi 7)", "4.2"}, {"Grid 4 (Delphi 6)", "4.2"}, {"Bars 5 (Delphi 7)", "5.1"}};
-        ports.Keys = &keys;
-        ports.Files = &files;
-        ports.Facts = &facts;
-        ports.WriteStandardOutput = [this](std::string_view text) {
-            standardOutput.append(text);
-            return standardOutputWorks;
-        };
-        ports.WriteStandardError = [this](std::string_view text) { standardError.append(text); };
-        ports.ToUtf8 = [](std::string_view text) { return std::string(text); };
-        ports.UtcOffsetMinutes = [] { return 60; };
-        folder.WriteFile("old.plx", kOldSnapshot);
-    }
-    TExportResult Run(TTextList params) {
-        params.insert(params.begin(), "plux.exe");
-        TCommandLine commandLine(std::move(params));
-        standardOutput.clear();
-        standardError.clear();
-        return RunHeadlessExport(commandLine, ports);
-    }
-    // A report file as a switch value: native paths begin with "/", which the attached form allows.
-    std::string To(const char* switchName, const char* file) const {
-        return std::string(switchName) + "=" + folder.PathOf(file);
-    }
-
-    // The modules are up as in the program. The settings keep their folders in memory, where the export
-    // finds no state file, so the report has the design's colours.
-    TFakeSystemFacts settingsFacts;
-    TMemoryFileSystem settingsFiles;
-    TFakeExecutableVersion version;
-    TStartup modules{{"plux.exe"}, TSettingsPorts{&settingsFacts, &settingsFiles, &version}};
-    TTempDir folder;
-    TStdFileSystem files;
-    TFakeSystemFacts facts;
-    TFakeProductKeys keys;
-    TExportPorts ports;
-    std::string standardOutput;
-    std::string standardError;
-    bool standardOutputWorks = true;
-};
 
 TEST_F(HeadlessExportTest, WritesTheReportWithCrLfAndTellsWhetherItDiffers) {
     EXPECT_EQ(Run({"/shtml", "-"}), TExportResult::NoDifferences);
@@ -93,15 +33,17 @@ TEST_F(HeadlessExportTest, TheThreeReportsShowOneComparison) {
              "  \"checkedAt\": \"2004-02-03T09:05:07+01:00\",\r\n",
              "  \"registryKey\": \"HKEY_LOCAL_MACHINE\\\\SOFTWARE\\\\Component Suite VCL Products\",\r\n",
              "  \"snapshot\": {\"name\": \"old\", \"savedAt\": \"01-02-2004 10:00:00\"},\r\n",
-             "\"version\": \"4.2\", \"snapshotVersion\": \"4.1\", \"status\": \"changed\", \"change\": \"upgrade\"}",
+             "\"version\": \"4.2\", \"snapshotVersion\": \"4.1\", \"status\": \"changed\", \"change\": \"upgrade\", "
+             "\"verdict\": null, \"rule\": null}",
              "{\"name\": \"Bars 5 (Delphi 7)\", \"family\": \"Bars 5\", \"version\": \"5.1\", "
-             "\"snapshotVersion\": null, \"status\": \"new\", \"change\": null}",
+             "\"snapshotVersion\": null, \"status\": \"new\", \"change\": null, \"verdict\": null, \"rule\": null}",
              "{\"name\": \"Charts 2 (Delphi 5)\", \"family\": \"Charts 2\", \"version\": null, "
-             "\"snapshotVersion\": \"2.0\", \"status\": \"removed\", \"change\": null}\r\n  ]\r\n}\r\n",
+             "\"snapshotVersion\": \"2.0\", \"status\": \"removed\", \"change\": null, \"verdict\": null, \"rule\": "
+             "null}\r\n  ]\r\n}\r\n",
          }) {
         EXPECT_NE(json.find(line), std::string::npos) << line;
     }
-    EXPECT_NE(standardOutput.find(",Grid 4 (Delphi 6),Grid 4,4.2,4.2,same,\r\n"), std::string::npos);
+    EXPECT_NE(standardOutput.find(",Grid 4 (Delphi 6),Grid 4,4.2,4.2,same,,,\r\n"), std::string::npos);
     EXPECT_EQ(standardError, "");
 
     // A removed product alone is a difference too.

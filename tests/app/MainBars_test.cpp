@@ -72,6 +72,8 @@ TEST_F(MainBarsTest, ItemsCarryTheirActionsTextsCategoriesAndToolTips) {
         {kCompareFilesItem, "Default", "Compare report with", -1, "Select a file to compare to"},
         {kColor1Item, "Colours", "Color &1", -1, "Color 1"},
         {kColor2Item, "Colours", "Color &2", -1, "Color 2"},
+        {kCheckRequiredVersionsItem, "Required Versions", "Check &Required Versions...", -1,
+         "Check the products against a required-versions file (Ctrl+R)"},
     };
     for (const TCase& row : cases) {
         SCOPED_TRACE(std::string(row.item));
@@ -82,10 +84,12 @@ TEST_F(MainBarsTest, ItemsCarryTheirActionsTextsCategoriesAndToolTips) {
         EXPECT_EQ(item->GlyphIndex, row.glyph);
         EXPECT_EQ(ToolTipText(*item, manager.Options().ShowShortCutInHint), row.tip);
     }
-    EXPECT_EQ(manager.Categories, (std::vector<std::string>{"Default", "File", "Menus", "Colours"}));
+    EXPECT_EQ(manager.Categories,
+              (std::vector<std::string>{"Default", "File", "Menus", "Colours", "Required Versions"}));
     EXPECT_EQ(manager.FindItem(kDoCheckItem)->ShortCut.Code, 16453);
     EXPECT_EQ(manager.FindItem(kPrintItem)->ShortCut.Code, 16464);
     EXPECT_TRUE(manager.FindItem(kFileExitItem)->ShortCut.Empty());
+    EXPECT_EQ(manager.FindItem(kCheckRequiredVersionsItem)->ShortCut.Code, 16466);
     EXPECT_EQ(manager.FindItem(kColor1Item)->Description, "#dcFED6");
     EXPECT_EQ(manager.FindItem(kColor2Item)->Description, "#ffffc8");
     EXPECT_EQ(manager.FindItem(kColor1Item)->Progress.FilledLength(60), 60);

@@ -98,6 +98,26 @@ TEST_F(MainWindowStateTest, AnUnwritableFileIsReportedAtCloseAndKeepsItsBytes) {
     EXPECT_EQ(run->errors, TTextList{error});
 }
 
+// The folder of "Check Required Versions..." sits in a section of its own: the window's keys keep their
+// lines, and the next save of the window's state keeps the folder.
+TEST_F(MainWindowStateTest, TheRequiredVersionsFolderIsKeptBesideTheWindowsState) {
+    auto run = Start();
+    EXPECT_EQ(ReadRequiredVersionsFolder(run->state->IniFileStore), "");
+    Close(*run);
+    run = Start();
+    EXPECT_TRUE(WriteRequiredVersionsFolder(run->state->IniFileStore, "D:\\Projects\\rules"));
+    EXPECT_EQ(FileText(), std::string(kFirstRunFile) + "[RequiredVersions]\r\nFolder=D:\\Projects\\rules\r\n");
+    Close(*run);
+    run = Start();
+    EXPECT_EQ(ReadRequiredVersionsFolder(run->state->IniFileStore), "D:\\Projects\\rules");
+
+    // A file that takes no writes keeps what it had; the window reports it at its close.
+    files.refused.insert(kStateFile);
+    EXPECT_FALSE(WriteRequiredVersionsFolder(run->state->IniFileStore, "E:\\Other"));
+    EXPECT_EQ(ReadRequiredVersionsFolder(run->state->IniFileStore), "D:\\Projects\\rules");
+    EXPECT_EQ(run->errors, TTextList{});
+}
+
 TEST_F(MainWindowStateTest, TheExportReadsTheCodesAsTheComponentStateRestoresThem) {
     const struct {
         const char* name;

@@ -1,19 +1,23 @@
 // Any bytes as a snapshot, compared with products named after the file's own lines, those names also
 // with blanks around them and in other letter case: nothing may crash or hang, every product finds the
 // value the profile reader reads for its name (the timestamp key none), and the report's red cells, the
-// statuses and the question of the exit code agree. The first byte gives the length of the section
+// statuses and the question of the exit code agree; the timestamp, read as another machine's in a few
+// locales' patterns, is a calendar moment or nothing, and one that reads comes back the same once
+// written as Save Result writes it. The first byte gives the length of the section
 // name; the bytes after the name are the file.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "check/Comparison.h"
 #include "check/ReportBuilder.h"
 #include "fuzz/FuzzRequire.h"
 #include "snapshot/SnapshotFile.h"
 #include "snapshot/SnapshotSection.h"
+#include "support/DateTime.h"
 #include "support/IniText.h"
 #include "support/MemoryFileSystem.h"
 #include "support/ProfileIni.h"
@@ -73,5 +77,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     REQUIRE(report.DifferenceCount == differing);
     REQUIRE(HasDifferences(comparison) == (differing > 0 || removed));
+
+    for (const auto& [date, time] : {std::pair{"dd/MM/yyyy", "HH:mm:ss"}, std::pair{"M/d/yyyy", "h:mm:ss tt"},
+                                     std::pair{"ddd d. MMMM yy", "H'h'mm"}}) {
+        TLocaleFormats locale;
+        locale.ShortDateFormat = date;
+        locale.LongTimeFormat = time;
+        const std::optional<TDateTime> saved = ParseLocaleDateTime(section.SavedAt(), date, time, locale);
+        if (!saved)
+            continue;
+        REQUIRE(IsCalendarDate(saved->Year, saved->Month, saved->Day) && saved->Hour < 24 && saved->Minute < 60 &&
+                saved->Second < 60);
+        const std::optional<TDateTime> again =
+            ParseLocaleDateTime(SnapshotTimestamp(*saved, locale), date, time, locale);
+        REQUIRE(again && again->Year == saved->Year && again->Month == saved->Month && again->Day == saved->Day &&
+                again->Hour == saved->Hour && again->Minute == saved->Minute && again->Second == saved->Second &&
+                again->DayOfWeek == saved->DayOfWeek);
+    }
     return 0;
 }

@@ -35,6 +35,7 @@ TComparison ComparedCheck() {
     return comparison;
 }
 
+// Products from a file that names neither the user nor the registry key, as /from reads them.
 TComparison PlainCheck() {
     TComparison comparison;
     comparison.Facts.Computer = "PC1";
@@ -73,12 +74,22 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     const TRequiredVersions policy =
         ReadRequiredVersions("[Required]\nGrid 4 (Delphi *)=>=4.10\nEditors 3 (Delphi 7)=present\n", "team.ini");
+    // Every verdict: a version too new, too old, one that cannot be ordered, a forbidden product, a present
+    // one, an unchecked one and a rule for a product nobody has.
+    const TRequiredVersions checked = ReadRequiredVersions(
+        "[Required]\nGrid 4 (Delphi *)=>=4.10\nEditors 3 (Delphi "
+        "7)=present\nTools 1 (Delphi 7)=1.0\nCharts 2 (Delphi "
+        "7)=absent\nGrid \"4\" (Delphi 7)=<4\n",
+        "team.ini");
+    const std::vector<TProductVerdict> verdicts = CheckRequiredVersions(checked, PolicyProducts(ComparedCheck()));
     const bool written =
-        Write(folder, "report-compared.json", JsonReport(ComparedCheck(), Latin1ToUtf8)) &&
-        Write(folder, "report-plain.json", JsonReport(PlainCheck(), Latin1ToUtf8)) &&
-        Write(folder, "report-empty.json", JsonReport(TComparison{}, Latin1ToUtf8)) &&
-        Write(folder, "reportLine-compared.jsonl", JsonLinesReport(ComparedCheck(), Latin1ToUtf8)) &&
-        Write(folder, "reportLine-plain.jsonl", JsonLinesReport(PlainCheck(), Latin1ToUtf8)) &&
+        Write(folder, "report-compared.json", JsonReport(ComparedCheck(), {}, Latin1ToUtf8)) &&
+        Write(folder, "report-policy.json", JsonReport(ComparedCheck(), verdicts, Latin1ToUtf8)) &&
+        Write(folder, "report-plain.json", JsonReport(PlainCheck(), {}, Latin1ToUtf8)) &&
+        Write(folder, "report-empty.json", JsonReport(TComparison{}, {}, Latin1ToUtf8)) &&
+        Write(folder, "reportLine-compared.jsonl", JsonLinesReport(ComparedCheck(), {}, Latin1ToUtf8)) &&
+        Write(folder, "reportLine-policy.jsonl", JsonLinesReport(ComparedCheck(), verdicts, Latin1ToUtf8)) &&
+        Write(folder, "reportLine-plain.jsonl", JsonLinesReport(PlainCheck(), {}, Latin1ToUtf8)) &&
         Write(folder, "teamReport-most-common.json", FleetJson(BuildFleetMatrix(Team(), nullptr), Latin1ToUtf8)) &&
         Write(folder, "teamReport-policy.json", FleetJson(BuildFleetMatrix(Team(), &policy), Latin1ToUtf8)) &&
         Write(folder, "teamReport-empty.json", FleetJson(BuildFleetMatrix({}, nullptr), Latin1ToUtf8));

@@ -51,7 +51,7 @@ TEST(JsonReportReader, ReadsBackTheInstalledProductsAndFactsOfAReportTheProgramW
     for (const ini::TTextEncoding encoding :
          {ini::TTextEncoding::SingleByte, ini::TTextEncoding::Utf8, ini::TTextEncoding::Utf16LittleEndian}) {
         SCOPED_TRACE(static_cast<int>(encoding));
-        std::string file = JsonReport(written, ToUtf8);
+        std::string file = JsonReport(written, {}, ToUtf8);
         if (encoding != ini::TTextEncoding::SingleByte)
             file = EncodedFile(ini::DecodeText("\xEF\xBB\xBF" + file), encoding);
         const TMachineProducts read = ReadJsonReport(file, "report.json");

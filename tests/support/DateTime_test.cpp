@@ -65,3 +65,45 @@ TEST(DateTime, FormatsTheLocalesDateAndTimePatterns) {
     locale.TimeAMString.clear();
     EXPECT_EQ(FormatLocaleTime("H:mm t", midnight, locale), "0:00 ") << "a locale without designators";
 }
+
+// A snapshot's timestamp comes back as written in the locale's patterns; anything else is no moment.
+TEST(DateTime, ReadsBackAMomentWrittenInTheLocalesPatterns) {
+    TLocaleFormats dutch;
+    dutch.ShortMonthNames[4] = "mei";
+    dutch.LongMonthNames[4] = "mei";
+    dutch.ShortDayNames[4] = "do";
+    dutch.TimeAMString = "vm";
+    dutch.TimePMString = "nm";
+    const struct {
+        const char* date;
+        const char* time;
+    } patterns[] = {
+        {"dd/MM/yyyy", "HH:mm:ss"},     {"M/d/yyyy", "h:mm:ss tt"}, {"yyyy-MM-dd", "H:mm:ss"},
+        {"ddd d MMMM yy", "hh'h'mm t"}, {"d. MMM yyyy", "HH.mm"},
+    };
+    for (const auto& pattern : patterns) {
+        for (const TDateTime& when : {TDateTime{2024, 5, 2, 20, 30, 12, 4}, TDateTime{2024, 5, 2, 0, 0, 0, 4},
+                                      TDateTime{2024, 12, 31, 12, 5, 0, 2}, TDateTime{2024, 5, 2, 0, 0, 9, 4}}) {
+            TDateTime expected = when;
+            if (std::string_view(pattern.time).find('s') == std::string_view::npos)
+                expected.Second = 0;
+            const std::string written = FormatLocaleDate(pattern.date, expected, dutch) +
+                                        (expected.Hour + expected.Minute + expected.Second == 0
+                                             ? ""
+                                             : " " + FormatLocaleTime(pattern.time, expected, dutch));
+            SCOPED_TRACE(written);
+            const std::optional<TDateTime> read = ParseLocaleDateTime(written, pattern.date, pattern.time, dutch);
+            ASSERT_TRUE(read);
+            EXPECT_EQ((std::vector<int>{read->Year, read->Month, read->Day, read->Hour, read->Minute, read->Second,
+                                        read->DayOfWeek}),
+                      (std::vector<int>{expected.Year, expected.Month, expected.Day, expected.Hour, expected.Minute,
+                                        expected.Second, expected.DayOfWeek}));
+        }
+    }
+    for (const char* text :
+         {"", "02/05/2024 08:30", "02-05-2024 08:30:00", "31/02/2024", "02/13/2024", "02/05/2024 24:00:00",
+          "02/05/2024 08:30:00 ", "02/05/2024  08:30:00", "2/5/2024x", "02/05/24", "02/05/2024T08:30:00"})
+        EXPECT_FALSE(ParseLocaleDateTime(text, "dd/MM/yyyy", "HH:mm:ss", dutch)) << text;
+    EXPECT_FALSE(ParseLocaleDateTime("5/2/2024 13:30:00 nm", "M/d/yyyy", "h:mm:ss tt", dutch));
+    EXPECT_FALSE(ParseLocaleDateTime("5/2/2024 1:30:00 xm", "M/d/yyyy", "h:mm:ss tt", dutch));
+}

@@ -33,9 +33,22 @@ TEST(PathRoutines, FileBaseNameCutsTheLastExtensionOfTheNamePart) {
                            {"dir.x\\file", "file"},
                            {"a.b.plx", "a.b"},
                            {"C:\\", ""},
-                           {"x.", "x"}};
+                           {"x.", "x"},
+                           {"C:/in/dev.reg", "dev"},
+                           {"../out.d\\base", "base"}};
     for (const TCase& row : cases)
         EXPECT_EQ(FileBaseName(row.path), row.result) << row.path;
+}
+
+TEST(PathRoutines, FileExtensionIsTheLastOfTheNamePart) {
+    const TCase cases[] = {{"C:\\a\\report.old.PLX", ".PLX"},
+                           {"dir.x\\file", ""},
+                           {"dir.x/file", ""},
+                           {".profile", ""},
+                           {"x.", "."},
+                           {"C:dev.json", ".json"}};
+    for (const TCase& row : cases)
+        EXPECT_EQ(FileExtension(row.path), row.result) << row.path;
 }
 
 TEST(PathRoutines, ExeBaseNameKeepsAtMost32Characters) {

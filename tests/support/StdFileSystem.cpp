@@ -1,5 +1,7 @@
 #include "support/StdFileSystem.h"
 
+#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -73,4 +75,18 @@ std::vector<TFolderEntry> TStdFileSystem::FindEntries(const std::string& pattern
             entries.push_back({name, it->is_directory(error)});
     }
     return entries;
+}
+
+std::optional<TLocalTime> TStdFileSystem::LastWriteTime(const std::string& path) const {
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(path, error);
+    if (error)
+        return std::nullopt;
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(written)));
+    const std::tm* utc = std::gmtime(&seconds);
+    if (utc == nullptr)
+        return std::nullopt;
+    return TLocalTime{
+        {utc->tm_year + 1900, utc->tm_mon + 1, utc->tm_mday, utc->tm_hour, utc->tm_min, utc->tm_sec, utc->tm_wday}, 0};
 }

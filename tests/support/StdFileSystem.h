@@ -12,6 +12,8 @@ public:
     bool WriteFile(const std::string& path, std::string_view content) override;
     bool CreateFolder(const std::string& path) override;
     std::vector<TFolderEntry> FindEntries(const std::string& pattern) const override;
+    // In UTC, which the tests set and expect without a time zone of the machine in the way.
+    std::optional<TLocalTime> LastWriteTime(const std::string& path) const override;
 };
 
 #endif

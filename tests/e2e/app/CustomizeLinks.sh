@@ -8,19 +8,6 @@ colours_width=$BAR_W
 bar_facts File
 file_width=$BAR_W file_height=$BAR_H
 
-# Drags a command from the list at ($1,$2) to ($3,$4) in steps a hand makes; the list hands the drag on
-# once the pointer has left the press's neighbourhood, and the release must come after that.
-drag_command() {
-    xdotool mousemove "$1" "$2" mousedown 1
-    xdotool mousemove $(($1 + 6)) $(($2 + 6))
-    xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
-    wait_for 20 probe_says "capture TCustomizePage" capture
-    xdotool mousemove "$3" "$4"
-    xdotool mouseup 1
-}
-wider() { bar_facts "$1" && [ "$BAR_W" -gt "$2" ]; }
-narrower() { bar_facts "$1" && [ "$BAR_W" -lt "$2" ]; }
-
 open_customize
 show_page 1
 # The category list is below its label; its second category is File.

@@ -50,6 +50,19 @@ locate_item() {
     read -r _ ITEM_X ITEM_Y ITEM_W ITEM_H < <(grep '^item ' <<<"$facts")
 }
 
+# Drags a command from the list at ($1,$2) to ($3,$4) in steps a hand makes; the list hands the drag on
+# once the pointer has left the press's neighbourhood, and the release must come after that.
+drag_command() {
+    xdotool mousemove "$1" "$2" mousedown 1
+    xdotool mousemove $(($1 + 6)) $(($2 + 6))
+    xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2))
+    wait_for 20 probe_says "capture TCustomizePage" capture
+    xdotool mousemove "$3" "$4"
+    xdotool mouseup 1
+}
+wider() { bar_facts "$1" && [ "$BAR_W" -gt "$2" ]; }
+narrower() { bar_facts "$1" && [ "$BAR_W" -lt "$2" ]; }
+
 # Replaces the text $2 of the prompt captioned $1 by $3 as a hand does (a click into the field, the
 # whole line selected, typed over) and confirms with Enter.
 answer_prompt() {
