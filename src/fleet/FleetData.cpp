@@ -102,3 +102,28 @@ std::string FleetCsv(const TFleetMatrix& matrix, const TToUtf8& toUtf8) {
     }
     return text;
 }
+
+std::string FleetJsonLines(const TFleetMatrix& matrix, const TToUtf8& toUtf8) {
+    std::vector<std::string> columnMembers;
+    for (const TFleetColumn& column : matrix.Columns()) {
+        columnMembers.push_back("{\"machine\": " + JsonString(toUtf8(column.Machine)) +
+                                ", \"time\": " + JsonString(toUtf8(column.Time)) +
+                                ", \"source\": " + JsonString(toUtf8(column.Source)) + ", ");
+    }
+    std::string text;
+    for (std::size_t r = 0; r < matrix.Rows().size(); ++r) {
+        const TFleetRow& row = matrix.Rows()[r];
+        const std::string product = "\"name\": " + JsonString(toUtf8(row.Name)) +
+                                    ", \"family\": " + JsonString(toUtf8(row.Family)) + ", \"version\": ";
+        const std::string mostCommon =
+            ", \"mostCommon\": " + VersionOrNull(row, row.MostCommon, toUtf8) + ", \"marked\": ";
+        const std::vector<TFleetCell> cells = matrix.Cells(r);
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (!cells[c].Version && !cells[c].Marked)
+                continue;
+            text.append(columnMembers[c]).append(product).append(VersionOrNull(row, cells[c].Version, toUtf8));
+            text.append(mostCommon).append(cells[c].Marked ? "true}\n" : "false}\n");
+        }
+    }
+    return text;
+}

@@ -20,4 +20,10 @@ std::string FleetJson(const TFleetMatrix& matrix, const TToUtf8& toUtf8);
 // a marked cell. Cells are guarded against formulas as in every CSV report.
 std::string FleetCsv(const TFleetMatrix& matrix, const TToUtf8& toUtf8);
 
+// JSON Lines, each line ended by LF, for engines and databases that load a line as a record: one
+// object per cell that holds a version or is marked, in the order of the CSV rows, with the column's
+// "machine", "time" and "source", then the product's "name", "family", "version" (null for a marked
+// absence), "mostCommon" and "marked" (true or false).
+std::string FleetJsonLines(const TFleetMatrix& matrix, const TToUtf8& toUtf8);
+
 #endif

@@ -92,7 +92,10 @@ int main(int argc, char** argv) {
         Write(folder, "reportLine-plain.jsonl", JsonLinesReport(PlainCheck(), {}, Latin1ToUtf8)) &&
         Write(folder, "teamReport-most-common.json", FleetJson(BuildFleetMatrix(Team(), nullptr), Latin1ToUtf8)) &&
         Write(folder, "teamReport-policy.json", FleetJson(BuildFleetMatrix(Team(), &policy), Latin1ToUtf8)) &&
-        Write(folder, "teamReport-empty.json", FleetJson(BuildFleetMatrix({}, nullptr), Latin1ToUtf8));
+        Write(folder, "teamReport-empty.json", FleetJson(BuildFleetMatrix({}, nullptr), Latin1ToUtf8)) &&
+        Write(folder, "teamReportLine-most-common.jsonl",
+              FleetJsonLines(BuildFleetMatrix(Team(), nullptr), Latin1ToUtf8)) &&
+        Write(folder, "teamReportLine-policy.jsonl", FleetJsonLines(BuildFleetMatrix(Team(), &policy), Latin1ToUtf8));
     if (!written) {
         std::cerr << "cannot write the samples into " << folder << "\n";
         return 2;

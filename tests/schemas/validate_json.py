@@ -4,7 +4,7 @@
     validate_json.py SCHEMA KIND=FILE...
 
 KIND is the name under the schema's $defs that the file must match: "report" and "teamReport" for a
-JSON document, "reportLine" for a JSON Lines file, every line of which must match. Each document must
+JSON document, "reportLine" and "teamReportLine" for a JSON Lines file, every line of which must match. Each document must
 also match the schema as a whole, which takes exactly one kind. Prints a line per failure and a last
 line with the counts; exits 1 when anything fails.
 """
@@ -17,7 +17,7 @@ from jsonschema import Draft202012Validator
 def documents(kind, path):
     with open(path, encoding="utf-8") as file:
         text = file.read()
-    if kind != "reportLine":
+    if not kind.endswith("Line"):
         yield path, json.loads(text)
         return
     lines = text.split("\n")
