@@ -104,12 +104,8 @@ TExportResult RunFleet(const TExportRequest& request, const TExportPorts& ports)
     CheckReportFiles(request, guarded, ports.Facts->CurrentDirectory(), *ports.Files);
 
     const std::optional<TRequiredVersions> required = ReadPolicy(request, ports);
-    const TProductsFileReading reading = ProductsFileReading(ports);
-    std::vector<TFleetSource> sources;
-    sources.reserve(paths.size());
-    for (const std::string& path : paths)
-        sources.push_back(ReadFleetSource(path, reading));
-    const TFleetMatrix matrix = BuildFleetMatrix(std::move(sources), required ? &*required : nullptr);
+    const TFleetMatrix matrix =
+        BuildFleetMatrix(ReadFleetSources(paths, ProductsFileReading(ports)), required ? &*required : nullptr);
 
     std::vector<TReportFile> reports;
     if (!request.HtmlFile.empty()) {

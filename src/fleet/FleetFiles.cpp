@@ -67,3 +67,11 @@ TFleetSource ReadFleetSource(const std::string& path, const TProductsFileReading
         source.Time = FormatDateTime(kShownTimeFormat, time->When, reading.Locale);
     return source;
 }
+
+std::vector<TFleetSource> ReadFleetSources(const std::vector<std::string>& paths, const TProductsFileReading& reading) {
+    std::vector<TFleetSource> sources;
+    sources.reserve(paths.size());
+    for (const std::string& path : paths)
+        sources.push_back(ReadFleetSource(path, reading));
+    return sources;
+}

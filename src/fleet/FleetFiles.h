@@ -19,5 +19,7 @@ std::vector<std::string> FleetSourceFiles(const std::vector<std::string>& source
 // file gives (a snapshot's timestamp as stored, which orders the column where it reads in the locale),
 // else the file's last write. Raises the errors of ReadStoredProducts, which name the file.
 TFleetSource ReadFleetSource(const std::string& path, const TProductsFileReading& reading);
+// The columns of the files, in their order.
+std::vector<TFleetSource> ReadFleetSources(const std::vector<std::string>& paths, const TProductsFileReading& reading);
 
 #endif

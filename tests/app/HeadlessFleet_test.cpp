@@ -24,8 +24,8 @@ protected:
         folder.WriteFile("team/pc1.json", JsonReportOf("PC1", "4.10"));
         folder.WriteFile("team/pc2.JSON", JsonReportOf("PC2", "4.10"));
         folder.WriteFile("team/pc3.json", JsonReportOf("PC3", "4.2"));
-        folder.WriteFile("team/build.plx",
-                         SnapshotOf("build", "01/05/2024 09:00:00", "Grid 4 (Delphi 7)=4.10\r\nBars 5 (Delphi 7)=5.1\r\n"));
+        folder.WriteFile("team/build.plx", SnapshotOf("build", "01/05/2024 09:00:00",
+                                                      "Grid 4 (Delphi 7)=4.10\r\nBars 5 (Delphi 7)=5.1\r\n"));
         folder.WriteFile("team/dev.reg",
                          "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite VCL Products\\Grid 4 (Delphi "
                          "7)]\r\n\"version\"=\"4.10\"\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Component Suite VCL "
@@ -59,9 +59,9 @@ TEST_F(HeadlessFleetTest, AStrayIsNamedInTheSummaryAndEveryReport) {
     // Files in name order, whatever their letter case; a snapshot's time as stored.
     for (const std::string& part : TTextList{
              "{\"name\": \"build\", \"time\": \"01/05/2024 09:00:00\", \"source\": \"" + Team() + "build.plx\"}",
-          "{\"name\": \"dev\", \"time\": \"", "{\"name\": \"PC1\", \"time\": \"2024-05-02 08:30:00\"",
-          std::string("\"versions\": [\"4.10\", \"4.10\", \"4.10\", \"4.10\", \"4.2\"], \"mostCommon\": \"4.10\", "
-                      "\"marked\": [4]}")}) {
+             "{\"name\": \"dev\", \"time\": \"", "{\"name\": \"PC1\", \"time\": \"2024-05-02 08:30:00\"",
+             std::string("\"versions\": [\"4.10\", \"4.10\", \"4.10\", \"4.10\", \"4.2\"], \"mostCommon\": \"4.10\", "
+                         "\"marked\": [4]}")}) {
         EXPECT_NE(json.find(part), std::string::npos) << part << "\n" << json;
     }
     EXPECT_EQ(json.find("PC9"), std::string::npos);
@@ -142,9 +142,7 @@ TEST_F(HeadlessFleetTest, ASourceThatFailsIsNamedAndNothingIsWritten) {
         {"broken report",
          {"/fleet", Team()},
          "Invalid JSON: value expected\r\n" + Team() + "broken.json(1): {\"computer\": \"PC4\", \"products\": [}"},
-        {"no such source",
-         {"/fleet", "gone", Team() + "pc1.json"},
-         "No file or folder gone"},
+        {"no such source", {"/fleet", "gone", Team() + "pc1.json"}, "No file or folder gone"},
         {"empty folder",
          {"/fleet", "empty/"},
          std::string("No file of products in empty/") +
