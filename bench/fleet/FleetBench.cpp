@@ -1,8 +1,8 @@
 // The team matrix of COLUMNS JSON reports of PRODUCTS products each (1,000 and 300 unless given), beside
 // reading the same files: the files are written once into a temporary folder, then the reading alone
-// and a whole team run with each report (reading, the matrix, the report written to a file: the
-// standard-output summary, the HTML summary form, JSON, CSV) take turns for ROUNDS rounds, and each
-// keeps its best time.
+// (each file read as /from reads it) and a whole team run with each report (the folder's files found
+// and read as /fleet reads them, the matrix, the report written to a file: the standard-output
+// summary, the HTML summary form, JSON, CSV) take turns for ROUNDS rounds, and each keeps its best time.
 //   bench_fleet [COLUMNS [PRODUCTS [ROUNDS]]]
 #include <algorithm>
 #include <chrono>
@@ -16,10 +16,11 @@
 
 #include "app/JsonReport.h"
 #include "fleet/FleetData.h"
+#include "fleet/FleetFiles.h"
 #include "fleet/FleetHtml.h"
 #include "fleet/FleetMatrix.h"
 #include "fleet/FleetSummary.h"
-#include "sources/JsonReportReader.h"
+#include "sources/ProductsFile.h"
 
 namespace {
 
@@ -47,40 +48,28 @@ std::string MachineReport(int machine, int products) {
         comparison.Products.push_back(
             {name, ProductFamily(name), version, std::nullopt, std::nullopt, TVersionChange::None});
     }
-    return JsonReport(comparison, Same);
+    return JsonReport(comparison, {}, Same);
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+TProductsFileReading Reading() {
+    return {&PlatformFileSystem(), TLocaleFormats{}, TLocalTime{}};
 }
 
-std::vector<TMachineProducts> ReadAll(const std::vector<fs::path>& files) {
+std::vector<TMachineProducts> ReadAll(const std::vector<std::string>& files) {
     std::vector<TMachineProducts> read;
     read.reserve(files.size());
-    for (const fs::path& path : files)
-        read.push_back(ReadJsonReport(ReadFile(path), path.string()));
+    for (const std::string& path : files)
+        read.push_back(ReadProductsFile(path, Reading()));
     return read;
 }
 
-// A team run as /fleet makes it: read, one column per file, the matrix, and one report of it.
+// A team run as /fleet makes it: the folder's files, one column per file, the matrix, and one report
+// of it.
 using TTeamReport = std::string (*)(const TFleetMatrix&);
 
-std::size_t TeamRun(const std::vector<fs::path>& files, TTeamReport report, const fs::path& output) {
-    std::vector<TMachineProducts> read = ReadAll(files);
-    std::vector<TFleetSource> sources;
-    sources.reserve(read.size());
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        TFleetSource& source = sources.emplace_back();
-        source.Machine = read[i].Facts.Computer.value_or(files[i].stem().string());
-        if (const auto& when = read[i].Facts.CheckedAt) {
-            source.Time = std::to_string(when->When.Year) + "-" + std::to_string(when->When.Month);
-            source.Moment = MomentOf(when->When, when->UtcOffsetMinutes);
-        }
-        source.Source = files[i].string();
-        source.Products = std::move(read[i].Products);
-    }
-    const std::string text = report(BuildFleetMatrix(std::move(sources), nullptr));
+std::size_t TeamRun(const std::string& folder, TTeamReport report, const fs::path& output) {
+    const std::vector<std::string> files = FleetSourceFiles({folder}, PlatformFileSystem());
+    const std::string text = report(BuildFleetMatrix(ReadFleetSources(files, Reading()), nullptr));
     std::ofstream(output, std::ios::binary) << text;
     return text.size();
 }
@@ -111,10 +100,12 @@ int main(int argc, char** argv) {
     const fs::path folder = fs::temp_directory_path() / ("plux-fleet-bench-" + std::to_string(columns));
     fs::remove_all(folder);
     fs::create_directories(folder);
-    std::vector<fs::path> files;
+    const fs::path team = folder / "team";
+    fs::create_directories(team);
+    std::vector<std::string> files;
     std::uintmax_t bytes = 0;
     for (int machine = 0; machine < columns; ++machine) {
-        files.push_back(folder / ("PC" + std::to_string(10000 + machine) + ".json"));
+        files.push_back((team / ("PC" + std::to_string(10000 + machine) + ".json")).string());
         const std::string report = MachineReport(machine, products);
         std::ofstream(files.back(), std::ios::binary) << report;
         bytes += report.size();
@@ -134,7 +125,7 @@ int main(int argc, char** argv) {
         readBest = std::min(readBest, Milliseconds(start));
         for (TRun& run : runs) {
             const auto runStart = std::chrono::steady_clock::now();
-            run.bytes = TeamRun(files, run.report, folder / "team.out");
+            run.bytes = TeamRun(team.string(), run.report, folder / "team.out");
             run.best = std::min(run.best, Milliseconds(runStart));
         }
     }
