@@ -159,10 +159,27 @@ TEST_F(MainCommandsTest, EachShortcutReachesItsHandlerWhereverTheFocusIs) {
     }
 }
 
-// A bar holding a sub-menu is left out: a click there opens the menu, which waits for the user.
+// The names of the items linked on the design's bars and in their sub-menus.
+std::set<std::string> LinkedItemNames(const TBarManager& design) {
+    std::set<std::string> names;
+    const auto collect = [&names](const TItemLinks& links, const auto& self) -> void {
+        for (std::size_t i = 0; i < links.size(); ++i) {
+            const TBarItem& item = *links[i].Item;
+            if (names.insert(item.Name).second && item.Kind == TBarItemKind::SubItem)
+                self(item.SubLinks, self);
+        }
+    };
+    for (std::size_t i = 0; i < design.BarCount(); ++i)
+        collect(design.Bar(i).Links, collect);
+    return names;
+}
+
+// A bar holding a sub-menu is left out: a click there opens the menu, which waits for the user. A command
+// the design links nowhere is left to the user to place, and reached by its shortcut.
 TEST_F(MainCommandsTest, EachBarItemReachesItsHandlerFromTheBarsItIsLinkedOn) {
     TBarManager design;
     BuildMainBars(design);
+    const std::set<std::string> linked = LinkedItemNames(design);
     std::set<int> reached;
     for (HWND barWindow : Descendants(window_.Handle(), "TBarWindow")) {
         const std::string caption = TextOf(barWindow);
@@ -188,7 +205,7 @@ TEST_F(MainCommandsTest, EachBarItemReachesItsHandlerFromTheBarsItIsLinkedOn) {
         reached.insert(clicked.begin(), clicked.end());
     }
     for (const TCommand& command : kCommands) {
-        if (command.Id == 0)
+        if (command.Id == 0 || !linked.contains(std::string(command.ItemName)))
             continue;
         SCOPED_TRACE(std::string(command.ItemName));
         EXPECT_TRUE(reached.contains(command.Id)) << "no bar runs the command";
