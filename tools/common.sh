@@ -10,7 +10,7 @@ BUILD_PACKAGES="cmake ninja-build g++ googletest libgtest-dev g++-mingw-w64-x86-
 binutils-mingw-w64-x86-64"
 RUN_PACKAGES="wine64 libcups2 libgnutls30 libdbus-1-3 libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1
 libxinerama1 libxfixes3 libxxf86vm1 fonts-liberation fonts-wine xvfb xauth xdotool imagemagick"
-TEST_PACKAGES="cups cups-client printer-driver-cups-pdf poppler-utils locales openbox x11-utils"
+TEST_PACKAGES="cups cups-client printer-driver-cups-pdf poppler-utils locales openbox x11-utils python3-jsonschema"
 # One major version of clang-format, so that two machines agree on the format.
 FORMAT_PACKAGES="clang-format-14"
 CLANG_FORMAT=clang-format-14

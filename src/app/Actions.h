@@ -6,8 +6,8 @@
 // menu, and for an item that runs something its handler, a member of TfrmPLUX. An item bound to an
 // action (btnDoCheck to actionDoCheck) takes caption, hint, shortcut and glyph from that action, so the
 // row holds them for both; a swatch runs a handler of its own without an action; the File menu and the
-// snapshot chooser run nothing themselves. Check Required Versions is offered on the customisation
-// dialog's Commands page and by its shortcut, linked on no bar of the design.
+// snapshot chooser run nothing themselves. Check Required Versions and Open Team Reports are offered on
+// the customisation dialog's Commands page and by their shortcuts, linked on no bar of the design.
 //
 // Everything else derives from the rows: kCommands holds them with the command id of each row that
 // runs something (kFirstCommandId plus its position); BuildMainBars makes the items and the File menu
@@ -67,7 +67,10 @@ constexpr TShortCut CtrlKey(char key) {
     RUN(actionCheckRequiredVersionsExecute, .ItemName = kCheckRequiredVersionsItem,                                  \
         .Category = kRequiredVersionsCategory, .Caption = "Check &Required Versions...",                             \
         .Hint = "Check the products against a required-versions file", .ShortCut = CtrlKey('R'),                     \
-        .ActionName = "actionCheckRequiredVersions")
+        .ActionName = "actionCheckRequiredVersions")                                                                 \
+    RUN(actionOpenTeamReportsExecute, .ItemName = kOpenTeamReportsItem, .Category = kTeamReportsCategory,            \
+        .Caption = "Open &Team Reports...", .Hint = "Show the products of a folder of team reports side by side",    \
+        .ShortCut = CtrlKey('T'), .ActionName = "actionOpenTeamReports")
 
 inline constexpr int kFirstCommandId = 100;
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-enum class TSwitchKind { Report, Compare, Option, Setting, Help };
+enum class TSwitchKind { Report, Compare, Option, Sources, Setting, Help };
 
 struct TSwitch {
     std::string_view Name;
@@ -17,14 +17,16 @@ struct TSwitch {
     std::string_view ValueName = {};  // what the value is, for the message when it is missing
 };
 
-constexpr std::array<TSwitch, 13> kSwitches = {{
+constexpr std::array<TSwitch, 15> kSwitches = {{
     {"shtml", TSwitchKind::Report, &TExportRequest::HtmlFile, nullptr, "file name"},
     {"sjson", TSwitchKind::Report, &TExportRequest::JsonFile, nullptr, "file name"},
+    {"sjsonl", TSwitchKind::Report, &TExportRequest::JsonLinesFile, nullptr, "file name"},
     {"scsv", TSwitchKind::Report, &TExportRequest::CsvFile, nullptr, "file name"},
     {"compare", TSwitchKind::Compare, nullptr, &TExportRequest::CompareChoice, "snapshot"},
     {"save", TSwitchKind::Option, nullptr, &TExportRequest::SaveName, "snapshot name"},
     {"policy", TSwitchKind::Option, nullptr, &TExportRequest::PolicyFile, "required-versions file"},
     {"from", TSwitchKind::Option, nullptr, &TExportRequest::FromFile, "file of products"},
+    {"fleet", TSwitchKind::Sources, nullptr, nullptr, "file or folder of products"},
     // The program settings read these at start-up, each with the parameter after it, whatever it is.
     {"ProgDataFolder", TSwitchKind::Setting},
     {"UserDataFolder", TSwitchKind::Setting},
@@ -143,6 +145,11 @@ private:
         }
         if (!Assign(*found, std::move(value)))
             Fail(spelled + " given more than once");
+        // The sources go on up to the next switch.
+        while (found->Kind == TSwitchKind::Sources && index_ < line_.ParamCount() &&
+               IsUsableValue(CleanValue(line_.ParamStr(index_ + 1)), *found)) {
+            parsed_.Request.FleetSources.push_back(CleanValue(line_.ParamStr(++index_)));
+        }
     }
 
     // A next parameter that starts like a switch but names none is most likely the value itself (a path
@@ -161,6 +168,11 @@ private:
 
     bool Assign(const TSwitch& found, std::string value) {
         TExportRequest& request = parsed_.Request;
+        if (found.Kind == TSwitchKind::Sources) {
+            const bool first = request.FleetSources.empty();
+            request.FleetSources.push_back(std::move(value));
+            return first;
+        }
         if (found.Kind == TSwitchKind::Report) {
             std::string& file = request.*found.Report;
             const bool first = file.empty();
@@ -174,7 +186,8 @@ private:
     }
 
     void CheckCombination(const TExportRequest& request) {
-        const std::array<const std::string*, 3> reports = {&request.HtmlFile, &request.JsonFile, &request.CsvFile};
+        const std::array<const std::string*, 4> reports = {&request.HtmlFile, &request.JsonFile, &request.JsonLinesFile,
+                                                           &request.CsvFile};
         int asked = 0;
         int toStandardOutput = 0;
         for (const std::string* report : reports) {
@@ -183,10 +196,13 @@ private:
         }
         // The summary of /policy on standard output is a report too.
         const bool reported = asked > 0 || request.PolicyFile;
-        if (request.CompareChoice && !reported)
-            Fail("/compare needs a report: /shtml, /sjson, /scsv or /policy");
+        const bool fleet = !request.FleetSources.empty();
+        if (fleet && (request.CompareChoice || request.FromFile || request.SaveName))
+            Fail("/fleet reads the team's files, so it cannot go with /compare, /from or /save");
+        else if (request.CompareChoice && !reported)
+            Fail("/compare needs a report: /shtml, /sjson, /sjsonl, /scsv or /policy");
         else if (request.FromFile && !reported)
-            Fail("/from needs a report: /shtml, /sjson, /scsv or /policy");
+            Fail("/from needs a report: /shtml, /sjson, /sjsonl, /scsv or /policy");
         else if (toStandardOutput > 1)
             Fail("Only one report can go to standard output");
         else if (request.SaveName && toStandardOutput > 0)
@@ -217,11 +233,15 @@ TExportRequest ReadExportRequest(const TCommandLine& commandLine) {
 std::string UsageText() {
     return "Checks the installed products without opening the window.\r\n"
            "\r\n"
-           "plux.exe [/shtml FILE] [/sjson FILE] [/scsv FILE] [/compare CHOICE] [/save NAME]\r\n"
-           "         [/policy FILE] [/from FILE]\r\n"
+           "plux.exe [/shtml FILE] [/sjson FILE] [/sjsonl FILE] [/scsv FILE] [/compare CHOICE]\r\n"
+           "         [/save NAME] [/policy FILE] [/from FILE]\r\n"
+           "plux.exe /fleet SOURCE... [/shtml FILE] [/sjson FILE] [/sjsonl FILE] [/scsv FILE]\r\n"
+           "         [/policy FILE]\r\n"
            "\r\n"
            "  /shtml FILE      the report as the window shows it, HTML lines\r\n"
            "  /sjson FILE      every product with its status, as JSON (UTF-8)\r\n"
+           "  /sjsonl FILE     the same as JSON Lines (UTF-8), one object per product that\r\n"
+           "                   repeats the facts of the check\r\n"
            "  /scsv FILE       the same as CSV (UTF-8 with byte-order mark), one row per product\r\n"
            "                   FILE \"-\" is standard output (one report at most)\r\n"
            "  /compare CHOICE  compare with a snapshot, as the chooser \"Compare report with\" does:\r\n"
@@ -235,11 +255,18 @@ std::string UsageText() {
            "                   standard output unless a report goes there\r\n"
            "  /from FILE       take the products from FILE instead of this machine: a snapshot\r\n"
            "                   (.plx), a JSON report of /sjson (.json) or a registry export (.reg)\r\n"
+           "  /fleet SOURCE... the team matrix instead of a check: a column per file of products\r\n"
+           "                   (.plx, .json or .reg) or per such file in a folder (not its\r\n"
+           "                   subfolders); a cell that strays from the most common version is\r\n"
+           "                   marked, or under /policy one that breaks a required version; the\r\n"
+           "                   reports hold the matrix, and its summary goes to standard output\r\n"
+           "                   unless a report goes there\r\n"
            "  /? or /help      this text\r\n"
            "\r\n"
            "A value may also follow a colon or equals sign: /shtml:report.html; one that\r\n"
            "starts with \"/\" or \"-\" must, or it is read as a switch: /shtml=/tmp/report.html.\r\n"
            "Exit code 0: done, no differences and no violations; 1: done, a product is new,\r\n"
-           "changed or removed since the snapshot, or breaks a required version; 2: failed, with\r\n"
-           "the reason on standard error and no file changed.\r\n";
+           "changed or removed since the snapshot, breaks a required version, or a cell of the\r\n"
+           "team matrix is marked; 2: failed, with the reason on standard error and no file\r\n"
+           "changed.\r\n";
 }

@@ -48,7 +48,8 @@ void CheckReportFiles(const TExportRequest& request,
                       const std::vector<TGuardedFile>& guarded,
                       const std::string& currentFolder,
                       const TFileSystem& files) {
-    const std::array<const std::string*, 3> reports = {&request.HtmlFile, &request.JsonFile, &request.CsvFile};
+    const std::array<const std::string*, 4> reports = {&request.HtmlFile, &request.JsonFile, &request.JsonLinesFile,
+                                                       &request.CsvFile};
     for (std::size_t i = 0; i < reports.size(); ++i) {
         const std::string& report = *reports[i];
         // Two reports may well both go to NUL.

@@ -1,7 +1,6 @@
 #ifndef PLUX_APP_EXPORTTEXT_H
 #define PLUX_APP_EXPORTTEXT_H
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,10 +9,8 @@
 
 #include "check/Comparison.h"
 #include "policy/PolicyCheck.h"
+#include "support/DataText.h"
 #include "support/DateTime.h"
-
-// Converts a text of the system's single-byte character set to UTF-8.
-using TToUtf8 = std::function<std::string(std::string_view)>;
 
 // The words the JSON and CSV reports use, the same in both and free of any locale.
 // "2024-05-01T10:00:00+02:00"

@@ -9,6 +9,10 @@
 #include "app/MainWindowState.h"
 #include "check/Comparison.h"
 #include "check/ReportBuilder.h"
+#include "fleet/FleetData.h"
+#include "fleet/FleetFiles.h"
+#include "fleet/FleetHtml.h"
+#include "fleet/FleetSummary.h"
 #include "policy/PolicyCheck.h"
 #include "policy/PolicySummary.h"
 #include "policy/RequiredVersions.h"
@@ -59,6 +63,68 @@ struct TReportFile {
     std::string Content;
 };
 
+void Write(const TReportFile& report, const TExportPorts& ports) {
+    if (report.Name == kStandardOutputName) {
+        if (!ports.WriteStandardOutput(report.Content))
+            throw Exception("Unable to write to standard output");
+        return;
+    }
+    if (!ports.Files->WriteFile(report.Name, report.Content))
+        throw Failure("Unable to write to " + report.Name, ports.Files->LastErrorText());
+}
+
+bool ReportsToStandardOutput(const TExportRequest& request) {
+    return request.HtmlFile == kStandardOutputName || request.JsonFile == kStandardOutputName ||
+           request.JsonLinesFile == kStandardOutputName || request.CsvFile == kStandardOutputName;
+}
+
+std::optional<TRequiredVersions> ReadPolicy(const TExportRequest& request, const TExportPorts& ports) {
+    if (!request.PolicyFile)
+        return std::nullopt;
+    return ReadRequiredVersions(ReadInputFile(*request.PolicyFile, *ports.Files), *request.PolicyFile);
+}
+
+TProductsFileReading ProductsFileReading(const TExportPorts& ports) {
+    const TSystemFacts& facts = *ports.Facts;
+    return {ports.Files, facts.LocaleFormats(), TLocalTime{facts.Now(), ports.UtcOffsetMinutes()}};
+}
+
+TBandColourCodes BandColours(const TExportPorts& ports) {
+    return StoredBandColourCodes(*ProgSettings(), *ports.Files, *ports.Facts);
+}
+
+// The team matrix of the files /fleet names, marked by the required versions when /policy names them.
+TExportResult RunFleet(const TExportRequest& request, const TExportPorts& ports) {
+    const std::vector<std::string> paths = FleetSourceFiles(request.FleetSources, *ports.Files);
+    std::vector<TGuardedFile> guarded;
+    for (const std::string& path : paths)
+        guarded.push_back({path, "a file /fleet reads"});
+    if (request.PolicyFile)
+        guarded.push_back({*request.PolicyFile, "the required-versions file"});
+    CheckReportFiles(request, guarded, ports.Facts->CurrentDirectory(), *ports.Files);
+
+    const std::optional<TRequiredVersions> required = ReadPolicy(request, ports);
+    const TFleetMatrix matrix =
+        BuildFleetMatrix(ReadFleetSources(paths, ProductsFileReading(ports)), required ? &*required : nullptr);
+
+    std::vector<TReportFile> reports;
+    if (!request.HtmlFile.empty()) {
+        const TBandColourCodes colours = BandColours(ports);
+        reports.push_back({request.HtmlFile, JoinLines(FleetHtml(matrix, colours.Color1, colours.Color2))});
+    }
+    if (!request.JsonFile.empty())
+        reports.push_back({request.JsonFile, FleetJson(matrix, ports.ToUtf8)});
+    if (!request.JsonLinesFile.empty())
+        reports.push_back({request.JsonLinesFile, FleetJsonLines(matrix, ports.ToUtf8)});
+    if (!request.CsvFile.empty())
+        reports.push_back({request.CsvFile, FleetCsv(matrix, ports.ToUtf8)});
+    if (!ReportsToStandardOutput(request))
+        reports.push_back({std::string(kStandardOutputName), FleetSummary(matrix)});
+    for (const TReportFile& report : reports)
+        Write(report, ports);
+    return matrix.AnyMarked() ? TExportResult::Differences : TExportResult::NoDifferences;
+}
+
 class TExportRun {
 public:
     TExportRun(const TExportRequest& request, const TExportPorts& ports) : request_(request), ports_(ports) {}
@@ -70,9 +136,8 @@ public:
             ComparedFile(request_.CompareChoice, programFolder, *ports_.Files);
         CheckReportFiles(request_, GuardedFiles(compared, programFolder), facts.CurrentDirectory(), *ports_.Files);
 
-        const std::optional<TRequiredVersions> required = ReadPolicy();
-        const TProductsFileReading reading{ports_.Files, facts.LocaleFormats(),
-                                           TLocalTime{facts.Now(), ports_.UtcOffsetMinutes()}};
+        const std::optional<TRequiredVersions> required = ReadPolicy(request_, ports_);
+        const TProductsFileReading reading = ProductsFileReading(ports_);
         const TCheckedProducts checked = request_.FromFile ? FromFile(*request_.FromFile, reading) : LiveCheck();
         const TReportInputs inputs = HtmlReportInputs(checked);
         // One comparison feeds every report and decides the exit code.
@@ -85,18 +150,20 @@ public:
             reports.push_back({request_.HtmlFile, JoinLines(BuildReport(inputs, comparison).Lines)});
         if (!request_.JsonFile.empty())
             reports.push_back({request_.JsonFile, JsonReport(comparison, verdicts, ports_.ToUtf8)});
+        if (!request_.JsonLinesFile.empty())
+            reports.push_back({request_.JsonLinesFile, JsonLinesReport(comparison, verdicts, ports_.ToUtf8)});
         if (!request_.CsvFile.empty())
             reports.push_back({request_.CsvFile, CsvReport(comparison, verdicts, ports_.ToUtf8)});
         // A build log shows the summary when no report takes standard output.
-        if (required && !ReportsToStandardOutput())
+        if (required && !ReportsToStandardOutput(request_))
             reports.push_back({std::string(kStandardOutputName), PolicySummary(verdicts)});
         // The reports are ready, so the save cannot change what they compare with.
         const std::optional<std::string> saved =
             request_.SaveName ? std::optional(Save(*request_.SaveName, checked, programFolder)) : std::nullopt;
         for (const TReportFile& report : reports)
-            Write(report);
+            Write(report, ports_);
         if (saved)
-            Write({std::string(kStandardOutputName), *saved + "\r\n"});
+            Write({std::string(kStandardOutputName), *saved + "\r\n"}, ports_);
         return HasDifferences(comparison) || HasViolations(verdicts) ? TExportResult::Differences
                                                                      : TExportResult::NoDifferences;
     }
@@ -114,17 +181,6 @@ private:
         if (request_.FromFile)
             guarded.push_back({*request_.FromFile, "the file of products /from reads"});
         return guarded;
-    }
-
-    bool ReportsToStandardOutput() const {
-        return request_.HtmlFile == kStandardOutputName || request_.JsonFile == kStandardOutputName ||
-               request_.CsvFile == kStandardOutputName;
-    }
-
-    std::optional<TRequiredVersions> ReadPolicy() const {
-        if (!request_.PolicyFile)
-            return std::nullopt;
-        return ReadRequiredVersions(ReadInputFile(*request_.PolicyFile, *ports_.Files), *request_.PolicyFile);
     }
 
     TCheckedProducts LiveCheck() const {
@@ -156,7 +212,7 @@ private:
     // The report as the window shows it, in the band colours the window restores at its start, with the
     // computer and time of the check.
     TReportInputs HtmlReportInputs(const TCheckedProducts& checked) const {
-        const TBandColourCodes colours = StoredBandColourCodes(*ProgSettings(), *ports_.Files, *ports_.Facts);
+        const TBandColourCodes colours = BandColours(ports_);
         TReportInputs inputs = ReportInputsNow(checked.Products, colours.Color1, colours.Color2,
                                                request_.CompareChoice.value_or(""), *ports_.Facts);
         inputs.ComputerName = checked.Facts.Computer;
@@ -184,16 +240,6 @@ private:
         }
     }
 
-    void Write(const TReportFile& report) const {
-        if (report.Name == kStandardOutputName) {
-            if (!ports_.WriteStandardOutput(report.Content))
-                throw Exception("Unable to write to standard output");
-            return;
-        }
-        if (!ports_.Files->WriteFile(report.Name, report.Content))
-            throw Failure("Unable to write to " + report.Name, ports_.Files->LastErrorText());
-    }
-
     const TExportRequest& request_;
     const TExportPorts& ports_;
 };
@@ -206,6 +252,8 @@ TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& p
         if (request.Help) {
             return ports.WriteStandardOutput(UsageText()) ? TExportResult::NoDifferences : TExportResult::Failed;
         }
+        if (!request.FleetSources.empty())
+            return RunFleet(request, ports);
         return TExportRun(request, ports).Execute();
     } catch (const std::exception& error) {
         ports.WriteStandardError(std::string(error.what()) + "\r\n");

@@ -11,12 +11,14 @@
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
 
-// "plux /shtml FILE /sjson FILE /scsv FILE [/compare CHOICE] [/save NAME] [/policy FILE] [/from FILE]":
-// runs Do Check without a window, on this machine's products or those a file brings, and writes the
-// reports ("-" for standard output) and, under /policy, the build log's summary; "/?" prints the usage.
-// Nothing is written before the check, the files it reads and every file test have passed; a failure
-// names its reason on standard error. Differences stands for a difference from the snapshot or a
-// violation of the required versions.
+// "plux /shtml FILE /sjson FILE /sjsonl FILE /scsv FILE [/compare CHOICE] [/save NAME] [/policy FILE]
+// [/from FILE]": runs Do Check without a window, on this machine's products or those a file brings, and
+// writes the reports ("-" for standard output) and, under /policy, the build log's summary; "/?" prints
+// the usage. "plux /fleet SOURCE... [reports] [/policy FILE]" writes the team matrix of the files
+// instead, and its summary when no report goes to standard output. Nothing is written before the check,
+// the files it reads and every file test have passed; a failure names its reason on standard error.
+// Differences stands for a difference from the snapshot, a violation of the required versions, or a
+// marked cell of the team matrix.
 enum class TExportResult : int { NoDifferences = 0, Differences = 1, Failed = 2 };
 
 struct TExportPorts {

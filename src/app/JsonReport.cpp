@@ -1,68 +1,52 @@
 #include "app/JsonReport.h"
 
-#include <cstdio>
+#include <vector>
 
 #include "policy/PolicySummary.h"
+#include "support/DataText.h"
 
 namespace {
-
-// A JSON string of UTF-8 text: quotes, backslashes and control characters escaped, the rest as it is.
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                quoted += "\\\"";
-                break;
-            case '\\':
-                quoted += "\\\\";
-                break;
-            case '\n':
-                quoted += "\\n";
-                break;
-            case '\r':
-                quoted += "\\r";
-                break;
-            case '\t':
-                quoted += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                    quoted += escape;
-                } else {
-                    quoted += c;
-                }
-        }
-    }
-    return quoted + "\"";
-}
 
 class TJsonText {
 public:
     explicit TJsonText(const TToUtf8& toUtf8) : toUtf8_(toUtf8) {}
 
-    std::string String(std::string_view text) const { return Quoted(toUtf8_(text)); }
+    std::string String(std::string_view text) const { return JsonString(toUtf8_(text)); }
     std::string StringOrNull(const std::optional<std::string>& text) const { return text ? String(*text) : "null"; }
     // Words of our own are ASCII already.
-    static std::string WordOrNull(const std::string& word) { return word.empty() ? "null" : Quoted(word); }
+    static std::string WordOrNull(const std::string& word) { return word.empty() ? "null" : JsonString(word); }
 
 private:
     const TToUtf8& toUtf8_;
 };
 
-std::string ProductLine(const TReportRow& row, const TJsonText& json) {
+// The facts of the check and the snapshot, as members of an object, in the report's order.
+std::vector<std::string> FactMembers(const TComparison& comparison, const TJsonText& json) {
+    const TCheckFacts& facts = comparison.Facts;
+    std::string snapshot = "null";
+    if (comparison.SnapshotName) {
+        snapshot = "{\"name\": " + json.String(*comparison.SnapshotName) +
+                   ", \"savedAt\": " + json.StringOrNull(comparison.SnapshotSavedAt) + "}";
+    }
+    return {"\"computer\": " + json.String(facts.Computer),
+            "\"user\": " + json.StringOrNull(facts.User),
+            "\"checkedAt\": " + JsonString(IsoDateTime(facts.CheckedAt, facts.UtcOffsetMinutes)),
+            "\"registryKey\": " + json.StringOrNull(facts.RegistryKey),
+            "\"registryView\": " + json.StringOrNull(facts.RegistryView),
+            "\"snapshot\": " + snapshot};
+}
+
+std::string ProductMembers(const TReportRow& row, const TJsonText& json) {
     const TComparedProduct& product = row.Product;
     const TProductVerdict* verdict = row.Verdict;
-    return "{\"name\": " + json.String(product.Name) + ", \"family\": " + json.String(product.Family) +
+    return "\"name\": " + json.String(product.Name) + ", \"family\": " + json.String(product.Family) +
            ", \"version\": " + json.StringOrNull(product.Version) +
            ", \"snapshotVersion\": " + json.StringOrNull(product.SnapshotVersion) +
            ", \"status\": " + TJsonText::WordOrNull(StatusText(product.Status)) +
            ", \"change\": " + TJsonText::WordOrNull(ChangeText(product.Change)) +
            ", \"verdict\": " + TJsonText::WordOrNull(verdict ? std::string(VerdictText(verdict->Verdict)) : "") +
            ", \"rule\": " +
-           json.StringOrNull(verdict && verdict->Rule ? std::optional(ShownRule(*verdict)) : std::nullopt) + "}";
+           json.StringOrNull(verdict && verdict->Rule ? std::optional(ShownRule(*verdict)) : std::nullopt);
 }
 
 }  // namespace
@@ -71,27 +55,29 @@ std::string JsonReport(const TComparison& comparison,
                        const std::vector<TProductVerdict>& verdicts,
                        const TToUtf8& toUtf8) {
     const TJsonText json(toUtf8);
-    const TCheckFacts& facts = comparison.Facts;
     std::string text = "{\r\n";
-    text += "  \"computer\": " + json.String(facts.Computer) + ",\r\n";
-    text += "  \"user\": " + json.StringOrNull(facts.User) + ",\r\n";
-    text += "  \"checkedAt\": " + Quoted(IsoDateTime(facts.CheckedAt, facts.UtcOffsetMinutes)) + ",\r\n";
-    text += "  \"registryKey\": " + json.StringOrNull(facts.RegistryKey) + ",\r\n";
-    text += "  \"registryView\": " + json.StringOrNull(facts.RegistryView) + ",\r\n";
-    text += "  \"snapshot\": ";
-    if (comparison.SnapshotName) {
-        text += "{\"name\": " + json.String(*comparison.SnapshotName) +
-                ", \"savedAt\": " + json.StringOrNull(comparison.SnapshotSavedAt) + "},\r\n";
-    } else {
-        text += "null,\r\n";
-    }
+    for (const std::string& member : FactMembers(comparison, json))
+        text.append("  ").append(member).append(",\r\n");
     text += "  \"products\": [";
     const char* separator = "\r\n";
     const std::vector<TReportRow> rows = ReportRows(comparison, verdicts);
     for (const TReportRow& row : rows) {
-        text.append(separator).append("    ").append(ProductLine(row, json));
+        text.append(separator).append("    {").append(ProductMembers(row, json)).append("}");
         separator = ",\r\n";
     }
     text += rows.empty() ? "]\r\n" : "\r\n  ]\r\n";
     return text + "}\r\n";
+}
+
+std::string JsonLinesReport(const TComparison& comparison,
+                            const std::vector<TProductVerdict>& verdicts,
+                            const TToUtf8& toUtf8) {
+    const TJsonText json(toUtf8);
+    std::string facts;
+    for (const std::string& member : FactMembers(comparison, json))
+        facts.append(member).append(", ");
+    std::string text;
+    for (const TReportRow& row : ReportRows(comparison, verdicts))
+        text.append("{").append(facts).append(ProductMembers(row, json)).append("}\n");
+    return text;
 }

@@ -13,4 +13,12 @@ std::string JsonReport(const TComparison& comparison,
                        const std::vector<TProductVerdict>& verdicts,
                        const TToUtf8& toUtf8);
 
+// The comparison as JSON Lines in UTF-8, for log and search engines and databases that load a line
+// as a record: one object per product, in the report's order, that holds the report's facts and snapshot
+// members, then the product's members as JsonReport writes them, each line ended by LF; one line per row
+// of ReportRows, so a check without products or rules gives no line.
+std::string JsonLinesReport(const TComparison& comparison,
+                            const std::vector<TProductVerdict>& verdicts,
+                            const TToUtf8& toUtf8);
+
 #endif

@@ -13,6 +13,7 @@ inline constexpr std::string_view kCompareFilesItem = "cbxCompareFiles";
 inline constexpr std::string_view kColor1Item = "barColor1";
 inline constexpr std::string_view kColor2Item = "barColor2";
 inline constexpr std::string_view kCheckRequiredVersionsItem = "btnCheckRequiredVersions";
+inline constexpr std::string_view kOpenTeamReportsItem = "btnOpenTeamReports";
 
 // Captions of the bars, which the layout file and the dock's bar list show.
 inline constexpr std::string_view kFileBar = "File";
@@ -25,7 +26,9 @@ inline constexpr std::string_view kFileCategory = "File";
 inline constexpr std::string_view kMenusCategory = "Menus";
 inline constexpr std::string_view kColoursCategory = "Colours";
 inline constexpr std::string_view kRequiredVersionsCategory = "Required Versions";
-inline constexpr std::string_view kCategories[] = {kDefaultCategory, kFileCategory, kMenusCategory, kColoursCategory,
-                                                   kRequiredVersionsCategory};
+inline constexpr std::string_view kTeamReportsCategory = "Team Reports";
+// Team Reports before Required Versions, which stays last where the customisation's list ends.
+inline constexpr std::string_view kCategories[] = {kDefaultCategory, kFileCategory,        kMenusCategory,
+                                                   kColoursCategory, kTeamReportsCategory, kRequiredVersionsCategory};
 
 #endif

@@ -51,6 +51,7 @@ public:
     void barColor1Click();
     void barColor2Click();
     void actionCheckRequiredVersionsExecute();
+    void actionOpenTeamReportsExecute();
     void ShowColors();
 
 protected:

@@ -4,6 +4,7 @@
 
 #include "app/PrintUnits.h"
 #include "toolkit/Exception.h"
+#include "toolkit/html/ColumnPages.h"
 #include "toolkit/html/GdiPainter_win.h"
 #include "toolkit/html/HtmlView_win.h"
 #include "toolkit/html/Paginate.h"
@@ -81,14 +82,17 @@ void ApplyPrintUnits(HDC dc, const TPrintGeometry& geometry, const TDeviceCaps& 
     }
 }
 
-// Draws one slice into the printable rectangle, then whitens what the clip lets through above the
-// rectangle and below the page bottom, so no part of the neighbouring slices shows.
-void PrintSlice(HDC dc,
-                const html::TLayout& layout,
-                TFontCache& fonts,
-                const TPrintGeometry& geometry,
-                const html::TPageSlice& slice,
-                bool monochrome) {
+// Draws one page's band of the layout into the printable rectangle, each strip at its place on the page
+// and cut at its edges, then whitens what the clip lets through above the rectangle and below the page
+// bottom, so no part of the neighbouring bands shows. A page without strips shows the band's whole width.
+void PrintPage(HDC dc,
+               const html::TLayout& layout,
+               TFontCache& fonts,
+               const TPrintGeometry& geometry,
+               const html::TPrintedPage& page,
+               bool monochrome) {
+    const html::TPageSlice& slice = page.Slice;
+    const int pageBottom = geometry.Logical.Top + (slice.Bottom - slice.Top);
     html::TPaintOptions options;
     options.OffsetX = geometry.Logical.Left;
     options.OffsetY = geometry.Logical.Top - slice.Top;
@@ -96,11 +100,22 @@ void PrintSlice(HDC dc,
     options.BandBottom = slice.Bottom;
     options.Backgrounds = true;
     options.MonochromeBlack = monochrome;
-    html::PaintDrawList(dc, layout.Draw, fonts, options);
+    if (page.Strips.empty())
+        html::PaintDrawList(dc, layout.Draw, fonts, options);
+    for (const html::TStrip& strip : page.Strips) {
+        const int left = geometry.Logical.Left + strip.PageLeft;
+        const int saved = SaveDC(dc);
+        if (!saved ||
+            IntersectClipRect(dc, left, geometry.Logical.Top, left + strip.Right - strip.Left, pageBottom) == ERROR) {
+            throw Exception("Printer selected is not valid");
+        }
+        options.OffsetX = left - strip.Left;
+        html::PaintDrawList(dc, layout.Draw, fonts, options);
+        RestoreDC(dc, saved);
+    }
 
     POINT clip[2] = {{geometry.Clip.Left, geometry.Clip.Top}, {geometry.Clip.Right, geometry.Clip.Bottom}};
     DPtoLP(dc, clip, 2);
-    const int pageBottom = geometry.Logical.Top + (slice.Bottom - slice.Top);
     const auto white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     const RECT above{clip[0].x - 1, clip[0].y - 1, clip[1].x + 1, geometry.Logical.Top};
     const RECT below{clip[0].x - 1, pageBottom, clip[1].x + 1, clip[1].y + 1};
@@ -108,9 +123,57 @@ void PrintSlice(HDC dc,
     FillRect(dc, &below, white);
 }
 
+void PrintPageNumber(HDC dc,
+                     TFontCache& fonts,
+                     const html::THtmlStyle& style,
+                     const TPrintGeometry& geometry,
+                     int number,
+                     bool monochrome) {
+    const TGdiTextMeasure measure(dc);
+    const int pageHeight = geometry.Logical.Height();
+    html::TPaintOptions options;
+    options.OffsetX = geometry.Logical.Left;
+    options.OffsetY = geometry.Logical.Top;
+    options.BandBottom = pageHeight;
+    options.MonochromeBlack = monochrome;
+    html::PaintDrawList(dc, html::PageNumberDraw(number, measure, style, geometry.Logical.Width(), pageHeight), fonts,
+                        options);
+}
+
+// The layout and its pages, at most lastPage of them. A document whose first column the view keeps is
+// laid out at its natural width and printed in groups of columns that each repeat that column, every
+// page numbered; any other is laid out at the page's width and sliced into pages of its whole width.
+struct TPrintPlan {
+    html::TLayout Layout;
+    std::vector<html::TPrintedPage> Pages;
+};
+
+TPrintPlan PlanPages(HDC dc,
+                     const html::THtmlDocument& document,
+                     const html::THtmlStyle& style,
+                     TTableFit fit,
+                     const TPrintGeometry& geometry,
+                     int lastPage) {
+    const TGdiTextMeasure measure(dc);
+    const int pageWidth = geometry.Logical.Width();
+    const int pageHeight = geometry.Logical.Height();
+    TPrintPlan plan;
+    if (fit == TTableFit::KeepFirstColumn) {
+        plan.Layout = html::LayoutDocument(document, measure, style, html::kNaturalWidth);
+        plan.Pages =
+            html::PaginateColumns(plan.Layout, pageWidth, pageHeight, html::PageNumberHeight(measure, style), lastPage);
+        return plan;
+    }
+    plan.Layout = html::LayoutDocument(document, measure, style, pageWidth);
+    for (const html::TPageSlice& slice : html::SlicePages(plan.Layout.Breaks, plan.Layout.Height, pageHeight, lastPage))
+        plan.Pages.push_back({slice, {}, 0});
+    return plan;
+}
+
 void PrintDocument(TPrintJob& job,
                    const html::THtmlDocument& document,
                    const html::THtmlStyle& style,
+                   TTableFit fit,
                    int firstPage,
                    int lastPage) {
     const HDC dc = job.Canvas();
@@ -118,13 +181,8 @@ void PrintDocument(TPrintJob& job,
     const TPrintGeometry geometry = ComputePrintGeometry(caps, ScreenPixelsPerInch(), kPrintScale, TPrintMargins{});
     ApplyPrintUnits(dc, geometry, caps);
 
-    html::TLayout layout;
-    {
-        const TGdiTextMeasure measure(dc);
-        layout = html::LayoutDocument(document, measure, style, geometry.Logical.Width());
-    }
-    const auto allPages = html::SlicePages(layout.Breaks, layout.Height, geometry.Logical.Height(), lastPage);
-    const auto pages = html::SelectPages(allPages, firstPage, lastPage);
+    const TPrintPlan plan = PlanPages(dc, document, style, fit, geometry, lastPage);
+    const auto pages = html::SelectPages(plan.Pages, firstPage, lastPage);
     if (pages.empty()) {
         job.Abort();  // the document ends before the first page asked for
         return;
@@ -137,7 +195,9 @@ void PrintDocument(TPrintJob& job,
             job.NewPage();
             ApplyPrintUnits(dc, geometry, caps);
         }
-        PrintSlice(dc, layout, fonts, geometry, pages[i], monochrome);
+        PrintPage(dc, plan.Layout, fonts, geometry, pages[i], monochrome);
+        if (pages[i].Number > 0)
+            PrintPageNumber(dc, fonts, style, geometry, pages[i].Number, monochrome);
         ProcessPendingMessages();
     }
     job.EndDoc();
@@ -158,7 +218,7 @@ void PrintPages(THtmlView& view, int firstPage, int lastPage) {
         job.SetTitle(document.Title);
     job.BeginDoc();
     try {
-        PrintDocument(job, document, style, firstPage, lastPage);
+        PrintDocument(job, document, style, view.Fit(), firstPage, lastPage);
     } catch (...) {
         if (job.Printing())
             job.Abort();

@@ -69,8 +69,9 @@ private:
 // The name of the system's default printer; fails when there is none.
 std::string DefaultPrinterName();
 
-// Prints pages firstPage to lastPage (from 1) of the view's document on the default printer. Without
-// a document, or while the view is loading, nothing happens.
+// Prints pages firstPage to lastPage (from 1) of the view's document on the default printer, a document
+// whose first column the view keeps in groups of columns that repeat it, its pages numbered. Without a
+// document, or while the view is loading, nothing happens.
 void PrintPages(THtmlView& view, int firstPage, int lastPage);
 
 #endif

@@ -19,6 +19,30 @@ std::string HtmlCell(std::string_view tag, std::string_view text, std::string_vi
 
 }  // namespace
 
+std::string HtmlText(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
 std::string HtmlTD(std::string_view text, std::string_view attributes) {
     return HtmlCell("td", text, attributes);
 }

@@ -25,6 +25,9 @@ inline constexpr std::string_view kMissingEntry = "&nbsp;";
 // A cell that shows a difference: white bold text on red.
 std::string DifferenceCell(std::string_view text);
 
+// A text as HTML shows it literally: "&", "<", ">" and quotes written as character references.
+std::string HtmlText(std::string_view text);
+
 // Everything the report is built from, as the main window (or the export) holds it at the moment.
 // Products, CompareChoice and ProgramFolder serve the comparison, when the report makes it.
 struct TReportInputs {

@@ -6,31 +6,6 @@ namespace {
 
 constexpr std::string_view kTitle = "Required versions ";
 
-// A text as HTML shows it literally.
-std::string HtmlText(std::string_view text) {
-    std::string html;
-    html.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                html += "&amp;";
-                break;
-            case '<':
-                html += "&lt;";
-                break;
-            case '>':
-                html += "&gt;";
-                break;
-            case '"':
-                html += "&quot;";
-                break;
-            default:
-                html += c;
-        }
-    }
-    return html;
-}
-
 // A cell of a text that may be empty or missing: the missing-entry marker then keeps its borders.
 std::string TextCell(const std::optional<std::string>& text) {
     return HtmlTD(text && !text->empty() ? HtmlText(*text) : std::string(kMissingEntry), "");

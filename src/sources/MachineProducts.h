@@ -16,6 +16,7 @@ struct TMachineFacts {
     std::optional<TLocalTime> CheckedAt;
     std::optional<std::string> RegistryKey;  // with its hive, as the file names it
     std::optional<std::string> RegistryView;
+    std::optional<std::string> SavedAt;  // a snapshot's timestamp text as stored
 };
 
 struct TMachineProducts {

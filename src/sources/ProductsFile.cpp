@@ -1,5 +1,7 @@
 #include "sources/ProductsFile.h"
 
+#include <optional>
+
 #include "snapshot/SnapshotFile.h"
 #include "sources/JsonReportReader.h"
 #include "sources/RegistryExport.h"
@@ -15,7 +17,7 @@ enum class TProductsFileKind { Snapshot, JsonReport, RegistryExport };
 constexpr std::string_view kKinds =
     "Products come from a snapshot (.plx), a JSON report (.json) or a registry export (.reg)";
 
-TProductsFileKind KindOf(const std::string& path) {
+std::optional<TProductsFileKind> KindByExtension(const std::string& path) {
     const std::string_view extension = FileExtension(path);
     if (SameTextUpper(extension, kSnapshotExtension))
         return TProductsFileKind::Snapshot;
@@ -23,6 +25,12 @@ TProductsFileKind KindOf(const std::string& path) {
         return TProductsFileKind::JsonReport;
     if (SameTextUpper(extension, ".reg"))
         return TProductsFileKind::RegistryExport;
+    return std::nullopt;
+}
+
+TProductsFileKind KindOf(const std::string& path) {
+    if (const std::optional<TProductsFileKind> kind = KindByExtension(path))
+        return *kind;
     throw Exception("Not a file of products: " + path + "\r\n" + std::string(kKinds));
 }
 
@@ -49,6 +57,8 @@ TMachineProducts ProductsOfSnapshot(const TSnapshotSection& section, const TProd
             ParseLocaleDateTime(section.SavedAt(), locale.ShortDateFormat, locale.LongTimeFormat, locale)) {
         machine.Facts.CheckedAt = TLocalTime{*saved, reading.Now.UtcOffsetMinutes};
     }
+    if (!section.SavedAt().empty())
+        machine.Facts.SavedAt = section.SavedAt();
     return machine;
 }
 
@@ -58,7 +68,11 @@ void CheckProductsFileKind(const std::string& path) {
     KindOf(path);
 }
 
-TMachineProducts ReadProductsFile(const std::string& path, const TProductsFileReading& reading) {
+bool IsProductsFile(const std::string& path) {
+    return KindByExtension(path).has_value();
+}
+
+TMachineProducts ReadStoredProducts(const std::string& path, const TProductsFileReading& reading) {
     const TProductsFileKind kind = KindOf(path);
     const std::string bytes = ReadInputFile(path, *reading.Files);
     TMachineProducts machine;
@@ -73,6 +87,11 @@ TMachineProducts ReadProductsFile(const std::string& path, const TProductsFileRe
             machine = ReadRegistryExport(bytes, path);
             break;
     }
+    return machine;
+}
+
+TMachineProducts ReadProductsFile(const std::string& path, const TProductsFileReading& reading) {
+    TMachineProducts machine = ReadStoredProducts(path, reading);
     TMachineFacts& facts = machine.Facts;
     if (!facts.Computer)
         facts.Computer = std::string(FileNamePart(path));

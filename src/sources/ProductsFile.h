@@ -24,6 +24,9 @@ struct TProductsFileReading {
     TLocalTime Now;         // the offset of a snapshot's time; the time when the file system tells none
 };
 
+// The products, with only what the file itself tells of the machine.
+TMachineProducts ReadStoredProducts(const std::string& path, const TProductsFileReading& reading);
+
 // The products, with what the file tells of the machine; where it holds no computer the file's name
 // (with its extension) stands for it, and where it holds no time its last write. A snapshot's time is
 // its timestamp when that reads in the locale's short date and long time, as Save Result writes it.
@@ -35,5 +38,7 @@ TSnapshotSection ReadProductsFileAsSnapshot(const std::string& path, const TProd
 
 // Raises the error of a path whose extension names no such file.
 void CheckProductsFileKind(const std::string& path);
+// Whether the path's extension names such a file.
+bool IsProductsFile(const std::string& path);
 
 #endif

@@ -12,13 +12,18 @@ TCommandLine Line(TTextList params) {
 }
 
 // The request as "html|json|csv|compare|save|help", "~" for a value not given, then "|policy|from" when
-// either is given.
+// either is given, then "|jsonl" and "|fleet:" with each source after a colon when either is.
 std::string Render(const TExportRequest& request) {
     std::string rendered = request.HtmlFile + "|" + request.JsonFile + "|" + request.CsvFile + "|" +
                            request.CompareChoice.value_or("~") + "|" + request.SaveName.value_or("~") + "|" +
                            (request.Help ? "help" : "");
     if (request.PolicyFile || request.FromFile)
         rendered += "|" + request.PolicyFile.value_or("~") + "|" + request.FromFile.value_or("~");
+    if (!request.JsonLinesFile.empty() || !request.FleetSources.empty()) {
+        rendered += "|" + request.JsonLinesFile + "|fleet";
+        for (const std::string& source : request.FleetSources)
+            rendered += ":" + source;
+    }
     return rendered;
 }
 
@@ -41,6 +46,10 @@ TEST(ExportRequest, ReadsTheSwitchesInEverySpelling) {
         {{"/policy", "required.ini"}, "|||~|~||required.ini|~"},
         {{"-POLICY:required.ini", "/compare", "base.plx"}, "|||base.plx|~||required.ini|~"},
         {{"/from=C:\\in\\dev.reg", "/sjson", "-", "/compare", ".\\base.json"}, "|-||.\\base.json|~||~|C:\\in\\dev.reg"},
+        {{"/sjsonl", "-", "/from", "dev.reg"}, "|||~|~||~|dev.reg|-|fleet"},
+        {{"/fleet", "team"}, "|||~|~|||fleet:team"},
+        {{"/fleet=\\\\srv\\team", "a.json", "\"b c.plx\"", "/sjson", "t.json", "/policy", "p.ini"},
+         "|t.json||~|~||p.ini|~||fleet:\\\\srv\\team:a.json:b c.plx"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expected);
@@ -71,12 +80,18 @@ TEST(ExportRequest, BadSwitchesNameTheFaultAndPointToTheUsage) {
         {{"/sjson", "-", "/scsv", "-"}, "Only one report can go to standard output"},
         {{"/save", "base", "/sjson", "-"},
          "/save prints the snapshot's path on standard output, so the reports must go to files"},
-        {{"/save", "base", "/compare", "old.plx"}, "/compare needs a report: /shtml, /sjson, /scsv or /policy"},
-        {{"/from", "dev.reg"}, "/from needs a report: /shtml, /sjson, /scsv or /policy"},
+        {{"/save", "base", "/compare", "old.plx"},
+         "/compare needs a report: /shtml, /sjson, /sjsonl, /scsv or /policy"},
+        {{"/from", "dev.reg"}, "/from needs a report: /shtml, /sjson, /sjsonl, /scsv or /policy"},
         {{"/from", "dev.reg", "/policy", "r.ini", "/save", "x"},
          "/save saves this machine's products, so it cannot go with /from"},
         {{"/policy", "r.ini", "/policy=s.ini"}, "/policy given more than once"},
         {{"/policy", "/from", "x.reg"}, "Missing required-versions file after /policy"},
+        {{"/fleet", "/sjson", "-"}, "Missing file or folder of products after /fleet"},
+        {{"/fleet", "a", "b", "/FLEET", "c"}, "/FLEET given more than once"},
+        {{"/fleet", "team", "/from", "x.reg"},
+         "/fleet reads the team's files, so it cannot go with /compare, /from or /save"},
+        {{"/sjsonl", "-", "/sjson", "-"}, "Only one report can go to standard output"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.fault);

@@ -44,6 +44,16 @@ protected:
         standardError.clear();
         return RunHeadlessExport(commandLine, ports);
     }
+    // The run fails with the error on standard error, nothing on standard output, and leaves the HTML
+    // report it was asked for as it was.
+    void ExpectFailureThatWritesNothing(TTextList params, const std::string& error) {
+        folder.WriteFile("r.html", "previous");
+        params.push_back(To("/shtml", "r.html"));
+        EXPECT_EQ(Run(std::move(params)), TExportResult::Failed);
+        EXPECT_EQ(standardError, error + "\r\n");
+        EXPECT_EQ(standardOutput, "");
+        EXPECT_EQ(folder.ReadFile("r.html"), "previous");
+    }
     // A report file as a switch value: native paths begin with "/", which the attached form allows.
     std::string To(const char* switchName, const char* file) const {
         return std::string(switchName) + "=" + folder.PathOf(file);

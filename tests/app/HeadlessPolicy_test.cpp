@@ -128,13 +128,7 @@ TEST_F(HeadlessPolicyTest, AnInputThatFailsNamesItsFileAndLineAndWritesNothing) 
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        folder.WriteFile("r.html", "previous");
-        TTextList params = row.params;
-        params.push_back(To("/shtml", "r.html"));
-        EXPECT_EQ(Run(params), TExportResult::Failed);
-        EXPECT_EQ(standardError, row.error + "\r\n");
-        EXPECT_EQ(standardOutput, "");
-        EXPECT_EQ(folder.ReadFile("r.html"), "previous");
+        ExpectFailureThatWritesNothing(row.params, row.error);
     }
 }
 

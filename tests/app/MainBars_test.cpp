@@ -74,6 +74,8 @@ TEST_F(MainBarsTest, ItemsCarryTheirActionsTextsCategoriesAndToolTips) {
         {kColor2Item, "Colours", "Color &2", -1, "Color 2"},
         {kCheckRequiredVersionsItem, "Required Versions", "Check &Required Versions...", -1,
          "Check the products against a required-versions file (Ctrl+R)"},
+        {kOpenTeamReportsItem, "Team Reports", "Open &Team Reports...", -1,
+         "Show the products of a folder of team reports side by side (Ctrl+T)"},
     };
     for (const TCase& row : cases) {
         SCOPED_TRACE(std::string(row.item));
@@ -85,11 +87,12 @@ TEST_F(MainBarsTest, ItemsCarryTheirActionsTextsCategoriesAndToolTips) {
         EXPECT_EQ(ToolTipText(*item, manager.Options().ShowShortCutInHint), row.tip);
     }
     EXPECT_EQ(manager.Categories,
-              (std::vector<std::string>{"Default", "File", "Menus", "Colours", "Required Versions"}));
+              (std::vector<std::string>{"Default", "File", "Menus", "Colours", "Team Reports", "Required Versions"}));
     EXPECT_EQ(manager.FindItem(kDoCheckItem)->ShortCut.Code, 16453);
     EXPECT_EQ(manager.FindItem(kPrintItem)->ShortCut.Code, 16464);
     EXPECT_TRUE(manager.FindItem(kFileExitItem)->ShortCut.Empty());
     EXPECT_EQ(manager.FindItem(kCheckRequiredVersionsItem)->ShortCut.Code, 16466);
+    EXPECT_EQ(manager.FindItem(kOpenTeamReportsItem)->ShortCut.Code, 16468);
     EXPECT_EQ(manager.FindItem(kColor1Item)->Description, "#dcFED6");
     EXPECT_EQ(manager.FindItem(kColor2Item)->Description, "#ffffc8");
     EXPECT_EQ(manager.FindItem(kColor1Item)->Progress.FilledLength(60), 60);

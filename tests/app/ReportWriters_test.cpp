@@ -3,23 +3,9 @@
 #include "app/CsvReport.h"
 #include "app/JsonReport.h"
 #include "policy/RequiredVersions.h"
+#include "support/Latin1ToUtf8.h"
 
 namespace {
-
-// The single-byte texts of these tests are Latin-1, whose bytes are the first 256 code points.
-std::string Latin1ToUtf8(std::string_view text) {
-    std::string utf8;
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (code >> 6));
-            utf8 += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    return utf8;
-}
 
 // Hostile texts in every field: quotes, commas, a backslash, line breaks, a control character and
 // characters above 127.

@@ -47,8 +47,7 @@ void THtmlView::OnScrollBar(int bar, WORD request) {
     const bool vertical = bar == SB_VERT;
     const int position = vertical ? scrollY_ : scrollX_;
     const int line = vertical ? kLineStep : kColumnStep;
-    const SIZE client = ClientSize();
-    const int page = std::max(1, static_cast<int>(vertical ? client.cy : client.cx) - line);
+    const int page = std::max(1, (vertical ? static_cast<int>(ClientSize().cy) : ScrollingWidth()) - line);
     int target = position;
     switch (request) {
         case SB_LINEUP:
@@ -100,7 +99,7 @@ void THtmlView::OnWheel(short delta) {
 void THtmlView::OnMouseDown(int x, int y) {
     SetCapture(Handle());
     selecting_ = true;
-    press_ = POINT{x + scrollX_, y + scrollY_};
+    press_ = POINT{DocumentX(x), y + scrollY_};
     if (selectionAnchor_ >= 0)
         InvalidateRect(Handle(), nullptr, FALSE);
     selectionAnchor_ = selectionFocus_ = -1;
@@ -114,7 +113,7 @@ void THtmlView::OnMouseMove(int x, int y) {
         ScrollTo(scrollX_, scrollY_ + kLineStep);
     if (selectionAnchor_ < 0)
         selectionAnchor_ = layout_.Draw.TextOrderAt(press_.x, press_.y);
-    const int focus = layout_.Draw.TextOrderAt(x + scrollX_, y + scrollY_);
+    const int focus = layout_.Draw.TextOrderAt(DocumentX(x), y + scrollY_);
     if (focus != selectionFocus_) {
         selectionFocus_ = focus;
         InvalidateRect(Handle(), nullptr, FALSE);

@@ -86,7 +86,7 @@ LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultHandling(message, wParam, lParam);
 }
 
-void THtmlView::LoadLines(const std::vector<std::string>& lines, const std::string& /*reference*/) {
+void THtmlView::LoadLines(const std::vector<std::string>& lines, const std::string& /*reference*/, TTableFit fit) {
     if (busy_)
         return;
     busy_ = true;
@@ -102,6 +102,7 @@ void THtmlView::LoadLines(const std::vector<std::string>& lines, const std::stri
     }
     document_.reset();
     ApplyDefaults();
+    fit_ = fit;
     document_ = html::ParseDocument(text);
     selectionAnchor_ = selectionFocus_ = -1;
     scrollX_ = scrollY_ = 0;
@@ -123,6 +124,14 @@ SIZE THtmlView::ClientSize() const {
     return SIZE{client.right, client.bottom};
 }
 
+int THtmlView::DocumentX(int clientX) const {
+    return keptColumn_ && clientX < keptColumn_->Right ? clientX : clientX + scrollX_;
+}
+
+int THtmlView::ScrollingWidth() const {
+    return static_cast<int>(ClientSize().cx) - (keptColumn_ ? keptColumn_->Right : 0);
+}
+
 // Showing or hiding a scroll bar changes the client width, so a second pass may be needed.
 void THtmlView::Relayout() {
     for (int pass = 0; pass < 2; ++pass) {
@@ -130,10 +139,14 @@ void THtmlView::Relayout() {
         if (document_) {
             const TScopedDC dc(CreateCompatibleDC(nullptr));
             const TGdiTextMeasure measure(dc.Get());
-            layout_ = html::LayoutDocument(*document_, measure, style_, layoutWidth_);
+            const int width = fit_ == TTableFit::KeepFirstColumn ? html::kNaturalWidth : layoutWidth_;
+            layout_ = html::LayoutDocument(*document_, measure, style_, width);
         } else {
             layout_ = html::TLayout{};
         }
+        keptColumn_.reset();
+        if (fit_ == TTableFit::KeepFirstColumn)
+            keptColumn_ = html::FirstColumnStrip(layout_);
         UpdateScrollBars();
         if (ClientSize().cx == layoutWidth_)
             break;
@@ -203,6 +216,16 @@ void THtmlView::PaintArea(HDC dc, const RECT& area) const {
         options.SelectionLast = std::max(selectionAnchor_, selectionFocus_);
     }
     html::PaintDrawList(dc, layout_.Draw, fonts_, options);
+    if (keptColumn_ && scrollX_ > 0) {
+        // The kept column again, unscrolled, over what scrolled beneath it.
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, area.left, area.top, std::min<LONG>(area.right, keptColumn_->Right), area.bottom);
+        const RECT kept{area.left, area.top, keptColumn_->Right, area.bottom};
+        FillRect(dc, &kept, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        options.OffsetX = 0;
+        html::PaintDrawList(dc, layout_.Draw, fonts_, options);
+        RestoreDC(dc, saved);
+    }
 
     if (focused_) {
         const SIZE client = ClientSize();

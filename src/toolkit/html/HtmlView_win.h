@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/html/ColumnPages.h"
 #include "toolkit/html/Document.h"
 #include "toolkit/html/TableLayout.h"
 #include "toolkit/win/FontCache_win.h"
@@ -19,6 +20,14 @@
 // included, goes on to the default handling so the owner's accelerators keep working. A mouse drag
 // selects text; the selection is only shown. A one-pixel frame marks the focus. An error inside a
 // message goes to the window error handler, like that of every TWindow.
+//
+// A document is loaded with how its tables meet a narrow view. Wrapped, it is laid out at the view's
+// width, a table's cells wrapping their text to fit. With its first column kept, it is laid out at its
+// natural width and scrolled sideways, while its widest table's first column (FirstColumnStrip) stays
+// at the left edge, painted over the columns that scroll beneath it; the owner prints such a document
+// in groups of columns that each repeat that column.
+enum class TTableFit { Wrap, KeepFirstColumn };
+
 class THtmlView final : public TWindow {
 public:
     THtmlView();
@@ -29,8 +38,11 @@ public:
 
     // Joins the lines with CR LF and shows them as HTML. `reference` is the base for relative links;
     // the documents shown here have none. Does nothing while a load is running.
-    void LoadLines(const std::vector<std::string>& lines, const std::string& reference);
+    void LoadLines(const std::vector<std::string>& lines,
+                   const std::string& reference,
+                   TTableFit fit = TTableFit::Wrap);
     bool HasDocument() const { return document_.has_value(); }
+    TTableFit Fit() const { return fit_; }
     bool IsBusy() const { return busy_; }
 
     // For printing: the parsed document (valid while HasDocument) and the view's text defaults.
@@ -51,6 +63,10 @@ private:
     void Paint();
     void PaintArea(HDC dc, const RECT& area) const;
     SIZE ClientSize() const;
+    // Where a point of the client area lies in the document, across.
+    int DocumentX(int clientX) const;
+    // The width of the client area that scrolls sideways, right of the kept column.
+    int ScrollingWidth() const;
 
     // Input, in HtmlViewInput_win.cpp.
     bool OnKeyDown(WPARAM key);
@@ -63,7 +79,9 @@ private:
     std::optional<html::THtmlDocument> document_;
     html::TLayout layout_;
     html::THtmlStyle style_;
-    mutable TFontCache fonts_;  // painting creates fonts on first use
+    TTableFit fit_ = TTableFit::Wrap;
+    std::optional<html::TStrip> keptColumn_;  // with its first column kept, while the document has one
+    mutable TFontCache fonts_;                // painting creates fonts on first use
     int scrollX_ = 0;
     int scrollY_ = 0;
     int layoutWidth_ = -1;

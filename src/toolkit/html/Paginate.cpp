@@ -1,7 +1,5 @@
 #include "toolkit/html/Paginate.h"
 
-#include <algorithm>
-
 namespace html {
 
 int PageBottom(const std::vector<TBreakItem>& breaks, int sliceTop, int pageHeight) {
@@ -46,13 +44,6 @@ std::vector<TPageSlice> SlicePages(const std::vector<TBreakItem>& breaks,
         top = bottom;
     }
     return pages;
-}
-
-std::vector<TPageSlice> SelectPages(const std::vector<TPageSlice>& pages, int first, int last) {
-    const long long count = static_cast<long long>(pages.size());
-    const long long begin = std::clamp<long long>(first, 1, count + 1) - 1;
-    const long long end = std::clamp<long long>(last, begin, count);
-    return {pages.begin() + begin, pages.begin() + end};
 }
 
 }  // namespace html

@@ -1,6 +1,7 @@
 #ifndef PLUX_TOOLKIT_HTML_PAGINATE_H
 #define PLUX_TOOLKIT_HTML_PAGINATE_H
 
+#include <algorithm>
 #include <vector>
 
 #include "toolkit/html/TableLayout.h"
@@ -28,7 +29,13 @@ std::vector<TPageSlice> SlicePages(const std::vector<TBreakItem>& breaks,
                                    int maxPages);
 
 // Pages `first` to `last`, counted from 1, of those there are.
-std::vector<TPageSlice> SelectPages(const std::vector<TPageSlice>& pages, int first, int last);
+template <typename TPage>
+std::vector<TPage> SelectPages(const std::vector<TPage>& pages, int first, int last) {
+    const long long count = static_cast<long long>(pages.size());
+    const long long begin = std::clamp<long long>(first, 1, count + 1) - 1;
+    const long long end = std::clamp<long long>(last, begin, count);
+    return {pages.begin() + begin, pages.begin() + end};
+}
 
 }  // namespace html
 

@@ -167,6 +167,9 @@ void TDocumentLayout::AddTable(const TTable& table) {
     for (int c = 0, x = left + border + spacing; c < columns; x += widths[c] + spacing, ++c)
         columnLeft[c] = x;
     const int right = left + 2 * border + spacing * (columns + 1) + std::accumulate(widths.begin(), widths.end(), 0);
+    TTableColumns& placed = layout_.Tables.emplace_back(TTableColumns{left, right, columnLeft, {}});
+    for (int c = 0; c < columns; ++c)
+        placed.ColumnRights.push_back(columnLeft[c] + widths[c]);
 
     const int top = y_;
     std::vector<int> heights;

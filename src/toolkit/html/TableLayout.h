@@ -31,15 +31,30 @@ struct TBreakItem {
     bool operator==(const TBreakItem&) const = default;
 };
 
+// Where a table and its columns stand across the page, for printing a table wider than the page in
+// groups of columns. A column's cells span [ColumnLefts[c], ColumnRights[c]).
+struct TTableColumns {
+    int Left = 0;  // the outer edges of the table, its border included
+    int Right = 0;
+    std::vector<int> ColumnLefts;
+    std::vector<int> ColumnRights;
+
+    bool operator==(const TTableColumns&) const = default;
+};
+
 struct TLayout {
     TDrawList Draw;
-    std::vector<TBreakItem> Breaks;  // in document order: a table, then each row followed by its lines
-    int Width = 0;                   // of the content, margins included
+    std::vector<TBreakItem> Breaks;     // in document order: a table, then each row followed by its lines
+    std::vector<TTableColumns> Tables;  // in document order
+    int Width = 0;                      // of the content, margins included
     int Height = 0;
 };
 
 // Lays the document out at `width`, the view's client width; tables are as wide as their content
 // needs and wrap their cells' text only when that is wider than the view.
+// A width no content reaches: at it nothing wraps, and the document is as wide as its content.
+inline constexpr int kNaturalWidth = 1 << 28;
+
 TLayout LayoutDocument(const THtmlDocument& document, const TTextMeasure& measure, const THtmlStyle& style, int width);
 
 }  // namespace html

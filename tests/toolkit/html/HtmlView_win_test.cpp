@@ -173,6 +173,91 @@ TEST_F(HtmlViewTest, ShowsADragSelectionAndTheFocusFrame) {
     EXPECT_EQ(CountPixels(view.Handle(), client, text, highlight), 0);
 }
 
+// A team table: a product column and 20 machines, far wider than the view.
+std::vector<std::string> WideReport(int products) {
+    std::vector<std::string> lines = {"<table border=\"1\" cellspacing=\"0\" bordercolor=#000000 cellpadding=\"3\">"};
+    std::string head = "<tr><TH>Product</TH>";
+    for (int c = 0; c < 20; ++c)
+        head += "<TH>PC" + std::to_string(c + 10) + "</TH>";
+    lines.push_back(head + "</tr>");
+    for (int r = 0; r < products; ++r) {
+        std::string row = "<tr bgcolor=\"#dcFED6\"><td>Grid " + std::to_string(r) + " (Delphi 7)</td>";
+        for (int c = 0; c < 20; ++c)
+            row += "<td>4." + std::to_string(c) + "</td>";
+        lines.push_back(row + "</tr>");
+    }
+    lines.push_back("</table>");
+    return lines;
+}
+
+// The pixels of the view's client area, read back through WM_PRINTCLIENT.
+std::vector<COLORREF> Pixels(HWND window, SIZE size, const RECT& area) {
+    const TScopedDC dc(CreateCompatibleDC(nullptr));
+    const TScopedBitmap bitmap(CreateBitmap(size.cx, size.cy, 1, 32, nullptr));
+    const TSelectObject keepBitmap(dc.Get(), bitmap.Get());
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    std::vector<COLORREF> pixels;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(GetPixel(dc.Get(), x, y));
+    }
+    return pixels;
+}
+
+// Wrapped, the table squeezes its product names onto several lines and slides away when scrolled;
+// with its first column kept, every name stays on one line and in place, whatever the scroll, while
+// the other columns move beneath it, and a click there selects what it shows.
+TEST_F(HtmlViewTest, KeepsTheFirstColumnInViewWhileTheOtherColumnsScroll) {
+    struct {
+        const char* name;
+        TTableFit fit;
+        bool kept;
+    } const cases[] = {{"wrapped", TTableFit::Wrap, false}, {"kept", TTableFit::KeepFirstColumn, true}};
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        view.LoadLines(WideReport(30), "", row.fit);
+        EXPECT_EQ(view.Fit(), row.fit);
+        const html::TLayout& layout = view.Layout();
+        ASSERT_EQ(layout.Tables.size(), 1u);
+        const int productRight = layout.Tables[0].ColumnLefts.at(1);
+        int nameLines = 0;
+        for (const html::TDrawOp& op : layout.Draw.Ops())
+            nameLines += op.Kind == html::EDrawKind::Text && op.Rect.Right <= productRight ? 1 : 0;
+        EXPECT_EQ(nameLines == 31, row.kept) << nameLines << " lines in the product column";
+
+        const SIZE client = Client();
+        ASSERT_GT(layout.Width, 2 * client.cx);
+        const RECT productColumn{0, 0, productRight, client.cy};
+        const RECT scrolling{productRight, 0, client.cx, client.cy};
+        const auto productsBefore = Pixels(view.Handle(), client, productColumn);
+        const auto versionsBefore = Pixels(view.Handle(), client, scrolling);
+        SendMessageA(view.Handle(), WM_HSCROLL, SB_PAGEDOWN, 0);
+        ASSERT_GT(Position().x, 0);
+        EXPECT_EQ(Pixels(view.Handle(), client, productColumn) == productsBefore, row.kept);
+        EXPECT_NE(Pixels(view.Handle(), client, scrolling), versionsBefore);
+        if (row.kept) {
+            // A page sideways moves by the width right of the kept column.
+            EXPECT_EQ(Position().x, client.cx - productRight - 15);
+        }
+        SendMessageA(view.Handle(), WM_HSCROLL, SB_BOTTOM, 0);
+        EXPECT_EQ(Position().x, layout.Width - client.cx);
+        EXPECT_EQ(Pixels(view.Handle(), client, productColumn) == productsBefore, row.kept);
+    }
+
+    // Selecting in the kept column of a view scrolled sideways selects the product names shown there.
+    const auto& ops = view.Layout().Draw.Ops();
+    const auto product =
+        std::find_if(ops.begin(), ops.end(), [](const html::TDrawOp& op) { return op.Text == "Grid 3 (Delphi 7)"; });
+    ASSERT_NE(product, ops.end());
+    const LPARAM start = MAKELPARAM(product->Rect.Left + 1, product->Rect.Top + 2);
+    const LPARAM end = MAKELPARAM(product->Rect.Right - 1, product->Rect.Top + 2);
+    SendMessageA(view.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, start);
+    SendMessageA(view.Handle(), WM_MOUSEMOVE, MK_LBUTTON, end);
+    SendMessageA(view.Handle(), WM_LBUTTONUP, 0, end);
+    const RECT text{product->Rect.Left, product->Rect.Top, product->Rect.Right, product->Rect.Bottom};
+    EXPECT_GT(CountPixels(view.Handle(), Client(), text, GetSysColor(COLOR_HIGHLIGHT)), product->Rect.Width() * 4);
+}
+
 // The owner's accelerators must see Ctrl shortcuts: the view leaves every other key to the default.
 TEST_F(HtmlViewTest, LeavesOtherKeysToTheDefaultHandling) {
     view.LoadLines(Report(100), "");
