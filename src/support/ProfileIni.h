@@ -1,14 +1,15 @@
 #ifndef PLUX_SUPPORT_PROFILEINI_H
 #define PLUX_SUPPORT_PROFILEINI_H
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "support/FileSystem.h"
 #include "support/IniText.h"
+#include "support/NameIndex.h"
 #include "support/ProfileLine.h"
 
 namespace ini {
@@ -43,21 +44,13 @@ public:
     std::string Text() const;
 
 private:
-    // Names hash and compare without regard to ASCII case, so that a lookup needs no folded copy.
-    struct TFoldedHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const;
-    };
-    struct TFoldedEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
-    using TNameIndex = std::unordered_map<std::string, std::size_t, TFoldedHash, TFoldedEqual>;
-
-    // A line as text of the single-byte set, and where its bytes lie in the file as read; a line that
-    // was written has no bytes of the file (Written), though it keeps the line end it had there.
+    // A line as text of the single-byte set, held in `texts_` from TextBegin, and where its bytes lie in
+    // the file as read; a line that was written has no bytes of the file (Written), though it keeps the
+    // line end it had there. The texts of all lines share one buffer, so that a file of many keys is
+    // read and written without an allocation per line.
     struct TLine {
-        std::string Text;
+        std::size_t TextBegin = 0;
+        std::size_t TextSize = 0;
         TLineSpan Bytes;
         bool Written = true;
     };
@@ -68,14 +61,22 @@ private:
         std::vector<TLine> BlankTail;  // blank lines between them and the next section
         TNameIndex Keys;               // key name -> index in Lines
     };
+    // A view into `texts_`, good until the next line is added or written.
+    std::string_view TextOf(const TLine& line) const {
+        return std::string_view(texts_).substr(line.TextBegin, line.TextSize);
+    }
+    // The pieces joined as the text of a written line.
+    TLine WrittenLine(std::initializer_list<std::string_view> pieces);
     void AddLine(TLine line, const std::vector<std::size_t>& replaced, std::vector<TLine>& blanks);
-    static void AddKeyLine(TSection& section, std::string_view name, TLine&& line);
     std::optional<std::size_t> FindSection(std::string_view section) const;
     void IndexSections();
-    const std::string* FindKeyLine(std::string_view section, std::string_view key) const;
+    const TLine* FindKeyLine(std::string_view section, std::string_view key) const;
+    void RewriteValue(TLine& line, std::string_view value);
+    std::size_t WrittenSizeBound() const;
     void AppendLine(std::string& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const;
 
     std::string bytes_;  // the file as read
+    std::string texts_;  // the text of every line, written ones at the end
     TTextEncoding encoding_ = TTextEncoding::SingleByte;
     // In file order; the first holds the lines before the first header, and equal names may repeat.
     std::vector<TSection> sections_;
