@@ -1,4 +1,5 @@
-# Shared by tools/build, tools/test and tools/run: packages, Wine prefix, X display and PDF printer.
+# Shared by tools/build, tools/test and tools/run: packages, Wine prefix, X display with its window
+# manager, and PDF printer.
 # Source it; every function is idempotent and installs or starts only what is missing.
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -9,7 +10,7 @@ BUILD_PACKAGES="cmake ninja-build g++ googletest libgtest-dev g++-mingw-w64-x86-
 binutils-mingw-w64-x86-64"
 RUN_PACKAGES="wine64 libcups2 libgnutls30 libdbus-1-3 libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1
 libxinerama1 libxfixes3 libxxf86vm1 fonts-liberation fonts-wine xvfb xauth xdotool imagemagick"
-TEST_PACKAGES="cups cups-client printer-driver-cups-pdf poppler-utils locales"
+TEST_PACKAGES="cups cups-client printer-driver-cups-pdf poppler-utils locales openbox x11-utils"
 # One major version of clang-format, so that two machines agree on the format.
 FORMAT_PACKAGES="clang-format-14"
 CLANG_FORMAT=clang-format-14
@@ -48,7 +49,10 @@ ensure_display() {
         XVFB_PID=$!
         export DISPLAY=":$n"
         local tries
+        # A server that ended lost the number to another run starting at the same moment: that display
+        # answers, but it is not ours to use.
         for tries in $(seq 1 100); do
+            kill -0 "$XVFB_PID" 2>/dev/null || break
             display_answers && return 0
             sleep 0.1
         done
@@ -58,6 +62,35 @@ ensure_display() {
     say "no X display could be started"
     return 1
 }
+
+# The end-to-end tests see Plux as users run it, under a window manager: dialogs get their title bars,
+# a maximised window fills the screen, and a closing window need not wait for a manager that is not
+# there. openbox is light and starts in a moment; one that runs already on the display is kept.
+# grep reads to the end: with -q it could stop early and, under pipefail, fail by obxprop's SIGPIPE.
+window_manager_runs() { obxprop --root 2>/dev/null | grep '^_NET_SUPPORTING_WM_CHECK' >/dev/null; }
+
+WM_PID=""
+ensure_window_manager() {
+    window_manager_runs && return 0
+    local attempt tries
+    mkdir -p "$ROOT/build"
+    # A loaded machine can take a while; a manager that ended at once is started again.
+    for attempt in 1 2 3; do
+        openbox --sm-disable </dev/null >/dev/null 2>"$ROOT/build/openbox.log" &
+        WM_PID=$!
+        for tries in $(seq 1 300); do
+            window_manager_runs && return 0
+            kill -0 "$WM_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$WM_PID" 2>/dev/null
+        WM_PID=""
+    done
+    say "the window manager did not start on $DISPLAY: $(tail -n 3 "$ROOT/build/openbox.log" 2>/dev/null)"
+    return 1
+}
+
+stop_window_manager() { [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true; }
 
 ensure_printer() {
     if ! lpstat -r 2>/dev/null | grep -q 'scheduler is running'; then

@@ -1,26 +1,28 @@
 #include "app/Actions.h"
 
 #include <cstddef>
-#include <iterator>
 
 namespace {
 
-// Item names, ids and action names each stand for one row, and an action or a shortcut always runs a
-// command.
+// Item names and action names each stand for one row; an action or a shortcut always runs a command,
+// and the File menu holds command buttons only.
 constexpr bool RowsAreConsistent() {
-    for (std::size_t i = 0; i < std::size(kCommands); ++i) {
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
         const TCommand& row = kCommands[i];
-        if ((!row.ActionName.empty() || row.ShortCut.Code != 0) && row.Id == 0)
+        if ((!row.ActionName.empty() || !row.ShortCut.Empty()) && !row.Runs)
             return false;
-        for (std::size_t j = i + 1; j < std::size(kCommands); ++j) {
+        if (row.FileMenu != TFileMenuPlace::None && (row.Kind != TBarItemKind::Button || !row.Runs))
+            return false;
+        for (std::size_t j = i + 1; j < kCommands.size(); ++j) {
             const TCommand& later = kCommands[j];
-            if (row.ItemName == later.ItemName || (row.Id != 0 && row.Id == later.Id) ||
-                (!row.ActionName.empty() && row.ActionName == later.ActionName))
+            if (row.ItemName == later.ItemName || (!row.ActionName.empty() && row.ActionName == later.ActionName))
                 return false;
         }
     }
     return true;
 }
-static_assert(RowsAreConsistent(), "command rows share a name or an id, or an action or shortcut runs nothing");
+static_assert(RowsAreConsistent(),
+              "command rows share a name, an action or shortcut runs nothing, or the File "
+              "menu holds an item that is no command button");
 
 }  // namespace

@@ -6,25 +6,33 @@
 #include "check/BandColours.h"
 
 void TfrmPLUX::barColor1Click() {
-    PickBandColor(BarItem(kColor1Item));
+    PickBandColor(kColor1Item);
 }
 
 void TfrmPLUX::barColor2Click() {
-    PickBandColor(BarItem(kColor2Item));
+    PickBandColor(kColor2Item);
 }
 
 // The swatch's code is the band colour; the report takes it up at the next check.
-void TfrmPLUX::PickBandColor(TBarItem& swatch) {
+void TfrmPLUX::PickBandColor(std::string_view swatchName) {
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = Handle();
-    dialog.rgbResult = CodeToColor(swatch.Description);
+    dialog.rgbResult = CodeToColor(BarItem(swatchName).Description);
     dialog.lpCustColors = customColors_.data();
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
     if (!ChooseColorA(&dialog))
         return;
-    swatch.Description = ColorToCode(dialog.rgbResult);
-    ShowColors();
+    SetBandColor(swatchName, ColorToCode(dialog.rgbResult));
+}
+
+// The code is what the report and the state file take; the swatch paints the colour it stands for.
+// The manager repaints the swatch only when something changed.
+void TfrmPLUX::SetBandColor(std::string_view swatchName, std::string code) {
+    BarManager.ChangeItem(BarItem(swatchName), [&](TBarItemProperties& swatch) {
+        swatch.Progress.Color = CodeToColor(code);
+        swatch.Description = std::move(code);
+    });
 }
 
 // What the colour dialog shows when nothing was chosen.
@@ -35,6 +43,6 @@ std::array<COLORREF, 16> TfrmPLUX::WhiteCustomColors() {
 }
 
 void TfrmPLUX::ShowColors() {
-    BarManager.SetProgressColor(BarItem(kColor1Item), CodeToColor(BarItem(kColor1Item).Description));
-    BarManager.SetProgressColor(BarItem(kColor2Item), CodeToColor(BarItem(kColor2Item).Description));
+    for (std::string_view swatch : {kColor1Item, kColor2Item})
+        SetBandColor(swatch, BarItem(swatch).Description);
 }

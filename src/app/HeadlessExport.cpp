@@ -6,10 +6,10 @@
 #include "app/ExportRequest.h"
 #include "app/ExportTargets.h"
 #include "app/JsonReport.h"
+#include "app/MainWindowState.h"
 #include "check/Comparison.h"
 #include "check/ReportBuilder.h"
 #include "snapshot/SnapshotFile.h"
-#include "state/MainWindowState.h"
 #include "support/PathRoutines.h"
 #include "toolkit/Exception.h"
 
@@ -138,10 +138,6 @@ private:
 };
 
 }  // namespace
-
-bool IsExportRequest(const TCommandLine& commandLine) {
-    return IsHeadlessRequest(commandLine);
-}
 
 TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& ports) {
     try {

@@ -27,7 +27,6 @@ struct TExportPorts {
     std::string RootKey = std::string(kProductRootKey);
 };
 
-bool IsExportRequest(const TCommandLine& commandLine);
 TExportResult RunHeadlessExport(TCommandLine& commandLine, const TExportPorts& ports);
 
 #endif

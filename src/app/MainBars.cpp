@@ -12,8 +12,8 @@ constexpr int kComboDropDownCount = 8;
 constexpr int kSwatchWidth = 100;
 
 // The item of a command row, with the design's settings of its kind.
-TBarItem CommandItem(const TCommand& command, const TDesignScale& scale) {
-    TBarItem item;
+TBarItemProperties CommandItem(const TCommand& command, const TDesignScale& scale) {
+    TBarItemProperties item;
     item.Name = command.ItemName;
     item.Kind = command.Kind;
     item.Category = command.Category;
@@ -92,9 +92,13 @@ void BuildMainBars(TBarManager& manager, const TDesignScale& scale) {
         manager.AddItem(CommandItem(command, scale));
 
     const TBarItem& fileMenu = *manager.FindItem(kFileMenuItem);
-    for (const TDesignLink& link :
-         Links(manager, {{kDoCheckItem}, {kSaveResultItem}, {kPrintItem}, {kFileExitItem, true}}))
-        manager.InsertLink(fileMenu, fileMenu.SubLinks.size(), *link.Item, link.Settings);
+    for (const TCommand& command : kCommands) {
+        if (command.FileMenu == TFileMenuPlace::None)
+            continue;
+        TLinkSettings settings;
+        settings.BeginGroup = command.FileMenu == TFileMenuPlace::GroupStart;
+        manager.InsertLink(fileMenu, fileMenu.SubLinks.size(), *manager.FindItem(command.ItemName), settings);
+    }
 
     // The order of the bars is the order the layout file numbers them in.
     auto fileLinks = Links(

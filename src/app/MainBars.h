@@ -5,7 +5,7 @@
 
 #include "app/DesignScale.h"
 #include "app/MainBarNames.h"
-#include "toolkit/bars/BarModel.h"
+#include "toolkit/bars/model/BarModel.h"
 
 // The catalogue message of the chooser's first entry, which names no snapshot.
 inline constexpr std::int32_t kNoComparisonMessage = 2;

@@ -1,56 +1,25 @@
 #include "app/MainCommands_win.h"
 
 #include <cstddef>
-#include <iterator>
-#include <string_view>
 
 #include "app/Actions.h"
 
 namespace {
 
-struct TCommandBinding {
-    std::string_view ItemName = {};
-    TCommandHandler Handler = nullptr;
-};
+// The handler of each row of the command table, in the table's order.
+#define PLUX_HANDLER_RUN(handler, ...) &TfrmPLUX::handler,
+#define PLUX_HANDLER_ROW(...) nullptr,
+constexpr TCommandHandler kHandlers[] = {PLUX_MAIN_ITEMS(PLUX_HANDLER_RUN, PLUX_HANDLER_ROW)};
+#undef PLUX_HANDLER_RUN
+#undef PLUX_HANDLER_ROW
 
-constexpr TCommandBinding kBindings[] = {
-    {.ItemName = kDoCheckItem, .Handler = &TfrmPLUX::actionDoCheckExecute},
-    {.ItemName = kSaveResultItem, .Handler = &TfrmPLUX::actionSaveResultExecute},
-    {.ItemName = kPrintItem, .Handler = &TfrmPLUX::actionPrintExecute},
-    {.ItemName = kFileExitItem, .Handler = &TfrmPLUX::actionFileExitExecute},
-    {.ItemName = kColor1Item, .Handler = &TfrmPLUX::barColor1Click},
-    {.ItemName = kColor2Item, .Handler = &TfrmPLUX::barColor2Click},
-};
-
-// Every row that runs a command has one binding of its own and one handler of its own.
-constexpr bool BindsEveryCommandOnce() {
-    std::size_t commands = 0;
-    for (const TCommand& command : kCommands)
-        commands += command.Id != 0 ? 1 : 0;
-    if (commands != std::size(kBindings))
-        return false;
-    for (std::size_t i = 0; i < std::size(kBindings); ++i) {
-        const TCommand* command = FindCommandOfItem(kBindings[i].ItemName);
-        if (!command || command->Id == 0 || !kBindings[i].Handler)
-            return false;
-        for (std::size_t j = i + 1; j < std::size(kBindings); ++j)
-            if (kBindings[j].ItemName == kBindings[i].ItemName || kBindings[j].Handler == kBindings[i].Handler)
-                return false;
-    }
-    return true;
-}
-static_assert(BindsEveryCommandOnce(), "each command of the table needs one handler of its own");
+static_assert(std::size(kHandlers) == kCommands.size());
 
 }  // namespace
 
 TCommandHandler CommandHandler(int commandId) {
     const TCommand* command = FindCommand(commandId);
-    if (!command)
-        return nullptr;
-    for (const TCommandBinding& binding : kBindings)
-        if (binding.ItemName == command->ItemName)
-            return binding.Handler;
-    return nullptr;
+    return command ? kHandlers[static_cast<std::size_t>(command - kCommands.data())] : nullptr;
 }
 
 void TfrmPLUX::ExecuteCommand(int commandId) {

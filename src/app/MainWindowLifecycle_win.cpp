@@ -53,12 +53,11 @@ void TfrmPLUX::LoadBarLayout() {
 void TfrmPLUX::FillCompareFiles() {
     const TCompareChoices choices = ListCompareChoices(
         ProgramFolder(PlatformSystemFacts()), GetMessageText(kNoComparisonMessage, false), PlatformFileSystem());
-    TBarItem& chooser = BarItem(kCompareFilesItem);
-    chooser.Combo.Entries = choices.Items;
-    chooser.Combo.ItemIndex = 0;
-    chooser.Combo.Text = choices.Items.front();
-    chooser.Enabled = choices.Enabled;
-    BarManager.Changed();
+    BarManager.ChangeItem(BarItem(kCompareFilesItem), [&](TBarItemProperties& chooser) {
+        chooser.Combo.Entries = choices.Items;
+        chooser.Combo.Choose(0);
+        chooser.Enabled = choices.Enabled;
+    });
 }
 
 // The state members are made as the window's design lists them, before the creation step names their

@@ -79,6 +79,8 @@ void TfrmPLUX::Create(HWND applicationWindow, int showCommand) {
 
 void TfrmPLUX::CreateMembers() {
     barViews_ = std::make_unique<TBarViews>(barContext_);
+    barCustomizer_ = std::make_unique<TBarCustomizer>(*barViews_, barContext_);
+    barViews_->SetCustomization(barCustomizer_.get());
     barViews_->Create(Handle());
     Panel1.Create(Handle(), RGB(0xFF, 0xFF, 0xFF));
     HTMLViewer.Create(Panel1.Handle(), kReportViewId);
@@ -104,7 +106,11 @@ void TfrmPLUX::LayOutMembers() {
 }
 
 bool TfrmPLUX::PreTranslateMessage(MSG& message) {
-    if (!Handle() || (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)))
+    if (!Handle())
+        return false;
+    const bool ours = message.hwnd == Handle() || IsChild(Handle(), message.hwnd) ||
+                      (barViews_ && barViews_->HoldsWindow(message.hwnd));
+    if (!ours)
         return false;
     if (barViews_ && barViews_->PreTranslate(message))
         return true;
@@ -116,8 +122,8 @@ void TfrmPLUX::actionFileExitExecute() {
     PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
-TBarItem& TfrmPLUX::BarItem(std::string_view name) const {
-    TBarItem* item = BarManager.FindItem(name);
+const TBarItem& TfrmPLUX::BarItem(std::string_view name) const {
+    const TBarItem* item = BarManager.FindItem(name);
     if (!item)
         throw Exception("No bar item " + std::string(name));
     return *item;

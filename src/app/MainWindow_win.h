@@ -15,14 +15,15 @@
 #include <memory>
 
 #include "app/DesignScale.h"
+#include "app/MainWindowState.h"
 #include "check/ProductList.h"
 #include "state/FormState_win.h"
-#include "state/MainWindowState.h"
 #include "toolkit/StatusBar_win.h"
-#include "toolkit/bars/BarModel.h"
-#include "toolkit/bars/BarView_win.h"
-#include "toolkit/bars/BarViews_win.h"
-#include "toolkit/bars/GlyphList_win.h"
+#include "toolkit/bars/customize/CustomizeDialog_win.h"
+#include "toolkit/bars/model/BarModel.h"
+#include "toolkit/bars/view/BarView_win.h"
+#include "toolkit/bars/view/BarViews_win.h"
+#include "toolkit/bars/view/GlyphList_win.h"
 #include "toolkit/html/HtmlView_win.h"
 #include "toolkit/win/FocusMemory_win.h"
 #include "toolkit/win/FontCache_win.h"
@@ -38,7 +39,8 @@ public:
 
     // Creates the window owned by `applicationWindow` and shows it as `showCommand` says.
     void Create(HWND applicationWindow, int showCommand);
-    // Lets the window take its keys (shortcuts, menu keys) before the message is dispatched.
+    // Lets the window take its keys (shortcuts, menu keys) before the message is dispatched, wherever
+    // the focus is within the window: in it, one of its children, or a floating bar.
     bool PreTranslateMessage(MSG& message);
 
     // Commands (one file each).
@@ -72,9 +74,11 @@ private:
     void ReportSaveError(std::string_view message);
 
     void CheckProducts();
-    void PickBandColor(TBarItem& swatch);
+    void PickBandColor(std::string_view swatchName);
+    // The swatch's colour code and its painted colour, set together.
+    void SetBandColor(std::string_view swatchName, std::string code);
     static std::array<COLORREF, 16> WhiteCustomColors();
-    TBarItem& BarItem(std::string_view name) const;
+    const TBarItem& BarItem(std::string_view name) const;
 
     void CreateMembers();
     void LayOutMembers();
@@ -93,6 +97,7 @@ private:
     TBarManager BarManager;
     TBarViewContext barContext_;
     std::unique_ptr<TBarViews> barViews_;
+    std::unique_ptr<TBarCustomizer> barCustomizer_;
     TPanel Panel1;
     THtmlView HTMLViewer;
     TStatusBarWindow StatusBar;

@@ -8,6 +8,7 @@
 #include "app/Console_win.h"
 #include "app/ErrorBox.h"
 #include "app/ExportPlatform_win.h"
+#include "app/ExportRequest.h"
 #include "app/HeadlessExport.h"
 #include "app/Startup.h"
 #include "check/ProductScan.h"
@@ -17,7 +18,7 @@
 #include "toolkit/KeyboardWatch_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-    const bool exportRequested = IsExportRequest(TCommandLine(PlatformCommandLine()));
+    const bool exportRequested = IsHeadlessRequest(TCommandLine(PlatformCommandLine()));
     // The modules come up before anything else; a failure ends the program before any window exists.
     std::unique_ptr<TStartup> startup;
     try {

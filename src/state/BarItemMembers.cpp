@@ -7,13 +7,13 @@ namespace {
 
 struct TTextProperty {
     std::string_view Name;
-    std::string TBarItem::*Field;
+    std::string TBarItemProperties::*Field;
 };
 
 constexpr TTextProperty kPublishedProperties[] = {
-    {"Caption", &TBarItem::Caption},
-    {"Hint", &TBarItem::Hint},
-    {"Description", &TBarItem::Description},
+    {"Caption", &TBarItemProperties::Caption},
+    {"Hint", &TBarItemProperties::Hint},
+    {"Description", &TBarItemProperties::Description},
 };
 
 const TTextProperty* FindProperty(std::string_view name) {
@@ -28,7 +28,7 @@ const TTextProperty* FindProperty(std::string_view name) {
 
 class TBarItemMembers::TItemMember final : public TStateMember {
 public:
-    explicit TItemMember(TBarItem& item) : item_(item) {}
+    TItemMember(TBarManager& manager, const TBarItem& item) : manager_(manager), item_(item) {}
 
     std::string Name() const override { return item_.Name; }
     std::optional<std::string> PublishedName(std::string_view property) const override {
@@ -40,8 +40,10 @@ public:
     std::string PropertyText(std::string_view declaredName) const override {
         return item_.*Declared(declaredName).Field;
     }
+    // Through the manager, which tells the views.
     void SetPropertyText(std::string_view declaredName, std::string_view value) override {
-        item_.*Declared(declaredName).Field = std::string(value);
+        const TTextProperty& property = Declared(declaredName);
+        manager_.ChangeItem(item_, [&](TBarItemProperties& item) { item.*property.Field = std::string(value); });
     }
 
 private:
@@ -52,7 +54,8 @@ private:
         return *found;
     }
 
-    TBarItem& item_;
+    TBarManager& manager_;
+    const TBarItem& item_;
 };
 
 TBarItemMembers::TBarItemMembers(TBarManager& manager) : manager_(manager) {}
@@ -60,11 +63,11 @@ TBarItemMembers::TBarItemMembers(TBarManager& manager) : manager_(manager) {}
 TBarItemMembers::~TBarItemMembers() = default;
 
 TStateMember* TBarItemMembers::FindMember(std::string_view name) {
-    TBarItem* item = manager_.FindItem(name);
+    const TBarItem* item = manager_.FindItem(name);
     if (!item)
         return nullptr;
     auto& member = members_[item];
     if (!member)
-        member = std::make_unique<TItemMember>(*item);
+        member = std::make_unique<TItemMember>(manager_, *item);
     return member.get();
 }

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "state/ComponentState.h"
-#include "toolkit/bars/BarModel.h"
+#include "toolkit/bars/model/BarModel.h"
 
 // The items of a bar manager as the members a component state stores, by the item's name. An item
 // publishes its text properties "Caption", "Hint" and "Description". The manager keeps its items for

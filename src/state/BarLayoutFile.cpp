@@ -1,8 +1,12 @@
 // The file side of the bar layout and its save.
 #include "state/BarLayoutFile.h"
 
+#include <type_traits>
+#include <variant>
+
 #include "state/BarLayoutFormat.h"
 #include "toolkit/Exception.h"
+#include "toolkit/bars/model/BarOptions.h"
 
 using namespace barlayout;
 
@@ -38,33 +42,29 @@ void WriteLinks(ini::TWholeFileIni& file,
     }
 }
 
+// Flags as flags, everything else as its number.
+template <typename Value>
+void WriteValue(ini::TWholeFileIni& file, const std::string& section, std::string_view key, Value value) {
+    if constexpr (std::is_same_v<Value, bool>)
+        file.WriteBool(section, key, value);
+    else
+        file.WriteInteger(section, key, static_cast<int>(value));
+}
+
 void WriteOptions(ini::TWholeFileIni& file, const std::string& section, const TBarManager& manager) {
-    const TBarManagerOptions& options = manager.Options();
-    if (StoresRecentItems(manager)) {
-        file.WriteBool(section, kMenusShowRecentItemsFirst, options.MenusShowRecentItemsFirst);
-        file.WriteBool(section, kShowFullMenusAfterDelay, options.ShowFullMenusAfterDelay);
+    for (const TBarOption& option : kBarOptions) {
+        if (!KeepsOption(manager, option))
+            continue;
+        std::visit([&](auto field) { WriteValue(file, section, option.Name, manager.Options().*field); }, option.Value);
     }
-    file.WriteBool(section, kLargeIcons, options.LargeIcons);
-    file.WriteInteger(section, kMenuAnimations, static_cast<int>(options.MenuAnimations));
-    file.WriteBool(section, kShowHint, options.ShowHint);
-    file.WriteBool(section, kShowShortCutInHint, options.ShowShortCutInHint);
     file.WriteInteger(section, kBarCount, static_cast<int>(manager.BarCount()));
 }
 
 // This engine has no dock areas of their own, so the two keys that name one are never written.
 void WriteBar(ini::TWholeFileIni& file, const std::string& section, const TBar& bar) {
     file.WriteString(section, kCaption, bar.Caption);
-    file.WriteInteger(section, kDockedDockingStyle, static_cast<int>(bar.DockedDockingStyle));
-    file.WriteInteger(section, kDockedLeft, bar.DockedLeft);
-    file.WriteInteger(section, kDockedTop, bar.DockedTop);
-    file.WriteBool(section, kOneOnRow, bar.OneOnRow);
-    file.WriteInteger(section, kRow, bar.Row);
-    file.WriteInteger(section, kFloatLeft, bar.FloatLeft);
-    file.WriteInteger(section, kFloatTop, bar.FloatTop);
-    file.WriteInteger(section, kFloatClientWidth, bar.FloatClientWidth);
-    file.WriteInteger(section, kFloatClientHeight, bar.FloatClientHeight);
-    file.WriteInteger(section, kDockingStyle, static_cast<int>(bar.DockingStyle));
-    file.WriteBool(section, kVisible, bar.Visible);
+    for (const TBarPlaceValue& value : kBarPlaceValues)
+        std::visit([&](auto field) { WriteValue(file, section, value.Name, bar.*field); }, value.Value);
 }
 
 }  // namespace
@@ -92,7 +92,7 @@ void SaveBarLayout(const TBarManager& manager,
     // Exact, letter case included: a section of another case is someone else's.
     file.EraseSections([&](std::string_view section) { return section.starts_with(prefix); });
 
-    const bool recentItems = StoresRecentItems(manager);
+    const bool recentItems = manager.KeepsRecentItems();
     WriteOptions(file, std::string(prefix) + std::string(kMain), manager);
     for (std::size_t i = 0; i < manager.BarCount(); ++i) {
         const std::string section = BarSection(prefix, i);

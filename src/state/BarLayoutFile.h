@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "support/FileSystem.h"
-#include "toolkit/bars/BarModel.h"
+#include "toolkit/bars/model/BarModel.h"
 
 // "frmPLUX.BarManager.": the names of the owner window and of the manager, each followed by ".".
 std::string BarLayoutPrefix(std::string_view ownerName, std::string_view managerName);

@@ -2,7 +2,8 @@
 #define PLUX_STATE_BARLAYOUTFORMAT_H
 
 // The format of the bar layout file, shared by its load and its save: section and key names, and the
-// reading of the file.
+// reading of the file. The keys of the manager's options and of a bar's place are those of the model's
+// tables (toolkit/bars/model/BarOptions.h), which load and save walk in their order.
 
 #include <cstddef>
 #include <string>
@@ -10,32 +11,17 @@
 
 #include "support/FileSystem.h"
 #include "support/WholeFileIni.h"
-#include "toolkit/bars/BarModel.h"
+#include "toolkit/bars/model/BarModel.h"
 
 namespace barlayout {
 
-// Manager section.
+// Manager section: the options, then the number of bars.
 inline constexpr std::string_view kMain = "Main";
-inline constexpr std::string_view kMenusShowRecentItemsFirst = "MenusShowRecentItemsFirst";
-inline constexpr std::string_view kShowFullMenusAfterDelay = "ShowFullMenusAfterDelay";
-inline constexpr std::string_view kLargeIcons = "LargeIcons";
-inline constexpr std::string_view kMenuAnimations = "MenuAnimations";
-inline constexpr std::string_view kShowHint = "ShowHint";
-inline constexpr std::string_view kShowShortCutInHint = "ShowShortCutInHint";
 inline constexpr std::string_view kBarCount = "BarCount";
 
-// Bar sections.
+// Bar sections: the caption, then the place.
 inline constexpr std::string_view kCaption = "Caption";
-inline constexpr std::string_view kDockedDockingStyle = "DockedDockingStyle";
-inline constexpr std::string_view kDockedLeft = "DockedLeft";
-inline constexpr std::string_view kDockedTop = "DockedTop";
-inline constexpr std::string_view kOneOnRow = "OneOnRow";
 inline constexpr std::string_view kRow = "Row";
-inline constexpr std::string_view kFloatLeft = "FloatLeft";
-inline constexpr std::string_view kFloatTop = "FloatTop";
-inline constexpr std::string_view kFloatClientWidth = "FloatClientWidth";
-inline constexpr std::string_view kFloatClientHeight = "FloatClientHeight";
-inline constexpr std::string_view kDockingStyle = "DockingStyle";
 inline constexpr std::string_view kVisible = "Visible";
 
 // Link lists and link sections.
@@ -62,12 +48,6 @@ inline std::string LinkSection(std::string_view listSection, std::size_t index) 
 
 inline std::string SubMenuSection(std::string_view prefix, std::string_view itemName) {
     return std::string(prefix) + "SubItem_" + std::string(itemName);
-}
-
-// The options of personalised menus and the usage of the links are kept only for a manager whose style
-// is not the standard one. Every link list of this engine keeps its recently-used order.
-inline bool StoresRecentItems(const TBarManager& manager) {
-    return manager.EffectiveStyle() != TBarManagerStyle::Standard;
 }
 
 // The sub-menus that have a section of their own: those with a name.

@@ -5,11 +5,14 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <type_traits>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "state/BarLayoutFormat.h"
 #include "support/TextRoutines.h"
+#include "toolkit/bars/model/BarOptions.h"
 
 using namespace barlayout;
 
@@ -60,15 +63,37 @@ std::optional<Enum> ReadOrdinal(const ini::TWholeFileIni& file,
     return static_cast<Enum>(value);
 }
 
-constexpr int kDockingStyles = 5;
 constexpr int kPaintStyles = 4;
-constexpr int kMenuAnimationKinds = 5;
 constexpr int kNoRow = -1000;
+
+constexpr int OrdinalCount(TDockingStyle) {
+    return kDockingStyleCount;
+}
+
+constexpr int OrdinalCount(TMenuAnimations) {
+    return kMenuAnimationCount;
+}
+
+// A value of an option or a place, defaulting to `current`: false when it reads as a flag that is not
+// stored and `missingMeansFalse`; nothing when an ordinal stored is none of its enumeration's.
+template <typename Value>
+std::optional<Value> ReadValue(const ini::TWholeFileIni& file,
+                               const std::string& section,
+                               std::string_view key,
+                               Value current,
+                               bool missingMeansFalse = false) {
+    if constexpr (std::is_same_v<Value, bool>)
+        return file.ReadBool(section, key, missingMeansFalse ? false : current);
+    else if constexpr (std::is_same_v<Value, int>)
+        return file.ReadInteger(section, key, current);
+    else
+        return ReadOrdinal(file, section, key, current, OrdinalCount(current));
+}
 
 class TLayoutLoad {
 public:
     TLayoutLoad(TBarManager& manager, std::string_view prefix, const ini::TWholeFileIni& file)
-        : manager_(manager), prefix_(prefix), file_(file), sections_(file), recentItems_(StoresRecentItems(manager)) {}
+        : manager_(manager), prefix_(prefix), file_(file), sections_(file), recentItems_(manager.KeepsRecentItems()) {}
 
     void Run() {
         TBarManager::TUpdate update(manager_);
@@ -80,21 +105,19 @@ public:
     }
 
 private:
+    // An option stored as none of its values keeps its current one.
     void LoadOptions() {
         const std::string section = prefix_ + std::string(kMain);
         TBarManagerOptions options = manager_.Options();
-        if (recentItems_) {
-            options.MenusShowRecentItemsFirst =
-                file_.ReadBool(section, kMenusShowRecentItemsFirst, options.MenusShowRecentItemsFirst);
-            options.ShowFullMenusAfterDelay =
-                file_.ReadBool(section, kShowFullMenusAfterDelay, options.ShowFullMenusAfterDelay);
+        for (const TBarOption& option : kBarOptions) {
+            if (!KeepsOption(manager_, option))
+                continue;
+            std::visit(
+                [&](auto field) {
+                    options.*field = ReadValue(file_, section, option.Name, options.*field).value_or(options.*field);
+                },
+                option.Value);
         }
-        options.LargeIcons = file_.ReadBool(section, kLargeIcons, options.LargeIcons);
-        options.MenuAnimations =
-            ReadOrdinal(file_, section, kMenuAnimations, options.MenuAnimations, kMenuAnimationKinds)
-                .value_or(options.MenuAnimations);
-        options.ShowHint = file_.ReadBool(section, kShowHint, options.ShowHint);
-        options.ShowShortCutInHint = file_.ReadBool(section, kShowShortCutInHint, options.ShowShortCutInHint);
         manager_.SetOptions(options);
     }
 
@@ -127,24 +150,18 @@ private:
     // The values in the order they apply; false when one cannot be applied (those before it are).
     // This engine has no dock areas of their own: the keys that name one lead nowhere and are passed by.
     bool ReadPlace(const std::string& section, TBarPlace& place) const {
-        const auto dockedSide =
-            ReadOrdinal(file_, section, kDockedDockingStyle, place.DockedDockingStyle, kDockingStyles);
-        if (!dockedSide)
-            return false;
-        place.DockedDockingStyle = *dockedSide;
-        place.DockedLeft = file_.ReadInteger(section, kDockedLeft, place.DockedLeft);
-        place.DockedTop = file_.ReadInteger(section, kDockedTop, place.DockedTop);
-        place.OneOnRow = file_.ReadBool(section, kOneOnRow, place.OneOnRow);
-        place.Row = file_.ReadInteger(section, kRow, place.Row);
-        place.FloatLeft = file_.ReadInteger(section, kFloatLeft, place.FloatLeft);
-        place.FloatTop = file_.ReadInteger(section, kFloatTop, place.FloatTop);
-        place.FloatClientWidth = file_.ReadInteger(section, kFloatClientWidth, place.FloatClientWidth);
-        place.FloatClientHeight = file_.ReadInteger(section, kFloatClientHeight, place.FloatClientHeight);
-        const auto side = ReadOrdinal(file_, section, kDockingStyle, place.DockingStyle, kDockingStyles);
-        if (!side)
-            return false;
-        place.DockingStyle = *side;
-        place.Visible = file_.ReadBool(section, kVisible, false);
+        for (const TBarPlaceValue& value : kBarPlaceValues) {
+            const bool read = std::visit(
+                [&](auto field) {
+                    const auto stored = ReadValue(file_, section, value.Name, place.*field, value.MissingMeansFalse);
+                    if (stored)
+                        place.*field = *stored;
+                    return stored.has_value();
+                },
+                value.Value);
+            if (!read)
+                return false;
+        }
         return true;
     }
 
@@ -166,7 +183,7 @@ private:
         const int count = file_.ReadInteger(section, kItemLinkCount, 0);
         for (const auto& [index, linkSection] : sections_.Below(section + std::string(kLinkSectionBase), count)) {
             const std::string name = file_.ReadString(linkSection, kItemName, "");
-            TBarItem* item = name.empty() ? nullptr : manager_.FindItem(name);
+            const TBarItem* item = name.empty() ? nullptr : manager_.FindItem(name);
             if (!item)
                 continue;  // no name, or an item that is gone
             TLinkSettings settings = ReadLinkSettings(linkSection);

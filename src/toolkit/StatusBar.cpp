@@ -154,10 +154,7 @@ bool TStatusBar::ComputeWidths() {
     std::vector<TPanelWidth> widths;
     for (std::size_t i = 0; i < panels_.Count(); ++i)
         widths.push_back(*ParsePanelWidth(panels_[i].Width()));
-    const std::vector<int> computed = ComputePanelWidths(widths, width_);
-    for (std::size_t i = 0; i < panels_.Count(); ++i)
-        panels_[i].computedWidth_ = computed[i];
-    std::vector<int> edges = PartEdges(computed, width_);
+    std::vector<int> edges = PartEdges(ComputePanelWidths(widths, width_), width_);
     const bool moved = edges != edges_;
     edges_ = std::move(edges);
     return moved;

@@ -2,12 +2,12 @@
 #define PLUX_TOOLKIT_STATUSBAR_H
 
 // TStatusBar: the strip of panels along the bottom of a window. This model keeps the panels with their
-// names, width texts and looks, the captions of the lock panels and the computed widths, and decides
-// what has to be shown again; the platform side (StatusBar_win.h) derives from it, owns the native
-// control and does what the protected hooks ask. A panel tells its bar of every change; an equal value
-// changes nothing. Sizes come in through Resize, which computes the widths and applies the resize rules.
-// From construction to destruction a bar is listed among the live bars (StatusBarList.h), so the
-// keyboard watch reaches it.
+// names, width texts and looks, the captions of the lock panels and the part edges computed from the
+// widths, and decides what has to be shown again; the platform side (StatusBar_win.h) derives from it,
+// owns the native control and does what the protected hooks ask. A panel tells its bar of every change;
+// an equal value changes nothing. Sizes come in through Resize, which computes the widths and applies
+// the resize rules. From construction to destruction a bar is listed among the live bars
+// (StatusBarList.h), so the keyboard watch reaches it.
 
 #include <cstddef>
 #include <cstdint>
@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/Color.h"
 #include "toolkit/TextMeasure.h"
 
 enum class TStatusPanelStyle { TextOnly, CapsLock, NumLock, ScrollLock, OverWrite };
@@ -31,9 +32,6 @@ int LockKeyOf(TStatusPanelStyle style);
 // The lock style a key stands for; none for any other key.
 std::optional<TStatusPanelStyle> LockStyleOfKey(int virtualKey);
 
-// 0xBBGGRR, or kSystemColor plus the index of a system colour.
-using TColor = std::uint32_t;
-inline constexpr TColor kSystemColor = 0xFF000000u;
 inline constexpr TColor kColorBtnFace = kSystemColor | 15;
 inline constexpr TColor kColorWindowText = kSystemColor | 8;
 
@@ -80,7 +78,6 @@ public:
     const std::string& Width() const { return width_; }
     // Raises Exception for a text that is neither a whole number nor one followed by "%".
     void SetWidth(std::string width);
-    int ComputedWidth() const { return computedWidth_; }
 
     TStatusPanelStyle Style() const { return style_; }
     void SetStyle(TStatusPanelStyle style) { Assign(style_, style); }
@@ -114,7 +111,6 @@ private:
     std::string name_;
     std::string text_;
     std::string width_ = "50";
-    int computedWidth_ = 0;
     TStatusPanelStyle style_ = TStatusPanelStyle::TextOnly;
     TStatusPanelBevel bevel_ = TStatusPanelBevel::Lowered;
     TColor color_ = kColorBtnFace;

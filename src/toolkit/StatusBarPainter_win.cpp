@@ -40,12 +40,6 @@ void DrawTextIn(HDC dc, const std::string& text, RECT rect, UINT flags, COLORREF
 
 }  // namespace
 
-COLORREF ResolveStatusColor(TColor color) {
-    if ((color & kSystemColor) == kSystemColor)
-        return GetSysColor(static_cast<int>(color & 0xFF));
-    return static_cast<COLORREF>(color & 0xFFFFFF);
-}
-
 void PaintStatusPanel(HDC dc,
                       const RECT& rect,
                       const TStatusPanel& panel,
@@ -57,39 +51,20 @@ void PaintStatusPanel(HDC dc,
         DrawThemeBackground(theme, dc, 0, 0, &rect, nullptr);
         DrawThemeBackground(theme, dc, SP_PANE, 0, &rect, nullptr);
     } else {
-        TScopedBrush brush(CreateSolidBrush(ResolveStatusColor(panel.Color())));
-        FillRect(dc, &rect, brush.Get());
+        FillSolid(dc, rect, ResolveColor(panel.Color()));
     }
     if (content.Text.empty())
         return;
-    const TRect inner = PanelTextRect(TRect{rect.left, rect.top, rect.right, rect.bottom}, panel.Indent());
-    const RECT textRect{inner.Left, inner.Top, inner.Right, inner.Bottom};
+    const RECT textRect = ToRect(PanelTextRect(FromRect(rect), panel.Indent()));
     const UINT flags = AlignmentFlags(panel.TextOptions());
     TSelectObject selectFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     if (content.Enabled) {
-        DrawTextIn(dc, content.Text, textRect, flags, ResolveStatusColor(panel.Font().Color));
+        DrawTextIn(dc, content.Text, textRect, flags, ResolveColor(panel.Font().Color));
         return;
     }
     RECT highlight = textRect;
     OffsetRect(&highlight, 1, 1);
     DrawTextIn(dc, content.Text, highlight, flags, GetSysColor(COLOR_BTNHIGHLIGHT));
     DrawTextIn(dc, content.Text, textRect, flags, GetSysColor(COLOR_BTNSHADOW));
-}
-
-TOffScreen::TOffScreen(HDC target, const RECT& area)
-    : target_(target),
-      area_(area),
-      dc_(CreateCompatibleDC(target)),
-      bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)) {
-    if (!dc_ || !bitmap_)
-        return;
-    selection_.emplace(dc_.Get(), bitmap_.Get());
-    // Drawing goes on at the target's coordinates.
-    SetViewportOrgEx(dc_.Get(), -area.left, -area.top, nullptr);
-}
-
-void TOffScreen::CopyToTarget() const {
-    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_.Get(), area_.left,
-           area_.top, SRCCOPY);
 }

@@ -69,7 +69,7 @@ void TStatusBarWindow::Create(HWND parent) {
     theme_.Reset(OpenThemeData(handle_, L"Status"));
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(Font.Spec)), FALSE);
     if (Color != kColorBtnFace)
-        SendMessageA(handle_, SB_SETBKCOLOR, 0, static_cast<LPARAM>(ResolveStatusColor(Color)));
+        SendMessageA(handle_, SB_SETBKCOLOR, 0, static_cast<LPARAM>(ResolveColor(Color)));
     RECT client;
     GetClientRect(handle_, &client);
     Resize(client.right, client.bottom);
@@ -190,13 +190,7 @@ void TStatusBarWindow::Paint() {
     TPaintScope paint(handle_);
     RECT client;
     GetClientRect(handle_, &client);
-    TOffScreen buffer(paint.DC(), client);
-    if (!buffer) {
-        PaintBar(paint.DC());
-        return;
-    }
-    PaintBar(buffer.DC());
-    buffer.CopyToTarget();
+    PaintOffScreen(paint.DC(), client, [&](HDC dc) { PaintBar(dc); });
 }
 
 LRESULT TStatusBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/ExportRequest.h"
 #include "app/Startup.h"
 #include "support/FakeExecutableVersion.h"
 #include "support/FakeProductKeys.h"
@@ -216,11 +217,11 @@ TEST_F(HeadlessExportTest, UsageGoesToStandardOutput) {
 }
 
 TEST_F(HeadlessExportTest, IsRequestedByTheExportSwitchesOnly) {
-    EXPECT_TRUE(IsExportRequest(TCommandLine({"p", "/SHTML", "x"})));
-    EXPECT_TRUE(IsExportRequest(TCommandLine({"p", "/shtml:x"})));
-    EXPECT_TRUE(IsExportRequest(TCommandLine({"p", "/help"})));
-    EXPECT_FALSE(IsExportRequest(TCommandLine({"p", "/compare", "x"})));
-    EXPECT_FALSE(IsExportRequest(TCommandLine({"p"})));
+    EXPECT_TRUE(IsHeadlessRequest(TCommandLine({"p", "/SHTML", "x"})));
+    EXPECT_TRUE(IsHeadlessRequest(TCommandLine({"p", "/shtml:x"})));
+    EXPECT_TRUE(IsHeadlessRequest(TCommandLine({"p", "/help"})));
+    EXPECT_FALSE(IsHeadlessRequest(TCommandLine({"p", "/compare", "x"})));
+    EXPECT_FALSE(IsHeadlessRequest(TCommandLine({"p"})));
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "state/BarLayoutFile.h"
 #include "support/FixedTextMeasure.h"
-#include "toolkit/bars/RowLayout.h"
+#include "support/MemoryFileSystem.h"
+#include "support/TempDir.h"
+#include "toolkit/bars/model/RowLayout.h"
 
 namespace {
 
@@ -43,6 +46,14 @@ TEST_F(MainBarsTest, BarsAndLinksFollowTheDesignInLayoutFileOrder) {
               (std::vector<int>{1, 0, 23, 276, 216, 23, 22}));
     EXPECT_EQ((std::vector<int>{colours.Row, colours.DockedLeft, colours.FloatClientWidth, colours.FloatClientHeight}),
               (std::vector<int>{1, 403, 40, 16}));
+}
+
+// The first run leaves the layout file of the design, byte for byte.
+TEST_F(MainBarsTest, TheDesignedWindowSavesItsSectionTable) {
+    TMemoryFileSystem files;
+    files.folders.insert("C:\\Data");
+    SaveBarLayout(manager, BarLayoutPrefix("frmPLUX", "BarManager"), "C:\\Data\\frmPLUX.bar.ini", files);
+    EXPECT_EQ(files.files.at("C:\\Data\\frmPLUX.bar.ini"), ReadFixture("bars/designed.bar.ini"));
 }
 
 TEST_F(MainBarsTest, ItemsCarryTheirActionsTextsCategoriesAndToolTips) {

@@ -12,8 +12,8 @@ X_WINDOW=""
 PRODUCTS_IMPORTED=""
 EXIT_HOOKS=()
 mkdir -p "$PLUX_ARTEFACTS"
-# The pointer goes back where it was: without a window manager, keys reach a window of a later test
-# only while the pointer is over it.
+# The pointer goes back where it was, so that a spot one test leaves it on (a hot item, a tool tip)
+# never shows in the next test's window.
 POINTER_X="" POINTER_Y=""
 if [ -n "${DISPLAY:-}" ]; then
     eval "$(xdotool getmouselocation --shell 2>/dev/null | grep -E '^(X|Y)=' | sed 's/^/POINTER_/')"
@@ -191,12 +191,18 @@ start_plux() {
     local facts
     facts=$(probe wait-window 30) || fail "the main window did not show"
     read_window_facts "$facts"
-    local window geometry
+    local window
     for window in $(xdotool search --classname '^plux\.exe$'); do
-        geometry=$(xdotool getwindowgeometry "$window" | tr -d '\n')
-        if [[ "$geometry" == *"Position: $CLIENT_X,$CLIENT_Y "* ]]; then X_WINDOW=$window; fi
+        if [ "$(screen_origin "$window")" = "$CLIENT_X $CLIENT_Y" ]; then X_WINDOW=$window; fi
     done
     [ -n "$X_WINDOW" ] || fail "no X window at the client origin $CLIENT_X,$CLIENT_Y"
+}
+
+# Where the X window WINDOW is on the screen, "x y": xwininfo tells it within a window manager's frame
+# too (xdotool's geometry adds the frame's offset once more).
+screen_origin() {
+    xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        END { print x, y }'
 }
 
 # Sets CLIENT_* and VIEW_* from the FACTS of `probe window`; after a change of layout, call it again
@@ -223,6 +229,11 @@ press() {
     xdotool windowfocus --sync "$X_WINDOW"
     xdotool key "$@"
 }
+
+# Activates the X window WINDOW through the window manager and waits until it is active: keys typed
+# only then cannot be met by an activation that the manager gives a new window late, which would select
+# what they typed.
+activate_window() { xdotool windowactivate --sync "$1"; }
 
 click_at() { xdotool mousemove "$1" "$2" click 1; }
 

@@ -7,8 +7,9 @@
 #include <memory>
 #include <string_view>
 
+#include "app/MainBars.h"
+#include "app/MainWindowState.h"
 #include "fuzz/FuzzRequire.h"
-#include "state/MainWindowState.h"
 #include "support/FakeFormWindow.h"
 #include "support/FakeSystemFacts.h"
 #include "support/RefusingFileSystem.h"
@@ -22,13 +23,15 @@ constexpr const char* kStateFile = "C:\\state\\frmPLUX.ini";
 // restore of the creation step, and no error box.
 struct TStart {
     explicit TStart(TRefusingFileSystem& files) {
-        AddDesignItems(bars);
+        BuildMainBars(bars);
         state = std::make_unique<TMainWindowState>(window, bars, files, facts,
                                                    [](std::string_view) { Require(false, "no error box"); });
         state->IniFileStore.IniFileName = kStateFile;
         state->Attachments.WindowCreated();
     }
-    std::string Code(std::size_t index) const { return bars.Items()[index]->Description; }
+    std::string Code(std::size_t index) const {
+        return bars.FindItem(kMainWindowStoredProperties[index].Member)->Description;
+    }
     // What the platform shows after the restore: the show command of the state, the application
     // minimised by the posted command.
     void Settle() {

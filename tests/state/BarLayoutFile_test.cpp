@@ -4,19 +4,20 @@
 
 #include <functional>
 
-#include "app/MainBars.h"
 #include "support/MemoryFileSystem.h"
 #include "support/RaisedMessage.h"
+#include "support/RefusingFileSystem.h"
+#include "support/SmallBarDesign.h"
 #include "support/TempDir.h"
 #include "support/TextRoutines.h"
 #include "support/WholeFileIni.h"
 
 namespace {
 
-const std::string kFile = "C:\\Data\\frmPLUX.bar.ini";
-const std::string kPrefix = "frmPLUX.BarManager.";
+const std::string kFile = "C:\\Data\\frmTest.bar.ini";
+const std::string kPrefix = "frmTest.Bars.";
 
-// "[@Bar0]" stands for "[frmPLUX.BarManager.Bar0]", so that the cases stay short.
+// "[@Bar0]" stands for "[frmTest.Bars.Bar0]", so that the cases stay short.
 std::string Layout(std::string_view text) {
     return ReplaceText(text, "[@", "[" + kPrefix);
 }
@@ -29,15 +30,15 @@ std::vector<std::string> LinkNames(const TItemLinks& links) {
 }
 
 const TItemLinks& FileMenu(const TBarManager& manager) {
-    return manager.FindItem(kFileMenuItem)->SubLinks;
+    return manager.FindItem("mnuFile")->SubLinks;
 }
 
-// The main window's bars as designed, and a layout file in memory.
+// A small window's bars as designed, and a layout file in memory.
 class BarLayoutFileTest : public ::testing::Test {
 protected:
     BarLayoutFileTest() {
         files.folders.insert("C:\\Data");
-        BuildMainBars(manager);
+        BuildSmallBars(manager);
     }
 
     std::string Save(const TBarManager& from) {
@@ -54,12 +55,8 @@ protected:
     TBarManager manager;
 };
 
-TEST_F(BarLayoutFileTest, DesignedWindowSavesItsSectionTable) {
-    EXPECT_EQ(Save(manager), ReadFixture("bars/designed.bar.ini"));
-}
-
 TEST_F(BarLayoutFileTest, AHandEditedFileWithLinkOverridesLoadsAndSavesAsItself) {
-    const std::string edited = ReadFixture("bars/hand-edited.bar.ini");
+    const std::string edited = ReadFixture("bars/small-hand-edited.bar.ini");
     Load(manager, edited);
     EXPECT_EQ(manager.Bar(2).Caption, "Swatches");
     EXPECT_EQ(manager.Bar(0).Links[0].Caption(), "Check now");
@@ -110,7 +107,7 @@ TEST_F(BarLayoutFileTest, SaveLoadSaveGivesTheSameBytesAfterWhatAUserDoes) {
              hidden.Visible = false;
              m.SetLinkSettings(file.Links[0].Id, hidden);
              m.RemoveLink(m.Bar(2).Links[1].Id);
-             const TItemLinks& menu = m.FindItem("File1")->SubLinks;
+             const TItemLinks& menu = m.FindItem("mnuFile")->SubLinks;
              m.MoveLink(menu[3].Id, 0);
              TLinkSettings used = menu[1];
              used.UseCount = 4;
@@ -133,13 +130,13 @@ TEST_F(BarLayoutFileTest, SaveLoadSaveGivesTheSameBytesAfterWhatAUserDoes) {
     for (const TCase& row : cases) {
         SCOPED_TRACE(row.name);
         TBarManager changed;
-        BuildMainBars(changed);
+        BuildSmallBars(changed);
         row.change(changed);
         const std::string saved = Save(changed);
         EXPECT_EQ(saved == designed, std::string(row.name) == "nothing");
 
         TBarManager loaded;
-        BuildMainBars(loaded);
+        BuildSmallBars(loaded);
         Load(loaded, saved);
         EXPECT_EQ(Save(loaded), saved);
     }
@@ -174,7 +171,7 @@ TEST_F(BarLayoutFileTest, LoadFollowsTheDefaultsSkipsAndFailures) {
         {"a bar section without Row stays hidden", "[@Main]\nBarCount=1\n[@Bar0]\nCaption=X\nVisible=1\n",
          [](const TBarManager& m) {
              EXPECT_FALSE(m.Bar(0).Visible);
-             EXPECT_EQ(m.Bar(0).Caption, "File");
+             EXPECT_EQ(m.Bar(0).Caption, "Tools");
          }},
         {"hexadecimal integers", "[@Main]\nBarCount=1\n[@Bar0]\nRow=0x2\nDockedLeft=0X10\nVisible=1\n",
          [](const TBarManager& m) {
@@ -182,10 +179,10 @@ TEST_F(BarLayoutFileTest, LoadFollowsTheDefaultsSkipsAndFailures) {
              EXPECT_EQ(m.Bar(0).DockedLeft, 16);
          }},
         {"names match without regard to case",
-         "[FRMPLUX.BARMANAGER.MAIN]\nbarcount=1\n[frmplux.barmanager.bar0]\nROW=1\nVISIBLE=1\ncaption=Tools\n"
-         "itemlinkcount=1\n[FrmPlux.BarManager.Bar0.ITEMLINK0]\nitemname=BTNPRINT\n",
+         "[FRMTEST.BARS.MAIN]\nbarcount=1\n[frmtest.bars.bar0]\nROW=1\nVISIBLE=1\ncaption=Mine\n"
+         "itemlinkcount=1\n[FrmTest.Bars.Bar0.ITEMLINK0]\nitemname=BTNPRINT\n",
          [](const TBarManager& m) {
-             EXPECT_EQ(m.Bar(0).Caption, "Tools");
+             EXPECT_EQ(m.Bar(0).Caption, "Mine");
              EXPECT_EQ(LinkNames(m.Bar(0).Links), (std::vector<std::string>{"btnPrint"}));
          }},
         {"UserDefine=4 without UserPaintStyle: its own standard style",
@@ -197,15 +194,15 @@ TEST_F(BarLayoutFileTest, LoadFollowsTheDefaultsSkipsAndFailures) {
              EXPECT_EQ(link.UserPaintStyle, TPaintStyle::Standard);
          }},
         {"links of gone items and free indexes are skipped, the others load",
-         "[@Main]\nBarCount=3\n[@Bar2]\nRow=1\nVisible=1\nItemLinkCount=5\n[@Bar2.ItemLink0]\nItemName=barColor9\n"
-         "[@Bar2.ItemLink2]\nItemName=\n[@Bar2.ItemLink3]\nItemName=barColor2\n[@Bar2.ItemLink4]\nItemName=barColor1\n"
+         "[@Main]\nBarCount=3\n[@Bar2]\nRow=1\nVisible=1\nItemLinkCount=5\n[@Bar2.ItemLink0]\nItemName=barGreen\n"
+         "[@Bar2.ItemLink2]\nItemName=\n[@Bar2.ItemLink3]\nItemName=barBlue\n[@Bar2.ItemLink4]\nItemName=barRed\n"
          "[@Bar2.ItemLink5]\nItemName=btnPrint\n",
          [](const TBarManager& m) {
-             EXPECT_EQ(LinkNames(m.Bar(2).Links), (std::vector<std::string>{"barColor2", "barColor1"}));
+             EXPECT_EQ(LinkNames(m.Bar(2).Links), (std::vector<std::string>{"barBlue", "barRed"}));
          }},
-        {"a sub-menu with ItemLinkCount=0 is emptied", "[@SubItem_File1]\nItemLinkCount=0\n",
+        {"a sub-menu with ItemLinkCount=0 is emptied", "[@SubItem_mnuFile]\nItemLinkCount=0\n",
          [](const TBarManager& m) { EXPECT_TRUE(FileMenu(m).empty()); }},
-        {"a sub-menu section without ItemLinkCount leaves the menu", "[@SubItem_File1]\nOther=1\n",
+        {"a sub-menu section without ItemLinkCount leaves the menu", "[@SubItem_mnuFile]\nOther=1\n",
          [](const TBarManager& m) { EXPECT_EQ(FileMenu(m).size(), 4u); }},
         {"a side that is none shows the bar with the values before it",
          "[@Main]\nBarCount=3\n[@Bar2]\nCaption=Mine\nDockedLeft=50\nRow=1\nDockingStyle=9\nVisible=0\n",
@@ -235,9 +232,9 @@ TEST_F(BarLayoutFileTest, LoadFollowsTheDefaultsSkipsAndFailures) {
              EXPECT_FALSE(m.Bar(2).Visible);
          }},
         {"stored recent indexes give the recently-used order, lowest first",
-         "[@SubItem_File1]\nItemLinkCount=3\n[@SubItem_File1.ItemLink0]\nItemName=btnDoCheck\nRecentIndex=5\n"
-         "UseCount=2\n[@SubItem_File1.ItemLink1]\nItemName=btnPrint\n[@SubItem_File1.ItemLink2]\n"
-         "ItemName=btnFileExit\nRecentIndex=2\nUseCount=7\n",
+         "[@SubItem_mnuFile]\nItemLinkCount=3\n[@SubItem_mnuFile.ItemLink0]\nItemName=btnOpen\nRecentIndex=5\n"
+         "UseCount=2\n[@SubItem_mnuFile.ItemLink1]\nItemName=btnPrint\n[@SubItem_mnuFile.ItemLink2]\n"
+         "ItemName=btnQuit\nRecentIndex=2\nUseCount=7\n",
          [](const TBarManager& m) {
              const TItemLinks& links = FileMenu(m);
              EXPECT_EQ((std::vector<int>{links.RecentIndex(links[0].Id), links.RecentIndex(links[1].Id),
@@ -258,7 +255,7 @@ TEST_F(BarLayoutFileTest, LoadFollowsTheDefaultsSkipsAndFailures) {
     for (const TCase& row : cases) {
         SCOPED_TRACE(row.name);
         TBarManager loaded;
-        BuildMainBars(loaded);
+        BuildSmallBars(loaded);
         Load(loaded, Layout(row.file));
         row.check(loaded);
     }
@@ -266,25 +263,25 @@ TEST_F(BarLayoutFileTest, LoadFollowsTheDefaultsSkipsAndFailures) {
 
 TEST_F(BarLayoutFileTest, CountsFarBeyondTheSectionsCostNothing) {
     Load(manager, Layout("[@Main]\nBarCount=2147483647\n[@Bar0]\nRow=1\nVisible=1\nItemLinkCount=2147483647\n"
-                         "[@Bar0.ItemLink7]\nItemName=btnPrint\n[@Bar0.ItemLink007]\nItemName=btnDoCheck\n"));
+                         "[@Bar0.ItemLink7]\nItemName=btnPrint\n[@Bar0.ItemLink007]\nItemName=btnOpen\n"));
     EXPECT_EQ(LinkNames(manager.Bar(0).Links), (std::vector<std::string>{"btnPrint"}))
         << "numbers are read as the save writes them";
     EXPECT_EQ(manager.BarCount(), 3u);
 }
 
 TEST_F(BarLayoutFileTest, SaveKeepsOtherSectionsFirstAndLosesTheirComments) {
+    const std::string designed = Save(manager);
     files.files[kFile] =
-        "[Other]\r\n; a comment\r\nx = 1\r\n[frmPLUX.BarManager.Bar7]\r\nstale=1\r\n"
-        "[FRMPLUX.BARMANAGER.Old]\r\na=1\r\n[frmPLUX.BarManager.Main]\r\nBarCount=9\r\n";
-    EXPECT_EQ(Save(manager),
-              "[Other]\r\nx=1\r\n\r\n[FRMPLUX.BARMANAGER.Old]\r\na=1\r\n\r\n" + ReadFixture("bars/designed.bar.ini"))
+        "[Other]\r\n; a comment\r\nx = 1\r\n[frmTest.Bars.Bar7]\r\nstale=1\r\n"
+        "[FRMTEST.BARS.Old]\r\na=1\r\n[frmTest.Bars.Main]\r\nBarCount=9\r\n";
+    EXPECT_EQ(Save(manager), "[Other]\r\nx=1\r\n\r\n[FRMTEST.BARS.Old]\r\na=1\r\n\r\n" + designed)
         << "the prefix is compared letter case included";
 }
 
 TEST_F(BarLayoutFileTest, SaveWritesBeginGroupAsShownAndNoSectionForUnnamedItems) {
     TBarItem unnamed;
-    TBarItem& nameless = manager.AddItem(unnamed);
-    TBarItem& gone = manager.AddItem(*manager.FindItem("btnPrint"));
+    const TBarItem& nameless = manager.AddItem(unnamed);
+    const TBarItem& gone = manager.AddItem(*manager.FindItem("btnPrint"));
     auto grouped = [](bool visible) {
         TLinkSettings settings;
         settings.BeginGroup = true;
@@ -294,11 +291,11 @@ TEST_F(BarLayoutFileTest, SaveWritesBeginGroupAsShownAndNoSectionForUnnamedItems
     TBarProperties properties;
     properties.Caption = "Groups";
     const TBar& bar = manager.AddBar(properties, {{manager.FindItem("btnPrint"), grouped(true)},
-                                                  {manager.FindItem("btnSaveResult"), grouped(false)},
-                                                  {manager.FindItem("btnDoCheck"), {}},
+                                                  {manager.FindItem("btnSave"), grouped(false)},
+                                                  {manager.FindItem("btnOpen"), {}},
                                                   {&nameless, {}},
                                                   {&gone, {}},
-                                                  {manager.FindItem("btnFileExit"), {}}});
+                                                  {manager.FindItem("btnQuit"), {}}});
     manager.DeleteItem(gone);
     ASSERT_EQ(bar.Links.size(), 6u);
     const ini::TWholeFileIni file(Save(manager));
@@ -316,43 +313,35 @@ TEST_F(BarLayoutFileTest, StandardStyleStoresNoRecentItems) {
     const ini::TWholeFileIni file(Save(manager));
     EXPECT_EQ(file.Keys(kPrefix + "Main"),
               (std::vector<std::string>{"LargeIcons", "MenuAnimations", "ShowHint", "ShowShortCutInHint", "BarCount"}));
-    EXPECT_EQ(file.Keys(kPrefix + "SubItem_File1.ItemLink0"),
+    EXPECT_EQ(file.Keys(kPrefix + "SubItem_mnuFile.ItemLink0"),
               (std::vector<std::string>{"ItemName", "BeginGroup", "UserDefine"}));
 
-    Load(manager, Layout("[@Main]\nMenusShowRecentItemsFirst=0\n[@SubItem_File1]\nItemLinkCount=1\n"
-                         "[@SubItem_File1.ItemLink0]\nItemName=btnPrint\nUseCount=5\nRecentIndex=0\n"));
+    Load(manager, Layout("[@Main]\nMenusShowRecentItemsFirst=0\n[@SubItem_mnuFile]\nItemLinkCount=1\n"
+                         "[@SubItem_mnuFile.ItemLink0]\nItemName=btnPrint\nUseCount=5\nRecentIndex=0\n"));
     EXPECT_TRUE(manager.Options().MenusShowRecentItemsFirst);
     const TItemLinks& links = FileMenu(manager);
     EXPECT_EQ(links[0].UseCount, 0);
     EXPECT_EQ(links.RecentIndex(links[0].Id), -1);
 }
 
-// Reads as the platform does when a file is there but cannot be read, and refuses every write.
-class TBrokenFileSystem final : public TFileSystem {
-public:
-    bool FileExists(const std::string&) const override { return true; }
-    bool FolderExists(const std::string&) const override { return true; }
-    std::optional<std::string> ReadFile(const std::string&) const override { return std::nullopt; }
-    bool WriteFile(const std::string&, std::string_view) override { return false; }
-    bool CreateFolder(const std::string&) override { return false; }
-    std::vector<TFolderEntry> FindEntries(const std::string&) const override { return {}; }
-};
-
 TEST_F(BarLayoutFileTest, FileErrorsReachTheCallerAndChangeNothing) {
-    TBrokenFileSystem broken;
     const std::string designed = Save(manager);
+    // The file is there but cannot be read, and every write is refused.
+    TRefusingFileSystem broken(files);
+    broken.unreadable = true;
+    broken.refuseWrites = true;
     EXPECT_EQ(MessageOf([&] { LoadBarLayout(manager, kPrefix, kFile, broken); }), "Unable to read " + kFile);
     EXPECT_EQ(MessageOf([&] { SaveBarLayout(manager, kPrefix, kFile, broken); }), "Unable to read " + kFile);
     EXPECT_EQ(Save(manager), designed);
     LoadBarLayout(manager, kPrefix, "C:\\Data\\none.bar.ini", files);
     EXPECT_EQ(Save(manager), designed) << "a missing file loads as an empty one";
 
-    const std::string elsewhere = "C:\\Missing\\frmPLUX.bar.ini";
+    const std::string elsewhere = "C:\\Missing\\frmTest.bar.ini";
     EXPECT_EQ(MessageOf([&] { SaveBarLayout(manager, kPrefix, elsewhere, files); }), "Unable to write to " + elsewhere);
 
     LoadBarLayout(manager, kPrefix, "", broken);
     SaveBarLayout(manager, kPrefix, "", broken);
-    EXPECT_EQ(BarLayoutPrefix("frmPLUX", "BarManager"), kPrefix);
+    EXPECT_EQ(BarLayoutPrefix("frmTest", "Bars"), kPrefix);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/MainBars.h"
 #include "support/RaisedMessage.h"
+#include "support/SmallBarDesign.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -15,17 +15,17 @@ namespace {
 // left behind.
 TEST(BarLayoutFileOnWindows, AFailedSaveKeepsTheOldFileWhole) {
     TTempDir dir;
-    const std::string path = dir.PathOf("frmPLUX.bar.ini");
-    dir.WriteFile("frmPLUX.bar.ini", "[Old]\r\nx=1\r\n");
+    const std::string path = dir.PathOf("frmTest.bar.ini");
+    dir.WriteFile("frmTest.bar.ini", "[Old]\r\nx=1\r\n");
     HANDLE holder = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     TBarManager manager;
-    BuildMainBars(manager);
-    const std::string prefix = BarLayoutPrefix("frmPLUX", "BarManager");
+    BuildSmallBars(manager);
+    const std::string prefix = BarLayoutPrefix("frmTest", "Bars");
 
     EXPECT_EQ(MessageOf([&] { SaveBarLayout(manager, prefix, path, PlatformFileSystem()); }),
               "Unable to write to " + path);
-    EXPECT_EQ(dir.ReadFile("frmPLUX.bar.ini"), "[Old]\r\nx=1\r\n");
+    EXPECT_EQ(dir.ReadFile("frmTest.bar.ini"), "[Old]\r\nx=1\r\n");
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA(dir.PathOf("*").c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE);
@@ -38,7 +38,7 @@ TEST(BarLayoutFileOnWindows, AFailedSaveKeepsTheOldFileWhole) {
 
     CloseHandle(holder);
     SaveBarLayout(manager, prefix, path, PlatformFileSystem());
-    EXPECT_EQ(dir.ReadFile("frmPLUX.bar.ini").substr(0, 15), "[Old]\r\nx=1\r\n\r\n[");
+    EXPECT_EQ(dir.ReadFile("frmTest.bar.ini").substr(0, 15), "[Old]\r\nx=1\r\n\r\n[");
 }
 
 }  // namespace

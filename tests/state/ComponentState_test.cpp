@@ -25,7 +25,13 @@ struct TComponentStateRig : TStateFileRig {
             state.AddStoredProperty(entry);
         state.ResolveEntries();
     }
-    TBarItem& Item(const char* name) { return *bars.FindItem(name); }
+    const TBarItem& Item(const char* name) { return *bars.FindItem(name); }
+    void SetName(const char* item, const char* name) {
+        bars.ChangeItem(Item(item), [&](TBarItemProperties& properties) { properties.Name = name; });
+    }
+    void SetDescription(const char* item, const char* description) {
+        bars.ChangeItem(Item(item), [&](TBarItemProperties& properties) { properties.Description = description; });
+    }
 
     TBarManager bars;
     TBarItemMembers members{bars};
@@ -51,7 +57,7 @@ TEST(ComponentStateEntries, KeepOnlyEntriesWithBothPartsAndAKnownMember) {
 TEST(ComponentStateEntries, FollowARenamedMemberAndDropUnboundOnes) {
     TComponentStateRig rig;
     rig.Entries({"barColor1.Description", "barColor2.Description", "barColor1.Hint"});
-    rig.Item("barColor1").Name = "swatch1";
+    rig.SetName("barColor1", "swatch1");
     rig.state.Restore();
     rig.state.Save();
     EXPECT_EQ(rig.state.StoredProperties(),
@@ -156,15 +162,15 @@ TEST(ComponentStateSave, WritesTrimmedTextsAndRaisesWhenTheFileCannotBeWritten) 
     TComponentStateRig rig("[TfrmPLUX]\r\nbarColor1.Description=#102030\r\n");
     rig.Entries({"barColor1.Description", "barColor2.Description"});
     rig.state.Restore();
-    rig.Item("barColor1").Description = "";
-    rig.Item("barColor2").Description = "\t #FFFFC8 ";
+    rig.SetDescription("barColor1", "");
+    rig.SetDescription("barColor2", "\t #FFFFC8 ");
     rig.state.Save();
     EXPECT_TRUE(rig.state.Saved());
     EXPECT_EQ(rig.FileText(), "[TfrmPLUX]\r\nbarColor1.Description=\r\nbarColor2.Description=#FFFFC8\r\n");
 
     rig.files.refused.insert(TStateFileRig::kStateFile);
     rig.state.Restore();
-    rig.Item("barColor2").Description = "#000000";
+    rig.SetDescription("barColor2", "#000000");
     EXPECT_EQ(MessageOf([&] { rig.state.Save(); }), std::string("Unable to write to ") + TStateFileRig::kStateFile);
     EXPECT_FALSE(rig.state.Saved());
     EXPECT_EQ(rig.FileText(), "[TfrmPLUX]\r\nbarColor1.Description=\r\nbarColor2.Description=#FFFFC8\r\n");

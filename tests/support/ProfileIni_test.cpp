@@ -9,6 +9,7 @@
 #include "support/MemoryFileSystem.h"
 #include "support/ProfileFileCases.h"
 #include "support/RaisedMessage.h"
+#include "support/RefusingFileSystem.h"
 #include "support/StdFileSystem.h"
 #include "support/TempDir.h"
 
@@ -195,32 +196,13 @@ TEST(ProfileIniFile, WritesReachTheDiskOnlyAtFlush) {
     EXPECT_EQ(TProfileIniFile(dir.PathOf("s.plx"), files).ReadString("S", "K", ""), "1.0");
 }
 
-// Writes fail, reads work: a full disk or a folder that refuses new files.
-class TRefusingFileSystem final : public TFileSystem {
-public:
-    explicit TRefusingFileSystem(TFileSystem& inner) : inner_(inner) {}
-    bool FileExists(const std::string& path) const override { return inner_.FileExists(path); }
-    bool FolderExists(const std::string& path) const override { return inner_.FolderExists(path); }
-    std::optional<std::string> ReadFile(const std::string& path) const override {
-        return unreadable ? std::nullopt : inner_.ReadFile(path);
-    }
-    bool WriteFile(const std::string&, std::string_view) override { return false; }
-    bool CreateFolder(const std::string&) override { return false; }
-    std::vector<TFolderEntry> FindEntries(const std::string& pattern) const override {
-        return inner_.FindEntries(pattern);
-    }
-    bool unreadable = false;
-
-private:
-    TFileSystem& inner_;
-};
-
 TEST(ProfileIniFile, AFailedFlushRaisesUnableToWriteAndLeavesTheFile) {
     const std::string old = "[s]\r\nk=old\r\n[other]\r\nx=1\r\n";
     for (const bool unreadable : {false, true}) {
         SCOPED_TRACE(unreadable ? "existing file that cannot be read" : "write refused");
         TMemoryFileSystem memory = FolderWith(old);
         TRefusingFileSystem files(memory);
+        files.refuseWrites = true;
         files.unreadable = unreadable;
         TProfileIniFile file(kPath, files);
         file.WriteString("s", "k", "new");

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/MainStatusBar.h"
 #include "support/TestWindow_win.h"
 #include "toolkit/KeyboardWatch_win.h"
 #include "toolkit/StatusBarLayout.h"
@@ -18,6 +17,24 @@
 namespace {
 
 constexpr COLORREF kMagenta = RGB(0xFF, 0x00, 0xFF);
+
+// A bar of five panels in a font: a text panel of half the width, Caps and Num lock panels, and two
+// more text panels, all 50 pixels, the lock panels centred.
+void BuildFivePanels(TStatusBar& bar, const TFontSpec& font) {
+    bar.Font = TStatusFont{font, kColorWindowText};
+    const TStatusPanelStyle styles[] = {TStatusPanelStyle::TextOnly, TStatusPanelStyle::CapsLock,
+                                        TStatusPanelStyle::NumLock, TStatusPanelStyle::TextOnly,
+                                        TStatusPanelStyle::TextOnly};
+    for (int i = 0; i < 5; ++i) {
+        TStatusPanel& panel = bar.Panels().Add();
+        panel.SetName("Panel" + std::to_string(i));
+        panel.SetStyle(styles[i]);
+        panel.SetWidth(i == 0 ? "50%" : "50");
+        const bool lock = styles[i] != TStatusPanelStyle::TextOnly;
+        panel.SetTextOptions(
+            TTextOptions{lock ? TAlignment::Center : TAlignment::LeftJustify, TVerticalAlignment::VCenter});
+    }
+}
 
 // A 32-bit bitmap to paint into and read back.
 class TCanvas {
@@ -62,7 +79,7 @@ HWND CreateParent(DWORD style) {
     return CreateTestWindow(style, 696, 480);
 }
 
-// The main window's bar, 688 by 20 pixels, on a sizeable parent that shows, as the platform draws it
+// A bar of five panels, 688 by 20 pixels, on a sizeable parent that shows, as the platform draws it
 // (with its theme, when it has one) and in the classic look.
 class StatusBarWindowTest : public ::testing::TestWithParam<bool> {
 protected:
@@ -70,7 +87,7 @@ protected:
         parent = CreateParent(WS_OVERLAPPEDWINDOW);
         ASSERT_NE(parent, nullptr) << "needs an X display";
         ShowWindow(parent, SW_SHOWNOACTIVATE);
-        BuildMainStatusBar(bar, TFontSpec{"MS Sans Serif", -11});
+        BuildFivePanels(bar, TFontSpec{"MS Sans Serif", -11});
         bar.Create(parent);
         if (Classic()) {
             SetWindowTheme(bar.Handle(), L" ", L" ");
@@ -118,7 +135,7 @@ TEST_P(StatusBarWindowTest, NativeControlHoldsThePartsWithTheirTextsAndBorders) 
     EXPECT_EQ(PartText(4), "");
     EXPECT_EQ(PartBorder(1), 0) << "lowered";
 
-    VersionPanel(bar).SetText("Plux - 1.2.0.2");
+    bar.Panels()[4].SetText("Plux - 1.2.0.2");
     bar.Panels()[3].SetBevel(TStatusPanelBevel::None);
     bar.Panels()[0].SetBevel(TStatusPanelBevel::Raised);
     EXPECT_EQ(PartText(4), "Plux - 1.2.0.2");
@@ -252,7 +269,7 @@ TEST(StatusBarPainter, TextPlacedByAlignmentAndIndent) {
 // thing that reaches the bar's device context is one copy of the panel's rectangle, and it holds what
 // the bar's own painting draws there.
 TEST_P(StatusBarWindowTest, RepaintFromOutsideIsOneCopyOfThePanel) {
-    VersionPanel(bar).SetText("Plux - 1.2.0.2");
+    bar.Panels()[4].SetText("Plux - 1.2.0.2");
     const TStatusPanel& caps = bar.Panels()[1];
     const RECT rect = bar.PanelRect(caps);
 
@@ -343,10 +360,10 @@ TEST(KeyboardWatch, KeysOfTheThreadRepaintThePanelsOfTheirStyleWhileItLives) {
     ASSERT_NE(window, nullptr);
     ShowWindow(window, SW_SHOW);
     TWatchedBar before;  // made before the watch: not listed
-    BuildMainStatusBar(before, TFontSpec{});
+    BuildFivePanels(before, TFontSpec{});
     auto watch = std::make_unique<TKeyboardWatch>();
     TWatchedBar bar;
-    BuildMainStatusBar(bar, TFontSpec{});
+    BuildFivePanels(bar, TFontSpec{});
     bar.Panels()[3].SetStyle(TStatusPanelStyle::OverWrite);
     before.repainted.clear();
     bar.repainted.clear();

@@ -4,7 +4,7 @@
 
 #include "toolkit/html/GdiPainter_win.h"
 #include "toolkit/win/GdiTextMeasure_win.h"
-#include "toolkit/win/Handles_win.h"
+#include "toolkit/win/PaintHelpers_win.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_PRINTCLIENT: {  // PrintWindow and window animations ask for the picture on their own DC
             const SIZE client = ClientSize();
-            PaintArea(reinterpret_cast<HDC>(wParam), RECT{0, 0, client.cx, client.cy}, 0, 0);
+            PaintArea(reinterpret_cast<HDC>(wParam), RECT{0, 0, client.cx, client.cy});
             return 0;
         }
         case WM_ERASEBKGND:
@@ -179,36 +179,23 @@ void THtmlView::ScrollTo(int x, int y) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-// Paints the invalid part into a bitmap first, so scrolling does not flicker; only the ops of the
-// visible band are drawn, whatever the size of the document.
+// Paints the invalid part off screen first, so scrolling does not flicker; only the ops of the visible
+// band are drawn, whatever the size of the document.
 void THtmlView::Paint() {
-    PAINTSTRUCT paint{};
-    const HDC windowDC = BeginPaint(Handle(), &paint);
-    if (!windowDC)
+    TPaintScope paint(Handle());
+    if (!paint.DC())
         return;
-    const RECT area = paint.rcPaint;
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    const TScopedDC memoryDC(CreateCompatibleDC(windowDC));
-    const TScopedBitmap bitmap(CreateCompatibleBitmap(windowDC, std::max(width, 1), std::max(height, 1)));
-    if (memoryDC && bitmap) {
-        const TSelectObject keepBitmap(memoryDC.Get(), bitmap.Get());
-        PaintArea(memoryDC.Get(), area, area.left, area.top);
-        BitBlt(windowDC, area.left, area.top, width, height, memoryDC.Get(), 0, 0, SRCCOPY);
-    } else {
-        PaintArea(windowDC, area, 0, 0);  // out of GDI memory: paint directly, with some flicker
-    }
-    EndPaint(Handle(), &paint);
+    const RECT area = paint.Area();
+    PaintOffScreen(paint.DC(), area, [&](HDC dc) { PaintArea(dc, area); });
 }
 
-// Paints the client rectangle `area` into a DC whose origin stands at (originX, originY) of the client.
-void THtmlView::PaintArea(HDC dc, const RECT& area, int originX, int originY) const {
-    const RECT local{area.left - originX, area.top - originY, area.right - originX, area.bottom - originY};
-    FillRect(dc, &local, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+// Paints the client rectangle `area`.
+void THtmlView::PaintArea(HDC dc, const RECT& area) const {
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 
     html::TPaintOptions options;
-    options.OffsetX = -scrollX_ - originX;
-    options.OffsetY = -scrollY_ - originY;
+    options.OffsetX = -scrollX_;
+    options.OffsetY = -scrollY_;
     options.BandTop = scrollY_ + area.top;
     options.BandBottom = scrollY_ + area.bottom;
     if (selectionAnchor_ >= 0) {
@@ -219,7 +206,7 @@ void THtmlView::PaintArea(HDC dc, const RECT& area, int originX, int originY) co
 
     if (focused_) {
         const SIZE client = ClientSize();
-        const RECT frame{-originX, -originY, client.cx - originX, client.cy - originY};
+        const RECT frame{0, 0, client.cx, client.cy};
         FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
 }

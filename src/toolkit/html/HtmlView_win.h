@@ -49,7 +49,7 @@ private:
     void UpdateScrollBars();
     void ScrollTo(int x, int y);
     void Paint();
-    void PaintArea(HDC dc, const RECT& area, int originX, int originY) const;
+    void PaintArea(HDC dc, const RECT& area) const;
     SIZE ClientSize() const;
 
     // Input, in HtmlViewInput_win.cpp.

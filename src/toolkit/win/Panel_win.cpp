@@ -1,6 +1,6 @@
 #include "toolkit/win/Panel_win.h"
 
-#include "toolkit/win/Handles_win.h"
+#include "toolkit/win/PaintHelpers_win.h"
 
 namespace {
 
@@ -27,8 +27,7 @@ LRESULT TPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     TPaintScope paint(Handle());
     RECT client;
     GetClientRect(Handle(), &client);
-    TScopedBrush brush(CreateSolidBrush(color_));
-    FillRect(paint.DC(), &client, brush.Get());
+    FillSolid(paint.DC(), client, color_);
     DrawEdge(paint.DC(), &client, BDR_RAISEDINNER, BF_RECT);
     return 0;
 }

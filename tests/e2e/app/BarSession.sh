@@ -60,5 +60,25 @@ restart_plux() {
     start_plux
 }
 
+# Sets KEY of section [SECTION] of the layout file to VALUE while plux does not run, as a hand edits
+# the file: in place, or at the end of the section, or in a new section at the end of the file.
+edit_layout() {
+    local file
+    file=$(layout_file)
+    tr -d '\r' <"$file" | awk -v section="[$1]" -v key="$2" -v value="$3" '
+        /^\[/ { if (inside && !done) { print key "=" value; done = 1 } inside = ($0 == section) }
+        inside && index($0, key "=") == 1 { print key "=" value; done = 1; next }
+        { print }
+        END { if (!done) { if (!inside) print section; print key "=" value } }' | sed 's/$/\r/' >"$file.new"
+    mv "$file.new" "$file"
+}
+
+# Makes bar number $1 of the layout file float with its window at ($2,$3), while plux does not run.
+float_in_layout() {
+    edit_layout "frmPLUX.BarManager.Bar$1" DockingStyle 0
+    edit_layout "frmPLUX.BarManager.Bar$1" FloatLeft "$2"
+    edit_layout "frmPLUX.BarManager.Bar$1" FloatTop "$3"
+}
+
 # The rectangle of bar $1 as "x y w h", with its side.
 where_is() { bar_facts "$1" && echo "$SIDE $BAR_X $BAR_Y $BAR_W $BAR_H"; }

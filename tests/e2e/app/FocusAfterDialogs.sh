@@ -35,10 +35,8 @@ check_report_keys "the colour dialog" colour-dialog
 
 # Save Result asks for the snapshot's name in the message dialog, left here with Escape.
 press ctrl+s
-read -r _ dialog_x dialog_y dialog_w _ < <(probe dialog '#1' 10 | grep '^dialog ') || fail "no message dialog"
-# Without a window manager the keys go to the window under the pointer.
-xdotool mousemove $((dialog_x + dialog_w / 2)) $((dialog_y + 10))
-xdotool windowfocus --sync "$(xdotool search --name '^#1$' | head -1)"
+probe dialog '#1' 10 >/dev/null || fail "no message dialog"
+activate_window "$(xdotool search --name '^#1$' | head -1)"
 xdotool key Escape
 probe dialog-closed '#1' 10 || fail "the message dialog stayed open after Escape"
 check_report_keys "the message dialog" message-dialog

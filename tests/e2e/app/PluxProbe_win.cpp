@@ -6,6 +6,7 @@
 #include <colordlg.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -181,14 +182,35 @@ HWND ApplicationWindow() {
     return MainWindow() ? GetWindow(MainWindow(), GW_OWNER) : nullptr;
 }
 
-// A shown bar: its rectangle, the dock side that holds it ("float" for its own window, whose frame
-// follows) and its combo box.
-int ShowBar(const std::string& caption) {
+// The window of a shown bar, docked or floating; null when the bar shows nowhere.
+HWND ShownBar(const std::string& caption) {
     HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
     for (HWND floating : VisibleTopLevel("TFloatBar"))
         if (!bar || !IsWindowVisible(bar))
             bar = ChildWithText(floating, "TBarWindow", caption);
-    if (!bar || !IsWindowVisible(bar))
+    return bar && IsWindowVisible(bar) ? bar : nullptr;
+}
+
+// The shown combo boxes of a bar, from its left end to its right.
+std::vector<HWND> CombosOf(HWND bar) {
+    std::vector<HWND> combos;
+    for (HWND child = GetWindow(bar, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (ClassOf(child) == "ComboBox" && IsWindowVisible(child))
+            combos.push_back(child);
+    std::sort(combos.begin(), combos.end(), [](HWND a, HWND b) {
+        RECT ra, rb;
+        GetWindowRect(a, &ra);
+        GetWindowRect(b, &rb);
+        return ra.left < rb.left || (ra.left == rb.left && ra.top < rb.top);
+    });
+    return combos;
+}
+
+// A shown bar: its rectangle, the dock side that holds it ("float" for its own window, whose frame
+// follows) and its combo box.
+int ShowBar(const std::string& caption) {
+    const HWND bar = ShownBar(caption);
+    if (!bar)
         return 1;
     PrintScreenRect("bar", bar);
     const HWND holder = GetParent(bar);
@@ -196,8 +218,8 @@ int ShowBar(const std::string& caption) {
     std::printf("side %s\n", floating ? "float" : TextOf(holder).c_str());
     if (floating)
         PrintScreenRect("frame", holder);
-    if (const HWND combo = ChildWithText(bar, "ComboBox", ""))
-        PrintScreenRect("combo", combo);
+    if (const std::vector<HWND> combos = CombosOf(bar); !combos.empty())
+        PrintScreenRect("combo", combos.front());
     return 0;
 }
 
@@ -210,12 +232,15 @@ int ShowDragFeedback() {
     return 0;
 }
 
-// A combo box on a bar as the user sees it: enabled or not, its edit text and its list in order.
-int ShowCombo(const std::string& caption) {
-    const HWND bar = MainWindow() ? ChildWithText(MainWindow(), "TBarWindow", caption) : nullptr;
-    const HWND combo = bar ? ChildWithText(bar, "ComboBox", "") : nullptr;
-    if (!combo)
+// A combo box on a shown bar (the bar's `index`th from the left) as the user sees it: where it is,
+// enabled or not, its edit text and its list in order.
+int ShowCombo(const std::string& caption, int index) {
+    const HWND bar = ShownBar(caption);
+    const std::vector<HWND> combos = bar ? CombosOf(bar) : std::vector<HWND>{};
+    if (index < 0 || static_cast<std::size_t>(index) >= combos.size())
         return 1;
+    const HWND combo = combos[static_cast<std::size_t>(index)];
+    PrintScreenRect("combo", combo);
     std::printf("enabled %d\n", IsWindowEnabled(combo) ? 1 : 0);
     std::printf("text %s\n", ControlText(combo).c_str());
     const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
@@ -421,6 +446,23 @@ int ShowKeyDown(int key) {
     return 0;
 }
 
+// The user's system setting that turns menu animation on and off: shown, or set (0 or 1) for the
+// programs started from then on.
+int MenuAnimationSetting(const char* value) {
+    if (value) {
+        const BOOL on = std::atoi(value) != 0;
+        return SystemParametersInfoA(SPI_SETMENUANIMATION, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(on)),
+                                     SPIF_UPDATEINIFILE | SPIF_SENDCHANGE)
+                   ? 0
+                   : 1;
+    }
+    BOOL on = FALSE;
+    if (!SystemParametersInfoA(SPI_GETMENUANIMATION, 0, &on, 0))
+        return 1;
+    std::printf("menu-animation %d\n", on ? 1 : 0);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -438,7 +480,7 @@ int main(int argc, char** argv) {
     if (command == "bar" && argc > 2)
         return ShowBar(argv[2]);
     if (command == "combo" && argc > 2)
-        return ShowCombo(argv[2]);
+        return ShowCombo(argv[2], argc > 3 ? std::atoi(argv[3]) : 0);
     if (command == "dialog" && argc > 3)
         return ShowDialog(argv[2], std::atof(argv[3]));
     if (command == "dialog-closed" && argc > 3)
@@ -472,8 +514,13 @@ int main(int argc, char** argv) {
         return AnswerMessageBox();
     if (command == "status-bar")
         return ShowStatusBar();
+    if (command == "menu-animation")
+        return MenuAnimationSetting(argc > 2 ? argv[2] : nullptr);
     if (command == "key-down" && argc > 2)
         return ShowKeyDown(std::atoi(argv[2]));
+    // What Alt+Space sends to open the system menu: the window manager takes the keys for its own menu.
+    if (command == "system-menu")
+        return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_KEYMENU, ' ') ? 0 : 1;
     // What the close box sends.
     if (command == "close-box")
         return PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
@@ -488,9 +535,11 @@ int main(int argc, char** argv) {
     std::fprintf(
         stderr,
         "usage: plux_probe window | windows | wait-window SECONDS | bar CAPTION | feedback | resize W H | "
-        "combo CAPTION | dialog CAPTION SECONDS | dialog-closed CAPTION SECONDS | tooltips | focus | restore | "
+        "combo CAPTION [INDEX] | dialog CAPTION SECONDS | dialog-closed CAPTION SECONDS | tooltips | focus | restore | "
         "popup-menus | pick-color R G B | color-dialog [R G B] | cancel-color | message-box | close-box | "
-        "status-bar | key-down VIRTUAL-KEY | taskbar-restore | taskbar-close | wait-iconic SECONDS | "
+        "status-bar | key-down VIRTUAL-KEY | menu-animation [0|1] | system-menu | taskbar-restore | taskbar-close | "
+        "wait-iconic "
+        "SECONDS | "
         "control CAPTION TEXT | tab CAPTION INDEX | list-item CAPTION TEXT | menu-bounds | capture\n");
     return 2;
 }

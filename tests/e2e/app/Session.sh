@@ -9,10 +9,7 @@ open_save_dialog() {
     local facts
     facts=$(probe dialog '#1' 10) || fail "no input dialog after Ctrl+S"
     DIALOG_EDIT=$(sed -n 's/^edit //p' <<<"$facts")
-    read -r _ DIALOG_X DIALOG_Y DIALOG_W DIALOG_H < <(grep '^dialog ' <<<"$facts")
-    # Without a window manager the keys go to the window under the pointer.
-    xdotool mousemove $((DIALOG_X + DIALOG_W / 2)) $((DIALOG_Y + 10))
-    xdotool windowfocus --sync "$(xdotool search --name '^#1$' | head -1)"
+    activate_window "$(xdotool search --name '^#1$' | head -1)"
 }
 
 # Presses KEYS... in the input dialog and waits until they have closed it.

@@ -1,6 +1,6 @@
 # Where the window was and whether it was maximised or minimised comes back at the next start. The window
-# is moved, sized, maximised, restored and minimised through its system menu (Alt+Space) by keys; the
-# minimised program is restored and closed the way its task bar button does it.
+# is moved, sized, maximised, restored and minimised through its system menu (as Alt+Space opens it) by
+# keys; the minimised program is restored and closed the way its task bar button does it.
 source "$(dirname "$0")/Session.sh"
 start_plux
 system_menu m Right Right Right Down Down Return  # 8 pixels a key

@@ -23,15 +23,16 @@ wait_for_fact() {
     poll_until 10 has_fact "$1" "$2" || fail "$3: $1 $(window_fact "$1") instead of $2"
 }
 
-# Opens the window's system menu with Alt+Space, then presses the keys: the access key of an entry
-# (Move, Size, Minimize, Maximize, Restore) and the arrows and Return of the move or size loop. The
-# keys go to the X window under the pointer, put in the middle of the window, wherever it is now.
+# Opens the window's system menu as Alt+Space does (the window manager keeps those keys for its own
+# menu), then presses the keys: the access key of an entry (Move, Size, Minimize, Maximize, Restore)
+# and the arrows and Return of the move or size loop. X_WINDOW becomes the X window under the pointer,
+# put in the middle of the window, wherever it is now.
 system_menu() {
     local x y width height
     read -r x y width height < <(window_fact client)
     xdotool mousemove --sync $((x + width / 2)) $((y + height / 2))
     X_WINDOW=$(xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p')
-    press alt+space
+    probe system-menu >/dev/null
     wait_for 10 has_popup_menu
     xdotool key --delay 150 "$@"
 }

@@ -5,16 +5,11 @@ set -uo pipefail
 source "$(dirname "$0")/../Library.sh"
 pid=""
 on_exit '[ -n "$pid" ] && kill "$pid" 2>/dev/null'
-# Without a window manager Wine draws the frame, and so the close box, only when told to; the key
-# applies to the host alone and goes when the test ends.
+# Wine draws the dialog's frame, and so the close box the test clicks, itself only when told to (else
+# the window manager draws its own); the key applies to the host alone and goes when the test ends.
 settings='HKCU\Software\Wine\AppDefaults\plux_dialog_host.exe'
 "$WINE" reg add "$settings\X11 Driver" /v Decorated /d N /f >/dev/null 2>&1
 on_exit '"$WINE" reg delete "$settings" /f >/dev/null 2>&1'
-
-# Without a window manager the keys reach a window only while the pointer is over it. The dialogs are
-# centred on the screen, so the pointer waits in the centre, wherever an earlier test left it.
-read -r screen_width screen_height < <(xdotool getdisplaygeometry)
-xdotool mousemove --sync $((screen_width / 2)) $((screen_height / 2))
 
 # Every scenario runs; the failures are counted.
 failures=0 scenario=""
@@ -31,8 +26,8 @@ start() {
     "$WINE" "$DIALOG_HOST" "$@" >"$out" 2>&1 &
     pid=$!
     poll_until 20 file_contains "$out" '^ready' || { fail "the dialog did not come up"; cat "$out"; }
-    window=$(xdotool search --name "^$(sed -n 's/^window .* caption=\[\(.*\)\]$/\1/p' "$out")\$" | head -1)
-    xdotool windowfocus --sync "$window"
+    window=$(xdotool search --name "^$(tr -d '\r' <"$out" | sed -n 's/^window .* caption=\[\(.*\)\]$/\1/p')\$" | head -1)
+    activate_window "$window"
 }
 
 # finish EXPECTED: waits (at most 10 s) for the host to end and checks its last line.
@@ -133,8 +128,8 @@ start wide show 0 10022
 shows "window 415 424 450 175 caption=[#10022]" \
     "control Button 180 105 90 30 text=[&OK] default=1"
 xdotool key Escape
-# That the dialog stays can only be seen over a while. Under Wine without a window manager an ended
-# dialog goes, and its host ends, about 2.3 s after the key that ended it.
+# That the dialog stays can only be seen over a while: an ended dialog goes, and its host ends, within
+# a moment of the key that ended it (about 2.3 s under Wine without a window manager).
 if poll_until 3 process_ended "$pid"; then fail "Escape closed a dialog without Cancel button"; fi
 xdotool key Return
 finish "result=1 answer=[]"

@@ -1,0 +1,89 @@
+#ifndef PLUX_TOOLKIT_BARS_VIEW_BARWINDOW_WIN_H
+#define PLUX_TOOLKIT_BARS_VIEW_BARWINDOW_WIN_H
+
+// One bar as a child window of its dock or of its floating window. It lays out and paints the bar's
+// shown links in the frame its holder gives (axis, grip, wrap length), tracks the pointer over them,
+// runs the clicked item's command through the host, opens sub-menus, hosts a native combo box per
+// combo link and the tool tips of its items, and hands a press on its grip to the view's drag. While
+// the view has an input hook (the customisation), the hook gets the mouse messages first and paints
+// over the items. It knows its bar and links by id, so a change of the model never ties it to another
+// bar or link; once its bar is gone it shows nothing and waits to be destroyed. Refresh() takes up the
+// model again.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/bars/model/ItemState.h"
+#include "toolkit/bars/view/BarView_win.h"
+#include "toolkit/bars/view/PersonalMenu_win.h"
+#include "toolkit/win/Window_win.h"
+
+class TBarWindow final : public TWindow {
+public:
+    TBarWindow(const TBarViewContext& context, TBarViewOwner& owner, TBarId bar)
+        : context_(context), owner_(owner), barId_(bar) {}
+    ~TBarWindow() override;
+
+    void Create(HWND holder);
+    TBarId Id() const { return barId_; }
+    // The bar, or nullptr once it is gone from the model.
+    const TBar* Bar() const { return context_.Manager->FindBar(barId_); }
+    // Lays the items out in `frame`, updates combo boxes and tool tips, and repaints.
+    void Refresh(const TBarFrame& frame);
+    void Refresh() { Refresh(frame_); }
+    const TBarPlacement& Placement() const { return placement_; }
+    SIZE Size() const { return SIZE{placement_.Width, placement_.Height}; }
+    // The size the bar would have in another frame.
+    SIZE SizeIn(const TBarFrame& frame) const;
+    const TBarFrame& Frame() const { return frame_; }
+
+    // Keyboard access to a menu bar: the highlighted place (-1: none), moving it, and opening a place's
+    // sub-menu, which tells whether it was left with Escape. Places count the shown links from 0.
+    int PlaceCount() const { return static_cast<int>(placement_.Items.size()); }
+    int PlaceWithAccessKey(char key) const;
+    void SetKeyboardHot(int place);
+    int KeyboardHot() const { return tracking_.KeyboardHot; }
+    bool OpenSubMenu(int place, bool byKeyboard);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct TComboControl {
+        TLinkId Link{};
+        HWND Handle = nullptr;
+        std::vector<std::string> ShownEntries;
+    };
+
+    // The link of a place, or nullptr when the model has moved on since the last layout.
+    const TBarItemLink* LinkOf(int place) const;
+    int PlaceAt(LPARAM point) const;
+    void Paint(HDC dc) const;
+    void PaintPlace(HDC dc, int place) const;
+    void SetHot(int place);
+    void Click(int place);
+    void PressAt(LPARAM point);
+    void UpdateCombos();
+    TComboControl& ComboFor(TLinkId link);
+    static void ShowComboValues(TComboControl& combo, const TComboProperties& values);
+    // The user chose or typed in a combo box: the item changes through the manager, so that every link
+    // to it shows the same.
+    void ComboChanged(HWND combo, int notification);
+    void UpdateToolTips();
+
+    const TBarViewContext& context_;
+    TBarViewOwner& owner_;
+    TBarId barId_;
+    TBarFrame frame_;
+    TBarPlacement placement_;
+    TItemTracking tracking_;
+    bool trackingLeave_ = false;
+    const TPersonalMenu* openMenu_ = nullptr;  // while a drop-down menu of this bar is open
+    std::vector<TComboControl> combos_;
+    HWND toolTip_ = nullptr;
+    std::vector<UINT_PTR> toolIds_;
+};
+
+#endif
