@@ -10,8 +10,8 @@
 
 #include "InterleavedTiming.h"
 #include "app/MainBars.h"
+#include "app/MainWindowState.h"
 #include "state/BarLayoutFile.h"
-#include "state/MainWindowState.h"
 #include "support/FakeFormWindow.h"
 #include "support/FileSystem.h"
 #include "support/SystemFacts.h"
