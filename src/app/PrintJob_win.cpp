@@ -8,27 +8,15 @@
 #include "toolkit/html/HtmlView_win.h"
 #include "toolkit/html/Paginate.h"
 #include "toolkit/win/GdiTextMeasure_win.h"
+#include "toolkit/win/MessagePump_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
 namespace {
 
 TPrintJob* currentJob = nullptr;
 
-// Keeps the windows painting while the spooler works.
-void ProcessPendingMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
 BOOL CALLBACK AbortProc(HDC, int) {
-    ProcessPendingMessages();
+    DispatchPendingExceptInput();
     const TPrintJob* job = TPrintJob::Current();
     return !(job && job->Aborted());
 }
@@ -138,7 +126,7 @@ void PrintDocument(TPrintJob& job,
             ApplyPrintUnits(dc, geometry, caps);
         }
         PrintSlice(dc, layout, fonts, geometry, pages[i], monochrome);
-        ProcessPendingMessages();
+        DispatchPendingExceptInput();
     }
     job.EndDoc();
 }
