@@ -38,7 +38,7 @@ bool TfrmPLUX::SetWaitCursor() const {
 }
 
 // Now and then: the count in the first panel, and whatever waits to be painted; the keys and clicks
-// given meanwhile are dropped.
+// given meanwhile wait for the end of the check.
 void TfrmPLUX::ShowProductsRead(std::size_t productsRead) {
     const ULONGLONG now = GetTickCount64();
     if (now - lastProgress_ < kProgressInterval)

@@ -67,7 +67,7 @@ std::size_t TNameIndex::Add(std::string_view name, std::size_t position) {
     if (slots_[at].Name)
         return slots_[at].Position;
     if (2 * (count_ + 1) > slots_.size()) {
-        Grow();
+        Rehash(2 * slots_.size());
         at = SlotOf(name, hash);
     }
     // One byte more than the name, so that an empty name is not taken for an empty slot.
@@ -78,8 +78,16 @@ std::size_t TNameIndex::Add(std::string_view name, std::size_t position) {
     return position;
 }
 
-void TNameIndex::Grow() {
-    std::vector<TSlot> old(2 * slots_.size());
+void TNameIndex::Reserve(std::size_t names) {
+    std::size_t slots = slots_.size();
+    while (2 * names > slots)
+        slots *= 2;
+    if (slots > slots_.size())
+        Rehash(slots);
+}
+
+void TNameIndex::Rehash(std::size_t slots) {
+    std::vector<TSlot> old(slots);
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const TSlot& slot : old) {

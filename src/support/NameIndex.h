@@ -21,6 +21,8 @@ public:
     // The position already held under the name, or `position`, which it then holds.
     std::size_t Add(std::string_view name, std::size_t position);
     void Clear();
+    // Room for that many names in all, so that adding them rehashes at most once.
+    void Reserve(std::size_t names);
 
 private:
     struct TSlot {
@@ -32,7 +34,7 @@ private:
     static std::uint64_t Hash(std::string_view name);
     // The slot that holds the name, or the empty slot where it belongs.
     std::size_t SlotOf(std::string_view name, std::uint64_t hash) const;
-    void Grow();
+    void Rehash(std::size_t slots);
 
     std::unique_ptr<std::pmr::monotonic_buffer_resource> names_;
     std::vector<TSlot> slots_;  // a power of two in size, at most half full

@@ -157,6 +157,26 @@ void TProfileText::Write(std::string_view section, std::string_view key, std::st
         RewriteValue(target.Lines[at], value);
 }
 
+void TProfileText::WriteKeys(std::string_view section,
+                             const std::vector<std::string>& keys,
+                             const std::vector<std::string>& values) {
+    if (keys.empty())
+        return;
+    std::size_t textSize = section.size() + 2;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        textSize += keys[i].size() + 1 + values[i].size();
+    texts_.reserve(texts_.size() + textSize);
+    Write(section, keys.front(), values.front());
+    // Enough when the keys are all new to the section or all there already, as when a snapshot is saved
+    // again; a mix grows as single writes do.
+    TSection& target = sections_[*FindSection(section)];
+    const std::size_t room = std::max(target.Lines.size(), keys.size());
+    target.Lines.reserve(room);
+    target.Keys.Reserve(room);
+    for (std::size_t i = 1; i < keys.size(); ++i)
+        Write(section, keys[i], values[i]);
+}
+
 // The key as written, its blanks trimmed, then the new value. The key is copied from the old text
 // within the buffer, which is made large enough first so that the copy does not move it.
 void TProfileText::RewriteValue(TLine& line, std::string_view value) {
@@ -262,6 +282,13 @@ std::vector<std::string> TProfileIniFile::ReadSection(std::string_view section) 
 void TProfileIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Content().Write(section, key, value);
     modified_ = true;
+}
+
+void TProfileIniFile::WriteStrings(std::string_view section,
+                                   const std::vector<std::string>& keys,
+                                   const std::vector<std::string>& values) {
+    Content().WriteKeys(section, keys, values);
+    modified_ = modified_ || !keys.empty();
 }
 
 void TProfileIniFile::Flush() {

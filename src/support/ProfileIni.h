@@ -38,6 +38,11 @@ public:
     // that differ in letter case only).
     std::vector<std::string> Keys(std::string_view section) const;
     void Write(std::string_view section, std::string_view key, std::string_view value);
+    // Writes each key with the value at its position in `values`, which holds one for every key, as
+    // that many calls of Write would, with room made for all of them first.
+    void WriteKeys(std::string_view section,
+                   const std::vector<std::string>& keys,
+                   const std::vector<std::string>& values);
     // Removes every section of the name with its lines; false when there is none.
     bool EraseSection(std::string_view section);
     // The file's bytes with the writes applied.
@@ -99,6 +104,10 @@ public:
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue);
     std::vector<std::string> ReadSection(std::string_view section);
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // WriteString for every key, with the value at its position in `values`, which holds one for each.
+    void WriteStrings(std::string_view section,
+                      const std::vector<std::string>& keys,
+                      const std::vector<std::string>& values);
     void EraseSection(std::string_view section);
     // Writes the file when there are writes to write; raises "Unable to write to <path>" when it cannot,
     // also when the file exists but could not be read, so that its other sections are never lost.

@@ -1,20 +1,14 @@
 #include "toolkit/win/MessagePump_win.h"
 
-bool IsUserInput(UINT message) {
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_NCMOUSEHOVER ||
-           message == WM_NCMOUSELEAVE || message == WM_MOUSEHOVER || message == WM_MOUSELEAVE;
-}
-
 void DispatchPendingExceptInput() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    constexpr UINT kAllButInput = PM_REMOVE | PM_QS_PAINT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE;
+    while (PeekMessageA(&message, nullptr, 0, 0, kAllButInput)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        if (!IsUserInput(message.message))
-            DispatchMessageA(&message);
+        DispatchMessageA(&message);
     }
 }
 

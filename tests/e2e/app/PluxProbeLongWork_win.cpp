@@ -109,16 +109,16 @@ bool PartText(int part, std::string& text) {
     return true;
 }
 
-int WatchPanel(int part, double seconds) {
+int WatchPanel(int part, double seconds, int times) {
     std::string first;
     if (!PartText(part, first))
         return 1;
     std::printf("watching\n");
     std::fflush(stdout);
     std::string last = first;
-    bool changed = false;
+    int returns = 0;
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
-    while (GetTickCount64() < end) {
+    while (GetTickCount64() < end && returns < times) {
         std::string now;
         if (!PartText(part, now))
             return 1;
@@ -126,15 +126,12 @@ int WatchPanel(int part, double seconds) {
             std::printf("text %s\n", now.c_str());
             std::fflush(stdout);
             last = now;
-            changed = true;
-        }
-        if (changed && now == first) {
-            std::printf("back 1\n");
-            return 0;
+            if (now == first)
+                ++returns;
         }
         Sleep(10);
     }
-    std::printf("back 0\n");
+    std::printf("back %d\n", returns);
     return 0;
 }
 
@@ -190,7 +187,7 @@ int ProbeLongWork(const char* command, int argc, char** argv) {
         return WhileWorking(std::atof(argv[2]), argv[3]);
     if (std::strcmp(command, "cursor-window") == 0 && argc > 3)
         return ShowCursorWindow(std::atoi(argv[2]), std::atof(argv[3]));
-    if (std::strcmp(command, "watch-panel") == 0 && argc > 3)
-        return WatchPanel(std::atoi(argv[2]), std::atof(argv[3]));
+    if (std::strcmp(command, "watch-panel") == 0 && argc > 4)
+        return WatchPanel(std::atoi(argv[2]), std::atof(argv[3]), std::atoi(argv[4]));
     return -1;
 }

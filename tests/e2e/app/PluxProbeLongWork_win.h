@@ -8,9 +8,10 @@
 //                              with FF00FF, shown SECONDS and closed again, as a user drags another
 //                              window over and away; 0.3 s later the screen where the window is, saved
 //                              to FILE (PPM); and whether the panel still shows a text ("running N")
-//   watch-panel PART SECONDS   "watching", then the texts part PART of the status bar shows, a line
-//                              "text T" each time it changes, until it is back to the text it had at
-//                              the start after another ("back 1"), or SECONDS have passed ("back 0")
+//   watch-panel PART SECONDS TIMES  "watching", then the texts part PART of the status bar shows, a line
+//                              "text T" each time it changes, until it has come back TIMES times to the
+//                              text it had at the start ("back TIMES"), or SECONDS have passed ("back"
+//                              and the times it came back)
 //
 //   cursor-window ID SECONDS   a small window under the pointer with the system cursor ID (32514 the wait
 //                              cursor) as its class cursor, "shown", then kept that long
