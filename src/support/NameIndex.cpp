@@ -28,19 +28,23 @@ std::uint64_t UpperChars(std::uint64_t chars) {
 
 }  // namespace
 
-// Names that SameTextUpper finds equal hash alike: the characters are folded as it folds them.
+// Names that SameTextUpper finds equal hash alike: the characters are folded as it folds them. A slot
+// takes the low bits of the hash, and a multiplication carries bits upwards only, so each step folds
+// the high half down: numbered names that differ only in the high bytes of an eight-character block
+// would otherwise crowd into a few slots.
 std::uint64_t TNameIndex::Hash(std::string_view name) {
     constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    const auto mix = [](std::uint64_t hash) { return (hash ^ (hash >> 32)) * kMultiplier; };
     std::uint64_t hash = name.size() * kMultiplier;
     std::uint64_t chars = 0;
     for (; name.size() >= sizeof chars; name.remove_prefix(sizeof chars)) {
         std::memcpy(&chars, name.data(), sizeof chars);
-        hash = (hash ^ UpperChars(chars)) * kMultiplier;
+        hash = mix(hash ^ UpperChars(chars));
     }
     if (!name.empty()) {
         chars = 0;
         std::memcpy(&chars, name.data(), name.size());
-        hash = (hash ^ UpperChars(chars)) * kMultiplier;
+        hash = mix(hash ^ UpperChars(chars));
     }
     return hash ^ (hash >> 31);
 }

@@ -34,14 +34,41 @@ TProfileText::TProfileText() : sections_(1) {
     sectionIndex_.Add("", 0);
 }
 
+namespace {
+
+// How many lines each section has, the lines before the first header first, so that a file of many keys
+// is read without growing its lists line by line. Only for a file of the single-byte set, whose lines
+// are their bytes; others grow as they are read.
+std::vector<std::size_t> SectionSizes(std::string_view bytes, const std::vector<TLineSpan>& spans) {
+    std::vector<std::size_t> sizes(1);
+    for (const TLineSpan& span : spans) {
+        const std::string_view trimmed = TrimProfile(bytes.substr(span.Begin, span.TextEnd - span.Begin));
+        if (!trimmed.empty() && HeaderName(trimmed))
+            sizes.push_back(0);
+        else
+            ++sizes.back();
+    }
+    return sizes;
+}
+
+}  // namespace
+
 TProfileText::TProfileText(std::string_view fileBytes) : TProfileText() {
     bytes_ = WholeCodeUnits(fileBytes);
     encoding_ = EncodingOf(bytes_);
     texts_.reserve(bytes_.size());
     const std::string_view bytes = bytes_;
+    const std::vector<TLineSpan> spans = SplitLineSpans(bytes, encoding_);
+    std::vector<std::size_t> sizes;
+    if (encoding_ == TTextEncoding::SingleByte) {
+        sizes = SectionSizes(bytes, spans);
+        sections_.reserve(sizes.size());
+        sections_.back().Lines.reserve(sizes.front());
+        sections_.back().Keys.Reserve(sizes.front());
+    }
     std::vector<TLine> blanks;
     std::vector<std::size_t> replaced;
-    for (const TLineSpan& span : SplitLineSpans(bytes, encoding_)) {
+    for (const TLineSpan& span : spans) {
         replaced.clear();
         const std::string_view lineBytes = bytes.substr(span.Begin, span.TextEnd - span.Begin);
         TLine line{texts_.size(), 0, span, false};
@@ -50,7 +77,12 @@ TProfileText::TProfileText(std::string_view fileBytes) : TProfileText() {
         else
             texts_.append(DecodeBytes(lineBytes, encoding_, &replaced));
         line.TextSize = texts_.size() - line.TextBegin;
+        const std::size_t sectionCount = sections_.size();
         AddLine(line, replaced, blanks);
+        if (sections_.size() > sectionCount && sectionCount < sizes.size()) {
+            sections_.back().Lines.reserve(sizes[sectionCount]);
+            sections_.back().Keys.Reserve(sizes[sectionCount]);
+        }
     }
     sections_.back().BlankTail = std::move(blanks);
 }
@@ -162,7 +194,10 @@ void TProfileText::WriteKeys(std::string_view section,
                              const std::vector<std::string>& values) {
     if (keys.empty())
         return;
-    std::size_t textSize = section.size() + 2;
+    // A little more than the keys need, for the few single writes that commonly follow (a snapshot's
+    // timestamp): growing lists of many keys is what this spares.
+    constexpr std::size_t kSpareKeys = 8, kSpareText = 512;
+    std::size_t textSize = section.size() + 2 + kSpareText;
     for (std::size_t i = 0; i < keys.size(); ++i)
         textSize += keys[i].size() + 1 + values[i].size();
     texts_.reserve(texts_.size() + textSize);
@@ -170,7 +205,7 @@ void TProfileText::WriteKeys(std::string_view section,
     // Enough when the keys are all new to the section or all there already, as when a snapshot is saved
     // again; a mix grows as single writes do.
     TSection& target = sections_[*FindSection(section)];
-    const std::size_t room = std::max(target.Lines.size(), keys.size());
+    const std::size_t room = std::max(target.Lines.size(), keys.size()) + kSpareKeys;
     target.Lines.reserve(room);
     target.Keys.Reserve(room);
     for (std::size_t i = 1; i < keys.size(); ++i)
@@ -180,7 +215,16 @@ void TProfileText::WriteKeys(std::string_view section,
 // The key as written, its blanks trimmed, then the new value. The key is copied from the old text
 // within the buffer, which is made large enough first so that the copy does not move it.
 void TProfileText::RewriteValue(TLine& line, std::string_view value) {
-    const std::string_view key = KeyText(TextOf(line));
+    const std::string_view text = TextOf(line);
+    const std::string_view key = KeyText(text);
+    // A line of the file that would be written as it stands keeps its bytes: a snapshot saved again
+    // over versions that have not changed copies its lines instead of writing each anew. A last line
+    // without a line end would get one when written, and a line of another encoding is encoded anew.
+    const bool ownEnd = line.Bytes.End > line.Bytes.TextEnd;
+    if (!line.Written && ownEnd && encoding_ == TTextEncoding::SingleByte && key.data() == text.data() &&
+        text.size() == key.size() + 1 + value.size() && text[key.size()] == '=' && text.ends_with(value)) {
+        return;
+    }
     const auto keyBegin = static_cast<std::size_t>(key.data() - texts_.data());
     const std::size_t keySize = key.size();
     texts_.reserve(texts_.size() + keySize + 1 + value.size());

@@ -113,6 +113,27 @@ TEST(ProfileText, WriteKeysWritesWhatSingleWritesWrite) {
     }
 }
 
+// A value written again as it stands leaves the line as it is, and one that stands otherwise is written
+// anew: the file is the same either way.
+TEST(ProfileText, WritingTheSameValueAgainGivesTheLineAsAWriteGivesIt) {
+    const struct {
+        std::string file, expected;
+    } cases[] = {
+        {"[s]\r\nA=1\r\nB=2\r\n", "[s]\r\nA=1\r\nB=2\r\n"},
+        {"[s]\r\na=1\n", "[s]\r\na=1\n"},
+        {"[s]\r\n A=1\r\n", "[s]\r\nA=1\r\n"},
+        {"[s]\r\nA = 1\r\n", "[s]\r\nA=1\r\n"},
+        {"[s]\r\nA=\"1\"\r\n", "[s]\r\nA=1\r\n"},
+        {"[s]\r\nA=1", "[s]\r\nA=1\r\n"},
+        {"[s]\r\nA=1\r\n[t]", "[s]\r\nA=1\r\n[t]"},
+    };
+    for (const auto& row : cases) {
+        ini::TProfileText text(row.file);
+        text.Write("s", "A", "1");
+        EXPECT_EQ(text.Text(), row.expected) << row.file;
+    }
+}
+
 TEST(ProfileText, EraseSectionRemovesEverySectionOfTheNameAndOnlyThose) {
     ini::TProfileText text("; keep me\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n[ a ]\r\nx=shadowed\r\n[C]\r\nz=3\r\n");
     EXPECT_TRUE(text.EraseSection(" a"));
