@@ -1,29 +1,18 @@
-// Save Result's writing, as SaveSnapshot runs it, for 1,000 and 10,000 products: a first save, a later
-// save over the same file, beside one buffered write of the same bytes and one write through the file
-// system port (temporary, flush, replace). Best of ROUNDS runs each (default 10), in milliseconds.
+// Save Result's writing, as SaveSnapshot runs it, for 1,000 and 10,000 products: a first save into a new
+// file and a later save over the same file, each beside the file system port's safe write (temporary,
+// flush, replace) of the same bytes into a new file and over an existing one. Medians of ROUNDS
+// interleaved rounds (default 20), in milliseconds.
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "InterleavedTiming.h"
 #include "snapshot/SnapshotFile.h"
 
 namespace {
-
-template <typename Work>
-double BestMilliseconds(int rounds, Work&& work) {
-    double best = 1e300;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-        best = std::min(best, elapsed.count());
-    }
-    return best;
-}
 
 // Product names shaped like the registry's, in the benchmarks' families.
 void FillProducts(int count, TTextList& names, TTextList& versions) {
@@ -36,18 +25,10 @@ void FillProducts(int count, TTextList& names, TTextList& versions) {
     }
 }
 
-void BufferedWrite(const std::string& path, const std::string& content) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file || std::fwrite(content.data(), 1, content.size(), file) != content.size() || std::fclose(file) != 0) {
-        std::fprintf(stderr, "cannot write %s\n", path.c_str());
-        std::exit(1);
-    }
-}
-
 }  // namespace
 
 int main() {
-    const int rounds = std::getenv("ROUNDS") ? std::atoi(std::getenv("ROUNDS")) : 10;
+    const int rounds = std::getenv("ROUNDS") ? std::atoi(std::getenv("ROUNDS")) : 20;
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof temp, temp);
     const std::string folder = std::string(temp) + "plux-bench-" + std::to_string(GetCurrentProcessId()) + "\\";
@@ -55,28 +36,51 @@ int main() {
     TFileSystem& files = PlatformFileSystem();
     const TDateTime moment{2004, 2, 3, 15, 5, 7, 2};
     const TLocaleFormats locale;
+    // Each first save and each new-file write gets a name of its own; all are removed at the end.
+    std::vector<std::string> written;
+    const auto fresh = [&](const char* stem) {
+        written.push_back(folder + stem + std::to_string(written.size()) + ".plx");
+        return written.back();
+    };
 
-    std::printf("%-9s %10s %10s %10s %10s %9s %9s\n", "products", "first ms", "later ms", "fwrite ms", "port ms",
-                "vs fwrite", "vs port");
+    std::printf("%-9s %9s %9s %9s %9s %11s %11s\n", "products", "first ms", "new ms", "later ms", "over ms",
+                "first/new", "later/over");
     for (const int count : {1000, 10000}) {
         TTextList names;
         TTextList versions;
         FillProducts(count, names, versions);
-        const std::string path = folder + "bench.plx";
-        const auto save = [&] { SaveSnapshot("bench", names, versions, folder, moment, locale, files); };
-        const double first = BestMilliseconds(rounds, [&] {
-            DeleteFileA(path.c_str());
-            save();
+        const auto save = [&](const std::string& name) {
+            SaveSnapshot(name, names, versions, folder, moment, locale, files);
+        };
+        save("bench");
+        const std::string content = *files.ReadFile(folder + "bench.plx");
+        const auto write = [&](const std::string& path) {
+            if (!files.WriteFile(path, content)) {
+                std::fprintf(stderr, "cannot write %s\n", path.c_str());
+                std::exit(1);
+            }
+        };
+        write(folder + "over.plx");
+
+        TInterleavedTiming timing(rounds);
+        // The section of a snapshot is its name, so a first save under another name writes the same
+        // lines but for the section header.
+        const std::size_t first = timing.Add([&] {
+            const std::string path = fresh("first");
+            save(path.substr(folder.size(), path.size() - folder.size() - 4));
         });
-        const double later = BestMilliseconds(rounds, save);
-        const std::string content = *files.ReadFile(path);
-        const double buffered = BestMilliseconds(rounds, [&] { BufferedWrite(folder + "plain.plx", content); });
-        const double port = BestMilliseconds(rounds, [&] { files.WriteFile(folder + "port.plx", content); });
-        std::printf("%-9d %10.2f %10.2f %10.2f %10.2f %8.2fx %8.2fx\n", count, first, later, buffered, port,
-                    first / buffered, first / port);
+        const std::size_t newWrite = timing.Add([&] { write(fresh("new")); });
+        const std::size_t later = timing.Add([&] { save("bench"); });
+        const std::size_t overWrite = timing.Add([&] { write(folder + "over.plx"); });
+        timing.Run();
+        std::printf("%-9d %9.2f %9.2f %9.2f %9.2f %10.2fx %10.2fx\n", count, timing.Median(first),
+                    timing.Median(newWrite), timing.Median(later), timing.Median(overWrite),
+                    timing.Median(first) / timing.Median(newWrite), timing.Median(later) / timing.Median(overWrite));
     }
-    for (const char* name : {"bench.plx", "plain.plx", "port.plx"})
-        DeleteFileA((folder + name).c_str());
+    written.push_back(folder + "bench.plx");
+    written.push_back(folder + "over.plx");
+    for (const std::string& path : written)
+        DeleteFileA(path.c_str());
     RemoveDirectoryA(folder.c_str());
     return 0;
 }

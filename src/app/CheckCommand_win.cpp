@@ -12,7 +12,9 @@ void TfrmPLUX::actionDoCheckExecute() {
 // A version that cannot be read ends the check before the report is built, so the view keeps the
 // previous report.
 void TfrmPLUX::CheckProducts() {
-    ScanProducts(*MachineProductKeys(), std::string(kProductRootKey), products_);
+    const TLongWork work(*this);
+    ScanProducts(*MachineProductKeys(), std::string(kProductRootKey), products_,
+                 [this](std::size_t productsRead) { ShowProductsRead(productsRead); });
 
     const TReportInputs inputs =
         ReportInputsNow(products_, BarItem(kColor1Item).Description, BarItem(kColor2Item).Description,

@@ -1,83 +1,115 @@
 #include "app/JsonReport.h"
 
-#include <vector>
+#include <algorithm>
 
 #include "policy/PolicySummary.h"
 #include "support/DataText.h"
 
 namespace {
 
+// The report is written into one text that grows as it goes: a report of many products costs a few
+// appends per product and no text of its own.
 class TJsonText {
 public:
     explicit TJsonText(const TToUtf8& toUtf8) : toUtf8_(toUtf8) {}
 
-    std::string String(std::string_view text) const { return JsonString(toUtf8_(text)); }
-    std::string StringOrNull(const std::optional<std::string>& text) const { return text ? String(*text) : "null"; }
+    TJsonText& Raw(std::string_view text) {
+        text_.append(text);
+        return *this;
+    }
+    // ASCII is UTF-8 as it stands, and most texts are ASCII: they skip the conversion.
+    TJsonText& String(std::string_view text) {
+        if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            AppendJsonString(text_, text);
+        else
+            AppendJsonString(text_, toUtf8_(text));
+        return *this;
+    }
+    TJsonText& StringOrNull(const std::optional<std::string>& text) { return text ? String(*text) : Raw("null"); }
     // Words of our own are ASCII already.
-    static std::string WordOrNull(const std::string& word) { return word.empty() ? "null" : JsonString(word); }
+    TJsonText& WordOrNull(std::string_view word) {
+        if (word.empty())
+            return Raw("null");
+        AppendJsonString(text_, word);
+        return *this;
+    }
+    void Reserve(std::size_t size) { text_.reserve(size); }
+    std::string Take() { return std::move(text_); }
 
 private:
     const TToUtf8& toUtf8_;
+    std::string text_;
 };
 
-// The facts of the check and the snapshot, as members of an object, in the report's order.
-std::vector<std::string> FactMembers(const TComparison& comparison, const TJsonText& json) {
+// The facts of the check and the snapshot as members of an object, in the report's order, each after
+// `before` and followed by `after`.
+void AppendFacts(TJsonText& json, const TComparison& comparison, std::string_view before, std::string_view after) {
     const TCheckFacts& facts = comparison.Facts;
-    std::string snapshot = "null";
+    json.Raw(before).Raw("\"computer\": ").String(facts.Computer).Raw(after);
+    json.Raw(before).Raw("\"user\": ").StringOrNull(facts.User).Raw(after);
+    json.Raw(before).Raw("\"checkedAt\": ").WordOrNull(IsoDateTime(facts.CheckedAt, facts.UtcOffsetMinutes)).Raw(after);
+    json.Raw(before).Raw("\"registryKey\": ").StringOrNull(facts.RegistryKey).Raw(after);
+    json.Raw(before).Raw("\"registryView\": ").StringOrNull(facts.RegistryView).Raw(after);
+    json.Raw(before).Raw("\"snapshot\": ");
     if (comparison.SnapshotName) {
-        snapshot = "{\"name\": " + json.String(*comparison.SnapshotName) +
-                   ", \"savedAt\": " + json.StringOrNull(comparison.SnapshotSavedAt) + "}";
+        json.Raw("{\"name\": ").String(*comparison.SnapshotName);
+        json.Raw(", \"savedAt\": ").StringOrNull(comparison.SnapshotSavedAt).Raw("}");
+    } else {
+        json.Raw("null");
     }
-    return {"\"computer\": " + json.String(facts.Computer),
-            "\"user\": " + json.StringOrNull(facts.User),
-            "\"checkedAt\": " + JsonString(IsoDateTime(facts.CheckedAt, facts.UtcOffsetMinutes)),
-            "\"registryKey\": " + json.StringOrNull(facts.RegistryKey),
-            "\"registryView\": " + json.StringOrNull(facts.RegistryView),
-            "\"snapshot\": " + snapshot};
+    json.Raw(after);
 }
 
-std::string ProductMembers(const TReportRow& row, const TJsonText& json) {
+void AppendProductMembers(TJsonText& json, const TReportRow& row) {
     const TComparedProduct& product = row.Product;
     const TProductVerdict* verdict = row.Verdict;
-    return "\"name\": " + json.String(product.Name) + ", \"family\": " + json.String(product.Family) +
-           ", \"version\": " + json.StringOrNull(product.Version) +
-           ", \"snapshotVersion\": " + json.StringOrNull(product.SnapshotVersion) +
-           ", \"status\": " + TJsonText::WordOrNull(StatusText(product.Status)) +
-           ", \"change\": " + TJsonText::WordOrNull(ChangeText(product.Change)) +
-           ", \"verdict\": " + TJsonText::WordOrNull(verdict ? std::string(VerdictText(verdict->Verdict)) : "") +
-           ", \"rule\": " +
-           json.StringOrNull(verdict && verdict->Rule ? std::optional(ShownRule(*verdict)) : std::nullopt);
+    json.Raw("\"name\": ").String(product.Name).Raw(", \"family\": ").String(product.Family);
+    json.Raw(", \"version\": ").StringOrNull(product.Version);
+    json.Raw(", \"snapshotVersion\": ").StringOrNull(product.SnapshotVersion);
+    json.Raw(", \"status\": ").WordOrNull(StatusText(product.Status));
+    json.Raw(", \"change\": ").WordOrNull(ChangeText(product.Change));
+    json.Raw(", \"verdict\": ").WordOrNull(verdict ? VerdictText(verdict->Verdict) : "");
+    json.Raw(", \"rule\": ").StringOrNull(verdict && verdict->Rule ? std::optional(ShownRule(*verdict)) : std::nullopt);
 }
+
+constexpr std::size_t kProductLineSize = 224;
 
 }  // namespace
 
 std::string JsonReport(const TComparison& comparison,
                        const std::vector<TProductVerdict>& verdicts,
                        const TToUtf8& toUtf8) {
-    const TJsonText json(toUtf8);
-    std::string text = "{\r\n";
-    for (const std::string& member : FactMembers(comparison, json))
-        text.append("  ").append(member).append(",\r\n");
-    text += "  \"products\": [";
-    const char* separator = "\r\n";
     const std::vector<TReportRow> rows = ReportRows(comparison, verdicts);
+    TJsonText json(toUtf8);
+    json.Reserve(512 + kProductLineSize * rows.size());
+    json.Raw("{\r\n");
+    AppendFacts(json, comparison, "  ", ",\r\n");
+    json.Raw("  \"products\": [");
+    std::string_view separator = "\r\n";
     for (const TReportRow& row : rows) {
-        text.append(separator).append("    {").append(ProductMembers(row, json)).append("}");
+        json.Raw(separator).Raw("    {");
+        AppendProductMembers(json, row);
+        json.Raw("}");
         separator = ",\r\n";
     }
-    text += rows.empty() ? "]\r\n" : "\r\n  ]\r\n";
-    return text + "}\r\n";
+    json.Raw(rows.empty() ? "]\r\n" : "\r\n  ]\r\n");
+    json.Raw("}\r\n");
+    return json.Take();
 }
 
 std::string JsonLinesReport(const TComparison& comparison,
                             const std::vector<TProductVerdict>& verdicts,
                             const TToUtf8& toUtf8) {
-    const TJsonText json(toUtf8);
-    std::string facts;
-    for (const std::string& member : FactMembers(comparison, json))
-        facts.append(member).append(", ");
-    std::string text;
-    for (const TReportRow& row : ReportRows(comparison, verdicts))
-        text.append("{").append(facts).append(ProductMembers(row, json)).append("}\n");
-    return text;
+    TJsonText factsJson(toUtf8);
+    AppendFacts(factsJson, comparison, "", ", ");
+    const std::string facts = factsJson.Take();
+    const std::vector<TReportRow> rows = ReportRows(comparison, verdicts);
+    TJsonText json(toUtf8);
+    json.Reserve((facts.size() + kProductLineSize) * rows.size());
+    for (const TReportRow& row : rows) {
+        json.Raw("{").Raw(facts);
+        AppendProductMembers(json, row);
+        json.Raw("}\n");
+    }
+    return json.Take();
 }

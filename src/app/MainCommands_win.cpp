@@ -22,9 +22,27 @@ TCommandHandler CommandHandler(int commandId) {
     return command ? kHandlers[static_cast<std::size_t>(command - kCommands.data())] : nullptr;
 }
 
+// One command at a time: a command asked for while one runs is dropped, however it came (a message
+// another program sent, a shortcut taken by a dialog's loop of the running command). The close of the
+// window waits for the running command's end (WM_CLOSE).
 void TfrmPLUX::ExecuteCommand(int commandId) {
-    if (const TCommandHandler handler = CommandHandler(commandId))
-        (this->*handler)();
+    const TCommandHandler handler = CommandHandler(commandId);
+    if (!handler || commandRunning_)
+        return;
+    commandRunning_ = true;
+    struct TEnd {
+        TfrmPLUX& window;
+        ~TEnd() { window.EndCommand(); }
+    } end{*this};
+    (this->*handler)();
+}
+
+void TfrmPLUX::EndCommand() {
+    commandRunning_ = false;
+    if (closeDeferred_) {
+        closeDeferred_ = false;
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
+    }
 }
 
 // A bar item or its menu entry sends its command the way a shortcut does, so every command reaches the

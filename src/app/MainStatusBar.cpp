@@ -15,7 +15,7 @@ struct TPanelDesign {
 };
 
 constexpr TPanelDesign kPanels[] = {
-    {"Panel0", TStatusPanelStyle::TextOnly, 50, true, TAlignment::LeftJustify},
+    {kProgressPanel, TStatusPanelStyle::TextOnly, 50, true, TAlignment::LeftJustify},
     {"Panel1", TStatusPanelStyle::CapsLock, 50, false, TAlignment::Center},
     {"Panel2", TStatusPanelStyle::NumLock, 50, false, TAlignment::Center},
     {"Panel3", TStatusPanelStyle::TextOnly, 50, false, TAlignment::LeftJustify},
@@ -35,9 +35,9 @@ void BuildMainStatusBar(TStatusBar& bar, const TFontSpec& windowFont, const TDes
     }
 }
 
-TStatusPanel& VersionPanel(TStatusBar& bar) {
-    TStatusPanel* panel = bar.Panels().Find(kVersionPanel);
+TStatusPanel& NamedPanel(TStatusBar& bar, std::string_view name) {
+    TStatusPanel* panel = bar.Panels().Find(name);
     if (!panel)
-        throw Exception("No status panel " + std::string(kVersionPanel));
+        throw Exception("No status panel " + std::string(name));
     return *panel;
 }

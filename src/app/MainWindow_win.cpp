@@ -150,7 +150,14 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (focusMemory_.HandleMessage(Handle(), message, wParam))
                 return 0;
             return DefaultHandling(message, wParam, lParam);
+        case WM_SETCURSOR:
+            return SetWaitCursor() ? TRUE : DefaultHandling(message, wParam, lParam);
         case WM_CLOSE:
+            // The running command's objects live in this window until its end.
+            if (commandRunning_) {
+                closeDeferred_ = true;
+                return 0;
+            }
             if (FormCloseQuery())
                 DestroyWindow(Handle());
             return 0;

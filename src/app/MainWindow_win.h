@@ -76,6 +76,25 @@ private:
     void ReportSaveError(std::string_view message);
 
     void CheckProducts();
+
+    // Work that runs long (LongWork_win.cpp): from its start to its end the wait cursor over the window,
+    // which goes on painting; the first status panel shows how far the work has come, if it says.
+    class TLongWork {
+    public:
+        explicit TLongWork(TfrmPLUX& window) : window_(window) { window_.BeginLongWork(); }
+        ~TLongWork() { window_.EndLongWork(); }
+        TLongWork(const TLongWork&) = delete;
+        TLongWork& operator=(const TLongWork&) = delete;
+
+    private:
+        TfrmPLUX& window_;
+    };
+    void BeginLongWork();
+    void EndLongWork();
+    void ShowProductsRead(std::size_t productsRead);
+    bool SetWaitCursor() const;
+    // One command at a time (MainCommands_win.cpp).
+    void EndCommand();
     void PickBandColor(std::string_view swatchName);
     // The swatch's colour code and its painted colour, set together.
     void SetBandColor(std::string_view swatchName, std::string code);
@@ -113,6 +132,12 @@ private:
     std::unique_ptr<TMainWindowState> state_;
     // Set when the end of the session has run the saves of the close and the destruction.
     bool sessionEnded_ = false;
+    // A command runs; a close asked for meanwhile waits for its end.
+    bool commandRunning_ = false;
+    bool closeDeferred_ = false;
+    bool longWork_ = false;
+    std::string progressTextBefore_;
+    ULONGLONG lastProgress_ = 0;  // tick count of the last progress shown
 };
 
 #endif

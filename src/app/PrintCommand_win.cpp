@@ -10,5 +10,6 @@ constexpr int kLastPage = 9999;
 }  // namespace
 
 void TfrmPLUX::actionPrintExecute() {
+    const TLongWork work(*this);
     PrintPages(HTMLViewer, kFirstPage, kLastPage);
 }

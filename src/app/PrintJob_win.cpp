@@ -9,27 +9,15 @@
 #include "toolkit/html/HtmlView_win.h"
 #include "toolkit/html/Paginate.h"
 #include "toolkit/win/GdiTextMeasure_win.h"
+#include "toolkit/win/MessagePump_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
 namespace {
 
 TPrintJob* currentJob = nullptr;
 
-// Keeps the windows painting while the spooler works.
-void ProcessPendingMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
-            return;
-        }
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
 BOOL CALLBACK AbortProc(HDC, int) {
-    ProcessPendingMessages();
+    DispatchPendingExceptInput();
     const TPrintJob* job = TPrintJob::Current();
     return !(job && job->Aborted());
 }
@@ -198,7 +186,7 @@ void PrintDocument(TPrintJob& job,
         PrintPage(dc, plan.Layout, fonts, geometry, pages[i], monochrome);
         if (pages[i].Number > 0)
             PrintPageNumber(dc, fonts, style, geometry, pages[i].Number, monochrome);
-        ProcessPendingMessages();
+        DispatchPendingExceptInput();
     }
     job.EndDoc();
 }

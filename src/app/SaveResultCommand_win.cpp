@@ -21,6 +21,7 @@ void TfrmPLUX::actionSaveResultExecute() {
     std::string name = WindowsUserName(facts);
     if (!AskInput(kSaveResultPrompt, name, true))
         return;
+    const TLongWork work(*this);
     SaveSnapshot(name, products_.ProductNames, products_.ProductVersions, ProgramFolder(facts), facts.Now(),
                  facts.LocaleFormats(), PlatformFileSystem());
 }

@@ -4,7 +4,10 @@ std::string InvalidDataTypeMessage(std::string_view valueName) {
     return "Invalid data type for '" + std::string(valueName) + "'";
 }
 
-void ScanProducts(TProductKeys& keys, const std::string& rootPath, TProductList& products) {
+void ScanProducts(TProductKeys& keys,
+                  const std::string& rootPath,
+                  TProductList& products,
+                  const TScanProgress& progress) {
     products.ProductNames.clear();
     products.ProductVersions.clear();
     // A missing root key simply lists no products.
@@ -14,5 +17,7 @@ void ScanProducts(TProductKeys& keys, const std::string& rootPath, TProductList&
     for (const std::string& name : products.ProductNames) {
         const auto version = keys.ReadVersion(name);
         products.ProductVersions.push_back(version ? *version : std::string(kUnreadableVersion));
+        if (progress)
+            progress(products.ProductVersions.size());
     }
 }

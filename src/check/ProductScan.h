@@ -1,6 +1,8 @@
 #ifndef PLUX_CHECK_PRODUCTSCAN_H
 #define PLUX_CHECK_PRODUCTSCAN_H
 
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,9 +34,16 @@ public:
     virtual std::optional<std::string> ReadVersion(const std::string& productName) = 0;
 };
 
+// Told after each product how many have been read, so that a caller on the user-interface thread can
+// show it and keep its windows painting.
+using TScanProgress = std::function<void(std::size_t productsRead)>;
+
 // Refills the product list from the store. When a version cannot be read the error leaves the scan with
 // every name listed and the versions read so far.
-void ScanProducts(TProductKeys& keys, const std::string& rootPath, TProductList& products);
+void ScanProducts(TProductKeys& keys,
+                  const std::string& rootPath,
+                  TProductList& products,
+                  const TScanProgress& progress = {});
 
 // The machine-wide registry (32-bit view, where the products' installers register them).
 std::unique_ptr<TProductKeys> MachineProductKeys();

@@ -43,11 +43,9 @@ std::string SaveSnapshot(std::string_view typedName,
                          TFileSystem& files) {
     const std::string name = SnapshotName(typedName);
     TProfileIniFile file(SavedSnapshotPath(typedName, programFolder), files);
-    for (std::size_t i = 0; i < productNames.size(); ++i) {
-        if (i >= productVersions.size())
-            throw Exception("List index out of bounds (" + std::to_string(i) + ")");
-        file.WriteString(name, productNames[i], productVersions[i]);
-    }
+    if (productVersions.size() < productNames.size())
+        throw Exception("List index out of bounds (" + std::to_string(productVersions.size()) + ")");
+    file.WriteStrings(name, productNames, productVersions);
     file.WriteString(name, kTimestampKey, SnapshotTimestamp(moment, locale));
     file.Flush();
     return file.FileName();

@@ -9,38 +9,48 @@ namespace {
 // which those programs take for "text" and do not show.
 constexpr std::string_view kFormulaStarts = "=+-@\t\r";
 
+// The escape of a character JSON does not take as it is; empty for any other.
+std::string_view JsonEscape(char c, char (&buffer)[8]) {
+    switch (c) {
+        case '"':
+            return "\\\"";
+        case '\\':
+            return "\\\\";
+        case '\n':
+            return "\\n";
+        case '\r':
+            return "\\r";
+        case '\t':
+            return "\\t";
+        default:
+            if (static_cast<unsigned char>(c) >= 0x20)
+                return {};
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(c));
+            return buffer;
+    }
+}
+
 }  // namespace
 
-std::string JsonString(std::string_view utf8) {
-    std::string quoted = "\"";
-    for (const char c : utf8) {
-        switch (c) {
-            case '"':
-                quoted += "\\\"";
-                break;
-            case '\\':
-                quoted += "\\\\";
-                break;
-            case '\n':
-                quoted += "\\n";
-                break;
-            case '\r':
-                quoted += "\\r";
-                break;
-            case '\t':
-                quoted += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                    quoted += escape;
-                } else {
-                    quoted += c;
-                }
-        }
+// Appended in runs between the characters that need an escape.
+void AppendJsonString(std::string& out, std::string_view utf8) {
+    out += '"';
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        char buffer[8];
+        const std::string_view escape = JsonEscape(utf8[i], buffer);
+        if (escape.empty())
+            continue;
+        out.append(utf8, run, i - run).append(escape);
+        run = i + 1;
     }
-    return quoted + "\"";
+    out.append(utf8, run).append("\"");
+}
+
+std::string JsonString(std::string_view utf8) {
+    std::string quoted;
+    AppendJsonString(quoted, utf8);
+    return quoted;
 }
 
 // Quoted also for blanks at an end, which readers might drop.

@@ -13,6 +13,8 @@ using TToUtf8 = std::function<std::string(std::string_view)>;
 
 // A JSON string of UTF-8 text: quotes, backslashes and control characters escaped, the rest as it is.
 std::string JsonString(std::string_view utf8);
+// The same, appended to `out`.
+void AppendJsonString(std::string& out, std::string_view utf8);
 
 // The start of every CSV file we write, so spreadsheet programs read UTF-8.
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";

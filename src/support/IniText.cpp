@@ -139,9 +139,7 @@ void FromUtf16(TDecoded& out, std::string_view bytes, bool bigEndian) {
     }
 }
 
-std::string ToUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+void AppendUtf8(std::string& out, std::string_view text) {
     for (const char c : text) {
         const char16_t unit = Widen(c);
         if (unit < 0x80) {
@@ -155,12 +153,9 @@ std::string ToUtf8(std::string_view text) {
             out.push_back(static_cast<char>(0x80 | (unit & 0x3F)));
         }
     }
-    return out;
 }
 
-std::string ToUtf16(std::string_view text, bool bigEndian) {
-    std::string out;
-    out.reserve(2 * text.size());
+void AppendUtf16(std::string& out, std::string_view text, bool bigEndian) {
     for (const char c : text) {
         const char16_t unit = Widen(c);
         const char high = static_cast<char>(unit >> 8);
@@ -168,7 +163,6 @@ std::string ToUtf16(std::string_view text, bool bigEndian) {
         out.push_back(bigEndian ? high : low);
         out.push_back(bigEndian ? low : high);
     }
-    return out;
 }
 
 }  // namespace
@@ -212,16 +206,23 @@ std::string DecodeBytes(std::string_view bytes, TTextEncoding encoding, std::vec
     return out.Take();
 }
 
-std::string EncodeBytes(std::string_view text, TTextEncoding encoding) {
+void AppendEncoded(std::string& out, std::string_view text, TTextEncoding encoding) {
     switch (encoding) {
         case TTextEncoding::Utf8:
-            return ToUtf8(text);
+            return AppendUtf8(out, text);
         case TTextEncoding::Utf16LittleEndian:
         case TTextEncoding::Utf16BigEndian:
-            return ToUtf16(text, encoding == TTextEncoding::Utf16BigEndian);
+            return AppendUtf16(out, text, encoding == TTextEncoding::Utf16BigEndian);
         default:
-            return std::string(text);
+            out.append(text);
     }
+}
+
+std::string EncodeBytes(std::string_view text, TTextEncoding encoding) {
+    std::string out;
+    out.reserve(IsUtf16(encoding) ? 2 * text.size() : text.size());
+    AppendEncoded(out, text, encoding);
+    return out;
 }
 
 std::string DecodeText(std::string_view bytes) {
@@ -250,6 +251,11 @@ std::vector<TLineSpan> SplitLineSpans(std::string_view bytes, TTextEncoding enco
     std::size_t start = ByteOrderMark(encoding).size();
     std::size_t at = start;
     while (at + width <= bytes.size()) {
+        // Single-byte text, most of a file, is passed over in a loop of its own.
+        while (!utf16 && at < bytes.size() && bytes[at] != '\r' && bytes[at] != '\n')
+            ++at;
+        if (at + width > bytes.size())
+            break;
         const char16_t unit = unitAt(at);
         if (unit != u'\r' && unit != u'\n') {
             at += width;

@@ -25,6 +25,8 @@ std::string DecodeBytes(std::string_view bytes, TTextEncoding encoding, std::vec
 
 // A text of the single-byte set in an encoding, without a byte-order mark; DecodeBytes gives it back.
 std::string EncodeBytes(std::string_view text, TTextEncoding encoding);
+// The same, appended to `out`.
+void AppendEncoded(std::string& out, std::string_view text, TTextEncoding encoding);
 
 // A whole file's text: its byte-order mark chooses the encoding of the rest (DecodeBytes).
 std::string DecodeText(std::string_view bytes);

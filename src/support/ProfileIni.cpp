@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "support/TextRoutines.h"
 #include "toolkit/Exception.h"
@@ -13,12 +14,6 @@ namespace {
 // A name as a caller asks for it: a C string, then trimmed.
 std::string_view RequestedName(std::string_view name) {
     return TrimProfile(CutAtNul(name));
-}
-
-std::string KeyLine(std::string_view key, std::string_view value) {
-    std::string line;
-    line.reserve(key.size() + 1 + value.size());
-    return line.append(key).append("=").append(value);
 }
 
 // The platform drops trailing blanks of a default, but never its first character.
@@ -35,33 +30,69 @@ std::string_view ProfileName(std::string_view name) {
     return RequestedName(name);
 }
 
-std::size_t TProfileText::TFoldedHash::operator()(std::string_view name) const {
-    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (const char c : name)
-        hash = (hash ^ static_cast<unsigned char>(UpperChar(c))) * 1099511628211ull;
-    return static_cast<std::size_t>(hash);
-}
-
-bool TProfileText::TFoldedEqual::operator()(std::string_view a, std::string_view b) const {
-    return SameTextUpper(a, b);
-}
-
 TProfileText::TProfileText() : sections_(1) {
-    sectionIndex_.emplace("", 0);
+    sectionIndex_.Add("", 0);
 }
+
+namespace {
+
+// How many lines each section has, the lines before the first header first, so that a file of many keys
+// is read without growing its lists line by line. Only for a file of the single-byte set, whose lines
+// are their bytes; others grow as they are read.
+std::vector<std::size_t> SectionSizes(std::string_view bytes, const std::vector<TLineSpan>& spans) {
+    std::vector<std::size_t> sizes(1);
+    for (const TLineSpan& span : spans) {
+        const std::string_view trimmed = TrimProfile(bytes.substr(span.Begin, span.TextEnd - span.Begin));
+        if (!trimmed.empty() && HeaderName(trimmed))
+            sizes.push_back(0);
+        else
+            ++sizes.back();
+    }
+    return sizes;
+}
+
+}  // namespace
 
 TProfileText::TProfileText(std::string_view fileBytes) : TProfileText() {
     bytes_ = WholeCodeUnits(fileBytes);
     encoding_ = EncodingOf(bytes_);
+    texts_.reserve(bytes_.size());
     const std::string_view bytes = bytes_;
+    const std::vector<TLineSpan> spans = SplitLineSpans(bytes, encoding_);
+    std::vector<std::size_t> sizes;
+    if (encoding_ == TTextEncoding::SingleByte) {
+        sizes = SectionSizes(bytes, spans);
+        sections_.reserve(sizes.size());
+        sections_.back().Lines.reserve(sizes.front());
+        sections_.back().Keys.Reserve(sizes.front());
+    }
     std::vector<TLine> blanks;
     std::vector<std::size_t> replaced;
-    for (const TLineSpan& span : SplitLineSpans(bytes, encoding_)) {
+    for (const TLineSpan& span : spans) {
         replaced.clear();
-        TLine line{DecodeBytes(bytes.substr(span.Begin, span.TextEnd - span.Begin), encoding_, &replaced), span, false};
-        AddLine(std::move(line), replaced, blanks);
+        const std::string_view lineBytes = bytes.substr(span.Begin, span.TextEnd - span.Begin);
+        TLine line{texts_.size(), 0, span, false};
+        if (encoding_ == TTextEncoding::SingleByte)
+            texts_.append(lineBytes);
+        else
+            texts_.append(DecodeBytes(lineBytes, encoding_, &replaced));
+        line.TextSize = texts_.size() - line.TextBegin;
+        const std::size_t sectionCount = sections_.size();
+        AddLine(line, replaced, blanks);
+        if (sections_.size() > sectionCount && sectionCount < sizes.size()) {
+            sections_.back().Lines.reserve(sizes[sectionCount]);
+            sections_.back().Keys.Reserve(sizes[sectionCount]);
+        }
     }
     sections_.back().BlankTail = std::move(blanks);
+}
+
+TProfileText::TLine TProfileText::WrittenLine(std::initializer_list<std::string_view> pieces) {
+    TLine line{texts_.size(), 0, {}, true};
+    for (const std::string_view piece : pieces)
+        texts_.append(piece);
+    line.TextSize = texts_.size() - line.TextBegin;
+    return line;
 }
 
 namespace {
@@ -79,61 +110,49 @@ bool Reachable(std::string_view name, std::string_view text, const std::vector<s
 
 // Blank lines wait in `blanks` until the next line tells whether they end a section or stand inside one.
 void TProfileText::AddLine(TLine line, const std::vector<std::size_t>& replaced, std::vector<TLine>& blanks) {
-    const std::string_view trimmed = TrimProfile(line.Text);
+    const std::string_view text = TextOf(line);
+    const std::string_view trimmed = TrimProfile(text);
     if (trimmed.empty()) {
-        blanks.push_back(std::move(line));
+        blanks.push_back(line);
         return;
     }
     if (const auto header = HeaderName(trimmed)) {
         const std::string_view name = CutAtNul(*header);
-        const bool reachable = Reachable(name, line.Text, replaced);
-        std::string indexName(name);
+        const bool reachable = Reachable(name, text, replaced);
         sections_.back().BlankTail = std::move(blanks);
         blanks.clear();
-        sections_.push_back({std::move(line), reachable, {}, {}, {}});
         if (reachable)
-            sectionIndex_.try_emplace(std::move(indexName), sections_.size() - 1);
+            sectionIndex_.Add(name, sections_.size());
+        sections_.push_back({line, reachable, {}, {}, {}});
         return;
     }
     TSection& section = sections_.back();
-    for (TLine& blank : blanks)
-        section.Lines.push_back(std::move(blank));
+    section.Lines.insert(section.Lines.end(), blanks.begin(), blanks.end());
     blanks.clear();
-    const std::string_view name = CutAtNul(KeyText(line.Text));
-    if (Reachable(name, line.Text, replaced)) {
-        AddKeyLine(section, name, std::move(line));
-    } else {
-        section.Lines.push_back(std::move(line));
-    }
-}
-
-// `name` is the key text of the line (KeyText), which need not be found again; it may point into the line.
-void TProfileText::AddKeyLine(TSection& section, std::string_view name, TLine&& line) {
-    section.Keys.try_emplace(std::string(CutAtNul(name)), section.Lines.size());
-    section.Lines.push_back(std::move(line));
+    const std::string_view name = CutAtNul(KeyText(text));
+    if (Reachable(name, text, replaced))
+        section.Keys.Add(name, section.Lines.size());
+    section.Lines.push_back(line);
 }
 
 std::optional<std::size_t> TProfileText::FindSection(std::string_view section) const {
-    const auto found = sectionIndex_.find(RequestedName(section));
-    if (found == sectionIndex_.end())
-        return std::nullopt;
-    return found->second;
+    return sectionIndex_.Find(RequestedName(section));
 }
 
-const std::string* TProfileText::FindKeyLine(std::string_view section, std::string_view key) const {
+const TProfileText::TLine* TProfileText::FindKeyLine(std::string_view section, std::string_view key) const {
     const auto index = FindSection(section);
     if (!index)
         return nullptr;
     const TSection& found = sections_[*index];
-    const auto line = found.Keys.find(RequestedName(key));
-    return line == found.Keys.end() ? nullptr : &found.Lines[line->second].Text;
+    const auto line = found.Keys.Find(RequestedName(key));
+    return line ? &found.Lines[*line] : nullptr;
 }
 
 std::optional<std::string> TProfileText::Read(std::string_view section, std::string_view key) const {
-    const std::string* line = FindKeyLine(section, key);
+    const TLine* line = FindKeyLine(section, key);
     if (!line)
         return std::nullopt;
-    return LineValue(*line);
+    return LineValue(TextOf(*line));
 }
 
 std::vector<std::string> TProfileText::Keys(std::string_view section) const {
@@ -143,12 +162,11 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
         return keys;
     const TSection& found = sections_[*index];
     for (std::size_t i = 0; i < found.Lines.size(); ++i) {
-        const std::string_view line = TrimProfile(found.Lines[i].Text);
+        const std::string_view line = TrimProfile(TextOf(found.Lines[i]));
         if (line.find('=') == std::string_view::npos)
             continue;
         const std::string_view name = CutAtNul(KeyText(line));
-        const auto first = found.Keys.find(name);
-        if (first != found.Keys.end() && first->second == i)
+        if (found.Keys.Find(name) == i)
             keys.emplace_back(name);
     }
     return keys;
@@ -160,26 +178,67 @@ void TProfileText::Write(std::string_view section, std::string_view key, std::st
     auto index = FindSection(sectionName);
     if (!index) {
         index = sections_.size();
-        sections_.push_back({{"[" + std::string(sectionName) + "]", {}, true}, true, {}, {}, {}});
-        sectionIndex_.emplace(std::string(sectionName), *index);
+        sections_.push_back({WrittenLine({"[", sectionName, "]"}), true, {}, {}, {}});
+        sectionIndex_.Add(sectionName, *index);
     }
     TSection& target = sections_[*index];
-    const auto found = target.Keys.find(keyName);
-    if (found == target.Keys.end()) {
-        AddKeyLine(target, keyName, {KeyLine(keyName, value), {}, true});
+    const std::size_t at = target.Keys.Add(keyName, target.Lines.size());
+    if (at == target.Lines.size())
+        target.Lines.push_back(WrittenLine({keyName, "=", value}));
+    else
+        RewriteValue(target.Lines[at], value);
+}
+
+void TProfileText::WriteKeys(std::string_view section,
+                             const std::vector<std::string>& keys,
+                             const std::vector<std::string>& values) {
+    if (keys.empty())
+        return;
+    // A little more than the keys need, for the few single writes that commonly follow (a snapshot's
+    // timestamp): growing lists of many keys is what this spares.
+    constexpr std::size_t kSpareKeys = 8, kSpareText = 512;
+    std::size_t textSize = section.size() + 2 + kSpareText;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        textSize += keys[i].size() + 1 + values[i].size();
+    texts_.reserve(texts_.size() + textSize);
+    Write(section, keys.front(), values.front());
+    // Enough when the keys are all new to the section or all there already, as when a snapshot is saved
+    // again; a mix grows as single writes do.
+    TSection& target = sections_[*FindSection(section)];
+    const std::size_t room = std::max(target.Lines.size(), keys.size()) + kSpareKeys;
+    target.Lines.reserve(room);
+    target.Keys.Reserve(room);
+    for (std::size_t i = 1; i < keys.size(); ++i)
+        Write(section, keys[i], values[i]);
+}
+
+// The key as written, its blanks trimmed, then the new value. The key is copied from the old text
+// within the buffer, which is made large enough first so that the copy does not move it.
+void TProfileText::RewriteValue(TLine& line, std::string_view value) {
+    const std::string_view text = TextOf(line);
+    const std::string_view key = KeyText(text);
+    // A line of the file that would be written as it stands keeps its bytes: a snapshot saved again
+    // over versions that have not changed copies its lines instead of writing each anew. A last line
+    // without a line end would get one when written, and a line of another encoding is encoded anew.
+    const bool ownEnd = line.Bytes.End > line.Bytes.TextEnd;
+    if (!line.Written && ownEnd && encoding_ == TTextEncoding::SingleByte && key.data() == text.data() &&
+        text.size() == key.size() + 1 + value.size() && text[key.size()] == '=' && text.ends_with(value)) {
         return;
     }
-    TLine& line = target.Lines[found->second];
-    line.Text = KeyLine(KeyText(line.Text), value);
-    line.Written = true;
+    const auto keyBegin = static_cast<std::size_t>(key.data() - texts_.data());
+    const std::size_t keySize = key.size();
+    texts_.reserve(texts_.size() + keySize + 1 + value.size());
+    const std::size_t begin = texts_.size();
+    texts_.append(texts_, keyBegin, keySize).append("=").append(value);
+    line = {begin, texts_.size() - begin, line.Bytes, true};
 }
 
 // The platform's profile functions remove all sections of the name, not only the first.
 bool TProfileText::EraseSection(std::string_view section) {
     const std::string_view name = RequestedName(section);
-    const std::size_t erased = std::erase_if(sections_, [name](const TSection& candidate) {
-        const auto header = HeaderName(TrimProfile(candidate.Header.Text));
-        return candidate.Reachable && header && TFoldedEqual()(CutAtNul(*header), name);
+    const std::size_t erased = std::erase_if(sections_, [this, name](const TSection& candidate) {
+        const auto header = HeaderName(TrimProfile(TextOf(candidate.Header)));
+        return candidate.Reachable && header && SameTextUpper(CutAtNul(*header), name);
     });
     if (erased > 0)
         IndexSections();
@@ -187,11 +246,11 @@ bool TProfileText::EraseSection(std::string_view section) {
 }
 
 void TProfileText::IndexSections() {
-    sectionIndex_.clear();
-    sectionIndex_.emplace("", 0);
+    sectionIndex_.Clear();
+    sectionIndex_.Add("", 0);
     for (std::size_t i = 1; i < sections_.size(); ++i) {
         if (sections_[i].Reachable)
-            sectionIndex_.try_emplace(std::string(CutAtNul(*HeaderName(TrimProfile(sections_[i].Header.Text)))), i);
+            sectionIndex_.Add(CutAtNul(*HeaderName(TrimProfile(TextOf(sections_[i].Header)))), i);
     }
 }
 
@@ -201,7 +260,7 @@ void TProfileText::AppendLine(std::string& out, const TLine& line, std::string_v
     if (endOwed)
         out.append(lineEnd);
     if (line.Written)
-        out.append(EncodeBytes(line.Text, encoding_));
+        AppendEncoded(out, TextOf(line), encoding_);
     else
         out.append(bytes_, line.Bytes.Begin, line.Bytes.TextEnd - line.Bytes.Begin);
     const bool ownEnd = line.Bytes.End > line.Bytes.TextEnd;
@@ -212,13 +271,26 @@ void TProfileText::AppendLine(std::string& out, const TLine& line, std::string_v
     endOwed = !ownEnd && !line.Written;
 }
 
+// Room for every line as read and every written one with its line end, so that the text is built
+// without growing: a snapshot of many products is written whole.
+std::size_t TProfileText::WrittenSizeBound() const {
+    const std::size_t unitWidth = encoding_ == TTextEncoding::SingleByte ? 1 : encoding_ == TTextEncoding::Utf8 ? 3 : 2;
+    std::size_t size = bytes_.size() + ByteOrderMark(encoding_).size();
+    for (const TSection& section : sections_) {
+        size += (section.Header.TextSize + 2) * unitWidth;
+        for (const TLine& line : section.Lines)
+            size += line.Written ? (line.TextSize + 2) * unitWidth : 0;
+    }
+    return size;
+}
+
 std::string TProfileText::Text() const {
     const std::string lineEnd = EncodeBytes("\r\n", encoding_);
     std::string out(ByteOrderMark(encoding_));
-    out.reserve(bytes_.size() + 64);
+    out.reserve(WrittenSizeBound());
     bool endOwed = false;
     for (const TSection& section : sections_) {
-        if (!section.Header.Text.empty())
+        if (section.Header.TextSize > 0)
             AppendLine(out, section.Header, lineEnd, endOwed);
         for (const auto* lines : {&section.Lines, &section.BlankTail}) {
             for (const TLine& line : *lines)
@@ -254,6 +326,13 @@ std::vector<std::string> TProfileIniFile::ReadSection(std::string_view section) 
 void TProfileIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     Content().Write(section, key, value);
     modified_ = true;
+}
+
+void TProfileIniFile::WriteStrings(std::string_view section,
+                                   const std::vector<std::string>& keys,
+                                   const std::vector<std::string>& values) {
+    Content().WriteKeys(section, keys, values);
+    modified_ = modified_ || !keys.empty();
 }
 
 void TProfileIniFile::Flush() {

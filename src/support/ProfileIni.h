@@ -1,14 +1,15 @@
 #ifndef PLUX_SUPPORT_PROFILEINI_H
 #define PLUX_SUPPORT_PROFILEINI_H
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "support/FileSystem.h"
 #include "support/IniText.h"
+#include "support/NameIndex.h"
 #include "support/ProfileLine.h"
 
 namespace ini {
@@ -37,27 +38,24 @@ public:
     // that differ in letter case only).
     std::vector<std::string> Keys(std::string_view section) const;
     void Write(std::string_view section, std::string_view key, std::string_view value);
+    // Writes each key with the value at its position in `values`, which holds one for every key, as
+    // that many calls of Write would, with room made for all of them first.
+    void WriteKeys(std::string_view section,
+                   const std::vector<std::string>& keys,
+                   const std::vector<std::string>& values);
     // Removes every section of the name with its lines; false when there is none.
     bool EraseSection(std::string_view section);
     // The file's bytes with the writes applied.
     std::string Text() const;
 
 private:
-    // Names hash and compare without regard to ASCII case, so that a lookup needs no folded copy.
-    struct TFoldedHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const;
-    };
-    struct TFoldedEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
-    using TNameIndex = std::unordered_map<std::string, std::size_t, TFoldedHash, TFoldedEqual>;
-
-    // A line as text of the single-byte set, and where its bytes lie in the file as read; a line that
-    // was written has no bytes of the file (Written), though it keeps the line end it had there.
+    // A line as text of the single-byte set, held in `texts_` from TextBegin, and where its bytes lie in
+    // the file as read; a line that was written has no bytes of the file (Written), though it keeps the
+    // line end it had there. The texts of all lines share one buffer, so that a file of many keys is
+    // read and written without an allocation per line.
     struct TLine {
-        std::string Text;
+        std::size_t TextBegin = 0;
+        std::size_t TextSize = 0;
         TLineSpan Bytes;
         bool Written = true;
     };
@@ -68,14 +66,22 @@ private:
         std::vector<TLine> BlankTail;  // blank lines between them and the next section
         TNameIndex Keys;               // key name -> index in Lines
     };
+    // A view into `texts_`, good until the next line is added or written.
+    std::string_view TextOf(const TLine& line) const {
+        return std::string_view(texts_).substr(line.TextBegin, line.TextSize);
+    }
+    // The pieces joined as the text of a written line.
+    TLine WrittenLine(std::initializer_list<std::string_view> pieces);
     void AddLine(TLine line, const std::vector<std::size_t>& replaced, std::vector<TLine>& blanks);
-    static void AddKeyLine(TSection& section, std::string_view name, TLine&& line);
     std::optional<std::size_t> FindSection(std::string_view section) const;
     void IndexSections();
-    const std::string* FindKeyLine(std::string_view section, std::string_view key) const;
+    const TLine* FindKeyLine(std::string_view section, std::string_view key) const;
+    void RewriteValue(TLine& line, std::string_view value);
+    std::size_t WrittenSizeBound() const;
     void AppendLine(std::string& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const;
 
     std::string bytes_;  // the file as read
+    std::string texts_;  // the text of every line, written ones at the end
     TTextEncoding encoding_ = TTextEncoding::SingleByte;
     // In file order; the first holds the lines before the first header, and equal names may repeat.
     std::vector<TSection> sections_;
@@ -98,6 +104,10 @@ public:
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue);
     std::vector<std::string> ReadSection(std::string_view section);
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    // WriteString for every key, with the value at its position in `values`, which holds one for each.
+    void WriteStrings(std::string_view section,
+                      const std::vector<std::string>& keys,
+                      const std::vector<std::string>& values);
     void EraseSection(std::string_view section);
     // Writes the file when there are writes to write; raises "Unable to write to <path>" when it cannot,
     // also when the file exists but could not be read, so that its other sections are never lost.

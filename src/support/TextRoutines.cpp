@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-char UpperChar(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 namespace {
 
 char LowerChar(char c) {

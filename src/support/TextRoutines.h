@@ -22,7 +22,10 @@ std::size_t LastCharPos(char ch, std::string_view s);
 char LastChar(std::string_view s);
 std::size_t PosText(std::string_view needle, std::string_view haystack);
 // ASCII letters only: other bytes mean different letters in different code pages.
-char UpperChar(char c);
+// Inline: every case-blind comparison and hash of a name runs it once per character.
+inline char UpperChar(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 bool SameTextUpper(std::string_view a, std::string_view b);
 std::string ReplaceText(std::string_view text, std::string_view oldText, std::string_view newText);
 void CutTail(std::string& text, int n);

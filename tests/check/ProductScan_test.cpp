@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/FakeProductKeys.h"
 
 namespace {
@@ -20,6 +22,21 @@ TEST(ProductScan, KeepsTheStoresOrderAndValuesAsTheyAre) {
     ScanProducts(keys, std::string(kProductRootKey), again);
     EXPECT_EQ(again.ProductNames, products.ProductNames);
     EXPECT_EQ(again.ProductVersions, products.ProductVersions);
+}
+
+// The caller hears of every product read, in order, and nothing after a version that cannot be read.
+TEST(ProductScan, TellsHowManyProductsHaveBeenRead) {
+    TFakeProductKeys keys;
+    keys.products = {{"A", "1"}, {"B", "", TKind::Locked}, {"C", "3"}, {"D", "", TKind::Numeric}, {"E", "5"}};
+    std::vector<std::size_t> told;
+    TProductList products;
+    EXPECT_THROW(ScanProducts(keys, std::string(kProductRootKey), products,
+                              [&](std::size_t read) {
+                                  told.push_back(read);
+                                  EXPECT_EQ(products.ProductVersions.size(), read) << "told once the version is in";
+                              }),
+                 Exception);
+    EXPECT_EQ(told, (std::vector<std::size_t>{1, 2, 3}));
 }
 
 TEST(ProductScan, MissingRootGivesEmptyLists) {

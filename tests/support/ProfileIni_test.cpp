@@ -78,6 +78,62 @@ TEST(ProfileText, WritesInPlaceAppendKeysToTheirSectionAndNewSectionsAtTheEnd) {
     }
 }
 
+// Many keys at once, as a snapshot of many products is saved: the text is the one single writes give,
+// whether the keys are new, there already (in another letter case, with blanks), or some of each, and
+// with enough keys that the room made for them moves what the file held.
+TEST(ProfileText, WriteKeysWritesWhatSingleWritesWrite) {
+    std::vector<std::string> many, manyValues;
+    for (int i = 0; i < 300; ++i) {
+        many.push_back("Product " + std::to_string(i));
+        manyValues.push_back(std::to_string(i % 7) + ".0");
+    }
+    std::string manyFile = "[s]\r\n";
+    for (int i = 0; i < 300; i += 2)
+        manyFile += "product " + std::to_string(i) + " =old\r\n";
+    struct TCase {
+        std::string file, section;
+        std::vector<std::string> keys, values;
+    };
+    const TCase cases[] = {
+        {"", "s", {"A", "B", "a"}, {"1", "2", "3"}},
+        {"[t]\r\nx=1\r\n\r\n[S]\r\n b =old\r\n;note\r\n\r\n[u]\r\n", " s ", {"A", "B"}, {"1", "2"}},
+        {"[s]\r\nA=0", "s", {"a", "C"}, {"1", "3"}},
+        {"[s]\r\nx=1\r\n", "s", {}, {}},
+        {"", "s", many, manyValues},
+        {manyFile, "s", many, manyValues},
+    };
+    for (const TCase& row : cases) {
+        ini::TProfileText single(row.file), bulk(row.file);
+        for (std::size_t i = 0; i < row.keys.size(); ++i)
+            single.Write(row.section, row.keys[i], row.values[i]);
+        bulk.WriteKeys(row.section, row.keys, row.values);
+        EXPECT_EQ(bulk.Text(), single.Text()) << row.file;
+        for (const std::string& key : row.keys)
+            EXPECT_EQ(bulk.Read(row.section, key), single.Read(row.section, key)) << key;
+    }
+}
+
+// A value written again as it stands leaves the line as it is, and one that stands otherwise is written
+// anew: the file is the same either way.
+TEST(ProfileText, WritingTheSameValueAgainGivesTheLineAsAWriteGivesIt) {
+    const struct {
+        std::string file, expected;
+    } cases[] = {
+        {"[s]\r\nA=1\r\nB=2\r\n", "[s]\r\nA=1\r\nB=2\r\n"},
+        {"[s]\r\na=1\n", "[s]\r\na=1\n"},
+        {"[s]\r\n A=1\r\n", "[s]\r\nA=1\r\n"},
+        {"[s]\r\nA = 1\r\n", "[s]\r\nA=1\r\n"},
+        {"[s]\r\nA=\"1\"\r\n", "[s]\r\nA=1\r\n"},
+        {"[s]\r\nA=1", "[s]\r\nA=1\r\n"},
+        {"[s]\r\nA=1\r\n[t]", "[s]\r\nA=1\r\n[t]"},
+    };
+    for (const auto& row : cases) {
+        ini::TProfileText text(row.file);
+        text.Write("s", "A", "1");
+        EXPECT_EQ(text.Text(), row.expected) << row.file;
+    }
+}
+
 TEST(ProfileText, EraseSectionRemovesEverySectionOfTheNameAndOnlyThose) {
     ini::TProfileText text("; keep me\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n[ a ]\r\nx=shadowed\r\n[C]\r\nz=3\r\n");
     EXPECT_TRUE(text.EraseSection(" a"));

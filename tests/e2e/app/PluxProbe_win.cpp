@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "PluxProbeControls_win.h"
+#include "PluxProbeLongWork_win.h"
+#include "PluxProbeRemote_win.h"
 
 namespace {
 
@@ -379,39 +381,13 @@ int RestoreFromTaskBar() {
     return application && PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0) ? 0 : 1;
 }
 
-// Memory in plux's process for a message that answers through a pointer.
-class TRemoteMemory {
-public:
-    TRemoteMemory(HWND window, SIZE_T size)
-        : process_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, ProcessOf(window))) {
-        if (process_)
-            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    }
-    ~TRemoteMemory() {
-        if (address_)
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        if (process_)
-            CloseHandle(process_);
-    }
-    TRemoteMemory(const TRemoteMemory&) = delete;
-    TRemoteMemory& operator=(const TRemoteMemory&) = delete;
-
-    explicit operator bool() const { return address_ != nullptr; }
-    LPARAM Address() const { return reinterpret_cast<LPARAM>(address_); }
-    bool Read(void* to, SIZE_T size) const { return ReadProcessMemory(process_, address_, to, size, nullptr) != 0; }
-
-private:
-    HANDLE process_ = nullptr;
-    void* address_ = nullptr;
-};
-
 // The status bar as its native control has it: the part edges, whether the size grip shows, the bar's
 // screen rectangle, then per part its screen rectangle, border type (0 lowered, 256 none, 512 raised)
 // and text.
 int ShowStatusBar() {
     const HWND bar = MainWindow() ? FindWindowExA(MainWindow(), nullptr, STATUSCLASSNAMEA, nullptr) : nullptr;
     constexpr SIZE_T kMemorySize = 4096;
-    TRemoteMemory memory(bar, kMemorySize);
+    TRemoteMemory memory(ProcessOf(bar), kMemorySize);
     if (!bar || !memory)
         return 1;
     int edges[256] = {};
@@ -470,6 +446,8 @@ int main(int argc, char** argv) {
     const double seconds = argc > 2 ? std::atof(argv[2]) : 0;
     if (const int controls = ProbeControls(command.c_str(), argc, argv); controls >= 0)
         return controls;
+    if (const int longWork = ProbeLongWork(command.c_str(), argc, argv); longWork >= 0)
+        return longWork;
     if (command == "window")
         return ShowWindowFacts();
     if (command == "windows")

@@ -36,12 +36,20 @@ expect_rc "missing root key" 0 $?
 check_lines "$RUN_DIR/empty.html" <(printf '%s\r\n' \
     '<table border="1" cellspacing="0" bordercolor=#000000 cellpadding="3">' '<tr>' 'HEADER' '</tr>' '</table>')
 
-# A run without a window loads none of the GUI libraries.
-WINEDEBUG=+loaddll plux /shtml - >/dev/null
-expect_rc "libraries of a headless run" 0 $?
-gui=$(grep -oiE 'Loaded L"[^"]*\\(user32|gdi32|comctl32|comdlg32|winspool|shell32|ole32|uxtheme)\.[a-z]+"' \
-    "$RUN_DIR/stderr")
-[ -z "$gui" ] || fail "a headless run loaded: $gui"
+# A run without a window loads none of the GUI or theme libraries, whatever it writes. The trace names
+# the process of each line: Wine's own programs (the desktop, services) load such libraries when the
+# server starts them, and their lines must not count, nor may a trace without plux's lines pass.
+for run in "/shtml -" "/sjson -" "/scsv csv.csv /save traced"; do
+    WINEDEBUG=+pid,+loaddll plux $run >/dev/null
+    expect_rc "libraries of a headless run ($run)" 0 $?
+    own=$(sed -n 's/^\([0-9a-f]*\):[0-9a-f]*:trace:loaddll:.*Loaded L".*\\plux\.exe".*/\1/p' "$RUN_DIR/stderr")
+    [ -n "$own" ] || fail "($run) no trace of plux.exe loading: $(head -c 400 "$RUN_DIR/stderr")"
+    loaded=$(grep "^$own:[0-9a-f]*:trace:loaddll:.*Loaded L" "$RUN_DIR/stderr" | sed 's/.*Loaded L"\([^"]*\)".*/\1/')
+    grep -qi 'kernel32\.dll$' <<<"$loaded" || fail "($run) the trace lists no kernel32: $loaded"
+    gui=$(grep -iE '\\(user32|gdi32|comctl32|comdlg32|winspool|shell32|ole32|uxtheme|dwmapi|imm32)\.[a-z]+$' \
+        <<<"$loaded")
+    [ -z "$gui" ] || fail "a headless run ($run) loaded: $gui"
+done
 
 # The usage, and a switch the export does not know.
 plux /? >"$RUN_DIR/usage.txt"

@@ -1,0 +1,49 @@
+// The least a Win32 program does to show a window: register a class, create the window at the size
+// plux opens with, show it and paint it once, then wait in its message loop.
+#include <windows.h>
+
+namespace {
+
+LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = BeginPaint(window, &paint);
+            RECT client;
+            GetClientRect(window, &client);
+            FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            DrawTextA(dc, "Minimal window", -1, &client, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.lpszClassName = "MinimalWindow";
+    if (!RegisterClassA(&windowClass))
+        return 1;
+    const HWND window = CreateWindowExA(0, "MinimalWindow", "", WS_OVERLAPPEDWINDOW, 227, 114, 696, 480, nullptr,
+                                        nullptr, instance, nullptr);
+    if (!window)
+        return 1;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
