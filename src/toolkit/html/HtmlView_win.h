@@ -3,12 +3,15 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "toolkit/Accessible.h"
 #include "toolkit/html/Document.h"
 #include "toolkit/html/TableLayout.h"
+#include "toolkit/win/AccessibleObject_win.h"
 #include "toolkit/win/FontCache_win.h"
 #include "toolkit/win/Window_win.h"
 
@@ -19,13 +22,20 @@
 // included, goes on to the default handling so the owner's accelerators keep working. A mouse drag
 // selects text; the selection is only shown. A one-pixel frame marks the focus. An error inside a
 // message goes to the window error handler, like that of every TWindow.
-class THtmlView final : public TWindow {
+//
+// Assistive programs read the document as its tables, rows and cells (DocumentAccess.h), the root named
+// by the window's text, and learn of each new document. Under high contrast the view paints in the
+// system's colours; the cells the owner marks stand out in its highlight colours.
+class THtmlView final : public TWindow, private TAccessibleTree {
 public:
     THtmlView();
 
-    // Creates the window (WS_CHILD | WS_VISIBLE); the owner positions it with MoveWindow. Raises an
-    // exception when the window cannot be made.
-    HWND Create(HWND parent, int controlId);
+    // Creates the window (WS_CHILD | WS_VISIBLE) named `name`; the owner positions it with MoveWindow.
+    // Raises an exception when the window cannot be made.
+    HWND Create(HWND parent, int controlId, const std::string& name = "");
+    // The cells `marks` picks out of every document from now on: what assistive programs hear of them
+    // (`note`), and what stands out under high contrast.
+    void SetCellNote(std::function<bool(const html::TCell&)> marks, std::string note);
 
     // Joins the lines with CR LF and shows them as HTML. `reference` is the base for relative links;
     // the documents shown here have none. Does nothing while a load is running.
@@ -52,6 +62,11 @@ private:
     void PaintArea(HDC dc, const RECT& area) const;
     SIZE ClientSize() const;
 
+    // What assistive programs see (HtmlViewAccess_win.cpp).
+    std::optional<TAccessibleNode> Node(const TAccessiblePath& path) const override;
+    std::optional<TAccessiblePath> Focus() const override;
+    void MarkCells();
+
     // Input, in HtmlViewInput_win.cpp.
     bool OnKeyDown(WPARAM key);
     void OnScrollBar(int bar, WORD request);
@@ -74,6 +89,10 @@ private:
     POINT press_{};             // where the drag started, in document coordinates
     int selectionAnchor_ = -1;  // text orders of the drag's start and end; -1: nothing selected
     int selectionFocus_ = -1;
+    std::function<bool(const html::TCell&)> cellMarks_;
+    std::string cellNote_;
+    std::vector<bool> marked_;  // per cell of the layout
+    TAccessibleServer access_{*this};
 };
 
 #endif

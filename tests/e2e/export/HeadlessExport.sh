@@ -39,7 +39,7 @@ check_lines "$RUN_DIR/empty.html" <(printf '%s\r\n' \
 # A run without a window loads none of the GUI libraries.
 WINEDEBUG=+loaddll plux /shtml - >/dev/null
 expect_rc "libraries of a headless run" 0 $?
-gui=$(grep -oiE 'Loaded L"[^"]*\\(user32|gdi32|comctl32|comdlg32|winspool|shell32|ole32|uxtheme)\.[a-z]+"' \
+gui=$(grep -oiE 'Loaded L"[^"]*\\(user32|gdi32|comctl32|comdlg32|winspool|shell32|ole32|oleaut32|oleacc|uxtheme)\.[a-z]+"' \
     "$RUN_DIR/stderr")
 [ -z "$gui" ] || fail "a headless run loaded: $gui"
 
