@@ -1,6 +1,7 @@
 # A screen reader's view of the main window: the bars by name, their buttons with shortcuts, the
 # chooser, every status panel, and after a check the report's rows and cells, the comparison's
 # differences marked. Do Check runs through its default action as a screen reader's user runs it.
+# The input dialog names its field after its text.
 source "$(dirname "$0")/Session.sh"
 import_products example.reg
 cp "$PLUX_FIXTURES/old.plx" "$RUN_DIR/old.plx"
@@ -43,4 +44,18 @@ grep -qE '^    cell\|[^|]+\|' <<<"$second_row" || fail "second row has no named 
 grep -qE '^    cell\|[^|]+\|\|\|differs from snapshot\|' <<<"$report" ||
     fail "no cell says it differs from the snapshot: $report"
 ! grep -qE '^    cell\|Grid 4 \(Delphi 7\)\|\|\|differs' <<<"$report" || fail "a product name is marked as a difference"
+
+# Save Result's input dialog: its field is named by the dialog's text and has the focus.
+press ctrl+s
+probe dialog '#1' 10 >/dev/null || fail "no input dialog after Ctrl+S"
+dialog=$(wine_quiet "$PLUX_ACCESS" window '#1')
+printf '%s\n' "$dialog" >"$PLUX_ARTEFACTS/access-save-dialog.txt"
+# The focused object is the field, with the proposed name as its value; its own name is the label's text.
+field=$(grep -E '\|[^|]*focused' <<<"$dialog" | head -n 1)
+name=$(cut -d'|' -f2 <<<"$field")
+[ -n "$name" ] && [ -n "$(cut -d'|' -f4 <<<"$field")" ] || fail "the focus is not on a named field: $dialog"
+[ "$(awk -F'|' -v name="$name" '$2 == name' <<<"$dialog" | wc -l)" -eq 2 ] ||
+    fail "the field's name '$name' is not the text of the label: $dialog"
+xdotool key Escape
+probe dialog-closed '#1' 10 || fail "Escape did not close the input dialog"
 close_plux || fail "plux did not close"

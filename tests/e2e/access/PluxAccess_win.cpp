@@ -3,6 +3,7 @@
 //
 //   plux_access tree           every window of Plux with its accessible objects, one line each:
 //                              indentation by depth, then role|name|shortcut|value|description|states
+//   plux_access window CAPTION the same for the controls of Plux's window (a dialog) with that caption
 //   plux_access do NAME        runs the default action of the first object named NAME; prints "done"
 //   plux_access contrast on|off  turns the system's high-contrast setting on or off and announces it
 //   plux_access colours        the system colours high contrast paints in, as "name RRGGBB" lines
@@ -116,45 +117,42 @@ bool Walk(IAccessible* object, long id, int depth, Visit& visit) {
     return stopped;
 }
 
-// Plux's windows that draw themselves, each the client of its own object: the main window's children
-// and the floating bars' windows.
-std::vector<HWND> PluxWindows(HWND main) {
+std::vector<HWND> ChildrenOf(HWND parent) {
     std::vector<HWND> windows;
-    DWORD process = 0;
-    GetWindowThreadProcessId(main, &process);
-    const auto add = [](HWND window, LPARAM list) {
-        if (IsWindowVisible(window))
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-    };
-    EnumChildWindows(main, add, reinterpret_cast<LPARAM>(&windows));
-    struct TTop {
-        DWORD Process;
-        HWND Main;
-        std::vector<HWND>* Windows;
-    } top{process, main, &windows};
-    EnumWindows(
-        [](HWND window, LPARAM data) {
-            auto& t = *reinterpret_cast<TTop*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == t.Process && window != t.Main && IsWindowVisible(window) && GetParent(window) == t.Main)
-                EnumChildWindows(
-                    window,
-                    [](HWND child, LPARAM list) {
-                        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-                        return TRUE;
-                    },
-                    reinterpret_cast<LPARAM>(t.Windows));
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&top));
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// Plux's windows that draw themselves, each the client of its own object: the main window's shown
+// children, and those of the floating bars' windows, which the main window owns.
+std::vector<HWND> PluxWindows(HWND main) {
+    std::vector<HWND> windows;
+    for (HWND child : ChildrenOf(main))
+        if (IsWindowVisible(child))
+            windows.push_back(child);
+    std::vector<HWND> tops;
+    EnumWindows(
+        [](HWND window, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tops));
+    for (HWND top : tops)
+        if (top != main && IsWindowVisible(top) && GetParent(top) == main)
+            for (HWND child : ChildrenOf(top))
+                windows.push_back(child);
     return windows;
 }
 
 template <typename Visit>
-bool WalkPlux(HWND main, Visit visit) {
-    for (HWND window : PluxWindows(main)) {
+bool WalkWindows(const std::vector<HWND>& windows, Visit visit) {
+    for (HWND window : windows) {
         IAccessible* client = nullptr;
         if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIAccessibleId,
                                               reinterpret_cast<void**>(&client))))
@@ -210,14 +208,16 @@ int main(int argc, char** argv) {
         return SetHighContrast(std::string(argv[2]) == "on");
     if (command == "colours")
         return ShowColours();
-    if (command != "tree" && !(command == "do" && argc > 2))
+    const bool dialog = command == "window" && argc > 2;
+    if (command != "tree" && !dialog && !(command == "do" && argc > 2))
         return 2;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const HWND main = FindWindowA("TfrmPLUX", nullptr);
+    const HWND main = dialog ? FindWindowA(nullptr, argv[2]) : FindWindowA("TfrmPLUX", nullptr);
     if (!main)
         return 1;
-    if (command == "tree") {
-        WalkPlux(main, [](IAccessible* object, long id, int depth) {
+    const std::vector<HWND> windows = dialog ? ChildrenOf(main) : PluxWindows(main);
+    if (command != "do") {
+        WalkWindows(windows, [](IAccessible* object, long id, int depth) {
             std::printf("%s%s\n", std::string(static_cast<std::size_t>(depth) * 2, ' ').c_str(),
                         Line(object, id).c_str());
             return false;
@@ -226,7 +226,7 @@ int main(int argc, char** argv) {
     }
     const std::string wanted = argv[2];
     HRESULT result = E_FAIL;
-    const bool found = WalkPlux(main, [&](IAccessible* object, long id, int) {
+    const bool found = WalkWindows(windows, [&](IAccessible* object, long id, int) {
         if (NameOf(object, id) != wanted)
             return false;
         result = object->accDoDefaultAction(Self(id));
