@@ -160,7 +160,6 @@ struct TPanelColours {
     bool operator==(const TPanelColours&) const = default;
 };
 
-class TStatusBar;
 TPanelColours PanelColours(const TStatusPanel& panel,
                            const TPanelContent& content,
                            bool highContrast,
