@@ -9,7 +9,10 @@
 #include "app/MainBars.h"
 #include "app/MainStatusBar.h"
 #include "app/Resources.h"
+#include "check/ReportBuilder.h"
 #include "toolkit/Exception.h"
+#include "toolkit/html/Document.h"
+#include "toolkit/win/SystemLook_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
 namespace {
@@ -83,7 +86,10 @@ void TfrmPLUX::CreateMembers() {
     barViews_->SetCustomization(barCustomizer_.get());
     barViews_->Create(Handle());
     Panel1.Create(Handle(), RGB(0xFF, 0xFF, 0xFF));
-    HTMLViewer.Create(Panel1.Handle(), kReportViewId);
+    HTMLViewer.Create(Panel1.Handle(), kReportViewId, "Report");
+    const std::optional<html::TColour> difference = html::ParseColour(kDifferenceColour);
+    HTMLViewer.SetCellNote([difference](const html::TCell& cell) { return cell.Background == difference; },
+                           "differs from snapshot");
     StatusBar.Create(Handle());
     LayOutMembers();
 }
@@ -103,6 +109,15 @@ void TfrmPLUX::LayOutMembers() {
     const RECT inside = Panel1.Inside();
     MoveWindow(HTMLViewer.Handle(), inside.left, inside.top, std::max(0L, inside.right - inside.left),
                std::max(0L, inside.bottom - inside.top), TRUE);
+}
+
+// High contrast on or off, or other system colours: everything Plux paints itself paints again.
+void TfrmPLUX::SystemLookChanged() {
+    RereadSystemLook();
+    StatusBar.SystemLookChanged();
+    if (barViews_)
+        barViews_->RepaintFloatWindows();
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool TfrmPLUX::PreTranslateMessage(MSG& message) {
@@ -161,6 +176,10 @@ LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (FormCloseQuery())
                 DestroyWindow(Handle());
             return 0;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            SystemLookChanged();
+            return DefaultHandling(message, wParam, lParam);
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:

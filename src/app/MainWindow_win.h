@@ -106,6 +106,8 @@ private:
     void ExecuteCommand(int commandId);
     void ExecuteBarCommand(int commandId) override;
     void DocksChanged() override { LayOutMembers(); }
+    void FocusContent() override { SetFocus(HTMLViewer.Handle()); }
+    void SystemLookChanged();
 
     TScopedDC measureDC_;  // screen-compatible, for the bars' text measure
     TGdiTextMeasure barMeasure_;

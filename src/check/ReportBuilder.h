@@ -17,8 +17,11 @@ std::string HtmlTH(std::string_view text, std::string_view attributes);
 std::string HtmlTableStart(std::string_view width, bool border, std::string_view borderColor);
 std::string HtmlTableEnd();
 
-// The start of a comparison cell whose saved version differs from the current one.
+// The start of a comparison cell whose saved version differs from the current one, and its background,
+// by which a reader of the report tells such a cell.
 inline constexpr std::string_view kDifferenceCellStart = "<td bgcolor=\"#ff0000\"><b><font color=\"#ffffff\">";
+inline constexpr std::string_view kDifferenceColour = "#ff0000";
+static_assert(kDifferenceCellStart.find(kDifferenceColour) != std::string_view::npos);
 // The text of a cell that has nothing to show, which keeps the cell's borders.
 inline constexpr std::string_view kMissingEntry = "&nbsp;";
 

@@ -7,6 +7,7 @@
 
 #include "support/MessageCatalogue.h"
 #include "support/MessageDialogLayout.h"
+#include "toolkit/win/AccessibleName_win.h"
 #include "toolkit/win/Controls_win.h"
 #include "toolkit/win/Dialog_win.h"
 #include "toolkit/win/FontCache_win.h"
@@ -70,16 +71,25 @@ private:
         SetWindowPos(icon, nullptr, 0, 0, layout_.Icon.Width, layout_.Icon.Height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         controls.Add("STATIC", layout_.Text, SS_LEFT, ToRect(layout_.Label), kLabelId);
+        HWND defaultButton = nullptr;
         for (const TDialogButton& button : layout_.Buttons) {
             const DWORD style = WS_TABSTOP | (button.IsDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-            controls.Add("BUTTON", button.Text, style, ToRect(button.Bounds), button.ModalResult);
-            if (button.IsDefault)
+            const HWND control = controls.Add("BUTTON", button.Text, style, ToRect(button.Bounds), button.ModalResult);
+            if (button.IsDefault) {
                 SendMessageA(Handle(), DM_SETDEFID, static_cast<WPARAM>(button.ModalResult), 0);
+                defaultButton = control;
+            }
         }
-        if (!field_)
-            return true;
-        SetFocus(field_);
-        SendMessageA(field_, EM_SETSEL, 0, -1);
+        // The field comes before its label, so the system would find no name for it: the label names it.
+        if (field_) {
+            SetAccessibleName(field_, layout_.Text);
+            SetFocus(field_);
+            SendMessageA(field_, EM_SETSEL, 0, -1);
+        } else if (defaultButton) {
+            SetFocus(defaultButton);
+        } else {
+            return true;  // the first button
+        }
         return false;
     }
 

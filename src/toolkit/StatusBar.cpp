@@ -181,6 +181,40 @@ TPanelContent TStatusBar::Content(const TStatusPanel& panel, bool lockOn) const 
     return TPanelContent{statusBarText_.Caption(panel.Style()), lockOn};
 }
 
+TPanelColours PanelColours(const TStatusPanel& panel,
+                           const TPanelContent& content,
+                           bool highContrast,
+                           const TSystemColours& system) {
+    if (highContrast)
+        return TPanelColours{system.ButtonFace, content.Enabled ? system.ButtonText : system.GrayText, false};
+    if (content.Enabled)
+        return TPanelColours{panel.Color(), panel.Font().Color, false};
+    return TPanelColours{panel.Color(), kColorBtnShadow, true};
+}
+
+TAccessibleNode TStatusBar::DescribeBar() const {
+    TAccessibleNode node;
+    node.Role = TAccessibleRole::StatusBar;
+    node.ChildCount = static_cast<int>(panels_.Count());
+    return node;
+}
+
+TAccessibleNode TStatusBar::DescribePanel(const TStatusPanel& panel, bool lockOn) const {
+    const TPanelContent content = Content(panel, lockOn);
+    TAccessibleNode node;
+    node.Role = TAccessibleRole::StaticText;
+    node.Name = content.Text;
+    node.State = accstate::kReadOnly;
+    if (panel.Style() != TStatusPanelStyle::TextOnly) {
+        node.Value = lockOn ? "on" : "off";
+        if (lockOn)
+            node.State |= accstate::kChecked;
+    } else if (!panel.Enabled()) {
+        node.State |= accstate::kUnavailable;
+    }
+    return node;
+}
+
 void TStatusBar::Click(int x) {
     TStatusPanel* panel = PanelAt(x);
     if (panel && panel->OnClick)

@@ -19,7 +19,9 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/Accessible.h"
 #include "toolkit/Color.h"
+#include "toolkit/SystemColours.h"
 #include "toolkit/TextMeasure.h"
 
 enum class TStatusPanelStyle { TextOnly, CapsLock, NumLock, ScrollLock, OverWrite };
@@ -34,6 +36,8 @@ std::optional<TStatusPanelStyle> LockStyleOfKey(int virtualKey);
 
 inline constexpr TColor kColorBtnFace = kSystemColor | 15;
 inline constexpr TColor kColorWindowText = kSystemColor | 8;
+inline constexpr TColor kColorBtnShadow = kSystemColor | 16;
+inline constexpr TColor kColorBtnHighlight = kSystemColor | 20;
 
 struct TStatusFont {
     TFontSpec Spec;
@@ -145,6 +149,22 @@ struct TPanelContent {
     bool Enabled = true;
 };
 
+// How a panel paints what it shows: its fill and text colours, and whether the text is engraved (a copy
+// in kColorBtnHighlight one pixel right and down under the text). Under high contrast the system's
+// colours, and disabled text plain in the gray-text colour, whatever the panel's own colours say.
+struct TPanelColours {
+    TColor Fill = kColorBtnFace;
+    TColor Text = kColorWindowText;
+    bool Engraved = false;
+
+    bool operator==(const TPanelColours&) const = default;
+};
+
+TPanelColours PanelColours(const TStatusPanel& panel,
+                           const TPanelContent& content,
+                           bool highContrast,
+                           const TSystemColours& system);
+
 class TStatusBar {
 public:
     TStatusBar();
@@ -172,6 +192,10 @@ public:
 
     // A lock panel shows its caption, enabled while its key is toggled on; a text panel its own text.
     TPanelContent Content(const TStatusPanel& panel, bool lockOn) const;
+    // For assistive programs: the bar, and a panel as static text named by what it shows; a lock panel
+    // also says whether its key is on (its value "on" or "off", and checked while on).
+    TAccessibleNode DescribeBar() const;
+    TAccessibleNode DescribePanel(const TStatusPanel& panel, bool lockOn) const;
 
     // Mouse input at `x`: a click fires the panel's OnClick; a double click fires its OnDblClick and
     // then toggles the lock of a lock panel.

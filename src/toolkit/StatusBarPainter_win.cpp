@@ -3,6 +3,7 @@
 #include <vssym32.h>
 
 #include "toolkit/StatusBarLayout.h"
+#include "toolkit/win/SystemLook_win.h"
 
 namespace {
 
@@ -46,12 +47,13 @@ void PaintStatusPanel(HDC dc,
                       const TPanelContent& content,
                       HFONT font,
                       HTHEME theme) {
+    const TPanelColours colours = PanelColours(panel, content, HighContrast(), SystemColours());
     if (theme) {
         // The pane is drawn over the bar's own background, which shows through where the pane is clear.
         DrawThemeBackground(theme, dc, 0, 0, &rect, nullptr);
         DrawThemeBackground(theme, dc, SP_PANE, 0, &rect, nullptr);
     } else {
-        FillSolid(dc, rect, ResolveColor(panel.Color()));
+        FillSolid(dc, rect, ResolveColor(colours.Fill));
     }
     if (content.Text.empty())
         return;
@@ -59,12 +61,10 @@ void PaintStatusPanel(HDC dc,
     const UINT flags = AlignmentFlags(panel.TextOptions());
     TSelectObject selectFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
-    if (content.Enabled) {
-        DrawTextIn(dc, content.Text, textRect, flags, ResolveColor(panel.Font().Color));
-        return;
+    if (colours.Engraved) {
+        RECT highlight = textRect;
+        OffsetRect(&highlight, 1, 1);
+        DrawTextIn(dc, content.Text, highlight, flags, ResolveColor(kColorBtnHighlight));
     }
-    RECT highlight = textRect;
-    OffsetRect(&highlight, 1, 1);
-    DrawTextIn(dc, content.Text, highlight, flags, GetSysColor(COLOR_BTNHIGHLIGHT));
-    DrawTextIn(dc, content.Text, textRect, flags, GetSysColor(COLOR_BTNSHADOW));
+    DrawTextIn(dc, content.Text, textRect, flags, ResolveColor(colours.Text));
 }

@@ -9,6 +9,8 @@
 
 #include "toolkit/StatusBarLayout.h"
 #include "toolkit/StatusBarPainter_win.h"
+#include "toolkit/win/PaintHelpers_win.h"
+#include "toolkit/win/SystemLook_win.h"
 #include "toolkit/win/Win32Error_win.h"
 #include "toolkit/win/Window_win.h"
 
@@ -66,13 +68,29 @@ void TStatusBarWindow::Create(HWND parent) {
         ThrowLastError("SetWindowSubclass(status bar)");
     }
     handle_ = window;
-    theme_.Reset(OpenThemeData(handle_, L"Status"));
+    SystemLookChanged();
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(Font.Spec)), FALSE);
     if (Color != kColorBtnFace)
         SendMessageA(handle_, SB_SETBKCOLOR, 0, static_cast<LPARAM>(ResolveColor(Color)));
     RECT client;
     GetClientRect(handle_, &client);
     Resize(client.right, client.bottom);
+}
+
+// Windows draws no themes under high contrast; Wine does, so the bar leaves its theme itself.
+void TStatusBarWindow::SystemLookChanged() {
+    if (!handle_)
+        return;
+    if (HighContrast())
+        SetWindowTheme(handle_, L"", L"");
+    else
+        SetWindowTheme(handle_, nullptr, nullptr);
+    OpenTheme();
+    InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TStatusBarWindow::OpenTheme() {
+    theme_.Reset(HighContrast() ? nullptr : OpenThemeData(handle_, L"Status"));
 }
 
 std::size_t TStatusBarWindow::PartCount() const {
@@ -145,6 +163,7 @@ void TStatusBarWindow::PanelChanged(const TStatusPanel& panel) {
     if (handle_ && panel.Index() < PartCount())
         SetPartText(panel);
     RepaintPanel(panel);
+    NotifyAccessibleEvent(handle_, EVENT_OBJECT_NAMECHANGE, static_cast<int>(panel.Index()) + 1);
 }
 
 void TStatusBarWindow::RepaintBar() {
@@ -176,6 +195,7 @@ void TStatusBarWindow::PaintPanel(HDC dc, const TStatusPanel& panel) {
     if (IsRectEmpty(&rect))
         return;
     const bool lockOn = panel.Style() != TStatusPanelStyle::TextOnly && KeyToggledOn(panel.Style());
+    NoteLockState(panel, lockOn);
     PaintStatusPanel(dc, rect, panel, Content(panel, lockOn), fonts_.Get(panel.Font().Spec), theme_.Get());
 }
 
@@ -184,6 +204,37 @@ void TStatusBarWindow::PaintBar(HDC dc) {
     DefSubclassProc(handle_, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     for (std::size_t i = 0; i < PartCount(); ++i)
         PaintPanel(dc, Panels()[i]);
+}
+
+void TStatusBarWindow::NoteLockState(const TStatusPanel& panel, bool lockOn) {
+    if (panel.Style() == TStatusPanelStyle::TextOnly)
+        return;
+    if (lockShown_.size() <= panel.Index())
+        lockShown_.resize(panel.Index() + 1, -1);
+    int& shown = lockShown_[panel.Index()];
+    const bool changed = shown >= 0 && shown != static_cast<int>(lockOn);
+    shown = lockOn ? 1 : 0;
+    if (!changed)
+        return;
+    NotifyAccessibleEvent(handle_, EVENT_OBJECT_STATECHANGE, static_cast<int>(panel.Index()) + 1);
+    NotifyAccessibleEvent(handle_, EVENT_OBJECT_VALUECHANGE, static_cast<int>(panel.Index()) + 1);
+}
+
+std::optional<TAccessibleNode> TStatusBarWindow::Node(const TAccessiblePath& path) const {
+    if (path.empty()) {
+        TAccessibleNode node = DescribeBar();
+        RECT client{};
+        GetClientRect(handle_, &client);
+        node.Bounds = FromRect(client);
+        return node;
+    }
+    if (path.size() != 1 || path[0] < 0 || static_cast<std::size_t>(path[0]) >= Panels().Count())
+        return std::nullopt;
+    const TStatusPanel& panel = Panels()[static_cast<std::size_t>(path[0])];
+    TAccessibleNode node =
+        DescribePanel(panel, panel.Style() != TStatusPanelStyle::TextOnly && KeyToggledOn(panel.Style()));
+    node.Bounds = FromRect(PanelRect(panel));
+    return node;
 }
 
 void TStatusBarWindow::Paint() {
@@ -215,9 +266,15 @@ LRESULT TStatusBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             DblClick(GET_X_LPARAM(lParam));
             break;
         case WM_THEMECHANGED:
-            theme_.Reset(OpenThemeData(handle_, L"Status"));
+            OpenTheme();
             InvalidateRect(handle_, nullptr, FALSE);
             break;
+        case WM_GETOBJECT: {
+            LRESULT result = 0;
+            if (access_.Answer(handle_, wParam, lParam, result))
+                return result;
+            break;
+        }
         case WM_NCDESTROY: {
             const HWND window = handle_;
             RemoveWindowSubclass(window, SubclassProc, kSubclassId);

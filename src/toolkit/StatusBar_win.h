@@ -7,12 +7,19 @@
 // from outside it (text change, keyboard watch, resize) is drawn into a bitmap of the panel's size and
 // copied onto the bar in one step, so nothing flickers. The parent places and sizes the bar; the bar
 // follows its size on its own. Errors inside its messages go to the window error handler.
+//
+// Assistive programs read the bar and its panels (TStatusBar::DescribePanel) and learn when a panel's
+// text or a lock key changes. Under high contrast the bar goes without the visual theme and its panels
+// paint in the system's colours (PanelColours).
 
 #include <windows.h>
 
 #include <uxtheme.h>
 
+#include <vector>
+
 #include "toolkit/StatusBar.h"
+#include "toolkit/win/AccessibleObject_win.h"
 #include "toolkit/win/FontCache_win.h"
 #include "toolkit/win/Handles_win.h"
 
@@ -24,7 +31,7 @@ inline BOOL CloseTheme(HTHEME theme) {
 
 using TScopedTheme = TScopedHandle<HTHEME, handles::CloseTheme>;
 
-class TStatusBarWindow final : public TStatusBar {
+class TStatusBarWindow final : public TStatusBar, private TAccessibleTree {
 public:
     TStatusBarWindow() = default;
     ~TStatusBarWindow() override;
@@ -35,6 +42,8 @@ public:
     HWND Handle() const { return handle_; }
     // Whether the platform's visual theme draws the bar.
     bool Themed() const { return static_cast<bool>(theme_); }
+    // The system's settings or colours changed (high contrast on or off).
+    void SystemLookChanged();
 
     // Where a panel is drawn, in the bar's client coordinates: its part, inside the part's border when
     // no theme draws the bar, and for the last part clear of the size grip; empty for a panel that has
@@ -62,10 +71,16 @@ private:
     void SetPartText(const TStatusPanel& panel);
     std::size_t PartCount() const;
     bool HasGrip() const;
+    void OpenTheme();
+    std::optional<TAccessibleNode> Node(const TAccessiblePath& path) const override;
+    // A lock panel painted in another state than before: assistive programs hear of it.
+    void NoteLockState(const TStatusPanel& panel, bool lockOn);
 
     HWND handle_ = nullptr;
     TFontCache fonts_;
     TScopedTheme theme_;
+    std::vector<int> lockShown_;  // per panel: the lock state painted last, -1 before the first paint
+    TAccessibleServer access_{*this};
 };
 
 #endif

@@ -253,3 +253,15 @@ locate_bar() {
     COMBO_X=0 COMBO_Y=0 COMBO_W=0 COMBO_H=0
     if grep -q '^combo ' <<<"$facts"; then read -r _ COMBO_X COMBO_Y COMBO_W COMBO_H < <(grep '^combo ' <<<"$facts"); fi
 }
+
+# Picks the snapshot NAME from the File bar's chooser, by a click into it and the Down key.
+choose_snapshot() {
+    locate_bar File
+    click_at $((COMBO_X + 20)) $((COMBO_Y + COMBO_H / 2))
+    local step
+    for step in 1 2 3; do
+        probe combo File | grep -qxF "text $1" && return 0
+        xdotool key Down
+    done
+    probe combo File | grep -qxF "text $1" || fail "$1 could not be chosen"
+}

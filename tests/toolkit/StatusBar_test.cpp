@@ -232,6 +232,56 @@ TEST(StatusBar, ContentOfTextAndLockPanels) {
     EXPECT_EQ(LockStyleOfKey('A'), std::nullopt);
 }
 
+// What a screen reader reads of each panel: its text, and for a lock panel whether the key is on.
+TEST(StatusBar, PanelsDescribeWhatTheyShowAndWhetherTheirKeyIsOn) {
+    TStatusBar bar;
+    AddWindowPanels(bar);
+    bar.Panels()[0].SetText("12 products");
+    bar.Panels()[3].SetText("Not now");
+    bar.Panels()[3].SetEnabled(false);
+    EXPECT_EQ(bar.DescribeBar().Role, TAccessibleRole::StatusBar);
+    EXPECT_EQ(bar.DescribeBar().ChildCount, 5);
+    struct TCase {
+        std::size_t panel;
+        bool lockOn;
+        const char* name;
+        const char* value;
+        unsigned state;
+    } cases[] = {
+        {0, false, "12 products", "", accstate::kReadOnly},
+        {1, true, "Caps", "on", accstate::kReadOnly | accstate::kChecked},
+        {1, false, "Caps", "off", accstate::kReadOnly},
+        {2, true, "Num", "on", accstate::kReadOnly | accstate::kChecked},
+        {3, false, "Not now", "", accstate::kReadOnly | accstate::kUnavailable},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.panel);
+        const TAccessibleNode node = bar.DescribePanel(bar.Panels()[row.panel], row.lockOn);
+        EXPECT_EQ(node.Role, TAccessibleRole::StaticText);
+        EXPECT_EQ(node.Name, row.name);
+        EXPECT_EQ(node.Value, row.value);
+        EXPECT_EQ(node.State, row.state);
+    }
+}
+
+TEST(StatusBar, HighContrastPaintsPanelsInTheSystemColours) {
+    TStatusBar bar;
+    AddWindowPanels(bar);
+    TStatusPanel& panel = bar.Panels()[0];
+    panel.SetColor(0x00FFFF);
+    TSystemColours system;
+    system.ButtonFace = 0x000000;
+    system.ButtonText = 0xFFFFFF;
+    system.GrayText = 0x00FF00;
+    const TPanelContent on{"Caps", true};
+    const TPanelContent off{"Caps", false};
+    EXPECT_EQ(PanelColours(panel, on, false, system), (TPanelColours{0x00FFFF, panel.Font().Color, false}));
+    EXPECT_EQ(PanelColours(panel, off, false, system), (TPanelColours{0x00FFFF, kColorBtnShadow, true}));
+    EXPECT_EQ(PanelColours(panel, on, true, system), (TPanelColours{0x000000, 0xFFFFFF, false}));
+    EXPECT_EQ(PanelColours(panel, off, true, system), (TPanelColours{0x000000, 0x00FF00, false}))
+        << "gray text, not engraved";
+}
+
 TEST(StatusBar, KeyboardWatchRepaintsThePanelsOfTheKeyInEveryLiveBar) {
     TRecordingBar unlisted;  // made before the list: never reached
     AddWindowPanels(unlisted);

@@ -17,6 +17,7 @@ int TDrawList::AddFont(const TFontSpec& font) {
 void TDrawList::Add(TDrawOp op) {
     if (op.Kind == EDrawKind::Text)
         op.TextOrder = textCount_++;
+    op.Cell = cell_;
     maxHeight_ = std::max(maxHeight_, op.Rect.Height());
     ops_.push_back(std::move(op));
 }

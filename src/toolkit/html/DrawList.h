@@ -26,6 +26,8 @@ struct TDrawOp {
     int Font = 0;
     int Baseline = 0;
     int TextOrder = -1;  // reading order of a text op, for selection; -1 for the others
+    int Cell = -1;       // the table cell it paints (TLayout::Cells); -1: none
+    bool Line = false;   // a fill that draws a line (a table's border), not a background
 };
 
 // What a laid-out document paints, in document coordinates, sorted by top edge so a painter can find
@@ -33,6 +35,8 @@ struct TDrawOp {
 class TDrawList {
 public:
     int AddFont(const TFontSpec& font);
+    // The ops added from now on paint table cell `cell` (-1: none).
+    void SetCell(int cell) { cell_ = cell; }
     void Add(TDrawOp op);
     void Finish();  // sorts by top; call once after the last Add
 
@@ -51,6 +55,7 @@ private:
     std::vector<TFontSpec> fonts_;
     int maxHeight_ = 0;
     int textCount_ = 0;
+    int cell_ = -1;
 };
 
 }  // namespace html

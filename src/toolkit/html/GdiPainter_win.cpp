@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "toolkit/html/HighContrast.h"
 #include "toolkit/win/Handles_win.h"
 
 namespace html {
@@ -10,6 +11,15 @@ namespace {
 RECT Shifted(const TRect& rect, const TPaintOptions& options) {
     return RECT{rect.Left + options.OffsetX, rect.Top + options.OffsetY, rect.Right + options.OffsetX,
                 rect.Bottom + options.OffsetY};
+}
+
+// The colour of an op: its own, or under high contrast the system's for what it paints.
+COLORREF OpColour(const TDrawOp& op, const TPaintOptions& options) {
+    if (!options.HighContrast)
+        return ToColorRef(op.Colour);
+    const bool marked = op.Cell >= 0 && options.Marked && static_cast<std::size_t>(op.Cell) < options.Marked->size() &&
+                        (*options.Marked)[static_cast<std::size_t>(op.Cell)];
+    return ToColorRef(HighContrastColour(op, marked, *options.HighContrast));
 }
 
 // The stock DC brush takes any colour without creating a brush per cell.
@@ -43,15 +53,15 @@ void PaintDrawList(HDC dc, const TDrawList& list, TFontCache& fonts, const TPain
         switch (op.Kind) {
             case EDrawKind::Fill:
                 if (options.Backgrounds)
-                    FillColour(dc, rect, ToColorRef(op.Colour), false);
+                    FillColour(dc, rect, OpColour(op, options), false);
                 break;
             case EDrawKind::Frame:
-                FillColour(dc, rect, ToColorRef(op.Colour), true);
+                FillColour(dc, rect, OpColour(op, options), true);
                 break;
             case EDrawKind::Text: {
                 const bool selected = op.TextOrder >= options.SelectionFirst && op.TextOrder <= options.SelectionLast &&
                                       options.SelectionFirst >= 0;
-                COLORREF colour = ToColorRef(op.Colour);
+                COLORREF colour = OpColour(op, options);
                 if (options.MonochromeBlack && op.Colour != kWhite)
                     colour = RGB(0, 0, 0);
                 if (selected) {

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "toolkit/SystemColours.h"
 #include "toolkit/html/DrawList.h"
 #include "toolkit/win/FontCache_win.h"
 
@@ -17,6 +20,10 @@ struct TPaintOptions {
     bool MonochromeBlack = false;  // all text that is not white in black
     int SelectionFirst = -1;       // text orders shown selected, inclusive; -1: none
     int SelectionLast = -1;
+    // Under high contrast: the system's colours, and the cells that stand out in its highlight colours
+    // (one flag per cell of the layout); null: the document's own colours.
+    const TSystemColours* HighContrast = nullptr;
+    const std::vector<bool>* Marked = nullptr;
 };
 
 // Runs the ops reaching into the band on any DC, screen or printer, in its current mapping.

@@ -5,6 +5,7 @@
 #include "toolkit/html/GdiPainter_win.h"
 #include "toolkit/win/GdiTextMeasure_win.h"
 #include "toolkit/win/PaintHelpers_win.h"
+#include "toolkit/win/SystemLook_win.h"
 
 namespace {
 
@@ -17,10 +18,10 @@ THtmlView::THtmlView() {
     ApplyDefaults();
 }
 
-HWND THtmlView::Create(HWND parent, int controlId) {
+HWND THtmlView::Create(HWND parent, int controlId, const std::string& name) {
     RegisterWindowClass(kClassName, 0, nullptr);
-    return CreateHandle(0, kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL, RECT{}, parent,
-                        controlId);
+    return CreateHandle(0, kClassName, name.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL,
+                        RECT{}, parent, controlId);
 }
 
 // An exception here goes to the window error handler, and the thunk's default handling then at least
@@ -82,6 +83,12 @@ LRESULT THtmlView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             focused_ = message == WM_SETFOCUS;
             InvalidateRect(Handle(), nullptr, FALSE);
             return 0;
+        case WM_GETOBJECT: {
+            LRESULT result = 0;
+            if (access_.Answer(Handle(), wParam, lParam, result))
+                return result;
+            break;
+        }
     }
     return DefaultHandling(message, wParam, lParam);
 }
@@ -108,6 +115,7 @@ void THtmlView::LoadLines(const std::vector<std::string>& lines, const std::stri
     scrollX_ = scrollY_ = 0;
     Relayout();
     ScrollTo(0, 0);
+    NotifyAccessibleEvent(Handle(), EVENT_OBJECT_REORDER);
 }
 
 // Arial and Courier New, margins 10 and 5 come with THtmlStyle; the size and colour depend on the system.
@@ -147,6 +155,7 @@ void THtmlView::Relayout() {
         keptColumn_.reset();
         if (fit_ == TTableFit::KeepFirstColumn)
             keptColumn_ = html::FirstColumnStrip(layout_);
+        MarkCells();
         UpdateScrollBars();
         if (ClientSize().cx == layoutWidth_)
             break;
@@ -204,9 +213,15 @@ void THtmlView::Paint() {
 
 // Paints the client rectangle `area`.
 void THtmlView::PaintArea(HDC dc, const RECT& area) const {
-    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const bool contrast = HighContrast();
+    const TSystemColours colours = SystemColours();
+    FillSolid(dc, area, contrast ? colours.Window : RGB(0xFF, 0xFF, 0xFF));
 
     html::TPaintOptions options;
+    if (contrast) {
+        options.HighContrast = &colours;
+        options.Marked = &marked_;
+    }
     options.OffsetX = -scrollX_;
     options.OffsetY = -scrollY_;
     options.BandTop = scrollY_ + area.top;
@@ -230,6 +245,6 @@ void THtmlView::PaintArea(HDC dc, const RECT& area) const {
     if (focused_) {
         const SIZE client = ClientSize();
         const RECT frame{0, 0, client.cx, client.cy};
-        FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        FrameSolid(dc, frame, contrast ? colours.WindowText : RGB(0, 0, 0));
     }
 }

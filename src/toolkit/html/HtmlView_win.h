@@ -3,13 +3,16 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "toolkit/Accessible.h"
 #include "toolkit/html/ColumnPages.h"
 #include "toolkit/html/Document.h"
 #include "toolkit/html/TableLayout.h"
+#include "toolkit/win/AccessibleObject_win.h"
 #include "toolkit/win/FontCache_win.h"
 #include "toolkit/win/Window_win.h"
 
@@ -26,15 +29,22 @@
 // natural width and scrolled sideways, while its widest table's first column (FirstColumnStrip) stays
 // at the left edge, painted over the columns that scroll beneath it; the owner prints such a document
 // in groups of columns that each repeat that column.
+//
+// Assistive programs read the document as its tables, rows and cells (DocumentAccess.h), the root named
+// by the window's text, and learn of each new document. Under high contrast the view paints in the
+// system's colours; the cells the owner marks stand out in its highlight colours.
 enum class TTableFit { Wrap, KeepFirstColumn };
 
-class THtmlView final : public TWindow {
+class THtmlView final : public TWindow, private TAccessibleTree {
 public:
     THtmlView();
 
-    // Creates the window (WS_CHILD | WS_VISIBLE); the owner positions it with MoveWindow. Raises an
-    // exception when the window cannot be made.
-    HWND Create(HWND parent, int controlId);
+    // Creates the window (WS_CHILD | WS_VISIBLE) named `name`; the owner positions it with MoveWindow.
+    // Raises an exception when the window cannot be made.
+    HWND Create(HWND parent, int controlId, const std::string& name = "");
+    // The cells `marks` picks out of every document from now on: what assistive programs hear of them
+    // (`note`), and what stands out under high contrast.
+    void SetCellNote(std::function<bool(const html::TCell&)> marks, std::string note);
 
     // Joins the lines with CR LF and shows them as HTML. `reference` is the base for relative links;
     // the documents shown here have none. Does nothing while a load is running.
@@ -68,6 +78,11 @@ private:
     // The width of the client area that scrolls sideways, right of the kept column.
     int ScrollingWidth() const;
 
+    // What assistive programs see (HtmlViewAccess_win.cpp).
+    std::optional<TAccessibleNode> Node(const TAccessiblePath& path) const override;
+    std::optional<TAccessiblePath> Focus() const override;
+    void MarkCells();
+
     // Input, in HtmlViewInput_win.cpp.
     bool OnKeyDown(WPARAM key);
     void OnScrollBar(int bar, WORD request);
@@ -92,6 +107,10 @@ private:
     POINT press_{};             // where the drag started, in document coordinates
     int selectionAnchor_ = -1;  // text orders of the drag's start and end; -1: nothing selected
     int selectionFocus_ = -1;
+    std::function<bool(const html::TCell&)> cellMarks_;
+    std::string cellNote_;
+    std::vector<bool> marked_;  // per cell of the layout
+    TAccessibleServer access_{*this};
 };
 
 #endif

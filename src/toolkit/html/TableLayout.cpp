@@ -79,10 +79,16 @@ public:
 
     TLayout Run(const THtmlDocument& document) {
         for (const TBlock& block : document.Blocks) {
+            const int top = y_;
+            const int widthBefore = layout_.Width;
+            layout_.Width = style_.MarginWidth;
             if (const auto* paragraph = std::get_if<TParagraph>(&block))
                 AddParagraph(*paragraph);
             else
                 AddTable(std::get<TTable>(block));
+            layout_.Blocks.push_back({style_.MarginWidth, top, std::max(layout_.Width, style_.MarginWidth), y_});
+            layout_.Width = std::max(layout_.Width, widthBefore);
+            ++block_;
         }
         layout_.Width += style_.MarginWidth;
         layout_.Height = y_ + style_.MarginHeight;
@@ -107,6 +113,7 @@ private:
 
     void AddTable(const TTable& table);
     void AddRow(const TRow& row,
+                std::size_t rowIndex,
                 const std::vector<TCellBox>& boxes,
                 const std::vector<int>& columnLeft,
                 const std::vector<int>& widths,
@@ -115,16 +122,17 @@ private:
                 int height);
     int RowHeight(const std::vector<TCellBox>& boxes, const std::vector<int>& widths, int spacing, int cellExtra) const;
 
-    void AddFill(const TRect& rect, TColour colour) {
+    void AddFill(const TRect& rect, TColour colour, bool line = false) {
         if (rect.Width() > 0 && rect.Height() > 0)
-            AddShape(EDrawKind::Fill, rect, colour);
+            AddShape(EDrawKind::Fill, rect, colour, line);
     }
 
-    void AddShape(EDrawKind kind, const TRect& rect, TColour colour) {
+    void AddShape(EDrawKind kind, const TRect& rect, TColour colour, bool line = false) {
         TDrawOp op;
         op.Kind = kind;
         op.Rect = rect;
         op.Colour = colour;
+        op.Line = line;
         layout_.Draw.Add(std::move(op));
     }
 
@@ -133,6 +141,7 @@ private:
     TFontSpec font_;
     int contentWidth_ = 0;
     int y_ = 0;
+    std::size_t block_ = 0;  // the block being laid out
     TLayout layout_;
 };
 
@@ -179,22 +188,22 @@ void TDocumentLayout::AddTable(const TTable& table) {
     layout_.Breaks.push_back({EBreakKind::Table, top, bottom});
 
     // The outer border goes in pieces, one per row, so no op is taller than a row.
-    AddFill({left, top, right, top + border}, table.BorderColour);
+    AddFill({left, top, right, top + border}, table.BorderColour, true);
     int rowTop = top + border + spacing;
     int bandTop = top + border;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const int bandBottom = rowTop + heights[r] + spacing;
-        AddFill({left, bandTop, left + border, bandBottom}, table.BorderColour);
-        AddFill({right - border, bandTop, right, bandBottom}, table.BorderColour);
-        AddRow(table.Rows[r], rows[r], columnLeft, widths, table, rowTop, heights[r]);
+        AddFill({left, bandTop, left + border, bandBottom}, table.BorderColour, true);
+        AddFill({right - border, bandTop, right, bandBottom}, table.BorderColour, true);
+        AddRow(table.Rows[r], r, rows[r], columnLeft, widths, table, rowTop, heights[r]);
         rowTop = bandBottom;
         bandTop = bandBottom;
     }
     if (rows.empty()) {
-        AddFill({left, bandTop, left + border, bottom - border}, table.BorderColour);
-        AddFill({right - border, bandTop, right, bottom - border}, table.BorderColour);
+        AddFill({left, bandTop, left + border, bottom - border}, table.BorderColour, true);
+        AddFill({right - border, bandTop, right, bottom - border}, table.BorderColour, true);
     }
-    AddFill({left, bottom - border, right, bottom}, table.BorderColour);
+    AddFill({left, bottom - border, right, bottom}, table.BorderColour, true);
     y_ = bottom;
     layout_.Width = std::max(layout_.Width, right);
 }
@@ -214,6 +223,7 @@ int TDocumentLayout::RowHeight(const std::vector<TCellBox>& boxes,
 // A cell's own colour wins over its row's; header text is centred, data text left-aligned, both
 // centred vertically.
 void TDocumentLayout::AddRow(const TRow& row,
+                             std::size_t rowIndex,
                              const std::vector<TCellBox>& boxes,
                              const std::vector<int>& columnLeft,
                              const std::vector<int>& widths,
@@ -223,10 +233,13 @@ void TDocumentLayout::AddRow(const TRow& row,
     layout_.Breaks.push_back({EBreakKind::Row, top, top + height});
     const int cellBorder = table.Border > 0 ? 1 : 0;
     const int inset = cellBorder + table.CellPadding;
-    for (const TCellBox& box : boxes) {
+    for (std::size_t cell = 0; cell < boxes.size(); ++cell) {
+        const TCellBox& box = boxes[cell];
         const TRect cellRect{
             columnLeft[box.Column], top,
             columnLeft[box.Column] + CellWidth(widths, box.Column, box.Cell->ColSpan, table.CellSpacing), top + height};
+        layout_.Draw.SetCell(static_cast<int>(layout_.Cells.size()));
+        layout_.Cells.push_back(TCellPlace{block_, rowIndex, cell, cellRect});
         if (const auto fill = box.Cell->Background ? box.Cell->Background : row.Background) {
             AddFill({cellRect.Left + cellBorder, cellRect.Top + cellBorder, cellRect.Right - cellBorder,
                      cellRect.Bottom - cellBorder},
@@ -243,6 +256,7 @@ void TDocumentLayout::AddRow(const TRow& row,
             y += line.Height;
         }
     }
+    layout_.Draw.SetCell(-1);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #ifndef PLUX_TOOLKIT_HTML_TABLELAYOUT_H
 #define PLUX_TOOLKIT_HTML_TABLELAYOUT_H
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -42,10 +43,20 @@ struct TTableColumns {
     bool operator==(const TTableColumns&) const = default;
 };
 
+// Where a table cell went: the block, row and cell of the document, and its box with its border.
+struct TCellPlace {
+    std::size_t Block = 0;
+    std::size_t Row = 0;
+    std::size_t Cell = 0;
+    TRect Bounds;
+};
+
 struct TLayout {
     TDrawList Draw;
     std::vector<TBreakItem> Breaks;     // in document order: a table, then each row followed by its lines
     std::vector<TTableColumns> Tables;  // in document order
+    std::vector<TRect> Blocks;          // one per block of the document
+    std::vector<TCellPlace> Cells;      // in document order
     int Width = 0;                      // of the content, margins included
     int Height = 0;
 };

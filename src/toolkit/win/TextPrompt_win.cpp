@@ -1,5 +1,6 @@
 #include "toolkit/win/TextPrompt_win.h"
 
+#include "toolkit/win/AccessibleName_win.h"
 #include "toolkit/win/Controls_win.h"
 #include "toolkit/win/Dialog_win.h"
 
@@ -26,6 +27,7 @@ private:
                               WS_EX_CLIENTEDGE);
         controls.Add("BUTTON", "OK", WS_TABSTOP | BS_DEFPUSHBUTTON, units.Bounds(75, 41, 50, 14), IDOK);
         controls.Add("BUTTON", "Cancel", WS_TABSTOP | BS_PUSHBUTTON, units.Bounds(129, 41, 50, 14), IDCANCEL);
+        SetAccessibleName(field_, prompt_.Label);
         SetFocus(field_);
         SendMessageA(field_, EM_SETSEL, 0, -1);
         return false;

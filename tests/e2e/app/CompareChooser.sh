@@ -27,13 +27,7 @@ items=$(sed -n 's/^item //p' <<<"$facts")
 # red_in_report NAME: whether the report shows a red comparison cell, in a screenshot NAME.
 red_in_report() { has_colour "$(screenshot "$1")" "$VIEW_X" "$VIEW_Y" "$VIEW_W" "$VIEW_H" FF0000; }
 
-locate_bar File
-click_at $((COMBO_X + 20)) $((COMBO_Y + COMBO_H / 2))
-for step in 1 2 3; do
-    probe combo File | grep -qx 'text old.plx' && break
-    xdotool key Down
-done
-probe combo File | grep -qx 'text old.plx' || fail "old.plx could not be chosen"
+choose_snapshot old.plx
 xdotool key ctrl+e
 # The pointer leaves the chooser, so that its tool tip does not cover the report.
 xdotool mousemove $((CLIENT_X + 500)) $((CLIENT_Y + 350))

@@ -46,7 +46,7 @@ for run in "/shtml -" "/sjson -" "/scsv csv.csv /save traced"; do
     [ -n "$own" ] || fail "($run) no trace of plux.exe loading: $(head -c 400 "$RUN_DIR/stderr")"
     loaded=$(grep "^$own:[0-9a-f]*:trace:loaddll:.*Loaded L" "$RUN_DIR/stderr" | sed 's/.*Loaded L"\([^"]*\)".*/\1/')
     grep -qi 'kernel32\.dll$' <<<"$loaded" || fail "($run) the trace lists no kernel32: $loaded"
-    gui=$(grep -iE '\\(user32|gdi32|comctl32|comdlg32|winspool|shell32|ole32|uxtheme|dwmapi|imm32)\.[a-z]+$' \
+    gui=$(grep -iE '\\(user32|gdi32|comctl32|comdlg32|winspool|shell32|ole32|oleaut32|oleacc|uxtheme|dwmapi|imm32)\.[a-z]+$' \
         <<<"$loaded")
     [ -z "$gui" ] || fail "a headless run ($run) loaded: $gui"
 done

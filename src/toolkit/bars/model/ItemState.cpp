@@ -7,7 +7,7 @@ TItemState TItemTracking::StateOf(int place) const {
         return TItemState::Open;
     if (place == Pressed && place == Hot)
         return TItemState::Pressed;
-    if (place == Hot || place == KeyboardHot || place == Pressed)
+    if (place == Hot || place == KeyboardHot || place == Focus || place == Pressed)
         return TItemState::Hot;
     return TItemState::Normal;
 }

@@ -1,6 +1,6 @@
 #include "toolkit/bars/model/MenuKeys.h"
 
-using namespace menukeys;
+using namespace keys;
 
 TKeyAnswer TMenuKeys::Handle(const TKeyInput& input) {
     switch (input.Message) {

@@ -7,17 +7,7 @@
 // Alt with an access key opens that menu at once. Escape in a menu opened so highlights it in the bar
 // again. A click leaves the bar. While the bar is not active, other keys pass on.
 
-// The virtual-key codes the menu keys answer.
-namespace menukeys {
-inline constexpr int kReturn = 0x0D;
-inline constexpr int kAlt = 0x12;
-inline constexpr int kEscape = 0x1B;
-inline constexpr int kLeft = 0x25;
-inline constexpr int kUp = 0x26;
-inline constexpr int kRight = 0x27;
-inline constexpr int kDown = 0x28;
-inline constexpr int kF10 = 0x79;
-}  // namespace menukeys
+#include "toolkit/bars/model/KeyCodes.h"
 
 // A key message as the message loop sees it: a key's press or release (with Alt held: a system key),
 // a character (with Alt: a system character), or a mouse button going down.

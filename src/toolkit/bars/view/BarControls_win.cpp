@@ -44,6 +44,13 @@ TBarWindow::TComboControl& TBarWindow::ComboFor(TLinkId link) {
     return combos_.back();
 }
 
+HWND TBarWindow::ComboHandle(TLinkId link) const {
+    for (const TComboControl& combo : combos_)
+        if (combo.Link == link)
+            return combo.Handle;
+    return nullptr;
+}
+
 // Model values reach the control only when they differ from what it shows, so that a typed text, the
 // caret and an open list survive a relayout and the announcement of the control's own change. A box
 // that stays is never hidden on the way: hiding would take the keyboard focus from it. The control of a

@@ -2,27 +2,18 @@
 
 #include <algorithm>
 
+#include "toolkit/bars/model/BarPalette.h"
 #include "toolkit/win/PaintHelpers_win.h"
+#include "toolkit/win/SystemLook_win.h"
 
 namespace {
 
-// The palette of the look: a light blue-grey dock, bars shaded from white to it, and the warm
-// highlight with a dark blue border that marks the item under the pointer.
-constexpr COLORREF kDockColor = RGB(0xDD, 0xE4, 0xEE);
-constexpr COLORREF kBarTopColor = RGB(0xFC, 0xFD, 0xFE);
-constexpr COLORREF kBarBottomColor = RGB(0xC4, 0xD3, 0xE8);
-constexpr COLORREF kBarEdgeColor = RGB(0x9D, 0xB1, 0xCF);
-constexpr COLORREF kGripColor = RGB(0x27, 0x41, 0x76);
-constexpr COLORREF kSeparatorColor = RGB(0x6A, 0x8C, 0xCB);
-constexpr COLORREF kHotColor = RGB(0xFF, 0xEE, 0xC2);
-constexpr COLORREF kPressedColor = RGB(0xFE, 0x80, 0x3E);
-constexpr COLORREF kOpenColor = RGB(0xE3, 0xEF, 0xFF);
-constexpr COLORREF kHighlightBorder = RGB(0x00, 0x00, 0x80);
-constexpr COLORREF kMenuColor = RGB(0xFC, 0xFC, 0xF9);
-constexpr COLORREF kRecessedMenuColor = RGB(0xEE, 0xEE, 0xE9);
-constexpr COLORREF kRecessedColumnColor = RGB(0xE1, 0xE8, 0xF2);
 constexpr COLORREF kDefaultBarFill = RGB(0x31, 0x6A, 0xC5);
-constexpr COLORREF kFloatFrameColor = RGB(0x3B, 0x5A, 0x82);
+
+// The palette of the moment: the look's own, or the system's under high contrast.
+TBarPalette Palette() {
+    return BarPalette(HighContrast(), SystemColours());
+}
 
 COLORREF Mix(COLORREF from, COLORREF to, int step, int steps) {
     auto channel = [&](int shift) {
@@ -49,26 +40,35 @@ void HorizontalGradient(HDC dc, const RECT& area, COLORREF left, COLORREF right)
 }
 
 // A line of small dots along the grip, as the look draws its drag handles.
-void PaintGrip(HDC dc, const RECT& grip, bool vertical) {
+void PaintGrip(HDC dc, const RECT& grip, bool vertical, const TBarPalette& palette) {
     const int length = vertical ? grip.right - grip.left : grip.bottom - grip.top;
     for (int along = 5; along + 2 <= length - 4; along += 4) {
         const RECT dot = vertical ? RECT{grip.left + along, grip.top + 4, grip.left + along + 2, grip.top + 6}
                                   : RECT{grip.left + 4, grip.top + along, grip.left + 6, grip.top + along + 2};
         const RECT light{dot.left + 1, dot.top + 1, dot.right + 1, dot.bottom + 1};
-        FillSolid(dc, light, RGB(0xFF, 0xFF, 0xFF));
-        FillSolid(dc, dot, kGripColor);
+        FillSolid(dc, light, palette.Light);
+        FillSolid(dc, dot, palette.Grip);
     }
 }
 
 // The close box's cross, two pixels thick, on the pressed colour while it is pressed.
-void PaintCloseBox(HDC dc, const RECT& closeBox, bool pressed) {
+void PaintCloseBox(HDC dc, const RECT& closeBox, bool pressed, const TBarPalette& palette) {
     if (pressed)
-        FillSolid(dc, closeBox, kPressedColor);
+        FillSolid(dc, closeBox, palette.Pressed);
     const int size = std::min(closeBox.right - closeBox.left, closeBox.bottom - closeBox.top) / 2 - 4;
     const int cx = (closeBox.left + closeBox.right) / 2, cy = (closeBox.top + closeBox.bottom) / 2;
     for (int step = -size; step <= size; ++step) {
-        FillSolid(dc, RECT{cx + step, cy + step, cx + step + 2, cy + step + 1}, RGB(0xFF, 0xFF, 0xFF));
-        FillSolid(dc, RECT{cx + step, cy - step, cx + step + 2, cy - step + 1}, RGB(0xFF, 0xFF, 0xFF));
+        FillSolid(dc, RECT{cx + step, cy + step, cx + step + 2, cy + step + 1}, palette.FloatText);
+        FillSolid(dc, RECT{cx + step, cy - step, cx + step + 2, cy - step + 1}, palette.FloatText);
+    }
+}
+
+// The border of a highlighted item, as thick as the palette says.
+void FrameHighlight(HDC dc, const RECT& area, const TBarPalette& palette) {
+    RECT ring = area;
+    for (int width = 0; width < palette.HighlightBorderWidth; ++width) {
+        FrameSolid(dc, ring, palette.HighlightBorder);
+        InflateRect(&ring, -1, -1);
     }
 }
 
@@ -79,61 +79,65 @@ COLORREF ResolveBarColor(std::uint32_t color) {
 }
 
 void PaintDockBackground(HDC dc, const RECT& area) {
-    FillSolid(dc, area, kDockColor);
+    FillSolid(dc, area, Palette().Dock);
 }
 
 void PaintBarBackground(HDC dc, const RECT& bar, bool isMenuBar, const RECT& grip, bool vertical) {
-    PaintDockBackground(dc, bar);
+    const TBarPalette palette = Palette();
+    FillSolid(dc, bar, palette.Dock);
     if (!isMenuBar) {
         const RECT body{bar.left, bar.top + 1, bar.right - 1, bar.bottom - 1};
         if (vertical)
-            HorizontalGradient(dc, body, kBarTopColor, kBarBottomColor);
+            HorizontalGradient(dc, body, palette.BarTop, palette.BarBottom);
         else
-            VerticalGradient(dc, body, kBarTopColor, kBarBottomColor);
+            VerticalGradient(dc, body, palette.BarTop, palette.BarBottom);
         const RECT bottomEdge{body.left + 2, body.bottom - 1, body.right, body.bottom};
-        FillSolid(dc, bottomEdge, kBarEdgeColor);
+        FillSolid(dc, bottomEdge, palette.BarEdge);
         const RECT rightEdge{body.right - 1, body.top + 2, body.right, body.bottom};
-        FillSolid(dc, rightEdge, kBarEdgeColor);
+        FillSolid(dc, rightEdge, palette.BarEdge);
     }
     if (grip.right > grip.left)
-        PaintGrip(dc, grip, vertical);
+        PaintGrip(dc, grip, vertical, palette);
 }
 
 // A separator runs across the longer side of its area: upright between items in a line, flat between
 // the items of a column.
 void PaintSeparator(HDC dc, const RECT& area) {
+    const TBarPalette palette = Palette();
     if (area.right - area.left > area.bottom - area.top) {
         const int y = (area.top + area.bottom) / 2 - 1;
-        FillSolid(dc, RECT{area.left + 3, y, area.right - 3, y + 1}, kSeparatorColor);
-        FillSolid(dc, RECT{area.left + 4, y + 1, area.right - 2, y + 2}, RGB(0xFF, 0xFF, 0xFF));
+        FillSolid(dc, RECT{area.left + 3, y, area.right - 3, y + 1}, palette.Separator);
+        FillSolid(dc, RECT{area.left + 4, y + 1, area.right - 2, y + 2}, palette.Light);
         return;
     }
     const int x = (area.left + area.right) / 2 - 1;
-    FillSolid(dc, RECT{x, area.top + 3, x + 1, area.bottom - 3}, kSeparatorColor);
-    FillSolid(dc, RECT{x + 1, area.top + 4, x + 2, area.bottom - 2}, RGB(0xFF, 0xFF, 0xFF));
+    FillSolid(dc, RECT{x, area.top + 3, x + 1, area.bottom - 3}, palette.Separator);
+    FillSolid(dc, RECT{x + 1, area.top + 4, x + 2, area.bottom - 2}, palette.Light);
 }
 
 void PaintItemFrame(HDC dc, const RECT& area, TItemState state) {
+    const TBarPalette palette = Palette();
     switch (state) {
         case TItemState::Normal:
             return;
         case TItemState::Hot:
-            FillSolid(dc, area, kHotColor);
+            FillSolid(dc, area, palette.Hot);
             break;
         case TItemState::Pressed:
-            FillSolid(dc, area, kPressedColor);
+            FillSolid(dc, area, palette.Pressed);
             break;
         case TItemState::Open:
-            FillSolid(dc, area, kOpenColor);
+            FillSolid(dc, area, palette.Open);
             break;
     }
-    FrameSolid(dc, area, kHighlightBorder);
+    FrameHighlight(dc, area, palette);
 }
 
 void PaintCaption(HDC dc, const RECT& area, const std::string& caption, bool enabled, bool centred) {
     RECT textArea = area;
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    const TBarPalette palette = Palette();
+    SetTextColor(dc, enabled ? palette.Text : palette.GrayText);
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea,
               DT_SINGLELINE | DT_VCENTER | (centred ? DT_CENTER : DT_LEFT));
 }
@@ -152,7 +156,7 @@ void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item, const std
         return;
     DrawEdge(dc, &track, BDR_SUNKENOUTER, BF_RECT);
     const RECT inner{track.left + 1, track.top + 1, track.right - 1, track.bottom - 1};
-    FillSolid(dc, inner, GetSysColor(COLOR_WINDOW));
+    FillSolid(dc, inner, Palette().TrackFill);
     // Smooth filling: one solid block as long as the position says.
     const RECT filled{inner.left, inner.top, inner.left + item.Progress.FilledLength(inner.right - inner.left),
                       inner.bottom};
@@ -160,29 +164,35 @@ void PaintProgressItem(HDC dc, const RECT& area, const TBarItem& item, const std
 }
 
 // The glyph column and the rest of an entry's background.
-RECT PaintMenuBackground(HDC dc, const RECT& area, const TBarMetrics& metrics, bool recessed) {
-    FillSolid(dc, area, recessed ? kRecessedMenuColor : kMenuColor);
+RECT PaintMenuBackground(HDC dc,
+                         const RECT& area,
+                         const TBarMetrics& metrics,
+                         bool recessed,
+                         const TBarPalette& palette) {
+    FillSolid(dc, area, recessed ? palette.RecessedMenu : palette.Menu);
     const RECT column{area.left, area.top, area.left + metrics.MenuGlyphColumn, area.bottom};
-    HorizontalGradient(dc, column, recessed ? kRecessedColumnColor : kBarTopColor, kBarBottomColor);
+    HorizontalGradient(dc, column, recessed ? palette.RecessedColumnTop : palette.ColumnTop, palette.ColumnBottom);
     return column;
 }
 
 void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const TMenuEntryLook& look) {
-    const RECT column = PaintMenuBackground(dc, area, metrics, look.Recessed);
+    const TBarPalette palette = Palette();
+    const RECT column = PaintMenuBackground(dc, area, metrics, look.Recessed, palette);
     const int textLeft = column.right + metrics.MenuTextGap;
     if (look.Separator) {
         const int y = (area.top + area.bottom) / 2;
-        FillSolid(dc, RECT{textLeft, y, area.right, y + 1}, kSeparatorColor);
+        FillSolid(dc, RECT{textLeft, y, area.right, y + 1}, palette.Separator);
         return;
     }
+    const bool filled = look.Selected && look.Enabled;
     if (look.Selected) {
         const RECT highlight{area.left + 1, area.top, area.right - 1, area.bottom};
-        if (look.Enabled)
-            FillSolid(dc, highlight, kHotColor);
-        FrameSolid(dc, highlight, kHighlightBorder);
+        if (filled)
+            FillSolid(dc, highlight, palette.MenuSelected);
+        FrameSolid(dc, highlight, palette.HighlightBorder);
     }
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(look.Enabled ? COLOR_MENUTEXT : COLOR_GRAYTEXT));
+    SetTextColor(dc, !look.Enabled ? palette.GrayText : filled ? palette.MenuSelectedText : palette.MenuText);
     const UINT format = DT_SINGLELINE | DT_VCENTER | (look.HideAccessKey ? DT_HIDEPREFIX : 0);
     RECT captionArea{textLeft, area.top, area.right, area.bottom};
     DrawTextA(dc, look.Caption.c_str(), static_cast<int>(look.Caption.size()), &captionArea, format);
@@ -192,18 +202,19 @@ void PaintMenuEntry(HDC dc, const RECT& area, const TBarMetrics& metrics, const 
 }
 
 void PaintMenuChevron(HDC dc, const RECT& area, const TBarMetrics& metrics, bool selected) {
-    PaintMenuBackground(dc, area, metrics, false);
+    const TBarPalette palette = Palette();
+    PaintMenuBackground(dc, area, metrics, false, palette);
     if (selected) {
         const RECT highlight{area.left + 1, area.top, area.right - 1, area.bottom};
-        FillSolid(dc, highlight, kHotColor);
-        FrameSolid(dc, highlight, kHighlightBorder);
+        FillSolid(dc, highlight, palette.MenuSelected);
+        FrameSolid(dc, highlight, palette.HighlightBorder);
     }
     const int x = (area.left + area.right) / 2;
     const int y = (area.top + area.bottom) / 2 - 3;
     for (int arrow = 0; arrow < 2; ++arrow)
         for (int row = 0; row < 3; ++row) {
             const int top = y + 4 * arrow + row;
-            FillSolid(dc, RECT{x - 3 + row, top, x + 4 - row, top + 1}, kGripColor);
+            FillSolid(dc, RECT{x - 3 + row, top, x + 4 - row, top + 1}, palette.Grip);
         }
 }
 
@@ -227,16 +238,17 @@ void PaintDropMark(HDC dc, const RECT& band) {
 }
 
 void PaintFloatFrame(HDC dc, const RECT& window, const RECT& closeBox, const std::string& caption, bool closePressed) {
-    FillSolid(dc, window, kFloatFrameColor);
+    const TBarPalette palette = Palette();
+    FillSolid(dc, window, palette.FloatFrame);
     if (!IsRectEmpty(&closeBox))
-        PaintCloseBox(dc, closeBox, closePressed);
+        PaintCloseBox(dc, closeBox, closePressed, palette);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0xFF, 0xFF, 0xFF));
+    SetTextColor(dc, palette.FloatText);
     RECT text{window.left + 4, closeBox.top, closeBox.left - 2, closeBox.bottom};
     DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 void PaintDropFeedback(HDC dc, const RECT& area) {
-    FillSolid(dc, area, kGripColor);
+    FillSolid(dc, area, Palette().Grip);
 }

@@ -1,7 +1,7 @@
 #ifndef PLUX_TOOLKIT_BARS_VIEW_BARPAINTER_WIN_H
 #define PLUX_TOOLKIT_BARS_VIEW_BARPAINTER_WIN_H
 
-// The Office-like look of docks, bars and their items. Everything is drawn here; windows only say
+// The look of docks, bars and their items. Everything is drawn here; windows only say
 // what and where.
 
 #include <windows.h>

@@ -20,6 +20,8 @@ public:
     virtual void ExecuteBarCommand(int commandId) = 0;
     // The docks changed; the owner places them again (TBarViews::PlaceDocks) and lays out the rest.
     virtual void DocksChanged() = 0;
+    // The keyboard leaves the bars (Escape, or F6 past the last bar): the owner's content takes the focus.
+    virtual void FocusContent() = 0;
 };
 
 // Takes the input of the bar windows for a while: each bar window hands it its mouse messages first

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "toolkit/bars/model/BarKeyboard.h"
 #include "toolkit/win/Handles_win.h"
 #include "toolkit/win/Win32Error_win.h"
 
@@ -44,13 +45,45 @@ void TBarViews::Create(HWND parent) {
 
 bool TBarViews::PreTranslate(const MSG& message) {
     retired_.clear();
-    return menuKeys_ && menuKeys_->PreTranslate(message);
+    if (menuKeys_ && menuKeys_->PreTranslate(message))
+        return true;
+    return KeyboardFocusKey(message);
+}
+
+bool TBarViews::KeyboardFocusKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN)
+        return false;
+    if (message.wParam == VK_F6) {
+        MoveKeyboardFocus(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    if (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)
+        return false;
+    return std::any_of(barWindows_.begin(), barWindows_.end(),
+                       [](const auto& window) { return window->TakeFocusBackFromControl(); });
+}
+
+void TBarViews::MoveKeyboardFocus(bool backwards) {
+    std::optional<TBarId> current;
+    for (const auto& window : barWindows_)
+        if (window->HasFocus() || window->HoldsControlWithFocus())
+            current = window->Id();
+    const std::optional<TBarId> next = NextKeyboardStop(KeyboardBarCycle(*context_.Manager), current, backwards);
+    if (next)
+        WindowOf(*next)->TakeFocus();
+    else
+        context_.Host->FocusContent();
 }
 
 bool TBarViews::HoldsWindow(HWND window) const {
     return std::any_of(floatWindows_.begin(), floatWindows_.end(), [&](const auto& floating) {
         return window == floating->Handle() || IsChild(floating->Handle(), window);
     });
+}
+
+void TBarViews::RepaintFloatWindows() const {
+    for (const auto& floating : floatWindows_)
+        RedrawWindow(floating->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // Every bar window shows the hook's marks, or drops them.

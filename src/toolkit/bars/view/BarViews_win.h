@@ -12,7 +12,8 @@
 // any change it matches the windows to the bars by id, making windows for new bars and retiring those
 // of bars that are gone, puts each bar window into its dock or floating window, and asks the host to
 // place the docks again. The host gives the docks their room with PlaceDocks, on every resize too, and
-// passes its messages through PreTranslate so that the menu bar's keys work wherever the focus is.
+// passes its messages through PreTranslate so that the menu bar's keys, and F6 and Shift+F6, which move
+// the focus between the host's content and the toolbars (BarKeyboard.h), work wherever the focus is.
 // Dragging a bar (by its grip, or a floating one by its caption) shows where it will land and docks or
 // floats it there.
 
@@ -52,6 +53,10 @@ public:
     // what it holds. Keys that reach them belong to the parent's window as much as to its children.
     bool HoldsWindow(HWND window) const;
 
+    // Paints the floating windows again (the system's colours changed); the docks and the bars in
+    // them are the parent's children, which it repaints itself.
+    void RepaintFloatWindows() const;
+
     // The hook that takes the bar windows' input from now on; null gives it back to them.
     void SetInputHook(TBarInputHook* hook);
     TBarInputHook* InputHook() const override { return inputHook_; }
@@ -62,6 +67,10 @@ private:
     void BarsChanged() override;
     void DragBar(TBarId bar, HWND from, POINT grab) override;
     void ShowBarsMenu(POINT screenPoint) override;
+
+    // F6 and Shift+F6, and Enter or Escape in a toolbar's combo box; true when taken.
+    bool KeyboardFocusKey(const MSG& message);
+    void MoveKeyboardFocus(bool backwards);
 
     // What the windows of single bars see of the view.
     TBarViewOwner& AsOwner() { return *this; }

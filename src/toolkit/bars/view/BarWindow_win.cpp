@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "toolkit/bars/model/BarKeyboard.h"
 #include "toolkit/bars/view/BarPainter_win.h"
 #include "toolkit/bars/view/ButtonLink_win.h"
 #include "toolkit/win/PaintHelpers_win.h"
@@ -44,6 +45,10 @@ void TBarWindow::Refresh(const TBarFrame& frame) {
     UpdateCombos();
     UpdateToolTips();
     InvalidateRect(Handle(), nullptr, TRUE);
+    NotifyAccessibleEvent(Handle(), EVENT_OBJECT_REORDER);
+    // The focused item may have gone, or the keyboard may no longer reach it.
+    if (HasFocus())
+        SetFocusPlace(KeyboardPlace(*bar, placement_, tracking_.Focus - 1, TPlaceStep::Next));
 }
 
 SIZE TBarWindow::SizeIn(const TBarFrame& frame) const {
@@ -74,11 +79,19 @@ int TBarWindow::PlaceWithAccessKey(char key) const {
     return -1;
 }
 
+// The menu keys highlight a menu of the bar as the system's menus do, and tell assistive programs alike.
 void TBarWindow::SetKeyboardHot(int place) {
-    if (tracking_.KeyboardHot == place)
+    const int old = tracking_.KeyboardHot;
+    if (old == place)
         return;
     tracking_.KeyboardHot = place;
     InvalidateRect(Handle(), nullptr, FALSE);
+    if (old < 0)
+        NotifyAccessibleEvent(Handle(), EVENT_SYSTEM_MENUSTART);
+    if (place >= 0)
+        NotifyAccessibleEvent(Handle(), EVENT_OBJECT_FOCUS, place + 1);
+    else
+        NotifyAccessibleEvent(Handle(), EVENT_SYSTEM_MENUEND);
 }
 
 int TBarWindow::PlaceAt(LPARAM point) const {
@@ -98,6 +111,7 @@ void TBarWindow::Paint(HDC dc) const {
     TSelectObject font(dc, context_.FontHandle);
     for (int place = 0; place < PlaceCount(); ++place)
         PaintPlace(dc, place);
+    PaintFocus(dc);
     if (const TBarInputHook* hook = owner_.InputHook())
         hook->PaintMarks(dc, *this);
 }
@@ -162,10 +176,12 @@ bool TBarWindow::OpenSubMenu(int place, bool byKeyboard) {
     tracking_.Hot = -1;
     openMenu_ = &menu;
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    NotifyAccessibleEvent(Handle(), EVENT_OBJECT_STATECHANGE, place + 1);
     const int command = menu.Track(Handle(), area, byKeyboard);
     openMenu_ = nullptr;
     tracking_.Open = -1;
     InvalidateRect(Handle(), nullptr, FALSE);
+    NotifyAccessibleEvent(Handle(), EVENT_OBJECT_STATECHANGE, place + 1);
     if (command != 0)
         context_.Host->ExecuteBarCommand(command);
     return menu.LeftWithEscape();
@@ -252,6 +268,27 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam)
                 ComboChanged(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
             return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            FocusChanged(message == WM_SETFOCUS);
+            return 0;
+        case WM_KEYDOWN:
+            if (KeyDown(static_cast<int>(wParam)))
+                return 0;
+            break;
+        case kRunLink:
+            for (int place = 0; place < PlaceCount(); ++place)
+                if (placement_.Items[static_cast<std::size_t>(place)].Link == static_cast<TLinkId>(wParam)) {
+                    Run(place);
+                    break;
+                }
+            return 0;
+        case WM_GETOBJECT: {
+            LRESULT result = 0;
+            if (access_.Answer(Handle(), wParam, lParam, result))
+                return result;
+            break;
+        }
         default:
             break;
     }

@@ -9,18 +9,27 @@
 // over the items. It knows its bar and links by id, so a change of the model never ties it to another
 // bar or link; once its bar is gone it shows nothing and waits to be destroyed. Refresh() takes up the
 // model again.
+//
+// A toolbar takes the keyboard focus when the view moves it there (F6): the arrow keys then move from
+// item to item, Enter and Space do what a click does, Escape gives the focus back to the host's
+// content, and the focused item shows the system's focus rectangle (BarKeyboard.h). For assistive
+// programs the window describes its bar, its links and an open sub-menu (BarAccess.h), and it tells
+// them when the focus moves, a menu opens or the links change.
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "toolkit/Accessible.h"
 #include "toolkit/bars/model/ItemState.h"
 #include "toolkit/bars/view/BarView_win.h"
 #include "toolkit/bars/view/PersonalMenu_win.h"
+#include "toolkit/win/AccessibleObject_win.h"
 #include "toolkit/win/Window_win.h"
 
-class TBarWindow final : public TWindow {
+class TBarWindow final : public TWindow, private TAccessibleTree {
 public:
     TBarWindow(const TBarViewContext& context, TBarViewOwner& owner, TBarId bar)
         : context_(context), owner_(owner), barId_(bar) {}
@@ -47,10 +56,21 @@ public:
     int KeyboardHot() const { return tracking_.KeyboardHot; }
     bool OpenSubMenu(int place, bool byKeyboard);
 
+    // The keyboard focus of a toolbar: the window takes it at the place it had last, or its first place
+    // the keyboard reaches. A combo box of the bar that has the focus gives it back to the bar.
+    void TakeFocus() { SetFocus(Handle()); }
+    bool HasFocus() const;
+    bool HoldsControlWithFocus() const;
+    // Enter or Escape in a combo box whose list is closed; true when the bar took the focus back.
+    bool TakeFocusBackFromControl();
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Asks a place to run from the message loop, so that an assistive program does not wait for it.
+    static constexpr UINT kRunLink = WM_APP + 0x40;
+
     struct TComboControl {
         TLinkId Link{};
         HWND Handle = nullptr;
@@ -72,6 +92,22 @@ private:
     // to it shows the same.
     void ComboChanged(HWND combo, int notification);
     void UpdateToolTips();
+    HWND ComboHandle(TLinkId link) const;
+
+    // The keyboard (BarWindowKeys_win.cpp).
+    void FocusChanged(bool gained);
+    bool KeyDown(int key);
+    void SetFocusPlace(int place);
+    // Does what a click on the place does; a combo box takes the focus and opens its list.
+    void Run(int place);
+    void PaintFocus(HDC dc) const;
+
+    // What assistive programs see (BarWindowAccess_win.cpp).
+    std::optional<TAccessibleNode> Node(const TAccessiblePath& path) const override;
+    bool DoDefaultAction(const TAccessiblePath& path) override;
+    std::optional<TAccessiblePath> Focus() const override;
+    TSubMenu* OpenMenu() const;
+    TRect ClientBounds(const RECT& screen) const;
 
     const TBarViewContext& context_;
     TBarViewOwner& owner_;
@@ -80,10 +116,12 @@ private:
     TBarPlacement placement_;
     TItemTracking tracking_;
     bool trackingLeave_ = false;
-    const TPersonalMenu* openMenu_ = nullptr;  // while a drop-down menu of this bar is open
+    TPersonalMenu* openMenu_ = nullptr;  // while a drop-down menu of this bar is open
+    int lastFocus_ = -1;                 // the focused place when the window lost the focus
     std::vector<TComboControl> combos_;
     HWND toolTip_ = nullptr;
     std::vector<UINT_PTR> toolIds_;
+    TAccessibleServer access_{*this};
 };
 
 #endif

@@ -58,7 +58,7 @@ int TPersonalMenu::Track(HWND owner, const RECT& itemArea, bool byKeyboard) {
     }
 }
 
-bool TPersonalMenu::HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const {
+bool TPersonalMenu::HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return shown_ && shown_->HandleMenuMessage(message, wParam, lParam, result);
 }
 

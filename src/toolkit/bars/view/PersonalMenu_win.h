@@ -20,7 +20,9 @@ public:
     int Track(HWND owner, const RECT& itemArea, bool byKeyboard);
     // After Track: true when the menu was left with Escape.
     bool LeftWithEscape() const { return shown_ && shown_->LeftWithEscape(); }
-    bool HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const;
+    bool HandleMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The menu as it shows while Track runs; nullptr before.
+    TSubMenu* Shown() const { return shown_.get(); }
 
 private:
     void RecordUse(const TMenuPlan& plan, int command) const;

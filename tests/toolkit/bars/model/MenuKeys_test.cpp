@@ -7,7 +7,7 @@
 
 namespace {
 
-using namespace menukeys;
+using namespace keys;
 
 // A menu bar of three menus, "&File", "&Edit" and "&Help"; opening one records it, and the menu is
 // left with Escape when the test says so.
