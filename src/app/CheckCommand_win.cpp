@@ -9,12 +9,16 @@ void TfrmPLUX::actionDoCheckExecute() {
     CheckProducts();
 }
 
+void TfrmPLUX::ReadMachineProducts() {
+    ScanProducts(*MachineProductKeys(), std::string(kProductRootKey), products_,
+                 [this](std::size_t productsRead) { ShowProductsRead(productsRead); });
+}
+
 // A version that cannot be read ends the check before the report is built, so the view keeps the
 // previous report.
 void TfrmPLUX::CheckProducts() {
     const TLongWork work(*this);
-    ScanProducts(*MachineProductKeys(), std::string(kProductRootKey), products_,
-                 [this](std::size_t productsRead) { ShowProductsRead(productsRead); });
+    ReadMachineProducts();
 
     const TReportInputs inputs =
         ReportInputsNow(products_, BarItem(kColor1Item).Description, BarItem(kColor2Item).Description,

@@ -76,6 +76,8 @@ private:
     void ReportSaveError(std::string_view message);
 
     void CheckProducts();
+    // Reads this machine's products into products_, the count read so far in the first status panel.
+    void ReadMachineProducts();
 
     // Work that runs long (LongWork_win.cpp): from its start to its end the wait cursor over the window,
     // which goes on painting; the first status panel shows how far the work has come, if it says.

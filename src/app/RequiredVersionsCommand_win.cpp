@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "app/MainBars.h"
-#include "check/ProductScan.h"
 #include "check/ReportBuilder.h"
 #include "policy/PolicyReport.h"
 #include "policy/RequiredVersions.h"
@@ -64,7 +63,8 @@ void TfrmPLUX::actionCheckRequiredVersionsExecute() {
         WriteRequiredVersionsFolder(state_->IniFileStore, RemoveBackslash(FolderOf(*file)));
     const TRequiredVersions required = ReadRequiredVersions(ReadInputFile(*file, PlatformFileSystem()), *file);
 
-    ScanProducts(*MachineProductKeys(), std::string(kProductRootKey), products_);
+    const TLongWork work(*this);
+    ReadMachineProducts();
     const TReportInputs inputs = ReportInputsNow(products_, BarItem(kColor1Item).Description,
                                                  BarItem(kColor2Item).Description, "", PlatformSystemFacts());
     const std::vector<TProductVerdict> verdicts = CheckRequiredVersions(required, PolicyProductsOf(products_));

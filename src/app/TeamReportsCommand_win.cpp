@@ -59,6 +59,7 @@ void TfrmPLUX::actionOpenTeamReportsExecute() {
     const std::optional<std::string> folder = AskTeamFolder(Handle());
     if (!folder)
         return;
+    const TLongWork work(*this);
     const TSystemFacts& facts = PlatformSystemFacts();
     const TProductsFileReading reading{&PlatformFileSystem(), facts.LocaleFormats(),
                                        TLocalTime{facts.Now(), LocalUtcOffsetMinutes()}};
