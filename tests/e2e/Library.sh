@@ -108,6 +108,33 @@ probe_says() { probe "${@:2}" | grep -qxF -- "$1"; }
 # Exactly N popup menus of plux are open.
 menus_open() { [ "$(probe popup-menus | grep -c '^menu')" -eq "$1" ]; }
 bar_shown() { probe bar "$1" >/dev/null; }
+# The keyboard focus is in a window of class CLASS.
+focus_in() { probe_says "focus $1" focus; }
+
+# Opens the customisation as a keyboard user does, from the report: F6 to the first toolbar, Shift+F10
+# for the bars menu, C for Customize...; the dialog comes with the focus in its list of bars.
+open_customize_by_keys() {
+    click_at $((VIEW_X + 300)) $((VIEW_Y + 250))
+    wait_for 5 focus_in THtmlView
+    press F6
+    wait_for 5 focus_in TBarWindow
+    press shift+F10
+    wait_for 5 menus_open 1
+    xdotool key c
+    probe dialog Customize 10 >/dev/null || fail "Shift+F10 and C in a toolbar did not open the customisation"
+    wait_for 5 focus_in SysListView32
+}
+
+# From a page's first list of the customisation (the focus back over Close to the tabs), Right shows the
+# Commands page, and Tab on over Close reaches its categories.
+show_commands_page_by_keys() {
+    xdotool key shift+Tab shift+Tab
+    wait_for 5 focus_in SysTabControl32
+    xdotool key Right
+    wait_for 5 probe_says "selected 1" tab Customize 1
+    xdotool key Tab Tab
+    wait_for 5 focus_in ListBox
+}
 # A PDF of the printer, made after the file MARKER and complete, holds TEXT, and its name begins with
 # NAME when given; PRINTED_PDF is its path.
 printed_pdf() {

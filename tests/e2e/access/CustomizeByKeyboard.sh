@@ -3,17 +3,7 @@
 # the arrow keys change the page, and Escape closes it.
 source "$(dirname "$0")/Session.sh"
 start_plux
-focus_in() { probe_says "focus $1" focus; }
-click_at $((VIEW_X + 300)) $((VIEW_Y + 250))
-wait_for 5 focus_in THtmlView
-
-press F6
-wait_for 5 focus_in TBarWindow
-press shift+F10
-wait_for 5 menus_open 1
-xdotool key c
-probe dialog Customize 10 >/dev/null || fail "Shift+F10 and C in a toolbar did not open the customisation"
-wait_for 5 focus_in SysListView32
+open_customize_by_keys
 screenshot customize-by-keyboard >/dev/null
 
 # The first entry is the File bar: Space hides it and shows it again.
@@ -34,12 +24,7 @@ order="${classes[*]}"
 [[ "$order" == "Button Button SysTabControl32 Button SysListView32" ]] ||
     fail "the tab order is: $order"
 # On the tabs, Right shows the Commands page, whose lists Tab reaches next.
-xdotool key shift+Tab shift+Tab
-wait_for 5 focus_in SysTabControl32
-xdotool key Right
-wait_for 5 probe_says "selected 1" tab Customize 1
-xdotool key Tab Tab
-wait_for 5 focus_in ListBox
+show_commands_page_by_keys
 xdotool key Escape
 probe dialog-closed Customize 10 || fail "Escape did not close the customisation"
 close_plux || fail "plux did not close"

@@ -8,7 +8,6 @@ start_plux
 
 press ctrl+e
 wait_for 10 screen_shows "$VIEW_X" "$VIEW_Y" "$VIEW_W" "$VIEW_H" DCFED6
-focus_in() { probe_says "focus $1" focus; }
 focused_button() { tree_has "^  push button\|$1\|.*focused"; }
 click_at $((VIEW_X + 300)) $((VIEW_Y + 250))
 poll_until 5 focus_in THtmlView || fail "the report does not take the focus: $(probe focus | tr '\n' ' ')"

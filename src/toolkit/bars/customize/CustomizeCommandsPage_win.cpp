@@ -1,5 +1,7 @@
 // The Commands page: the manager's categories, and the items of the chosen one with their glyphs and
-// captions. An item dragged from the list onto a bar becomes a link there.
+// captions. An item dragged from the list onto a bar becomes a link there; without the mouse, Enter, the
+// context-menu key or Shift+F10 on the chosen item offers the bars in a menu, and the bar picked there
+// gets the link as a drop at its end would.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,10 +12,57 @@
 
 #include "toolkit/bars/customize/CustomizePages_win.h"
 #include "toolkit/win/Handles_win.h"
+#include "toolkit/win/Win32Error_win.h"
 
 namespace {
 
 enum TControlId : int { kCategoryList = 20, kCommandList };
+constexpr UINT_PTR kSubclassId = 0x4342;  // "CB"
+// Posted by the list's keys, so that the menu opens after the character Enter leaves in the queue.
+constexpr UINT kOfferBars = WM_APP + 1;
+
+bool IsBarsMenuKey(WPARAM key) {
+    return key == VK_RETURN || key == VK_APPS || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0);
+}
+
+std::string MenuText(const std::string& caption) {
+    std::string text;
+    for (const char c : caption)
+        text += c == '&' ? std::string("&&") : std::string(1, c);
+    return text;
+}
+
+// The command list's keys for the bars menu. The dialog would take Enter for its Close button; with a
+// command chosen, the list asks for it instead.
+LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR page) {
+    switch (message) {
+        case WM_GETDLGCODE: {
+            LRESULT code = DefSubclassProc(list, message, wParam, lParam);
+            const auto* pending = reinterpret_cast<const MSG*>(lParam);
+            if (pending && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN &&
+                ListView_GetNextItem(list, -1, LVNI_SELECTED) >= 0)
+                code |= DLGC_WANTMESSAGE;
+            return code;
+        }
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (!IsBarsMenuKey(wParam))
+                break;
+            PostMessageA(reinterpret_cast<HWND>(page), kOfferBars, 0, 0);
+            return 0;
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            if (IsBarsMenuKey(wParam))
+                return 0;  // the press has offered the bars; no context menu or menu bar on the release
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(list, CommandListProc, kSubclassId);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
 
 class TCommandsPage final : public TCustomizePage {
 public:
@@ -42,9 +91,11 @@ protected:
         column.mask = LVCF_WIDTH;
         column.cx = units_.X(140);
         SendMessageA(commandList_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+        if (!SetWindowSubclass(commandList_, CommandListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(Handle())))
+            ThrowLastError("SetWindowSubclass");
         controls.Add("STATIC",
-                     "To add a command to a bar, drag it from this list onto the bar. To remove a command from a "
-                     "bar, drag it off the bar.",
+                     "To add a command to a bar, drag it from this list onto the bar, or press Enter and "
+                     "choose the bar. To remove a command from a bar, drag it off the bar.",
                      SS_LEFT, units_.Bounds(4, 140, 236, 24));
     }
 
@@ -60,6 +111,9 @@ protected:
                     BeginDrag(reinterpret_cast<const NMLISTVIEW&>(notice).iItem);
                 return 0;
             }
+            case kOfferBars:
+                OfferBars();
+                return 0;
             case WM_MEASUREITEM: {
                 auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
                 measure.itemHeight = static_cast<UINT>(context_.Glyphs->Size() + 6);
@@ -130,6 +184,33 @@ private:
     void BeginDrag(int index) {
         if (index >= 0 && static_cast<std::size_t>(index) < shown_.size())
             session_.BeginCommandDrag(*shown_[static_cast<std::size_t>(index)], Handle());
+    }
+
+    // The menu of the bars under the chosen command; the bar picked there gets a link to it.
+    void OfferBars() {
+        const int index = ListView_GetNextItem(commandList_, -1, LVNI_SELECTED);
+        if (index < 0 || static_cast<std::size_t>(index) >= shown_.size())
+            return;
+        const TBarItem& command = *shown_[static_cast<std::size_t>(index)];
+        const std::vector<const TBar*> bars = BarsToAddTo(Manager());
+        TScopedMenu menu(CreatePopupMenu());
+        if (!menu)
+            ThrowLastError("CreatePopupMenu");
+        for (std::size_t i = 0; i < bars.size(); ++i)
+            if (!AppendMenuA(menu.Get(), MF_STRING, i + 1, MenuText(bars[i]->Caption).c_str()))
+                ThrowLastError("AppendMenu");
+        RECT item{};
+        ListView_GetItemRect(commandList_, index, &item, LVIR_BOUNDS);
+        POINT below{item.left, item.bottom};
+        ClientToScreen(commandList_, &below);
+        const auto picked = static_cast<std::size_t>(TrackPopupMenuEx(
+            menu.Get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, below.x, below.y, Handle(), nullptr));
+        if (picked == 0 || picked > bars.size())
+            return;  // Escape, or a click elsewhere
+        AddCommandToBar(Manager(), command, bars[picked - 1]->Id);
+        // The change showed the list again; the command stays chosen for the next bar.
+        ListView_SetItemState(commandList_, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_EnsureVisible(commandList_, index, FALSE);
     }
 
     HWND categoryList_ = nullptr;

@@ -119,6 +119,19 @@ void DropCommand(TBarManager& manager, const TBarItem& command, const TLinkDrop&
     manager.InsertLink(drop.Bar, drop.Index, command);
 }
 
+std::vector<const TBar*> BarsToAddTo(const TBarManager& manager) {
+    std::vector<const TBar*> bars;
+    for (std::size_t i = 0; i < manager.BarCount(); ++i)
+        if (manager.Bar(i).Visible)
+            bars.push_back(&manager.Bar(i));
+    return bars;
+}
+
+void AddCommandToBar(TBarManager& manager, const TBarItem& command, TBarId bar) {
+    if (const TBar* target = manager.FindBar(bar))
+        DropCommand(manager, command, {bar, target->Links.size()});
+}
+
 void DropLink(TBarManager& manager, TLinkId link, const std::optional<TLinkDrop>& drop) {
     const std::optional<TLinkDrop> from = PlaceOf(manager, link);
     if (!from)

@@ -53,6 +53,11 @@ TRect DropMark(const TBarPlacement& placement, const TBarFrame& frame, const TBa
 
 // A command dropped on a bar: a new link to it.
 void DropCommand(TBarManager& manager, const TBarItem& command, const TLinkDrop& drop);
+// The bars the Commands page offers for a command without the mouse: those a drop can reach (the shown
+// ones), in the manager's order.
+std::vector<const TBar*> BarsToAddTo(const TBarManager& manager);
+// A command put on a bar from that offer goes where a drop at the bar's end puts it.
+void AddCommandToBar(TBarManager& manager, const TBarItem& command, TBarId bar);
 // A link of a bar dropped on a bar moves there with its settings; dropped where no bar is, it is removed.
 void DropLink(TBarManager& manager, TLinkId link, const std::optional<TLinkDrop>& drop);
 

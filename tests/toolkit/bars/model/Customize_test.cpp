@@ -172,6 +172,28 @@ TEST_F(CustomizeTest, ALinksMenuSetsItsOwnStyleAndCaptionAndAnEmptyCaptionGivesT
     EXPECT_EQ(manager.FindLink(link)->Caption(), "&c");
 }
 
+// Without the mouse a command goes on any shown bar, the menu bar and empty bars included, after the
+// bar's last link as a drop at its end puts it, with a new link's settings.
+TEST_F(CustomizeTest, ACommandAddedByKeyboardGoesAfterTheLastLinkOfAShownBar) {
+    const TBar& hidden = AddUserBar(manager, "Hidden");
+    manager.SetBarVisible(hidden.Id, false);
+    const TBar& empty = AddUserBar(manager, "Empty");
+    EXPECT_EQ(BarsToAddTo(manager), (std::vector<const TBar*>{&Tools(), &Menu(), &empty}));
+
+    TLinkSettings hiddenLink = Tools().Links[3];
+    hiddenLink.Visible = false;
+    manager.SetLinkSettings(LinkOf(Tools(), 3), hiddenLink);
+    AddCommandToBar(manager, *At("e"), Tools().Id);
+    AddCommandToBar(manager, *At("a"), Menu().Id);
+    AddCommandToBar(manager, *At("b"), empty.Id);
+    AddCommandToBar(manager, *At("c"), TBarId{9999});  // a bar that went meanwhile
+    EXPECT_EQ(Shown(Tools()), "a |b c d e");
+    EXPECT_EQ(Shown(Menu()), "e a");
+    EXPECT_EQ(Shown(empty), "b");
+    EXPECT_EQ(static_cast<const TLinkSettings&>(Tools().Links[4]), TLinkSettings{});
+    EXPECT_TRUE(hidden.Links.empty());
+}
+
 TEST_F(CustomizeTest, DesignedBarsResetUserBarsRenameAndDeleteTheMenuBarStays) {
     const TBar& mine = AddUserBar(manager, ProposedBarCaption(manager));
     const TBar& loaded = manager.AddBar(TBarProperties{});  // as a load appends a stored bar
