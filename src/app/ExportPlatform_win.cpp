@@ -2,12 +2,13 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <vector>
+
+#include "support/DataText.h"
 
 // Most texts are plain ASCII, which is the same in both; they skip the two conversions.
 std::string AnsiToUtf8(std::string_view text) {
-    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    if (IsAscii(text))
         return std::string(text);
     const int size = static_cast<int>(text.size());
     const int wideLength = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);

@@ -1,7 +1,5 @@
 #include "app/JsonReport.h"
 
-#include <algorithm>
-
 #include "policy/PolicySummary.h"
 #include "support/DataText.h"
 
@@ -19,7 +17,7 @@ public:
     }
     // ASCII is UTF-8 as it stands, and most texts are ASCII: they skip the conversion.
     TJsonText& String(std::string_view text) {
-        if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        if (IsAscii(text))
             AppendJsonString(text_, text);
         else
             AppendJsonString(text_, toUtf8_(text));

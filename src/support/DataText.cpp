@@ -1,5 +1,6 @@
 #include "support/DataText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -31,6 +32,10 @@ std::string_view JsonEscape(char c, char (&buffer)[8]) {
 }
 
 }  // namespace
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 // Appended in runs between the characters that need an escape.
 void AppendJsonString(std::string& out, std::string_view utf8) {

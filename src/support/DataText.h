@@ -11,6 +11,9 @@
 // Converts a text of the system's single-byte character set to UTF-8.
 using TToUtf8 = std::function<std::string(std::string_view)>;
 
+// ASCII is the same in the single-byte set and in UTF-8: such a text needs no conversion.
+bool IsAscii(std::string_view text);
+
 // A JSON string of UTF-8 text: quotes, backslashes and control characters escaped, the rest as it is.
 std::string JsonString(std::string_view utf8);
 // The same, appended to `out`.
