@@ -134,7 +134,7 @@ void TBarWindow::CreateToolTipOnFirstPointer(LPARAM setCursorParam) {
     toolTipMade_ = true;
     // A control that cannot be made leaves the bar working, without tips, and is not tried again.
     toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_.HostWindow(), nullptr,
                                GetModuleHandleA(nullptr), nullptr);
     UpdateToolTips();
 }

@@ -14,7 +14,7 @@ constexpr const char* kBarClass = "TBarWindow";
 
 }  // namespace
 
-// The tool tip is owned by the top-level window, which destroys it first when it closes.
+// The tool tip is owned by the host window, which destroys it first when it closes.
 TBarWindow::~TBarWindow() {
     if (toolTip_ && IsWindow(toolTip_))
         DestroyWindow(toolTip_);
