@@ -1,6 +1,12 @@
 // The least a Win32 program does to show a window: register a class, create the window at the size
-// plux opens with, show it and paint it once, then wait in its message loop.
+// plux opens with, show it and paint it once, then wait in its message loop. With "/controls" the
+// window also holds the system's controls that plux shows from its start, a status bar of the common
+// controls and a drop-down combo box, and so shows what they alone cost.
 #include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstring>
 
 namespace {
 
@@ -26,7 +32,12 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    const bool withControls = std::strstr(commandLine, "/controls") != nullptr;
+    if (withControls) {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&classes);
+    }
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = WindowProcedure;
     windowClass.hInstance = instance;
@@ -38,6 +49,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
                                         nullptr, instance, nullptr);
     if (!window)
         return 1;
+    if (withControls) {
+        CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window,
+                        nullptr, instance, nullptr);
+        CreateWindowExA(0, "COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWN, 8, 8, 160, 200,
+                        window, nullptr, instance, nullptr);
+    }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     MSG message;

@@ -3,7 +3,7 @@
 // pending paint of its windows is done. The programs take turns round after round, each round
 // starting with the next of them; each run is ended when it has been timed. Before the rounds each
 // program runs once and is closed the way a user closes it, so that it writes the files it keeps.
-//   bench_startup_timer ROUNDS PROGRAM...   prints the median of each and its ratio to the last one
+//   bench_startup_timer ROUNDS COMMAND...   prints the median of each and its ratio to the last one
 #include <windows.h>
 
 #include <algorithm>
@@ -97,7 +97,7 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_startup_timer ROUNDS PROGRAM...\n");
+        std::fprintf(stderr, "usage: bench_startup_timer ROUNDS COMMAND...\n");
         return 2;
     }
     const int rounds = std::max(1, std::atoi(argv[1]));
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     const double baseline = Median(times.back());
     std::printf("%-60s %10s %8s\n", "first window of", "median ms", "ratio");
     for (std::size_t i = 0; i < programs.size(); ++i) {
-        const std::string name = programs[i].substr(programs[i].find_last_of("\\/") + 1);
+        const std::string name = programs[i].substr(programs[i].find_last_of('\\') + 1);
         std::printf("%-60s %10.1f %7.2fx\n", name.c_str(), Median(times[i]), Median(times[i]) / baseline);
     }
     return 0;

@@ -16,4 +16,5 @@ start_wine
 cp "$PLUX" "$work/plux.exe"
 cp "$MINIMAL" "$work/minimal.exe"
 # The timer itself keeps the prefix's desktop process up between the runs, as it is for a user.
-"$WINE" "$TIMER" "${ROUNDS:-15}" "Z:${work//\//\\}\\plux.exe" "Z:${work//\//\\}\\minimal.exe"
+folder="Z:${work//\//\\}"
+"$WINE" "$TIMER" "${ROUNDS:-15}" "$folder\\plux.exe" "$folder\\minimal.exe /controls" "$folder\\minimal.exe"

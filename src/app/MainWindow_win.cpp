@@ -73,9 +73,13 @@ void TfrmPLUX::Create(HWND applicationWindow, int showCommand) {
     const int left = scale_.Apply(kDesignLeft), top = scale_.Apply(kDesignTop);
     const RECT bounds{left, top, left + scale_.Apply(kDesignWidth), top + scale_.Apply(kDesignHeight)};
     CreateHandle(0, kMainWindowClass, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, bounds, applicationWindow);
+    // The members are laid out once, for the loaded bar layout and the restored placement.
+    layoutHeld_ = true;
     CreateMembers();
     CreateStateMembers(applicationWindow);
     RunCreationSteps();
+    layoutHeld_ = false;
+    LayOutMembers();
     formWindow_->ShowFirst(showCommand);
     UpdateWindow(Handle());
 }
@@ -91,16 +95,16 @@ void TfrmPLUX::CreateMembers() {
     HTMLViewer.SetCellNote([difference](const html::TCell& cell) { return cell.Background == difference; },
                            "differs from snapshot");
     StatusBar.Create(Handle());
-    LayOutMembers();
 }
 
 // The status bar along the bottom, the docks along the edges above it, and between them Panel1 with the
 // report view inside its bevel.
 void TfrmPLUX::LayOutMembers() {
-    if (!barViews_ || !StatusBar.Handle())
+    if (!barViews_ || !StatusBar.Handle() || layoutHeld_)
         return;
     RECT client;
     GetClientRect(Handle(), &client);
+    laidOutSize_ = SIZE{client.right, client.bottom};
     const int statusHeight = scale_.Apply(kStatusBarHeight);
     MoveWindow(StatusBar.Handle(), 0, client.bottom - statusHeight, client.right, statusHeight, TRUE);
     const RECT free = barViews_->PlaceDocks(RECT{0, 0, client.right, std::max(0L, client.bottom - statusHeight)});
@@ -147,7 +151,9 @@ const TBarItem& TfrmPLUX::BarItem(std::string_view name) const {
 LRESULT TfrmPLUX::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
-            LayOutMembers();
+            // Showing the window tells its size again; the members keep their places for an unchanged one.
+            if (laidOutSize_.cx != LOWORD(lParam) || laidOutSize_.cy != HIWORD(lParam))
+                LayOutMembers();
             return 0;
         case WM_COMMAND:
             if (lParam == 0)

@@ -140,6 +140,8 @@ private:
     bool commandRunning_ = false;
     bool closeDeferred_ = false;
     bool longWork_ = false;
+    bool layoutHeld_ = false;   // while the window is being made
+    SIZE laidOutSize_{-1, -1};  // the client size of the latest layout
     std::string progressTextBefore_;
     ULONGLONG lastProgress_ = 0;  // tick count of the last progress shown
 };

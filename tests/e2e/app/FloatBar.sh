@@ -35,11 +35,21 @@ restart_plux
 poll_until 20 bar_on File float || fail "File does not float after the restart"
 [ "$(where_is File)" = "$before" ] || fail "the floating File bar was at $before, after the restart at $(where_is File)"
 screenshot file-floating-restarted >/dev/null
+# The chooser's tool tip, on the bar wherever it is; the pointer leaves for the report afterwards. The
+# bar makes its tip control when the pointer first comes, here while it floats.
+expect_chooser_tip() {
+    locate_bar File
+    hover_at $((COMBO_X + 40)) $((COMBO_Y + COMBO_H / 2))
+    poll_until 5 probe_says "tooltip Select a file to compare to" tooltips || fail "no tool tip $1: $(probe tooltips)"
+    xdotool mousemove $((CLIENT_X + 100)) $((CLIENT_Y + CLIENT_H - 60))
+}
+expect_chooser_tip "on the floating bar"
 
 xdotool mousemove "$GRIP_X" "$GRIP_Y" click --repeat 2 --delay 100 1
 wait_bar_on File Top
 [ "$BAR_X" -eq "$CLIENT_X" ] && [ "$BAR_Y" -eq $((CLIENT_Y + 23)) ] || fail "File docked back at $BAR_X,$BAR_Y"
 screenshot file-docked-back >/dev/null
+expect_chooser_tip "after docking back"
 
 # Floating again, and dragged by its caption onto the bottom dock.
 drag "$GRIP_X" "$GRIP_Y" $((CLIENT_X + 200)) $((CLIENT_Y + 250))

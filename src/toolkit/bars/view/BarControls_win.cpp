@@ -125,9 +125,25 @@ void TBarWindow::ComboChanged(HWND control, int notification) {
     }
 }
 
+// The pointer's move is told to the bar (for its combo boxes as well: they pass the question of the
+// cursor on to it) before it is handed out, so the control, which watches the tools from now on, sees
+// this move already.
+void TBarWindow::CreateToolTipOnFirstPointer(LPARAM setCursorParam) {
+    if (toolTipMade_ || HIWORD(setCursorParam) != WM_MOUSEMOVE)
+        return;
+    toolTipMade_ = true;
+    // A control that cannot be made leaves the bar working, without tips, and is not tried again.
+    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_.HostWindow(), nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    UpdateToolTips();
+}
+
 // One tool per item with a tip. A disabled combo box gets no mouse messages, they reach the bar, so its
 // place on the bar is a tool as well as the box and its edit field.
 void TBarWindow::UpdateToolTips() {
+    if (!toolTip_)
+        return;
     for (UINT_PTR id : toolIds_) {
         TTTOOLINFOA info = ToolInfo(Handle(), 0, id);
         SendMessageA(toolTip_, TTM_DELTOOL, 0, reinterpret_cast<LPARAM>(&info));

@@ -44,6 +44,8 @@ public:
     virtual void ShowBarsMenu(POINT screenPoint) = 0;
     // The hook that takes the bars' input now; null when they handle it themselves.
     virtual TBarInputHook* InputHook() const = 0;
+    // The window the bars belong to, wherever they are: their tool tips are its own.
+    virtual HWND HostWindow() const = 0;
 };
 
 // The services every window of one view uses; set up by the host before the view is made, and kept

@@ -60,6 +60,7 @@ public:
     // The hook that takes the bar windows' input from now on; null gives it back to them.
     void SetInputHook(TBarInputHook* hook);
     TBarInputHook* InputHook() const override { return inputHook_; }
+    HWND HostWindow() const override { return parent_; }
     // What the bars menu's "Customize..." opens; null: the entry is not offered.
     void SetCustomization(TBarCustomization* customization) { customization_ = customization; }
 

@@ -7,7 +7,6 @@
 #include "toolkit/bars/view/BarPainter_win.h"
 #include "toolkit/bars/view/ButtonLink_win.h"
 #include "toolkit/win/PaintHelpers_win.h"
-#include "toolkit/win/Win32Error_win.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ constexpr const char* kBarClass = "TBarWindow";
 
 }  // namespace
 
-// The tool tip is owned by the top-level window, which destroys it first when it closes.
+// The tool tip is owned by the host window, which destroys it first when it closes.
 TBarWindow::~TBarWindow() {
     if (toolTip_ && IsWindow(toolTip_))
         DestroyWindow(toolTip_);
@@ -25,11 +24,6 @@ void TBarWindow::Create(HWND holder) {
     RegisterWindowClass(kBarClass, 0, nullptr);
     const TBar* bar = Bar();
     CreateHandle(0, kBarClass, bar ? bar->Caption.c_str() : "", WS_CHILD | WS_CLIPCHILDREN, RECT{}, holder);
-    toolTip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-    if (!toolTip_)
-        ThrowLastError("CreateWindowEx(tool tip)");
 }
 
 void TBarWindow::Refresh(const TBarFrame& frame) {
@@ -223,6 +217,7 @@ LRESULT TBarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_SETCURSOR:
+            CreateToolTipOnFirstPointer(lParam);
             if (LOWORD(lParam) == HTCLIENT) {
                 POINT point;
                 GetCursorPos(&point);

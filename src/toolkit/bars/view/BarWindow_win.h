@@ -91,6 +91,9 @@ private:
     // The user chose or typed in a combo box: the item changes through the manager, so that every link
     // to it shows the same.
     void ComboChanged(HWND combo, int notification);
+    // The tool tip control is made when the pointer first comes over the bar: a bar that no pointer
+    // reaches never needs it, and the window opens sooner without it.
+    void CreateToolTipOnFirstPointer(LPARAM setCursorParam);
     void UpdateToolTips();
     HWND ComboHandle(TLinkId link) const;
 
@@ -119,7 +122,8 @@ private:
     TPersonalMenu* openMenu_ = nullptr;  // while a drop-down menu of this bar is open
     int lastFocus_ = -1;                 // the focused place when the window lost the focus
     std::vector<TComboControl> combos_;
-    HWND toolTip_ = nullptr;
+    HWND toolTip_ = nullptr;  // made on the pointer's first move over the bar
+    bool toolTipMade_ = false;
     std::vector<UINT_PTR> toolIds_;
     TAccessibleServer access_{*this};
 };
