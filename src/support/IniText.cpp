@@ -1,7 +1,9 @@
 #include "support/IniText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace ini {
@@ -240,6 +242,32 @@ std::string WholeCodeUnits(std::string bytes) {
     return whole;
 }
 
+namespace {
+
+// The first CR or LF of single-byte text from `at`, or its end. Eight bytes are tested at once for one
+// below 0x0E, which CR and LF are and few others: most of a file passes in whole words.
+std::size_t NextLineEnd(std::string_view bytes, std::size_t at) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    for (;;) {
+        for (; at + sizeof kOnes <= bytes.size(); at += sizeof kOnes) {
+            std::uint64_t chars = 0;
+            std::memcpy(&chars, bytes.data() + at, sizeof chars);
+            if (((chars - 0x0E * kOnes) & ~chars & kHigh) != 0)
+                break;
+        }
+        const std::size_t stop = std::min(at + sizeof kOnes, bytes.size());
+        for (; at < stop; ++at) {
+            if (bytes[at] == '\r' || bytes[at] == '\n')
+                return at;
+        }
+        if (at == bytes.size())
+            return at;
+    }
+}
+
+}  // namespace
+
 TLineSpanReader::TLineSpanReader(std::string_view bytes, TTextEncoding encoding)
     : bytes_(bytes),
       utf16_(IsUtf16(encoding)),
@@ -253,9 +281,8 @@ std::optional<TLineSpan> TLineSpanReader::Next() {
     };
     const std::size_t start = at_;
     while (at_ + width <= bytes_.size()) {
-        // Single-byte text, most of a file, is passed over in a loop of its own.
-        while (!utf16_ && at_ < bytes_.size() && bytes_[at_] != '\r' && bytes_[at_] != '\n')
-            ++at_;
+        if (!utf16_)
+            at_ = NextLineEnd(bytes_, at_);
         if (at_ + width > bytes_.size())
             break;
         const char16_t unit = unitAt(at_);

@@ -47,6 +47,27 @@ std::uint32_t TNameIndex::Hash(std::string_view name) {
     return static_cast<std::uint32_t>(hash ^ (hash >> 31));
 }
 
+// SameTextUpper, eight characters at a time; a name asked for as it is held, as when a file is saved
+// again, is settled by comparing bytes.
+bool TNameIndex::SameName(std::string_view held, std::string_view name) {
+    if (held.size() != name.size())
+        return false;
+    if (held == name)
+        return true;
+    std::uint64_t a = 0;
+    std::uint64_t b = 0;
+    for (; name.size() >= sizeof a; name.remove_prefix(sizeof a), held.remove_prefix(sizeof a)) {
+        std::memcpy(&a, held.data(), sizeof a);
+        std::memcpy(&b, name.data(), sizeof b);
+        if (UpperChars(a) != UpperChars(b))
+            return false;
+    }
+    a = b = 0;
+    std::memcpy(&a, held.data(), name.size());
+    std::memcpy(&b, name.data(), name.size());
+    return UpperChars(a) == UpperChars(b);
+}
+
 void TNameIndex::Reserve(std::size_t names) {
     std::size_t slots = slots_.size();
     while (Crowded(names, slots))

@@ -7,8 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "support/TextRoutines.h"
-
 // Names mapped to positions, the names compared and hashed without regard to ASCII case (SameTextUpper);
 // the first position added under a name stays. A profile file indexes a key per product this way. The
 // names stay with their owner, who passes `nameAt` (position -> name) to each call, so the index holds
@@ -50,13 +48,14 @@ private:
         std::uint32_t Position = kEmpty;
     };
     static std::uint32_t Hash(std::string_view name);
+    static bool SameName(std::string_view held, std::string_view name);
     // The slot that holds the name, or the empty slot where it belongs.
     template <typename NameAt>
     std::size_t SlotOf(std::string_view name, std::uint32_t hash, const NameAt& nameAt) const {
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
             const TSlot& slot = slots_[at];
-            if (slot.Position == kEmpty || (slot.Hash == hash && SameTextUpper(nameAt(slot.Position), name)))
+            if (slot.Position == kEmpty || (slot.Hash == hash && SameName(nameAt(slot.Position), name)))
                 return at;
         }
     }

@@ -194,20 +194,7 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
 }
 
 void TProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string_view sectionName = RequestedName(section);
-    const std::string_view keyName = RequestedName(key);
-    auto index = FindSection(sectionName);
-    if (!index) {
-        index = sections_.size();
-        sections_.push_back({WrittenLine({"[", sectionName, "]"}, 1, sectionName.size()), true, {}, {}, {}});
-        sectionIndex_.Add(sectionName, *index, SectionNames());
-    }
-    TSection& target = sections_[*index];
-    const std::size_t at = target.Keys.Add(keyName, target.Lines.size(), KeyNames(target));
-    if (at == target.Lines.size())
-        target.Lines.push_back(WrittenLine({keyName, "=", value}, 0, keyName.size()));
-    else
-        RewriteValue(target.Lines[at], value);
+    WriteKey(sections_[SectionToWrite(section)], RequestedName(key), value);
 }
 
 void TProfileText::WriteKeys(std::string_view section,
@@ -215,22 +202,40 @@ void TProfileText::WriteKeys(std::string_view section,
                              const std::vector<std::string>& values) {
     if (keys.empty())
         return;
+    TSection& target = sections_[SectionToWrite(section)];
     // A little more than the keys need, for the few single writes that commonly follow (a snapshot's
-    // timestamp): growing lists of many keys is what this spares.
+    // timestamp): growing lists of many keys is what this spares. Enough when the keys are all new to
+    // the section or all there already, as when a snapshot is saved again; a mix grows as single writes
+    // do. Keys already there take text only for the values that change, commonly few.
     constexpr std::size_t kSpareKeys = 8, kSpareText = 512;
-    std::size_t textSize = section.size() + 2 + kSpareText;
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        textSize += keys[i].size() + 1 + values[i].size();
-    texts_.reserve(texts_.size() + textSize);
-    Write(section, keys.front(), values.front());
-    // Enough when the keys are all new to the section or all there already, as when a snapshot is saved
-    // again; a mix grows as single writes do.
-    TSection& target = sections_[*FindSection(section)];
     const std::size_t room = std::max(target.Lines.size(), keys.size()) + kSpareKeys;
     target.Lines.reserve(room);
     target.Keys.Reserve(room);
-    for (std::size_t i = 1; i < keys.size(); ++i)
-        Write(section, keys[i], values[i]);
+    if (target.Lines.empty()) {
+        std::size_t textSize = kSpareText;
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            textSize += keys[i].size() + 1 + values[i].size();
+        texts_.reserve(texts_.size() + textSize);
+    }
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        WriteKey(target, RequestedName(keys[i]), values[i]);
+}
+
+std::size_t TProfileText::SectionToWrite(std::string_view section) {
+    const std::string_view name = RequestedName(section);
+    if (const auto index = FindSection(name))
+        return *index;
+    sections_.push_back({WrittenLine({"[", name, "]"}, 1, name.size()), true, {}, {}, {}});
+    sectionIndex_.Add(name, sections_.size() - 1, SectionNames());
+    return sections_.size() - 1;
+}
+
+void TProfileText::WriteKey(TSection& section, std::string_view key, std::string_view value) {
+    const std::size_t at = section.Keys.Add(key, section.Lines.size(), KeyNames(section));
+    if (at == section.Lines.size())
+        section.Lines.push_back(WrittenLine({key, "=", value}, 0, key.size()));
+    else
+        RewriteValue(section.Lines[at], value);
 }
 
 // The key as written, its blanks trimmed, then the new value. The line keeps the name it is indexed

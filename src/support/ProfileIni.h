@@ -99,6 +99,10 @@ private:
     TLine WrittenLine(std::initializer_list<std::string_view> pieces, std::size_t nameBegin, std::size_t nameSize);
     void AddLine(TLine line, const std::vector<std::size_t>& replaced, std::vector<TLine>& blanks);
     std::optional<std::size_t> FindSection(std::string_view section) const;
+    // The section a write goes to, added at the end when there is none of the name.
+    std::size_t SectionToWrite(std::string_view section);
+    // Writes a key, trimmed already, in the section.
+    void WriteKey(TSection& section, std::string_view key, std::string_view value);
     void IndexSections();
     const TLine* FindKeyLine(std::string_view section, std::string_view key) const;
     void RewriteValue(TLine& line, std::string_view value);
