@@ -40,6 +40,8 @@ public:
     void Clear();
     // Room for that many names in all, so that adding them rehashes at most once.
     void Reserve(std::size_t names);
+    // Whether the index takes two names for one.
+    static bool SameName(std::string_view held, std::string_view name);
 
 private:
     static constexpr std::uint32_t kEmpty = UINT32_MAX;
@@ -48,7 +50,6 @@ private:
         std::uint32_t Position = kEmpty;
     };
     static std::uint32_t Hash(std::string_view name);
-    static bool SameName(std::string_view held, std::string_view name);
     // The slot that holds the name, or the empty slot where it belongs.
     template <typename NameAt>
     std::size_t SlotOf(std::string_view name, std::uint32_t hash, const NameAt& nameAt) const {

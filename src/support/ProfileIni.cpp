@@ -151,8 +151,7 @@ void TProfileText::AddLine(TLine line, const std::vector<std::size_t>& replaced,
     TSection& section = sections_.back();
     section.Lines.insert(section.Lines.end(), blanks.begin(), blanks.end());
     blanks.clear();
-    if (reachable)
-        section.Keys.Add(name, section.Lines.size(), KeyNames(section));
+    line.Indexed = reachable && section.Keys.Add(name, section.Lines.size(), KeyNames(section)) == section.Lines.size();
     section.Lines.push_back(line);
 }
 
@@ -194,7 +193,7 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
 }
 
 void TProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
-    WriteKey(sections_[SectionToWrite(section)], RequestedName(key), value);
+    WriteKey(sections_[SectionToWrite(section)], RequestedName(key), value, std::string_view::npos);
 }
 
 void TProfileText::WriteKeys(std::string_view section,
@@ -217,8 +216,11 @@ void TProfileText::WriteKeys(std::string_view section,
             textSize += keys[i].size() + 1 + values[i].size();
         texts_.reserve(texts_.size() + textSize);
     }
+    // Keys in the order of the section's lines, as when a snapshot is saved again, each find theirs next
+    // to the last.
+    std::size_t line = 0;
     for (std::size_t i = 0; i < keys.size(); ++i)
-        WriteKey(target, RequestedName(keys[i]), values[i]);
+        line = WriteKey(target, RequestedName(keys[i]), values[i], line) + 1;
 }
 
 std::size_t TProfileText::SectionToWrite(std::string_view section) {
@@ -230,12 +232,18 @@ std::size_t TProfileText::SectionToWrite(std::string_view section) {
     return sections_.size() - 1;
 }
 
-void TProfileText::WriteKey(TSection& section, std::string_view key, std::string_view value) {
-    const std::size_t at = section.Keys.Add(key, section.Lines.size(), KeyNames(section));
-    if (at == section.Lines.size())
-        section.Lines.push_back(WrittenLine({key, "=", value}, 0, key.size()));
-    else
+// The hinted line is taken without asking the index when the index would name it.
+std::size_t TProfileText::WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint) {
+    const bool hit = hint < section.Lines.size() && section.Lines[hint].Indexed &&
+                     TNameIndex::SameName(NameOf(section.Lines[hint]), key);
+    const std::size_t at = hit ? hint : section.Keys.Add(key, section.Lines.size(), KeyNames(section));
+    if (at < section.Lines.size()) {
         RewriteValue(section.Lines[at], value);
+        return at;
+    }
+    TLine& written = section.Lines.emplace_back(WrittenLine({key, "=", value}, 0, key.size()));
+    written.Indexed = true;
+    return at;
 }
 
 // The key as written, its blanks trimmed, then the new value. The line keeps the name it is indexed

@@ -72,6 +72,7 @@ private:
         std::uint8_t EndSize = 0;
         bool Written = true;
         bool TextInFile = false;
+        bool Indexed = false;  // its section's index finds it by its name (the first key line of the name)
     };
     struct TSection {
         TLine Header;                  // the "[name]" line; an empty text for the lines before it
@@ -101,8 +102,8 @@ private:
     std::optional<std::size_t> FindSection(std::string_view section) const;
     // The section a write goes to, added at the end when there is none of the name.
     std::size_t SectionToWrite(std::string_view section);
-    // Writes a key, trimmed already, in the section.
-    void WriteKey(TSection& section, std::string_view key, std::string_view value);
+    // Writes a key, trimmed already, in the section; `hint` is a line that may hold it. Returns the line.
+    std::size_t WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint);
     void IndexSections();
     const TLine* FindKeyLine(std::string_view section, std::string_view key) const;
     void RewriteValue(TLine& line, std::string_view value);
