@@ -29,7 +29,8 @@ namespace ini {
 // once, so reads and writes cost the same however large the file.
 class TProfileText {
 public:
-    // Lines are indexed with offsets of 32 bits: a larger file is read as an empty one.
+    // Lines are found with offsets of 32 bits, with room left for writes: a larger file is read as an
+    // empty one.
     static constexpr std::size_t kMaxFileSize = 0x7FFFFFFF;
 
     TProfileText();
@@ -60,8 +61,8 @@ private:
     // lines share one buffer, so that a file of many keys is read and written without an allocation per
     // line. A line of the file keeps where its bytes lie there; a written one only where its line end
     // lay (none for a new line). Its name, a header's section or a key line's key, lies in the same
-    // buffer from TextBegin + NameBegin. Offsets of 32 bits keep a record of a line small; files as
-    // large as 4 GB are not read (TProfileIniFile).
+    // buffer from TextBegin + NameBegin. Offsets of 32 bits keep a record of a line small, which is why a
+    // file larger than kMaxFileSize is read as an empty one.
     struct TLine {
         std::uint32_t TextBegin = 0;
         std::uint32_t TextSize = 0;
@@ -112,7 +113,7 @@ private:
     void AppendLine(TJoinedPieces& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const;
 
     std::string bytes_;  // the file as read
-    std::string texts_;  // the text of every line, written ones at the end
+    std::string texts_;  // the text of every line that is not in bytes_, written ones at the end
     TTextEncoding encoding_ = TTextEncoding::SingleByte;
     // In file order; the first holds the lines before the first header, and equal names may repeat.
     std::vector<TSection> sections_;
