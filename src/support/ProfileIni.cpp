@@ -202,14 +202,15 @@ void TProfileText::WriteKeys(std::string_view section,
     if (keys.empty())
         return;
     TSection& target = sections_[SectionToWrite(section)];
-    // A little more than the keys need, for the few single writes that commonly follow (a snapshot's
-    // timestamp): growing lists of many keys is what this spares. Enough when the keys are all new to
-    // the section or all there already, as when a snapshot is saved again; a mix grows as single writes
-    // do. Keys already there take text only for the values that change, commonly few.
+    // More keys than the section has lines are mostly new to it: room for all of them and the few
+    // single writes that commonly follow (a snapshot's timestamp) spares growing lists of many keys.
+    // Fewer are commonly there already, as when a snapshot is saved again, and take no room; a mix grows
+    // as single writes do. Keys already there take text only for the values that change, commonly few.
     constexpr std::size_t kSpareKeys = 8, kSpareText = 512;
-    const std::size_t room = std::max(target.Lines.size(), keys.size()) + kSpareKeys;
-    target.Lines.reserve(room);
-    target.Keys.Reserve(room);
+    if (keys.size() > target.Lines.size()) {
+        target.Lines.reserve(keys.size() + kSpareKeys);
+        target.Keys.Reserve(keys.size() + kSpareKeys);
+    }
     if (target.Lines.empty()) {
         std::size_t textSize = kSpareText;
         for (std::size_t i = 0; i < keys.size(); ++i)
