@@ -25,7 +25,7 @@ std::string CsvReport(const TComparison& comparison,
 
     const TCheckFacts& facts = comparison.Facts;
     const auto optional = [&](const std::optional<std::string>& value) { return value ? toUtf8(*value) : ""; };
-    for (const TReportRow& reportRow : ReportRows(comparison, verdicts)) {
+    ForEachReportRow(comparison, verdicts, [&](const TReportRow& reportRow) {
         const TComparedProduct& product = reportRow.Product;
         const TProductVerdict* verdict = reportRow.Verdict;
         row = {toUtf8(facts.Computer),
@@ -42,6 +42,6 @@ std::string CsvReport(const TComparison& comparison,
                verdict ? std::string(VerdictText(verdict->Verdict)) : "",
                verdict && verdict->Rule ? toUtf8(ShownRule(*verdict)) : ""};
         AppendCsvRow(text, row);
-    }
+    });
     return text;
 }

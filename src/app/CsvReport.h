@@ -10,7 +10,7 @@
 // characters right: a header row, then one row per product that repeats the facts of the check, so the
 // files of many machines can be put together; rows end in CR LF. A cell that a spreadsheet program would
 // run as a formula (beginning with "=", "+", "-", "@", a tab or a carriage return) begins with an
-// apostrophe. The rows are those of ReportRows; a product's verdict and deciding rule follow its status
+// apostrophe. The rows are those of ForEachReportRow; a product's verdict and deciding rule follow its status
 // (empty without required versions).
 std::string CsvReport(const TComparison& comparison,
                       const std::vector<TProductVerdict>& verdicts,

@@ -50,16 +50,19 @@ std::vector<TPolicyProduct> PolicyProducts(const TComparison& comparison) {
     return products;
 }
 
-std::vector<TReportRow> ReportRows(const TComparison& comparison, const std::vector<TProductVerdict>& verdicts) {
-    std::vector<TReportRow> rows;
-    rows.reserve(std::max(comparison.Products.size(), verdicts.size()));
+void ForEachReportRow(const TComparison& comparison,
+                      const std::vector<TProductVerdict>& verdicts,
+                      const std::function<void(const TReportRow&)>& visit) {
     for (std::size_t i = 0; i < comparison.Products.size(); ++i)
-        rows.push_back({comparison.Products[i], i < verdicts.size() ? &verdicts[i] : nullptr});
+        visit({comparison.Products[i], i < verdicts.size() ? &verdicts[i] : nullptr});
     for (std::size_t i = comparison.Products.size(); i < verdicts.size(); ++i) {
-        TReportRow& row = rows.emplace_back();
-        row.Product.Name = verdicts[i].Product;
-        row.Product.Family = ProductFamily(row.Product.Name);
-        row.Verdict = &verdicts[i];
+        TComparedProduct named;
+        named.Name = verdicts[i].Product;
+        named.Family = ProductFamily(named.Name);
+        visit({named, &verdicts[i]});
     }
-    return rows;
+}
+
+std::size_t ReportRowCount(const TComparison& comparison, const std::vector<TProductVerdict>& verdicts) {
+    return std::max(comparison.Products.size(), verdicts.size());
 }

@@ -1,6 +1,8 @@
 #ifndef PLUX_APP_EXPORTTEXT_H
 #define PLUX_APP_EXPORTTEXT_H
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,14 +28,19 @@ std::vector<TPolicyProduct> PolicyProducts(const TComparison& comparison);
 
 // A row of the JSON and CSV reports: a product of the comparison, or one that a rule names and no
 // machine has (only its name and family known), with its verdict when there are required versions.
+// The product is the comparison's own, so a report of many products copies none of them.
 struct TReportRow {
-    TComparedProduct Product;
+    const TComparedProduct& Product;
     const TProductVerdict* Verdict = nullptr;
 };
 
 // `verdicts` is what CheckRequiredVersions gives for PolicyProducts(comparison), or empty without
 // required versions: one row per product of the comparison in its order, then one per rule that
-// named none of them.
-std::vector<TReportRow> ReportRows(const TComparison& comparison, const std::vector<TProductVerdict>& verdicts);
+// named none of them, each given to `visit` in turn.
+void ForEachReportRow(const TComparison& comparison,
+                      const std::vector<TProductVerdict>& verdicts,
+                      const std::function<void(const TReportRow&)>& visit);
+// How many rows ForEachReportRow gives.
+std::size_t ReportRowCount(const TComparison& comparison, const std::vector<TProductVerdict>& verdicts);
 
 #endif

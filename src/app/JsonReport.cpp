@@ -77,20 +77,20 @@ constexpr std::size_t kProductLineSize = 224;
 std::string JsonReport(const TComparison& comparison,
                        const std::vector<TProductVerdict>& verdicts,
                        const TToUtf8& toUtf8) {
-    const std::vector<TReportRow> rows = ReportRows(comparison, verdicts);
+    const std::size_t rows = ReportRowCount(comparison, verdicts);
     TJsonText json(toUtf8);
-    json.Reserve(512 + kProductLineSize * rows.size());
+    json.Reserve(512 + kProductLineSize * rows);
     json.Raw("{\r\n");
     AppendFacts(json, comparison, "  ", ",\r\n");
     json.Raw("  \"products\": [");
     std::string_view separator = "\r\n";
-    for (const TReportRow& row : rows) {
+    ForEachReportRow(comparison, verdicts, [&](const TReportRow& row) {
         json.Raw(separator).Raw("    {");
         AppendProductMembers(json, row);
         json.Raw("}");
         separator = ",\r\n";
-    }
-    json.Raw(rows.empty() ? "]\r\n" : "\r\n  ]\r\n");
+    });
+    json.Raw(rows == 0 ? "]\r\n" : "\r\n  ]\r\n");
     json.Raw("}\r\n");
     return json.Take();
 }
@@ -101,13 +101,12 @@ std::string JsonLinesReport(const TComparison& comparison,
     TJsonText factsJson(toUtf8);
     AppendFacts(factsJson, comparison, "", ", ");
     const std::string facts = factsJson.Take();
-    const std::vector<TReportRow> rows = ReportRows(comparison, verdicts);
     TJsonText json(toUtf8);
-    json.Reserve((facts.size() + kProductLineSize) * rows.size());
-    for (const TReportRow& row : rows) {
+    json.Reserve((facts.size() + kProductLineSize) * ReportRowCount(comparison, verdicts));
+    ForEachReportRow(comparison, verdicts, [&](const TReportRow& row) {
         json.Raw("{").Raw(facts);
         AppendProductMembers(json, row);
         json.Raw("}\n");
-    }
+    });
     return json.Take();
 }

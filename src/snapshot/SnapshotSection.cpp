@@ -1,5 +1,7 @@
 #include "snapshot/SnapshotSection.h"
 
+#include <utility>
+
 #include "snapshot/SnapshotFile.h"
 #include "support/PathRoutines.h"
 #include "support/ProfileIni.h"
@@ -38,12 +40,12 @@ std::optional<TChosenSnapshot> ChosenSnapshot(std::string_view choice,
 }
 
 TSnapshotSection ReadSnapshotSection(const TChosenSnapshot& chosen, const TFileSystem& files) {
-    const std::optional<std::string> bytes = files.ReadFile(chosen.Path);
-    return SnapshotSectionOf(bytes ? *bytes : std::string(), chosen.Section);
+    std::optional<std::string> bytes = files.ReadFile(chosen.Path);
+    return SnapshotSectionOf(bytes ? std::move(*bytes) : std::string(), chosen.Section);
 }
 
-TSnapshotSection SnapshotSectionOf(std::string_view fileBytes, const std::string& section) {
-    const ini::TProfileText text(fileBytes);
+TSnapshotSection SnapshotSectionOf(std::string fileBytes, const std::string& section) {
+    const ini::TProfileText text(std::move(fileBytes));
     std::vector<TSnapshotEntry> entries;
     for (std::string& key : text.Keys(section)) {
         // A key the profile functions cannot ask for (a blank before a NUL in it) holds no version.

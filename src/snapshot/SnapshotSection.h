@@ -60,6 +60,6 @@ std::optional<TChosenSnapshot> ChosenSnapshot(std::string_view choice,
 // or one that cannot be read, gives a section without products.
 TSnapshotSection ReadSnapshotSection(const TChosenSnapshot& chosen, const TFileSystem& files);
 // The same of a snapshot file's bytes.
-TSnapshotSection SnapshotSectionOf(std::string_view fileBytes, const std::string& section);
+TSnapshotSection SnapshotSectionOf(std::string fileBytes, const std::string& section);
 
 #endif

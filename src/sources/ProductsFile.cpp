@@ -38,7 +38,7 @@ TProductsFileKind KindOf(const std::string& path) {
 // of that name (a file renamed, say) rather than one without products.
 TSnapshotSection SnapshotOfFile(std::string_view bytes, const std::string& path) {
     const std::string name = FileBaseName(path);
-    TSnapshotSection section = SnapshotSectionOf(bytes, name);
+    TSnapshotSection section = SnapshotSectionOf(std::string(bytes), name);
     if (section.Entries().empty() && section.SavedAt().empty()) {
         throw Exception("No snapshot [" + name + "] in " + path +
                         "\r\nA snapshot keeps its products in the section named after its file");

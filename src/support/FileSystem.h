@@ -1,12 +1,32 @@
 #ifndef PLUX_SUPPORT_FILESYSTEM_H
 #define PLUX_SUPPORT_FILESYSTEM_H
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "support/DateTime.h"
+
+// Takes a file's content in pieces, in order.
+class TContentSink {
+public:
+    virtual void Append(std::string_view piece) = 0;
+
+protected:
+    ~TContentSink() = default;
+};
+
+// Gathers the pieces in one text.
+class TTextSink final : public TContentSink {
+public:
+    void Append(std::string_view piece) override { Text.append(piece); }
+    std::string Text;
+};
+
+// Gives a file's content to a sink, piece by piece.
+using TContentWriter = std::function<void(TContentSink&)>;
 
 struct TFolderEntry {
     std::string Name;
@@ -27,6 +47,13 @@ public:
     // read-only file is refused; a replaced file keeps its attributes, and links are written through.
     // A device is written to directly.
     virtual bool WriteFile(const std::string& path, std::string_view content) = 0;
+    // The same with the content given in pieces, which a file system may write as they come instead of
+    // gathering them first; `content` runs once.
+    virtual bool WriteFileInPieces(const std::string& path, const TContentWriter& content) {
+        TTextSink gathered;
+        content(gathered);
+        return WriteFile(path, gathered.Text);
+    }
     // Creates one folder whose parent exists; false when it could not be created.
     virtual bool CreateFolder(const std::string& path) = 0;
     // The entries that match a search pattern (a folder, a backslash and a mask with "*" and "?") in the

@@ -1,6 +1,7 @@
 #include "support/FileSystemWrite_win.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -22,20 +23,54 @@ DWORD WriteAll(HANDLE file, std::string_view content) {
     return ERROR_SUCCESS;
 }
 
-std::optional<std::string> ReadAll(HANDLE file) {
-    std::string content;
-    char buffer[64 * 1024];
-    DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr)) {
-        if (read == 0)
-            return content;
-        content.append(buffer, read);
+// Writes the pieces of a content to a file through a buffer, so that many small pieces take few writes
+// and a large one is written where it lies; the first error stops the writing.
+class TFileSink final : public TContentSink {
+public:
+    explicit TFileSink(HANDLE file) : file_(file) {}
+
+    void Append(std::string_view piece) override {
+        if (filled_ + piece.size() > sizeof buffer_)
+            Drain();
+        if (piece.size() >= sizeof buffer_) {
+            if (error_ == ERROR_SUCCESS)
+                error_ = WriteAll(file_, piece);
+            return;
+        }
+        std::memcpy(buffer_ + filled_, piece.data(), piece.size());
+        filled_ += piece.size();
     }
-    return std::nullopt;
+    // Writes what is left; the first error, or ERROR_SUCCESS.
+    DWORD Finish() {
+        Drain();
+        return error_;
+    }
+
+private:
+    void Drain() {
+        if (error_ == ERROR_SUCCESS)
+            error_ = WriteAll(file_, std::string_view(buffer_, filled_));
+        filled_ = 0;
+    }
+
+    HANDLE file_;
+    DWORD error_ = ERROR_SUCCESS;
+    std::size_t filled_ = 0;
+    char buffer_[64 * 1024];
+};
+
+DWORD WriteAll(HANDLE file, const TContentWriter& content) {
+    TFileSink sink(file);
+    content(sink);
+    return sink.Finish();
+}
+
+TContentWriter Whole(std::string_view content) {
+    return [content](TContentSink& sink) { sink.Append(content); };
 }
 
 // Rewinds and writes the whole content, cutting what is left of a longer old content.
-DWORD Overwrite(HANDLE file, std::string_view content) {
+DWORD Overwrite(HANDLE file, const TContentWriter& content) {
     if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR)
         return GetLastError();
     if (const DWORD error = WriteAll(file, content); error != ERROR_SUCCESS)
@@ -45,7 +80,7 @@ DWORD Overwrite(HANDLE file, std::string_view content) {
     return ERROR_SUCCESS;
 }
 
-DWORD WriteToDevice(const std::string& path, std::string_view content) {
+DWORD WriteToDevice(const std::string& path, const TContentWriter& content) {
     TScopedFile device(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                    OPEN_EXISTING, 0, nullptr));
     if (!device)
@@ -111,7 +146,7 @@ DWORD TakeOver(HANDLE temporary, const BY_HANDLE_FILE_INFORMATION& replaced) {
 // overwrites it. A crash at any moment leaves the old file or the new one, never neither: the rename is
 // atomic, where the platform's ReplaceFile (under Wine at least) moves the old file away first.
 DWORD ReplaceThroughTemporary(const std::string& target,
-                              std::string_view content,
+                              const TContentWriter& content,
                               const BY_HANDLE_FILE_INFORMATION* replaced) {
     // A program holding the file without sharing its deletion refuses the rename; asked first, so that
     // the content is not written in vain.
@@ -146,7 +181,7 @@ DWORD ReplaceThroughTemporary(const std::string& target,
 
 // Another name of a hard link sees the new content only when the file itself is rewritten. The old
 // content is kept in memory and written back when the new one does not fit.
-DWORD WriteInPlace(const std::string& target, std::string_view content) {
+DWORD WriteInPlace(const std::string& target, const TContentWriter& content) {
     TScopedFile file(
         CreateFileA(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (!file)
@@ -156,11 +191,37 @@ DWORD WriteInPlace(const std::string& target, std::string_view content) {
         return GetLastError();
     const DWORD error = Overwrite(file.Get(), content);
     if (error != ERROR_SUCCESS)
-        Overwrite(file.Get(), *old);
+        Overwrite(file.Get(), Whole(*old));
     return error;
 }
 
 }  // namespace
+
+// Into a string of the file's size, so that a large file is read without growing a copy of it; a file
+// that grows meanwhile is read to its end all the same.
+std::optional<std::string> ReadAll(HANDLE file) {
+    LARGE_INTEGER size{};
+    std::string content;
+    if (GetFileSizeEx(file, &size) && size.QuadPart > 0)
+        content.resize(static_cast<std::size_t>(size.QuadPart));
+    std::size_t filled = 0;
+    char tail[4096];
+    for (;;) {
+        const bool intoContent = filled < content.size();
+        char* into = intoContent ? content.data() + filled : tail;
+        const std::size_t room = intoContent ? content.size() - filled : sizeof tail;
+        DWORD read = 0;
+        if (!::ReadFile(file, into, static_cast<DWORD>(std::min<std::size_t>(room, 1u << 30)), &read, nullptr))
+            return std::nullopt;
+        if (read == 0)
+            break;
+        if (!intoContent)
+            content.append(tail, read);
+        filled += read;
+    }
+    content.resize(filled);
+    return content;
+}
 
 TScopedFile OpenForAttributes(const std::string& path) {
     return TScopedFile(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
@@ -168,7 +229,7 @@ TScopedFile OpenForAttributes(const std::string& path) {
                                    FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
-DWORD WriteWholeFile(const std::string& path, std::string_view content) {
+DWORD WriteWholeFile(const std::string& path, const TContentWriter& content) {
     if (NamesDevice(path))
         return WriteToDevice(path, content);
     TScopedFile existing = OpenForAttributes(path);

@@ -39,20 +39,18 @@ public:
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             return Failed(GetLastError());
-        std::string content;
-        char buffer[64 * 1024];
-        DWORD read = 0;
-        while (::ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) {
-            if (read == 0) {
-                lastError_ = ERROR_SUCCESS;
-                return content;
-            }
-            content.append(buffer, read);
-        }
-        return Failed(GetLastError());
+        std::optional<std::string> content = ReadAll(file.Get());
+        if (!content)
+            return Failed(GetLastError());
+        lastError_ = ERROR_SUCCESS;
+        return content;
     }
 
     bool WriteFile(const std::string& path, std::string_view content) override {
+        return WriteFileInPieces(path, [content](TContentSink& sink) { sink.Append(content); });
+    }
+
+    bool WriteFileInPieces(const std::string& path, const TContentWriter& content) override {
         lastError_ = WriteWholeFile(path, content);
         return lastError_ == ERROR_SUCCESS;
     }

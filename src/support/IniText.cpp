@@ -1,7 +1,9 @@
 #include "support/IniText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace ini {
@@ -230,45 +232,82 @@ std::string DecodeText(std::string_view bytes) {
     return DecodeBytes(bytes.substr(ByteOrderMark(encoding).size()), encoding);
 }
 
-std::string WholeCodeUnits(std::string_view bytes) {
-    std::string whole(bytes);
-    const TTextEncoding encoding = EncodingOf(bytes);
-    if (IsUtf16(encoding) && bytes.size() % 2 != 0) {
+std::string WholeCodeUnits(std::string bytes) {
+    std::string whole = std::move(bytes);
+    const TTextEncoding encoding = EncodingOf(whole);
+    if (IsUtf16(encoding) && whole.size() % 2 != 0) {
         const std::size_t at = encoding == TTextEncoding::Utf16BigEndian ? whole.size() - 1 : whole.size();
         whole.insert(at, 1, '\0');
     }
     return whole;
 }
 
-std::vector<TLineSpan> SplitLineSpans(std::string_view bytes, TTextEncoding encoding) {
-    const bool utf16 = IsUtf16(encoding);
-    const std::size_t width = utf16 ? 2 : 1;
+namespace {
+
+// The first CR or LF of single-byte text from `at`, or its end. Eight bytes are tested at once for one
+// below 0x0E, which CR and LF are and few others: most of a file passes in whole words.
+std::size_t NextLineEnd(std::string_view bytes, std::size_t at) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+    for (;;) {
+        for (; at + sizeof kOnes <= bytes.size(); at += sizeof kOnes) {
+            std::uint64_t chars = 0;
+            std::memcpy(&chars, bytes.data() + at, sizeof chars);
+            if (((chars - 0x0E * kOnes) & ~chars & kHigh) != 0)
+                break;
+        }
+        const std::size_t stop = std::min(at + sizeof kOnes, bytes.size());
+        for (; at < stop; ++at) {
+            if (bytes[at] == '\r' || bytes[at] == '\n')
+                return at;
+        }
+        if (at == bytes.size())
+            return at;
+    }
+}
+
+}  // namespace
+
+TLineSpanReader::TLineSpanReader(std::string_view bytes, TTextEncoding encoding)
+    : bytes_(bytes),
+      utf16_(IsUtf16(encoding)),
+      bigEndian_(encoding == TTextEncoding::Utf16BigEndian),
+      at_(ByteOrderMark(encoding).size()) {}
+
+std::optional<TLineSpan> TLineSpanReader::Next() {
+    const std::size_t width = utf16_ ? 2 : 1;
     const auto unitAt = [&](std::size_t at) -> char16_t {
-        return utf16 ? Utf16Unit(bytes, at, encoding == TTextEncoding::Utf16BigEndian)
-                     : static_cast<unsigned char>(bytes[at]);
+        return utf16_ ? Utf16Unit(bytes_, at, bigEndian_) : static_cast<unsigned char>(bytes_[at]);
     };
-    std::vector<TLineSpan> spans;
-    std::size_t start = ByteOrderMark(encoding).size();
-    std::size_t at = start;
-    while (at + width <= bytes.size()) {
-        // Single-byte text, most of a file, is passed over in a loop of its own.
-        while (!utf16 && at < bytes.size() && bytes[at] != '\r' && bytes[at] != '\n')
-            ++at;
-        if (at + width > bytes.size())
+    const std::size_t start = at_;
+    while (at_ + width <= bytes_.size()) {
+        if (!utf16_)
+            at_ = NextLineEnd(bytes_, at_);
+        if (at_ + width > bytes_.size())
             break;
-        const char16_t unit = unitAt(at);
+        const char16_t unit = unitAt(at_);
         if (unit != u'\r' && unit != u'\n') {
-            at += width;
+            at_ += width;
             continue;
         }
-        std::size_t end = at + width;
-        if (unit == u'\r' && end + width <= bytes.size() && unitAt(end) == u'\n')
+        std::size_t end = at_ + width;
+        if (unit == u'\r' && end + width <= bytes_.size() && unitAt(end) == u'\n')
             end += width;
-        spans.push_back({start, at, end});
-        start = at = end;
+        const TLineSpan span{start, at_, end};
+        at_ = end;
+        return span;
     }
-    if (start < bytes.size())
-        spans.push_back({start, bytes.size(), bytes.size()});
+    at_ = bytes_.size();
+    if (start < bytes_.size())
+        return TLineSpan{start, bytes_.size(), bytes_.size()};
+    return std::nullopt;
+}
+
+std::vector<TLineSpan> SplitLineSpans(std::string_view bytes, TTextEncoding encoding) {
+    std::vector<TLineSpan> spans;
+    TLineSpanReader reader(bytes, encoding);
+    while (const auto span = reader.Next())
+        spans.push_back(*span);
     return spans;
 }
 

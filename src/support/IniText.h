@@ -2,6 +2,7 @@
 #define PLUX_SUPPORT_INITEXT_H
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,7 @@ std::string DecodeText(std::string_view bytes);
 
 // The bytes of a file, with a last odd byte of UTF-16 written as the whole code unit the platform reads
 // it as (the byte's own value); any other file as it is.
-std::string WholeCodeUnits(std::string_view bytes);
+std::string WholeCodeUnits(std::string bytes);
 
 // Where a line lies in the bytes of a file: its text from Begin to TextEnd, its line end from there to
 // End (empty for a last line without one).
@@ -46,6 +47,20 @@ struct TLineSpan {
 // The lines of a file's bytes in its encoding, after the byte-order mark, split as SplitLines splits
 // the decoded text: the line ends are code units of the encoding.
 std::vector<TLineSpan> SplitLineSpans(std::string_view bytes, TTextEncoding encoding);
+
+// The same lines one at a time, for a reader that keeps no list of them.
+class TLineSpanReader {
+public:
+    TLineSpanReader(std::string_view bytes, TTextEncoding encoding);
+    // The next line, or nothing after the last.
+    std::optional<TLineSpan> Next();
+
+private:
+    std::string_view bytes_;
+    bool utf16_;
+    bool bigEndian_;
+    std::size_t at_;
+};
 
 // The lines of a text: CR LF, a lone LF and a lone CR each end a line; a last line without an end
 // counts as well. The views point into `text`.

@@ -2,15 +2,13 @@
 
 #include <cstring>
 
-#include "support/TextRoutines.h"
-
 namespace {
 
 constexpr std::size_t kFirstSlots = 16;
 
 }  // namespace
 
-TNameIndex::TNameIndex() : names_(std::make_unique<std::pmr::monotonic_buffer_resource>()), slots_(kFirstSlots) {}
+TNameIndex::TNameIndex() : slots_(kFirstSlots) {}
 
 namespace {
 
@@ -32,7 +30,7 @@ std::uint64_t UpperChars(std::uint64_t chars) {
 // takes the low bits of the hash, and a multiplication carries bits upwards only, so each step folds
 // the high half down: numbered names that differ only in the high bytes of an eight-character block
 // would otherwise crowd into a few slots.
-std::uint64_t TNameIndex::Hash(std::string_view name) {
+std::uint32_t TNameIndex::Hash(std::string_view name) {
     constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
     const auto mix = [](std::uint64_t hash) { return (hash ^ (hash >> 32)) * kMultiplier; };
     std::uint64_t hash = name.size() * kMultiplier;
@@ -46,45 +44,33 @@ std::uint64_t TNameIndex::Hash(std::string_view name) {
         std::memcpy(&chars, name.data(), name.size());
         hash = mix(hash ^ UpperChars(chars));
     }
-    return hash ^ (hash >> 31);
+    return static_cast<std::uint32_t>(hash ^ (hash >> 31));
 }
 
-std::size_t TNameIndex::SlotOf(std::string_view name, std::uint64_t hash) const {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = static_cast<std::size_t>(hash) & mask;; at = (at + 1) & mask) {
-        const TSlot& slot = slots_[at];
-        if (!slot.Name || (slot.Hash == hash && SameTextUpper(std::string_view(slot.Name, slot.NameSize), name)))
-            return at;
+// SameTextUpper, eight characters at a time; a name asked for as it is held, as when a file is saved
+// again, is settled by comparing bytes.
+bool TNameIndex::SameName(std::string_view held, std::string_view name) {
+    if (held.size() != name.size())
+        return false;
+    if (held == name)
+        return true;
+    std::uint64_t a = 0;
+    std::uint64_t b = 0;
+    for (; name.size() >= sizeof a; name.remove_prefix(sizeof a), held.remove_prefix(sizeof a)) {
+        std::memcpy(&a, held.data(), sizeof a);
+        std::memcpy(&b, name.data(), sizeof b);
+        if (UpperChars(a) != UpperChars(b))
+            return false;
     }
-}
-
-std::optional<std::size_t> TNameIndex::Find(std::string_view name) const {
-    const TSlot& slot = slots_[SlotOf(name, Hash(name))];
-    if (!slot.Name)
-        return std::nullopt;
-    return slot.Position;
-}
-
-std::size_t TNameIndex::Add(std::string_view name, std::size_t position) {
-    const std::uint64_t hash = Hash(name);
-    std::size_t at = SlotOf(name, hash);
-    if (slots_[at].Name)
-        return slots_[at].Position;
-    if (2 * (count_ + 1) > slots_.size()) {
-        Rehash(2 * slots_.size());
-        at = SlotOf(name, hash);
-    }
-    // One byte more than the name, so that an empty name is not taken for an empty slot.
-    auto* copy = static_cast<char*>(names_->allocate(name.size() + 1, 1));
-    std::memcpy(copy, name.data(), name.size());
-    slots_[at] = {hash, copy, static_cast<std::uint32_t>(name.size()), static_cast<std::uint32_t>(position)};
-    ++count_;
-    return position;
+    a = b = 0;
+    std::memcpy(&a, held.data(), name.size());
+    std::memcpy(&b, name.data(), name.size());
+    return UpperChars(a) == UpperChars(b);
 }
 
 void TNameIndex::Reserve(std::size_t names) {
     std::size_t slots = slots_.size();
-    while (2 * names > slots)
+    while (Crowded(names, slots))
         slots *= 2;
     if (slots > slots_.size())
         Rehash(slots);
@@ -95,10 +81,10 @@ void TNameIndex::Rehash(std::size_t slots) {
     old.swap(slots_);
     const std::size_t mask = slots_.size() - 1;
     for (const TSlot& slot : old) {
-        if (!slot.Name)
+        if (slot.Position == kEmpty)
             continue;
-        std::size_t at = static_cast<std::size_t>(slot.Hash) & mask;
-        while (slots_[at].Name)
+        std::size_t at = slot.Hash & mask;
+        while (slots_[at].Position != kEmpty)
             at = (at + 1) & mask;
         slots_[at] = slot;
     }
@@ -107,5 +93,4 @@ void TNameIndex::Rehash(std::size_t slots) {
 void TNameIndex::Clear() {
     slots_.assign(kFirstSlots, TSlot{});
     count_ = 0;
-    names_->release();
 }

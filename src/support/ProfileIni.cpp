@@ -31,7 +31,7 @@ std::string_view ProfileName(std::string_view name) {
 }
 
 TProfileText::TProfileText() : sections_(1) {
-    sectionIndex_.Add("", 0);
+    sectionIndex_.Add("", 0, SectionNames());
 }
 
 namespace {
@@ -39,10 +39,11 @@ namespace {
 // How many lines each section has, the lines before the first header first, so that a file of many keys
 // is read without growing its lists line by line. Only for a file of the single-byte set, whose lines
 // are their bytes; others grow as they are read.
-std::vector<std::size_t> SectionSizes(std::string_view bytes, const std::vector<TLineSpan>& spans) {
+std::vector<std::size_t> SectionSizes(std::string_view bytes) {
     std::vector<std::size_t> sizes(1);
-    for (const TLineSpan& span : spans) {
-        const std::string_view trimmed = TrimProfile(bytes.substr(span.Begin, span.TextEnd - span.Begin));
+    TLineSpanReader lines(bytes, TTextEncoding::SingleByte);
+    while (const auto span = lines.Next()) {
+        const std::string_view trimmed = TrimProfile(bytes.substr(span->Begin, span->TextEnd - span->Begin));
         if (!trimmed.empty() && HeaderName(trimmed))
             sizes.push_back(0);
         else
@@ -53,30 +54,43 @@ std::vector<std::size_t> SectionSizes(std::string_view bytes, const std::vector<
 
 }  // namespace
 
-TProfileText::TProfileText(std::string_view fileBytes) : TProfileText() {
-    bytes_ = WholeCodeUnits(fileBytes);
+// The lines of a single-byte file are its bytes, read where they lie; those of another encoding are
+// decoded into `texts_`, which is never longer than the bytes.
+TProfileText::TProfileText(std::string fileBytes) : TProfileText() {
+    if (fileBytes.size() > kMaxFileSize)
+        fileBytes.clear();
+    bytes_ = WholeCodeUnits(std::move(fileBytes));
     encoding_ = EncodingOf(bytes_);
-    texts_.reserve(bytes_.size());
+    const bool singleByte = encoding_ == TTextEncoding::SingleByte;
     const std::string_view bytes = bytes_;
-    const std::vector<TLineSpan> spans = SplitLineSpans(bytes, encoding_);
     std::vector<std::size_t> sizes;
-    if (encoding_ == TTextEncoding::SingleByte) {
-        sizes = SectionSizes(bytes, spans);
+    if (singleByte) {
+        sizes = SectionSizes(bytes);
         sections_.reserve(sizes.size());
         sections_.back().Lines.reserve(sizes.front());
         sections_.back().Keys.Reserve(sizes.front());
+    } else {
+        texts_.reserve(bytes.size());
     }
     std::vector<TLine> blanks;
     std::vector<std::size_t> replaced;
-    for (const TLineSpan& span : spans) {
+    TLineSpanReader spans(bytes, encoding_);
+    while (const auto span = spans.Next()) {
+        TLine line;
+        line.BytesBegin = static_cast<std::uint32_t>(span->Begin);
+        line.EndBegin = static_cast<std::uint32_t>(span->TextEnd);
+        line.EndSize = static_cast<std::uint8_t>(span->End - span->TextEnd);
+        line.Written = false;
+        line.TextInFile = singleByte;
         replaced.clear();
-        const std::string_view lineBytes = bytes.substr(span.Begin, span.TextEnd - span.Begin);
-        TLine line{texts_.size(), 0, span, false};
-        if (encoding_ == TTextEncoding::SingleByte)
-            texts_.append(lineBytes);
-        else
-            texts_.append(DecodeBytes(lineBytes, encoding_, &replaced));
-        line.TextSize = texts_.size() - line.TextBegin;
+        if (singleByte) {
+            line.TextBegin = line.BytesBegin;
+            line.TextSize = line.EndBegin - line.BytesBegin;
+        } else {
+            line.TextBegin = static_cast<std::uint32_t>(texts_.size());
+            texts_.append(DecodeBytes(bytes.substr(span->Begin, span->TextEnd - span->Begin), encoding_, &replaced));
+            line.TextSize = static_cast<std::uint32_t>(texts_.size() - line.TextBegin);
+        }
         const std::size_t sectionCount = sections_.size();
         AddLine(line, replaced, blanks);
         if (sections_.size() > sectionCount && sectionCount < sizes.size()) {
@@ -87,11 +101,16 @@ TProfileText::TProfileText(std::string_view fileBytes) : TProfileText() {
     sections_.back().BlankTail = std::move(blanks);
 }
 
-TProfileText::TLine TProfileText::WrittenLine(std::initializer_list<std::string_view> pieces) {
-    TLine line{texts_.size(), 0, {}, true};
+TProfileText::TLine TProfileText::WrittenLine(std::initializer_list<std::string_view> pieces,
+                                              std::size_t nameBegin,
+                                              std::size_t nameSize) {
+    TLine line;
+    line.TextBegin = static_cast<std::uint32_t>(texts_.size());
     for (const std::string_view piece : pieces)
         texts_.append(piece);
-    line.TextSize = texts_.size() - line.TextBegin;
+    line.TextSize = static_cast<std::uint32_t>(texts_.size() - line.TextBegin);
+    line.NameBegin = static_cast<std::uint32_t>(nameBegin);
+    line.NameSize = static_cast<std::uint32_t>(nameSize);
     return line;
 }
 
@@ -116,27 +135,28 @@ void TProfileText::AddLine(TLine line, const std::vector<std::size_t>& replaced,
         blanks.push_back(line);
         return;
     }
-    if (const auto header = HeaderName(trimmed)) {
-        const std::string_view name = CutAtNul(*header);
-        const bool reachable = Reachable(name, text, replaced);
+    const auto header = HeaderName(trimmed);
+    const std::string_view name = CutAtNul(header ? *header : KeyText(text));
+    line.NameBegin = static_cast<std::uint32_t>(name.data() - text.data());
+    line.NameSize = static_cast<std::uint32_t>(name.size());
+    const bool reachable = Reachable(name, text, replaced);
+    if (header) {
         sections_.back().BlankTail = std::move(blanks);
         blanks.clear();
         if (reachable)
-            sectionIndex_.Add(name, sections_.size());
+            sectionIndex_.Add(name, sections_.size(), SectionNames());
         sections_.push_back({line, reachable, {}, {}, {}});
         return;
     }
     TSection& section = sections_.back();
     section.Lines.insert(section.Lines.end(), blanks.begin(), blanks.end());
     blanks.clear();
-    const std::string_view name = CutAtNul(KeyText(text));
-    if (Reachable(name, text, replaced))
-        section.Keys.Add(name, section.Lines.size());
+    line.Indexed = reachable && section.Keys.Add(name, section.Lines.size(), KeyNames(section)) == section.Lines.size();
     section.Lines.push_back(line);
 }
 
 std::optional<std::size_t> TProfileText::FindSection(std::string_view section) const {
-    return sectionIndex_.Find(RequestedName(section));
+    return sectionIndex_.Find(RequestedName(section), SectionNames());
 }
 
 const TProfileText::TLine* TProfileText::FindKeyLine(std::string_view section, std::string_view key) const {
@@ -144,7 +164,7 @@ const TProfileText::TLine* TProfileText::FindKeyLine(std::string_view section, s
     if (!index)
         return nullptr;
     const TSection& found = sections_[*index];
-    const auto line = found.Keys.Find(RequestedName(key));
+    const auto line = found.Keys.Find(RequestedName(key), KeyNames(found));
     return line ? &found.Lines[*line] : nullptr;
 }
 
@@ -166,27 +186,14 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
         if (line.find('=') == std::string_view::npos)
             continue;
         const std::string_view name = CutAtNul(KeyText(line));
-        if (found.Keys.Find(name) == i)
+        if (found.Keys.Find(name, KeyNames(found)) == i)
             keys.emplace_back(name);
     }
     return keys;
 }
 
 void TProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string_view sectionName = RequestedName(section);
-    const std::string_view keyName = RequestedName(key);
-    auto index = FindSection(sectionName);
-    if (!index) {
-        index = sections_.size();
-        sections_.push_back({WrittenLine({"[", sectionName, "]"}), true, {}, {}, {}});
-        sectionIndex_.Add(sectionName, *index);
-    }
-    TSection& target = sections_[*index];
-    const std::size_t at = target.Keys.Add(keyName, target.Lines.size());
-    if (at == target.Lines.size())
-        target.Lines.push_back(WrittenLine({keyName, "=", value}));
-    else
-        RewriteValue(target.Lines[at], value);
+    WriteKey(sections_[SectionToWrite(section)], RequestedName(key), value, std::string_view::npos);
 }
 
 void TProfileText::WriteKeys(std::string_view section,
@@ -194,51 +201,92 @@ void TProfileText::WriteKeys(std::string_view section,
                              const std::vector<std::string>& values) {
     if (keys.empty())
         return;
-    // A little more than the keys need, for the few single writes that commonly follow (a snapshot's
-    // timestamp): growing lists of many keys is what this spares.
+    TSection& target = sections_[SectionToWrite(section)];
+    // More keys than the section has lines are mostly new to it: room for all of them and the few
+    // single writes that commonly follow (a snapshot's timestamp) spares growing lists of many keys.
+    // Fewer are commonly there already, as when a snapshot is saved again, and take no room; a mix grows
+    // as single writes do. Keys already there take text only for the values that change, commonly few.
     constexpr std::size_t kSpareKeys = 8, kSpareText = 512;
-    std::size_t textSize = section.size() + 2 + kSpareText;
+    if (keys.size() > target.Lines.size()) {
+        target.Lines.reserve(keys.size() + kSpareKeys);
+        target.Keys.Reserve(keys.size() + kSpareKeys);
+    }
+    if (target.Lines.empty()) {
+        std::size_t textSize = kSpareText;
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            textSize += keys[i].size() + 1 + values[i].size();
+        texts_.reserve(texts_.size() + textSize);
+    }
+    // Keys in the order of the section's lines, as when a snapshot is saved again, each find theirs next
+    // to the last.
+    std::size_t line = 0;
     for (std::size_t i = 0; i < keys.size(); ++i)
-        textSize += keys[i].size() + 1 + values[i].size();
-    texts_.reserve(texts_.size() + textSize);
-    Write(section, keys.front(), values.front());
-    // Enough when the keys are all new to the section or all there already, as when a snapshot is saved
-    // again; a mix grows as single writes do.
-    TSection& target = sections_[*FindSection(section)];
-    const std::size_t room = std::max(target.Lines.size(), keys.size()) + kSpareKeys;
-    target.Lines.reserve(room);
-    target.Keys.Reserve(room);
-    for (std::size_t i = 1; i < keys.size(); ++i)
-        Write(section, keys[i], values[i]);
+        line = WriteKey(target, RequestedName(keys[i]), values[i], line) + 1;
 }
 
-// The key as written, its blanks trimmed, then the new value. The key is copied from the old text
-// within the buffer, which is made large enough first so that the copy does not move it.
+std::size_t TProfileText::SectionToWrite(std::string_view section) {
+    const std::string_view name = RequestedName(section);
+    if (const auto index = FindSection(name))
+        return *index;
+    sections_.push_back({WrittenLine({"[", name, "]"}, 1, name.size()), true, {}, {}, {}});
+    sectionIndex_.Add(name, sections_.size() - 1, SectionNames());
+    return sections_.size() - 1;
+}
+
+// The hinted line is taken without asking the index when the index would name it.
+std::size_t TProfileText::WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint) {
+    const bool hit = hint < section.Lines.size() && section.Lines[hint].Indexed &&
+                     TNameIndex::SameName(NameOf(section.Lines[hint]), key);
+    const std::size_t at = hit ? hint : section.Keys.Add(key, section.Lines.size(), KeyNames(section));
+    if (at < section.Lines.size()) {
+        RewriteValue(section.Lines[at], value);
+        return at;
+    }
+    TLine& written = section.Lines.emplace_back(WrittenLine({key, "=", value}, 0, key.size()));
+    written.Indexed = true;
+    return at;
+}
+
+// The key as written, its blanks trimmed, then the new value. The line keeps the name it is indexed
+// under, which the new text holds at its start unless the name itself held a "=" (a key written earlier
+// in this session); such a name is kept after the text. What is copied from `texts_` is copied into
+// it, which is made large enough first so that the copy does not move it.
 void TProfileText::RewriteValue(TLine& line, std::string_view value) {
     const std::string_view text = TextOf(line);
     const std::string_view key = KeyText(text);
     // A line of the file that would be written as it stands keeps its bytes: a snapshot saved again
     // over versions that have not changed copies its lines instead of writing each anew. A last line
     // without a line end would get one when written, and a line of another encoding is encoded anew.
-    const bool ownEnd = line.Bytes.End > line.Bytes.TextEnd;
-    if (!line.Written && ownEnd && encoding_ == TTextEncoding::SingleByte && key.data() == text.data() &&
+    if (!line.Written && line.EndSize > 0 && encoding_ == TTextEncoding::SingleByte && key.data() == text.data() &&
         text.size() == key.size() + 1 + value.size() && text[key.size()] == '=' && text.ends_with(value)) {
         return;
     }
-    const auto keyBegin = static_cast<std::size_t>(key.data() - texts_.data());
+    const std::string_view name = NameOf(line);
+    const bool nameLeads = name.data() == key.data() && name.size() <= key.size();
+    const std::string_view buffer = line.TextInFile ? std::string_view(bytes_) : std::string_view(texts_);
+    const auto keyAt = static_cast<std::size_t>(key.data() - buffer.data());
+    const auto nameAt = static_cast<std::size_t>(name.data() - buffer.data());
     const std::size_t keySize = key.size();
-    texts_.reserve(texts_.size() + keySize + 1 + value.size());
+    const std::size_t nameSize = name.size();
+    texts_.reserve(texts_.size() + keySize + 1 + value.size() + (nameLeads ? 0 : nameSize));
+    const std::string_view from = line.TextInFile ? std::string_view(bytes_) : std::string_view(texts_);
     const std::size_t begin = texts_.size();
-    texts_.append(texts_, keyBegin, keySize).append("=").append(value);
-    line = {begin, texts_.size() - begin, line.Bytes, true};
+    texts_.append(from.substr(keyAt, keySize)).append("=").append(value);
+    line.TextBegin = static_cast<std::uint32_t>(begin);
+    line.TextSize = static_cast<std::uint32_t>(texts_.size() - begin);
+    line.NameBegin = nameLeads ? 0 : line.TextSize;
+    if (!nameLeads)
+        texts_.append(from.substr(nameAt, nameSize));
+    line.Written = true;
+    line.TextInFile = false;
 }
 
 // The platform's profile functions remove all sections of the name, not only the first.
 bool TProfileText::EraseSection(std::string_view section) {
     const std::string_view name = RequestedName(section);
     const std::size_t erased = std::erase_if(sections_, [this, name](const TSection& candidate) {
-        const auto header = HeaderName(TrimProfile(TextOf(candidate.Header)));
-        return candidate.Reachable && header && SameTextUpper(CutAtNul(*header), name);
+        const bool isHeader = candidate.Header.TextSize > 0;
+        return isHeader && candidate.Reachable && SameTextUpper(NameOf(candidate.Header), name);
     });
     if (erased > 0)
         IndexSections();
@@ -247,28 +295,63 @@ bool TProfileText::EraseSection(std::string_view section) {
 
 void TProfileText::IndexSections() {
     sectionIndex_.Clear();
-    sectionIndex_.Add("", 0);
-    for (std::size_t i = 1; i < sections_.size(); ++i) {
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
         if (sections_[i].Reachable)
-            sectionIndex_.Add(CutAtNul(*HeaderName(TrimProfile(TextOf(sections_[i].Header)))), i);
+            sectionIndex_.Add(NameOf(sections_[i].Header), i, SectionNames());
     }
 }
 
+// Pieces that follow each other in memory, as the lines of a file do, passed on as one: a file saved
+// again with few changes goes out in a few runs of its own bytes. A line encoded anew is passed on at
+// once, as its buffer is used again for the next.
+class TProfileText::TJoinedPieces {
+public:
+    TJoinedPieces(TContentSink& out, TTextEncoding encoding) : out_(out), encoding_(encoding) {}
+
+    void Append(std::string_view piece) {
+        if (piece.data() == pending_.data() + pending_.size()) {
+            pending_ = std::string_view(pending_.data(), pending_.size() + piece.size());
+            return;
+        }
+        Flush();
+        pending_ = piece;
+    }
+    void AppendEncoded(std::string_view text) {
+        Flush();
+        encoded_.clear();
+        ini::AppendEncoded(encoded_, text, encoding_);
+        out_.Append(encoded_);
+    }
+    void Flush() {
+        if (!pending_.empty())
+            out_.Append(pending_);
+        pending_ = {};
+    }
+
+private:
+    TContentSink& out_;
+    TTextEncoding encoding_;
+    std::string_view pending_;
+    std::string encoded_;
+};
+
 // A line of the file keeps its bytes; a written one is encoded anew. A last line of the file that has no
 // line end gets one only when a line follows it (`endOwed`).
-void TProfileText::AppendLine(std::string& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const {
+void TProfileText::AppendLine(TJoinedPieces& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const {
     if (endOwed)
-        out.append(lineEnd);
-    if (line.Written)
-        AppendEncoded(out, TextOf(line), encoding_);
-    else
-        out.append(bytes_, line.Bytes.Begin, line.Bytes.TextEnd - line.Bytes.Begin);
-    const bool ownEnd = line.Bytes.End > line.Bytes.TextEnd;
-    if (ownEnd)
-        out.append(bytes_, line.Bytes.TextEnd, line.Bytes.End - line.Bytes.TextEnd);
+        out.Append(lineEnd);
+    if (!line.Written) {
+        out.Append(std::string_view(bytes_).substr(line.BytesBegin, line.EndBegin - line.BytesBegin));
+    } else if (encoding_ == TTextEncoding::SingleByte) {
+        out.Append(TextOf(line));
+    } else {
+        out.AppendEncoded(TextOf(line));
+    }
+    if (line.EndSize > 0)
+        out.Append(std::string_view(bytes_).substr(line.EndBegin, line.EndSize));
     else if (line.Written)
-        out.append(lineEnd);
-    endOwed = !ownEnd && !line.Written;
+        out.Append(lineEnd);
+    endOwed = line.EndSize == 0 && !line.Written;
 }
 
 // Room for every line as read and every written one with its line end, so that the text is built
@@ -285,19 +368,26 @@ std::size_t TProfileText::WrittenSizeBound() const {
 }
 
 std::string TProfileText::Text() const {
+    TTextSink text;
+    text.Text.reserve(WrittenSizeBound());
+    WriteTo(text);
+    return std::move(text.Text);
+}
+
+void TProfileText::WriteTo(TContentSink& out) const {
     const std::string lineEnd = EncodeBytes("\r\n", encoding_);
-    std::string out(ByteOrderMark(encoding_));
-    out.reserve(WrittenSizeBound());
+    TJoinedPieces pieces(out, encoding_);
+    pieces.Append(ByteOrderMark(encoding_));
     bool endOwed = false;
     for (const TSection& section : sections_) {
         if (section.Header.TextSize > 0)
-            AppendLine(out, section.Header, lineEnd, endOwed);
+            AppendLine(pieces, section.Header, lineEnd, endOwed);
         for (const auto* lines : {&section.Lines, &section.BlankTail}) {
             for (const TLine& line : *lines)
-                AppendLine(out, line, lineEnd, endOwed);
+                AppendLine(pieces, line, lineEnd, endOwed);
         }
     }
-    return out;
+    pieces.Flush();
 }
 
 }  // namespace ini
@@ -307,9 +397,9 @@ TProfileIniFile::TProfileIniFile(std::string path, TFileSystem& fileSystem)
 
 ini::TProfileText& TProfileIniFile::Content() {
     if (!content_) {
-        const auto bytes = fileSystem_.ReadFile(path_);
-        unreadable_ = !bytes && fileSystem_.FileExists(path_);
-        content_.emplace(bytes ? *bytes : std::string());
+        auto bytes = fileSystem_.ReadFile(path_);
+        unreadable_ = bytes ? bytes->size() > ini::TProfileText::kMaxFileSize : fileSystem_.FileExists(path_);
+        content_.emplace(bytes ? std::move(*bytes) : std::string());
     }
     return *content_;
 }
@@ -338,7 +428,8 @@ void TProfileIniFile::WriteStrings(std::string_view section,
 void TProfileIniFile::Flush() {
     if (!modified_)
         return;
-    if (unreadable_ || !fileSystem_.WriteFile(path_, Content().Text()))
+    const ini::TProfileText& content = Content();
+    if (unreadable_ || !fileSystem_.WriteFileInPieces(path_, [&content](TContentSink& sink) { content.WriteTo(sink); }))
         throw Exception("Unable to write to " + path_);
     modified_ = false;
 }

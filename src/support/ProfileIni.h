@@ -1,6 +1,7 @@
 #ifndef PLUX_SUPPORT_PROFILEINI_H
 #define PLUX_SUPPORT_PROFILEINI_H
 
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -28,8 +29,12 @@ namespace ini {
 // once, so reads and writes cost the same however large the file.
 class TProfileText {
 public:
+    // Lines are found with offsets of 32 bits, with room left for writes: a larger file is read as an
+    // empty one.
+    static constexpr std::size_t kMaxFileSize = 0x7FFFFFFF;
+
     TProfileText();
-    explicit TProfileText(std::string_view fileBytes);
+    explicit TProfileText(std::string fileBytes);
 
     // The value as the platform returns it, or nothing when the section or key is missing or the key
     // line has no "=".
@@ -47,17 +52,28 @@ public:
     bool EraseSection(std::string_view section);
     // The file's bytes with the writes applied.
     std::string Text() const;
+    // The same, in pieces: runs of the file's own bytes as they lie in it, the written lines between.
+    void WriteTo(TContentSink& out) const;
 
 private:
-    // A line as text of the single-byte set, held in `texts_` from TextBegin, and where its bytes lie in
-    // the file as read; a line that was written has no bytes of the file (Written), though it keeps the
-    // line end it had there. The texts of all lines share one buffer, so that a file of many keys is
-    // read and written without an allocation per line.
+    // A line of the file or a written one. Its text, of the single-byte set, lies in `bytes_` for a line
+    // of a single-byte file as read (TextInFile) and in `texts_` for any other, where the texts of all
+    // lines share one buffer, so that a file of many keys is read and written without an allocation per
+    // line. A line of the file keeps where its bytes lie there; a written one only where its line end
+    // lay (none for a new line). Its name, a header's section or a key line's key, lies in the same
+    // buffer from TextBegin + NameBegin. Offsets of 32 bits keep a record of a line small, which is why a
+    // file larger than kMaxFileSize is read as an empty one.
     struct TLine {
-        std::size_t TextBegin = 0;
-        std::size_t TextSize = 0;
-        TLineSpan Bytes;
+        std::uint32_t TextBegin = 0;
+        std::uint32_t TextSize = 0;
+        std::uint32_t BytesBegin = 0;  // its bytes in the file, up to EndBegin
+        std::uint32_t EndBegin = 0;    // its line end in the file, EndSize bytes
+        std::uint32_t NameBegin = 0;
+        std::uint32_t NameSize = 0;
+        std::uint8_t EndSize = 0;
         bool Written = true;
+        bool TextInFile = false;
+        bool Indexed = false;  // its section's index finds it by its name (the first key line of the name)
     };
     struct TSection {
         TLine Header;                  // the "[name]" line; an empty text for the lines before it
@@ -66,22 +82,38 @@ private:
         std::vector<TLine> BlankTail;  // blank lines between them and the next section
         TNameIndex Keys;               // key name -> index in Lines
     };
-    // A view into `texts_`, good until the next line is added or written.
+    // Views into `bytes_` or `texts_`, good until the next line is added or written.
     std::string_view TextOf(const TLine& line) const {
-        return std::string_view(texts_).substr(line.TextBegin, line.TextSize);
+        return std::string_view(line.TextInFile ? bytes_ : texts_).substr(line.TextBegin, line.TextSize);
     }
-    // The pieces joined as the text of a written line.
-    TLine WrittenLine(std::initializer_list<std::string_view> pieces);
+    std::string_view NameOf(const TLine& line) const {
+        return std::string_view(line.TextInFile ? bytes_ : texts_)
+            .substr(line.TextBegin + line.NameBegin, line.NameSize);
+    }
+    // The names the indexes hold, by position.
+    auto SectionNames() const {
+        return [this](std::size_t section) { return NameOf(sections_[section].Header); };
+    }
+    auto KeyNames(const TSection& section) const {
+        return [this, &section](std::size_t line) { return NameOf(section.Lines[line]); };
+    }
+    // The pieces joined as the text of a written line, its name `nameSize` characters from `nameBegin`.
+    TLine WrittenLine(std::initializer_list<std::string_view> pieces, std::size_t nameBegin, std::size_t nameSize);
     void AddLine(TLine line, const std::vector<std::size_t>& replaced, std::vector<TLine>& blanks);
     std::optional<std::size_t> FindSection(std::string_view section) const;
+    // The section a write goes to, added at the end when there is none of the name.
+    std::size_t SectionToWrite(std::string_view section);
+    // Writes a key, trimmed already, in the section; `hint` is a line that may hold it. Returns the line.
+    std::size_t WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint);
     void IndexSections();
     const TLine* FindKeyLine(std::string_view section, std::string_view key) const;
     void RewriteValue(TLine& line, std::string_view value);
     std::size_t WrittenSizeBound() const;
-    void AppendLine(std::string& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const;
+    class TJoinedPieces;
+    void AppendLine(TJoinedPieces& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const;
 
     std::string bytes_;  // the file as read
-    std::string texts_;  // the text of every line, written ones at the end
+    std::string texts_;  // the text of every line that is not in bytes_, written ones at the end
     TTextEncoding encoding_ = TTextEncoding::SingleByte;
     // In file order; the first holds the lines before the first header, and equal names may repeat.
     std::vector<TSection> sections_;
@@ -110,7 +142,8 @@ public:
                       const std::vector<std::string>& values);
     void EraseSection(std::string_view section);
     // Writes the file when there are writes to write; raises "Unable to write to <path>" when it cannot,
-    // also when the file exists but could not be read, so that its other sections are never lost.
+    // also when the file exists but could not be read or is too large to read, so that its other
+    // sections are never lost.
     void Flush();
     const std::string& FileName() const { return path_; }
 

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view name(reinterpret_cast<const char*>(data + 1), nameLength);
     const std::string_view file(reinterpret_cast<const char*>(data + 1 + nameLength), size - 1 - nameLength);
 
-    ini::TProfileText text(file);
+    ini::TProfileText text{std::string(file)};
     const std::string decoded = ini::DecodeText(file);
     const auto lines = ini::SplitLines(decoded);
     // The file's own lines make the likeliest names: they hit sections and keys that exist.

@@ -134,6 +134,19 @@ TEST(ProfileText, WritingTheSameValueAgainGivesTheLineAsAWriteGivesIt) {
     }
 }
 
+// A key written with "=" in its name is found by that name on later writes, though its line, rewritten
+// from the text before the first "=", no longer shows it.
+TEST(ProfileText, AKeyWrittenWithAnEqualsSignIsFoundByItsNameAfterRewrites) {
+    ini::TProfileText text("[t]\r\nx=1\r\n");
+    text.Write("s", "a=b", "1");
+    text.Write("s", "A=B", "2");
+    text.Write("s", "a=B", "3");
+    text.Write("s", "a", "4");
+    EXPECT_EQ(text.Text(), "[t]\r\nx=1\r\n[s]\r\na=3\r\na=4\r\n");
+    EXPECT_EQ(text.Read("s", "a=b"), "3");
+    EXPECT_EQ(text.Read("s", "a"), "4");
+}
+
 TEST(ProfileText, EraseSectionRemovesEverySectionOfTheNameAndOnlyThose) {
     ini::TProfileText text("; keep me\r\n[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n[ a ]\r\nx=shadowed\r\n[C]\r\nz=3\r\n");
     EXPECT_TRUE(text.EraseSection(" a"));
