@@ -29,7 +29,8 @@ void TfrmPLUX::EndLongWork() {
     RefreshCursor();
 }
 
-// The window's answer to WM_SETCURSOR, for itself and its children: true when it set the wait cursor.
+// The window's answer to WM_SETCURSOR, for itself, its children and its floating bars: true when it set
+// the wait cursor.
 bool TfrmPLUX::SetWaitCursor() const {
     if (!longWork_)
         return false;

@@ -94,7 +94,7 @@ private:
     void BeginLongWork();
     void EndLongWork();
     void ShowProductsRead(std::size_t productsRead);
-    bool SetWaitCursor() const;
+    bool SetWaitCursor() const override;
     // One command at a time (MainCommands_win.cpp).
     void EndCommand();
     void PickBandColor(std::string_view swatchName);

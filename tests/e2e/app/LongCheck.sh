@@ -3,29 +3,13 @@
 # covered it and went, and Ctrl+E pressed meanwhile starting no check inside the running one: it waits
 # for the end of the first, so the panel counts up, empties, counts up again from the start, empties,
 # the report shows, and no further check follows.
-source "$(dirname "$0")/Session.sh"
-python3 "$(dirname "$0")/../../../bench/make_products.py" 10000 "$RUN_DIR/many.reg"
-remove_products
-PRODUCTS_IMPORTED=1
-"$WINE" reg import "$RUN_DIR/many.reg" /reg:32 </dev/null >"$RUN_DIR/reg.log" 2>&1 ||
-    fail "reg import: $(cat "$RUN_DIR/reg.log")"
+source "$(dirname "$0")/LongWorkSession.sh"
+import_many_products 10000
 start_plux
 report_shows() { screen_shows "$VIEW_X" "$VIEW_Y" "$VIEW_W" "$VIEW_H" "$@"; }
 xdotool mousemove $((VIEW_X + VIEW_W / 2)) $((VIEW_Y + VIEW_H / 2))
-x_cursor() { python3 "$(dirname "$0")/../CursorName.py"; }
 still_checking() { ! tr -d '\r' <"$RUN_DIR/panel.txt" | grep -qx 'text '; }
-arrow=$(x_cursor)
-# The cursor Wine shows for the system's wait cursor, to know it by.
-"$WINE" "$PLUX_PROBE" cursor-window 32514 5 </dev/null >"$RUN_DIR/cursor.txt" 2>/dev/null &
-cursor_window=$!
-wait_for 30 file_contains "$RUN_DIR/cursor.txt" shown
-# The window maps a moment after it says so; the pointer moves until the display shows its cursor.
-cursor_changed() {
-    xdotool mousemove_relative 2 0 && sleep 0.1 && xdotool mousemove_relative -- -2 0 && sleep 0.1
-    hourglass=$(x_cursor) && [ "$hourglass" != "$arrow" ]
-}
-poll_until 5 cursor_changed || fail "the wait cursor cannot be told from the arrow: $arrow"
-wait "$cursor_window"
+learn_wait_cursor
 
 # The panel is watched from before the first check to the end of the second, each change written as
 # it comes; the probes start slowly, so each waits.

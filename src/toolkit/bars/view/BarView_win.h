@@ -22,6 +22,9 @@ public:
     virtual void DocksChanged() = 0;
     // The keyboard leaves the bars (Escape, or F6 past the last bar): the owner's content takes the focus.
     virtual void FocusContent() = 0;
+    // The pointer is over a floating bar: true when the owner set the cursor itself, as it does over its
+    // own window while it works.
+    virtual bool SetWaitCursor() const = 0;
 };
 
 // Takes the input of the bar windows for a while: each bar window hands it its mouse messages first

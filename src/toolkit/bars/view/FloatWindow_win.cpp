@@ -130,6 +130,8 @@ LRESULT TFloatWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_ERASEBKGND:
             return 1;
         case WM_SETCURSOR: {
+            if (context_.Host->SetWaitCursor())
+                return TRUE;
             POINT point;
             GetCursorPos(&point);
             ScreenToClient(Handle(), &point);
