@@ -28,6 +28,11 @@ public:
 // Gives a file's content to a sink, piece by piece.
 using TContentWriter = std::function<void(TContentSink&)>;
 
+// A content given whole, as one piece; the text must outlive the writer.
+inline TContentWriter WholeContent(std::string_view content) {
+    return [content](TContentSink& sink) { sink.Append(content); };
+}
+
 struct TFolderEntry {
     std::string Name;
     bool IsFolder = false;

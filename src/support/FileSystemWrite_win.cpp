@@ -65,10 +65,6 @@ DWORD WriteAll(HANDLE file, const TContentWriter& content) {
     return sink.Finish();
 }
 
-TContentWriter Whole(std::string_view content) {
-    return [content](TContentSink& sink) { sink.Append(content); };
-}
-
 // Rewinds and writes the whole content, cutting what is left of a longer old content.
 DWORD Overwrite(HANDLE file, const TContentWriter& content) {
     if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER && GetLastError() != NO_ERROR)
@@ -191,7 +187,7 @@ DWORD WriteInPlace(const std::string& target, const TContentWriter& content) {
         return GetLastError();
     const DWORD error = Overwrite(file.Get(), content);
     if (error != ERROR_SUCCESS)
-        Overwrite(file.Get(), Whole(*old));
+        Overwrite(file.Get(), WholeContent(*old));
     return error;
 }
 

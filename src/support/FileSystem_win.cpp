@@ -47,7 +47,7 @@ public:
     }
 
     bool WriteFile(const std::string& path, std::string_view content) override {
-        return WriteFileInPieces(path, [content](TContentSink& sink) { sink.Append(content); });
+        return WriteFileInPieces(path, WholeContent(content));
     }
 
     bool WriteFileInPieces(const std::string& path, const TContentWriter& content) override {
