@@ -4,8 +4,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cstddef>
+#include <cstdlib>
 #include <functional>
 #include <vector>
+
+// The rounds the environment's ROUNDS asks for, or `fallback` without it.
+inline int RoundsFromEnvironment(int fallback) {
+    const char* rounds = std::getenv("ROUNDS");
+    return rounds ? std::atoi(rounds) : fallback;
+}
 
 // Times several pieces of work that take turns round after round, each round starting with the next
 // of them, so that a machine that slows down or speeds up meanwhile touches all of them alike. The

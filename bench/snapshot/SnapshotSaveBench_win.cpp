@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchFolder_win.h"
 #include "InterleavedTiming.h"
 #include "snapshot/SnapshotFile.h"
 
@@ -28,11 +29,8 @@ void FillProducts(int count, TTextList& names, TTextList& versions) {
 }  // namespace
 
 int main() {
-    const int rounds = std::getenv("ROUNDS") ? std::atoi(std::getenv("ROUNDS")) : 20;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "plux-bench-" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const int rounds = RoundsFromEnvironment(20);
+    const std::string folder = MakeBenchFolder();
     TFileSystem& files = PlatformFileSystem();
     const TDateTime moment{2004, 2, 3, 15, 5, 7, 2};
     const TLocaleFormats locale;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "BenchFolder_win.h"
 #include "InterleavedTiming.h"
 #include "app/MainBars.h"
 #include "app/MainWindowState.h"
@@ -17,11 +18,8 @@
 #include "support/SystemFacts.h"
 
 int main() {
-    const int rounds = std::getenv("ROUNDS") ? std::atoi(std::getenv("ROUNDS")) : 40;
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = std::string(temp) + "plux-bench-" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    const int rounds = RoundsFromEnvironment(40);
+    const std::string folder = MakeBenchFolder();
     TFileSystem& files = PlatformFileSystem();
 
     TBarManager bars;
