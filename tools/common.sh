@@ -8,8 +8,11 @@ WINESERVER=/usr/lib/wine/wineserver
 
 BUILD_PACKAGES="cmake ninja-build g++ googletest libgtest-dev g++-mingw-w64-x86-64-posix mingw-w64-tools
 binutils-mingw-w64-x86-64"
-RUN_PACKAGES="wine64 libcups2 libgnutls30 libdbus-1-3 libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1
-libxinerama1 libxfixes3 libxxf86vm1 fonts-liberation fonts-wine xvfb xauth xdotool imagemagick"
+# wine64-preloader reserves the addresses Windows programs expect before anything else maps there;
+# without it, now and then the C heap of Wine's loader lies where Wine needs its shared user data, and
+# the program never starts ("failed to map the shared user data", status 1, silent under WINEDEBUG=-all).
+RUN_PACKAGES="wine64 wine64-preloader libcups2 libgnutls30 libdbus-1-3 libxrender1 libxrandr2 libxi6 libxcursor1
+libxcomposite1 libxinerama1 libxfixes3 libxxf86vm1 fonts-liberation fonts-wine xvfb xauth xdotool imagemagick"
 TEST_PACKAGES="cups cups-client printer-driver-cups-pdf poppler-utils locales openbox x11-utils python3-jsonschema"
 # One major version of clang-format, so that two machines agree on the format.
 FORMAT_PACKAGES="clang-format-14"
