@@ -208,7 +208,12 @@ void THtmlView::Paint() {
     if (!paint.DC())
         return;
     const RECT area = paint.Area();
-    PaintOffScreen(paint.DC(), area, [&](HDC dc) { PaintArea(dc, area); });
+    // An empty document, as at start-up, is a fill and at most the focus frame, painted straight onto the
+    // window: an off-screen picture of the whole view would only add its making and its copy.
+    if (layout_.Draw.Ops().empty())
+        PaintArea(paint.DC(), area);
+    else
+        PaintOffScreen(paint.DC(), area, [&](HDC dc) { PaintArea(dc, area); });
 }
 
 // Paints the client rectangle `area`.
