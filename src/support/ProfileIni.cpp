@@ -11,6 +11,9 @@ namespace ini {
 
 namespace {
 
+// Room made for the single writes that commonly follow a write of many keys (a snapshot's timestamp).
+constexpr std::size_t kSpareKeys = 8;
+
 // A name as a caller asks for it: a C string, then trimmed.
 std::string_view RequestedName(std::string_view name) {
     return TrimProfile(CutAtNul(name));
@@ -159,20 +162,27 @@ std::optional<std::size_t> TProfileText::FindSection(std::string_view section) c
     return sectionIndex_.Find(RequestedName(section), SectionNames());
 }
 
-const TProfileText::TLine* TProfileText::FindKeyLine(std::string_view section, std::string_view key) const {
-    const auto index = FindSection(section);
-    if (!index)
-        return nullptr;
-    const TSection& found = sections_[*index];
-    const auto line = found.Keys.Find(RequestedName(key), KeyNames(found));
-    return line ? &found.Lines[*line] : nullptr;
+std::string_view TProfileText::BorrowedName(std::size_t key) const {
+    return RequestedName((*borrowedKeys_)[key]);
+}
+
+std::string_view TProfileText::TextAt(const TSection& section, std::size_t line, std::string& scratch) const {
+    if (line >= section.Borrowed)
+        return TextOf(section.Lines[line - section.Borrowed]);
+    scratch.assign(BorrowedName(line)).append("=").append((*borrowedValues_)[line]);
+    return scratch;
 }
 
 std::optional<std::string> TProfileText::Read(std::string_view section, std::string_view key) const {
-    const TLine* line = FindKeyLine(section, key);
+    const auto index = FindSection(section);
+    if (!index)
+        return std::nullopt;
+    const TSection& found = sections_[*index];
+    const auto line = found.Keys.Find(RequestedName(key), KeyNames(found));
     if (!line)
         return std::nullopt;
-    return LineValue(TextOf(*line));
+    std::string scratch;
+    return LineValue(TextAt(found, *line, scratch));
 }
 
 std::vector<std::string> TProfileText::Keys(std::string_view section) const {
@@ -181,8 +191,9 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
     if (!index)
         return keys;
     const TSection& found = sections_[*index];
-    for (std::size_t i = 0; i < found.Lines.size(); ++i) {
-        const std::string_view line = TrimProfile(TextOf(found.Lines[i]));
+    std::string scratch;
+    for (std::size_t i = 0; i < found.Borrowed + found.Lines.size(); ++i) {
+        const std::string_view line = TrimProfile(TextAt(found, i, scratch));
         if (line.find('=') == std::string_view::npos)
             continue;
         const std::string_view name = CutAtNul(KeyText(line));
@@ -192,8 +203,16 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
     return keys;
 }
 
+// A key new to a section of borrowed keys follows them, as it would follow their written lines.
 void TProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
-    WriteKey(sections_[SectionToWrite(section)], RequestedName(key), value, std::string_view::npos);
+    TSection& target = sections_[SectionToWrite(section)];
+    const std::string_view name = RequestedName(key);
+    if (target.Borrowed > 0) {
+        const auto line = target.Keys.Find(name, KeyNames(target));
+        if (line && *line < target.Borrowed)
+            SettleBorrowed();
+    }
+    WriteKey(target, name, value, std::string_view::npos);
 }
 
 void TProfileText::WriteKeys(std::string_view section,
@@ -201,12 +220,16 @@ void TProfileText::WriteKeys(std::string_view section,
                              const std::vector<std::string>& values) {
     if (keys.empty())
         return;
-    TSection& target = sections_[SectionToWrite(section)];
+    SettleBorrowed();
+    const std::size_t targetIndex = SectionToWrite(section);
+    TSection& target = sections_[targetIndex];
+    if (target.Lines.empty() && BorrowKeys(targetIndex, keys, values))
+        return;
     // More keys than the section has lines are mostly new to it: room for all of them and the few
-    // single writes that commonly follow (a snapshot's timestamp) spares growing lists of many keys.
+    // single writes that commonly follow spares growing lists of many keys.
     // Fewer are commonly there already, as when a snapshot is saved again, and take no room; a mix grows
     // as single writes do. Keys already there take text only for the values that change, commonly few.
-    constexpr std::size_t kSpareKeys = 8, kSpareText = 512;
+    constexpr std::size_t kSpareText = 512;
     if (keys.size() > target.Lines.size()) {
         target.Lines.reserve(keys.size() + kSpareKeys);
         target.Keys.Reserve(keys.size() + kSpareKeys);
@@ -224,6 +247,47 @@ void TProfileText::WriteKeys(std::string_view section,
         line = WriteKey(target, RequestedName(keys[i]), values[i], line) + 1;
 }
 
+// A snapshot saved for the first time is a section of distinct keys: its text is made from the lists when
+// the file is written, without a copy of each line first, as fresh memory costs more than the writing.
+// The index finds the keys by their position in the lists.
+bool TProfileText::BorrowKeys(std::size_t section,
+                              const std::vector<std::string>& keys,
+                              const std::vector<std::string>& values) {
+    TSection& target = sections_[section];
+    borrowedKeys_ = &keys;
+    borrowedValues_ = &values;
+    borrowedSection_ = section;
+    target.Borrowed = keys.size();
+    target.Keys.Reserve(keys.size() + kSpareKeys);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (target.Keys.Add(BorrowedName(i), i, KeyNames(target)) != i) {
+            target.Keys.Clear();
+            target.Borrowed = 0;
+            borrowedKeys_ = borrowedValues_ = nullptr;
+            return false;
+        }
+    }
+    return true;
+}
+
+// The written lines take the positions the borrowed keys had, under the same names, so the index holds.
+void TProfileText::SettleBorrowed() {
+    if (!borrowedKeys_)
+        return;
+    TSection& section = sections_[borrowedSection_];
+    std::vector<TLine> lines;
+    lines.reserve(section.Borrowed + section.Lines.size());
+    for (std::size_t i = 0; i < section.Borrowed; ++i) {
+        const std::string_view key = BorrowedName(i);
+        TLine& written = lines.emplace_back(WrittenLine({key, "=", (*borrowedValues_)[i]}, 0, key.size()));
+        written.Indexed = true;
+    }
+    lines.insert(lines.end(), section.Lines.begin(), section.Lines.end());
+    section.Lines = std::move(lines);
+    section.Borrowed = 0;
+    borrowedKeys_ = borrowedValues_ = nullptr;
+}
+
 std::size_t TProfileText::SectionToWrite(std::string_view section) {
     const std::string_view name = RequestedName(section);
     if (const auto index = FindSection(name))
@@ -237,9 +301,10 @@ std::size_t TProfileText::SectionToWrite(std::string_view section) {
 std::size_t TProfileText::WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint) {
     const bool hit = hint < section.Lines.size() && section.Lines[hint].Indexed &&
                      TNameIndex::SameName(NameOf(section.Lines[hint]), key);
-    const std::size_t at = hit ? hint : section.Keys.Add(key, section.Lines.size(), KeyNames(section));
-    if (at < section.Lines.size()) {
-        RewriteValue(section.Lines[at], value);
+    const std::size_t at =
+        hit ? hint : section.Keys.Add(key, section.Borrowed + section.Lines.size(), KeyNames(section));
+    if (at < section.Borrowed + section.Lines.size()) {
+        RewriteValue(section.Lines[at - section.Borrowed], value);
         return at;
     }
     TLine& written = section.Lines.emplace_back(WrittenLine({key, "=", value}, 0, key.size()));
@@ -283,6 +348,7 @@ void TProfileText::RewriteValue(TLine& line, std::string_view value) {
 
 // The platform's profile functions remove all sections of the name, not only the first.
 bool TProfileText::EraseSection(std::string_view section) {
+    SettleBorrowed();
     const std::string_view name = RequestedName(section);
     const std::size_t erased = std::erase_if(sections_, [this, name](const TSection& candidate) {
         const bool isHeader = candidate.Header.TextSize > 0;
@@ -354,6 +420,21 @@ void TProfileText::AppendLine(TJoinedPieces& out, const TLine& line, std::string
     endOwed = line.EndSize == 0 && !line.Written;
 }
 
+void TProfileText::AppendBorrowed(TJoinedPieces& out, std::size_t key, std::string_view lineEnd, bool& endOwed) const {
+    if (endOwed)
+        out.Append(lineEnd);
+    if (encoding_ == TTextEncoding::SingleByte) {
+        out.Append(BorrowedName(key));
+        out.Append("=");
+        out.Append((*borrowedValues_)[key]);
+    } else {
+        std::string text;
+        out.AppendEncoded(TextAt(sections_[borrowedSection_], key, text));
+    }
+    out.Append(lineEnd);
+    endOwed = false;
+}
+
 // Room for every line as read and every written one with its line end, so that the text is built
 // without growing: a snapshot of many products is written whole.
 std::size_t TProfileText::WrittenSizeBound() const {
@@ -361,6 +442,8 @@ std::size_t TProfileText::WrittenSizeBound() const {
     std::size_t size = bytes_.size() + ByteOrderMark(encoding_).size();
     for (const TSection& section : sections_) {
         size += (section.Header.TextSize + 2) * unitWidth;
+        for (std::size_t i = 0; i < section.Borrowed; ++i)
+            size += (BorrowedName(i).size() + 1 + (*borrowedValues_)[i].size() + 2) * unitWidth;
         for (const TLine& line : section.Lines)
             size += line.Written ? (line.TextSize + 2) * unitWidth : 0;
     }
@@ -382,6 +465,8 @@ void TProfileText::WriteTo(TContentSink& out) const {
     for (const TSection& section : sections_) {
         if (section.Header.TextSize > 0)
             AppendLine(pieces, section.Header, lineEnd, endOwed);
+        for (std::size_t i = 0; i < section.Borrowed; ++i)
+            AppendBorrowed(pieces, i, lineEnd, endOwed);
         for (const auto* lines : {&section.Lines, &section.BlankTail}) {
             for (const TLine& line : *lines)
                 AppendLine(pieces, line, lineEnd, endOwed);
