@@ -70,7 +70,7 @@ TProfileText::TProfileText(std::string fileBytes) : TProfileText() {
     if (singleByte) {
         sizes = SectionSizes(bytes);
         sections_.reserve(sizes.size());
-        sections_.back().Lines.reserve(sizes.front());
+        sections_.back().FileLines.reserve(sizes.front());
         sections_.back().Keys.Reserve(sizes.front());
     } else {
         texts_.reserve(bytes.size());
@@ -97,7 +97,7 @@ TProfileText::TProfileText(std::string fileBytes) : TProfileText() {
         const std::size_t sectionCount = sections_.size();
         AddLine(line, replaced, blanks);
         if (sections_.size() > sectionCount && sectionCount < sizes.size()) {
-            sections_.back().Lines.reserve(sizes[sectionCount]);
+            sections_.back().FileLines.reserve(sizes[sectionCount]);
             sections_.back().Keys.Reserve(sizes[sectionCount]);
         }
     }
@@ -148,10 +148,23 @@ void TProfileText::AddLine(TLine line, const std::vector<std::size_t>& replaced,
         blanks.clear();
         if (reachable)
             sectionIndex_.Add(name, sections_.size(), SectionNames());
-        sections_.push_back({line, reachable, {}, {}, {}});
+        TSection& added = sections_.emplace_back();
+        added.Header = line;
+        added.Reachable = reachable;
         return;
     }
     TSection& section = sections_.back();
+    if (line.TextInFile) {
+        for (const TLine& blank : blanks)
+            section.FileLines.push_back(blank.BytesBegin);
+        blanks.clear();
+        section.FileEnd = line.BytesBegin;
+        const std::size_t at = section.FileLines.size();
+        const bool first = section.Keys.Add(name, at, KeyNames(section)) == at;
+        section.FileLines.push_back(line.BytesBegin | (first ? kFirstOfName : 0));
+        section.FileEnd = line.EndBegin + line.EndSize;
+        return;
+    }
     section.Lines.insert(section.Lines.end(), blanks.begin(), blanks.end());
     blanks.clear();
     line.Indexed = reachable && section.Keys.Add(name, section.Lines.size(), KeyNames(section)) == section.Lines.size();
@@ -166,11 +179,60 @@ std::string_view TProfileText::BorrowedName(std::size_t key) const {
     return RequestedName((*borrowedKeys_)[key]);
 }
 
+TProfileText::TLine TProfileText::FileLine(const TSection& section, std::size_t line, bool named) const {
+    if (!section.Rewrites.empty() && section.Rewrites[line] > 0)
+        return section.Rewritten[section.Rewrites[line] - 1];
+    TLine record;
+    record.BytesBegin = record.TextBegin = section.FileLines[line] & ~kFirstOfName;
+    const std::uint32_t end =
+        line + 1 < section.FileLines.size() ? section.FileLines[line + 1] & ~kFirstOfName : section.FileEnd;
+    // A line's own end, CR LF, LF or a lone CR, is all it holds of either.
+    std::uint32_t textEnd = end;
+    while (textEnd > record.BytesBegin && end - textEnd < 2 &&
+           (bytes_[textEnd - 1] == '\r' || bytes_[textEnd - 1] == '\n'))
+        --textEnd;
+    record.TextSize = textEnd - record.BytesBegin;
+    record.EndBegin = textEnd;
+    record.EndSize = static_cast<std::uint8_t>(end - textEnd);
+    record.Written = false;
+    record.TextInFile = true;
+    record.Indexed = (section.FileLines[line] & kFirstOfName) != 0;
+    if (named) {
+        const std::string_view text = TextOf(record);
+        const std::string_view name = CutAtNul(KeyText(text));
+        record.NameBegin = static_cast<std::uint32_t>(name.data() - text.data());
+        record.NameSize = static_cast<std::uint32_t>(name.size());
+    }
+    return record;
+}
+
+std::string_view TProfileText::NameAt(const TSection& section, std::size_t line) const {
+    if (line < section.Borrowed)
+        return BorrowedName(line);
+    line -= section.Borrowed;
+    if (line < section.FileLines.size())
+        return NameOf(FileLine(section, line));
+    return NameOf(section.Lines[line - section.FileLines.size()]);
+}
+
+bool TProfileText::FirstOfName(const TSection& section, std::size_t line) const {
+    if (line < section.Borrowed)
+        return true;
+    line -= section.Borrowed;
+    if (line < section.FileLines.size())
+        return (section.FileLines[line] & kFirstOfName) != 0;
+    return section.Lines[line - section.FileLines.size()].Indexed;
+}
+
 std::string_view TProfileText::TextAt(const TSection& section, std::size_t line, std::string& scratch) const {
-    if (line >= section.Borrowed)
-        return TextOf(section.Lines[line - section.Borrowed]);
-    scratch.assign(BorrowedName(line)).append("=").append((*borrowedValues_)[line]);
-    return scratch;
+    if (line < section.Borrowed) {
+        scratch.assign(BorrowedName(line)).append("=").append((*borrowedValues_)[line]);
+        return scratch;
+    }
+    line -= section.Borrowed;
+    if (line < section.FileLines.size())
+        return TextOf(FileLine(section, line, false));
+    return TextOf(section.Lines[line - section.FileLines.size()]);
 }
 
 std::optional<std::string> TProfileText::Read(std::string_view section, std::string_view key) const {
@@ -192,7 +254,7 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
         return keys;
     const TSection& found = sections_[*index];
     std::string scratch;
-    for (std::size_t i = 0; i < found.Borrowed + found.Lines.size(); ++i) {
+    for (std::size_t i = 0; i < found.LineCount(); ++i) {
         const std::string_view line = TrimProfile(TextAt(found, i, scratch));
         if (line.find('=') == std::string_view::npos)
             continue;
@@ -223,18 +285,18 @@ void TProfileText::WriteKeys(std::string_view section,
     SettleBorrowed();
     const std::size_t targetIndex = SectionToWrite(section);
     TSection& target = sections_[targetIndex];
-    if (target.Lines.empty() && BorrowKeys(targetIndex, keys, values))
+    if (target.LineCount() == 0 && BorrowKeys(targetIndex, keys, values))
         return;
     // More keys than the section has lines are mostly new to it: room for all of them and the few
     // single writes that commonly follow spares growing lists of many keys.
     // Fewer are commonly there already, as when a snapshot is saved again, and take no room; a mix grows
     // as single writes do. Keys already there take text only for the values that change, commonly few.
     constexpr std::size_t kSpareText = 512;
-    if (keys.size() > target.Lines.size()) {
+    if (keys.size() > target.LineCount()) {
         target.Lines.reserve(keys.size() + kSpareKeys);
         target.Keys.Reserve(keys.size() + kSpareKeys);
     }
-    if (target.Lines.empty()) {
+    if (target.LineCount() == 0) {
         std::size_t textSize = kSpareText;
         for (std::size_t i = 0; i < keys.size(); ++i)
             textSize += keys[i].size() + 1 + values[i].size();
@@ -292,19 +354,18 @@ std::size_t TProfileText::SectionToWrite(std::string_view section) {
     const std::string_view name = RequestedName(section);
     if (const auto index = FindSection(name))
         return *index;
-    sections_.push_back({WrittenLine({"[", name, "]"}, 1, name.size()), true, {}, {}, {}});
+    sections_.emplace_back().Header = WrittenLine({"[", name, "]"}, 1, name.size());
     sectionIndex_.Add(name, sections_.size() - 1, SectionNames());
     return sections_.size() - 1;
 }
 
 // The hinted line is taken without asking the index when the index would name it.
 std::size_t TProfileText::WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint) {
-    const bool hit = hint < section.Lines.size() && section.Lines[hint].Indexed &&
-                     TNameIndex::SameName(NameOf(section.Lines[hint]), key);
-    const std::size_t at =
-        hit ? hint : section.Keys.Add(key, section.Borrowed + section.Lines.size(), KeyNames(section));
-    if (at < section.Borrowed + section.Lines.size()) {
-        RewriteValue(section.Lines[at - section.Borrowed], value);
+    const std::size_t count = section.LineCount();
+    const bool hit = hint < count && FirstOfName(section, hint) && TNameIndex::SameName(NameAt(section, hint), key);
+    const std::size_t at = hit ? hint : section.Keys.Add(key, count, KeyNames(section));
+    if (at < count) {
+        RewriteValueAt(section, at, value);
         return at;
     }
     TLine& written = section.Lines.emplace_back(WrittenLine({key, "=", value}, 0, key.size()));
@@ -344,6 +405,28 @@ void TProfileText::RewriteValue(TLine& line, std::string_view value) {
         texts_.append(from.substr(nameAt, nameSize));
     line.Written = true;
     line.TextInFile = false;
+}
+
+// A line of the file takes a record of its own only when its text changes. Borrowed keys are settled
+// before any of them is rewritten.
+void TProfileText::RewriteValueAt(TSection& section, std::size_t line, std::string_view value) {
+    line -= section.Borrowed;
+    if (line >= section.FileLines.size()) {
+        RewriteValue(section.Lines[line - section.FileLines.size()], value);
+        return;
+    }
+    if (!section.Rewrites.empty() && section.Rewrites[line] > 0) {
+        RewriteValue(section.Rewritten[section.Rewrites[line] - 1], value);
+        return;
+    }
+    TLine record = FileLine(section, line);
+    RewriteValue(record, value);
+    if (!record.Written)
+        return;
+    if (section.Rewrites.empty())
+        section.Rewrites.resize(section.FileLines.size());
+    section.Rewritten.push_back(record);
+    section.Rewrites[line] = static_cast<std::uint32_t>(section.Rewritten.size());
 }
 
 // The platform's profile functions remove all sections of the name, not only the first.
@@ -435,6 +518,14 @@ void TProfileText::AppendBorrowed(TJoinedPieces& out, std::size_t key, std::stri
     endOwed = false;
 }
 
+void TProfileText::AppendFileLines(TJoinedPieces& out,
+                                   const TSection& section,
+                                   std::string_view lineEnd,
+                                   bool& endOwed) const {
+    for (std::size_t i = 0; i < section.FileLines.size(); ++i)
+        AppendLine(out, FileLine(section, i, false), lineEnd, endOwed);
+}
+
 // Room for every line as read and every written one with its line end, so that the text is built
 // without growing: a snapshot of many products is written whole.
 std::size_t TProfileText::WrittenSizeBound() const {
@@ -444,8 +535,10 @@ std::size_t TProfileText::WrittenSizeBound() const {
         size += (section.Header.TextSize + 2) * unitWidth;
         for (std::size_t i = 0; i < section.Borrowed; ++i)
             size += (BorrowedName(i).size() + 1 + (*borrowedValues_)[i].size() + 2) * unitWidth;
-        for (const TLine& line : section.Lines)
-            size += line.Written ? (line.TextSize + 2) * unitWidth : 0;
+        for (const auto* lines : {&section.Lines, &section.Rewritten}) {
+            for (const TLine& line : *lines)
+                size += line.Written ? (line.TextSize + 2) * unitWidth : 0;
+        }
     }
     return size;
 }
@@ -467,6 +560,7 @@ void TProfileText::WriteTo(TContentSink& out) const {
             AppendLine(pieces, section.Header, lineEnd, endOwed);
         for (std::size_t i = 0; i < section.Borrowed; ++i)
             AppendBorrowed(pieces, i, lineEnd, endOwed);
+        AppendFileLines(pieces, section, lineEnd, endOwed);
         for (const auto* lines : {&section.Lines, &section.BlankTail}) {
             for (const TLine& line : *lines)
                 AppendLine(pieces, line, lineEnd, endOwed);

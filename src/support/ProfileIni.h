@@ -79,14 +79,26 @@ private:
         bool TextInFile = false;
         bool Indexed = false;  // its section's index finds it by its name (the first key line of the name)
     };
+    // Its lines up to the last non-blank one lie at positions: first the borrowed keys of a bulk write
+    // (Borrowed of them), or the lines of a single-byte file as read (FileLines), then Lines. A line of
+    // the file takes no record until it is rewritten: a file of many keys is read and saved again
+    // without one per line.
     struct TSection {
         TLine Header;                  // the "[name]" line; an empty text for the lines before it
         bool Reachable = true;         // its name can be asked for
-        std::vector<TLine> Lines;      // up to the last non-blank line
+        std::vector<TLine> Lines;      // written lines, and those of a file of another encoding
         std::vector<TLine> BlankTail;  // blank lines between them and the next section
-        TNameIndex Keys;               // key name -> position: Borrowed lines, then Lines
-        std::size_t Borrowed = 0;      // lines before Lines that are the borrowed keys, written anew
+        TNameIndex Keys;               // key name -> position
+        std::size_t Borrowed = 0;
+        // Where each line of the file begins in `bytes_`, kFirstOfName set when the index finds it by
+        // its name; FileEnd is where the last one ends, with its line end.
+        std::vector<std::uint32_t> FileLines;
+        std::uint32_t FileEnd = 0;
+        std::vector<std::uint32_t> Rewrites;  // none, or for each line of the file 0 or 1 + its record
+        std::vector<TLine> Rewritten;
+        std::size_t LineCount() const { return Borrowed + FileLines.size() + Lines.size(); }
     };
+    static constexpr std::uint32_t kFirstOfName = 0x80000000;
     // Views into `bytes_` or `texts_`, good until the next line is added or written.
     std::string_view TextOf(const TLine& line) const {
         return std::string_view(line.TextInFile ? bytes_ : texts_).substr(line.TextBegin, line.TextSize);
@@ -100,10 +112,14 @@ private:
         return [this](std::size_t section) { return NameOf(sections_[section].Header); };
     }
     auto KeyNames(const TSection& section) const {
-        return [this, &section](std::size_t line) {
-            return line < section.Borrowed ? BorrowedName(line) : NameOf(section.Lines[line - section.Borrowed]);
-        };
+        return [this, &section](std::size_t line) { return NameAt(section, line); };
     }
+    std::string_view NameAt(const TSection& section, std::size_t line) const;
+    // The record of a line of the file: its rewritten one, or the one it would have had as read; the
+    // name only when asked for.
+    TLine FileLine(const TSection& section, std::size_t line, bool named = true) const;
+    // Whether the line at a position is the one its section's index finds by its name.
+    bool FirstOfName(const TSection& section, std::size_t line) const;
     std::string_view BorrowedName(std::size_t key) const;
     // The text of the line at a position of the section; a borrowed one is put together in `scratch`.
     std::string_view TextAt(const TSection& section, std::size_t line, std::string& scratch) const;
@@ -122,10 +138,12 @@ private:
     std::size_t WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint);
     void IndexSections();
     void RewriteValue(TLine& line, std::string_view value);
+    void RewriteValueAt(TSection& section, std::size_t line, std::string_view value);
     std::size_t WrittenSizeBound() const;
     class TJoinedPieces;
     void AppendLine(TJoinedPieces& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const;
     void AppendBorrowed(TJoinedPieces& out, std::size_t key, std::string_view lineEnd, bool& endOwed) const;
+    void AppendFileLines(TJoinedPieces& out, const TSection& section, std::string_view lineEnd, bool& endOwed) const;
 
     std::string bytes_;  // the file as read
     std::string texts_;  // the text of every line that is not in bytes_, written ones at the end
