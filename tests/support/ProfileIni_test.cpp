@@ -163,6 +163,45 @@ TEST(ProfileText, KeysWrittenAtOnceAreLinesToEverythingThatFollows) {
     }
 }
 
+// The lines of a file as read are found in its bytes, and only a line whose text changes is kept apart:
+// rewritten again, read back, listed, or followed by a new line, it stays the line a write gives.
+TEST(ProfileText, LinesOfTheFileRewrittenReadAndListAsWritten) {
+    const struct {
+        const char* name;
+        std::string file;
+        std::vector<std::pair<std::string, std::string>> writes;
+        std::string expected;
+        std::vector<std::string> keys;
+    } cases[] = {
+        {"rewritten twice, its own line end kept",
+         "[s]\r\na=1\r\n\r\nb=2\nc=3\r",
+         {{"b", "9"}, {"B", "8"}},
+         "[s]\r\na=1\r\n\r\nb=8\nc=3\r",
+         {"a", "b", "c"}},
+        {"the first of two equal keys", "[s]\r\nk=1\r\nK=2\r\n", {{"k", "3"}}, "[s]\r\nk=3\r\nK=2\r\n", {"k"}},
+        {"a last line without an end, then a new key",
+         "[s]\r\na=1",
+         {{"a", "1"}, {"n", "2"}},
+         "[s]\r\na=1\r\nn=2\r\n",
+         {"a", "n"}},
+        {"a key line without = and blanks around a key",
+         "[s]\r\n  lone  \r\n x = 1 \r\n",
+         {{"LONE", "5"}, {"x", "1"}},
+         "[s]\r\nlone=5\r\nx=1\r\n",
+         {"lone", "x"}},
+        {"a line before the first header", "top=1\r\n[s]\r\na=1\r\n", {{"a", "2"}}, "top=1\r\n[s]\r\na=2\r\n", {"a"}},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        ini::TProfileText text(row.file);
+        for (const auto& [key, value] : row.writes)
+            text.Write("s", key, value);
+        EXPECT_EQ(text.Text(), row.expected);
+        EXPECT_EQ(text.Keys("s"), row.keys);
+        EXPECT_EQ(text.Read("s", row.writes.back().first), row.writes.back().second);
+    }
+}
+
 // A value written again as it stands leaves the line as it is, and one that stands otherwise is written
 // anew: the file is the same either way.
 TEST(ProfileText, WritingTheSameValueAgainGivesTheLineAsAWriteGivesIt) {
