@@ -10,6 +10,12 @@ namespace ini {
 
 namespace {
 
+// Whether a line's text is the key, "=" and the value.
+bool ReadsAs(std::string_view text, std::string_view key, std::string_view value) {
+    return text.size() == key.size() + 1 + value.size() && text.starts_with(key) && text[key.size()] == '=' &&
+           text.ends_with(value);
+}
+
 // Room made for the single writes that commonly follow a write of many keys (a snapshot's timestamp).
 constexpr std::size_t kSpareKeys = 8;
 
@@ -350,8 +356,11 @@ std::size_t TProfileText::SectionToWrite(std::string_view section) {
     return sections_.size() - 1;
 }
 
-// The hinted line is taken without asking the index when the index would name it.
+// The hinted line is taken without asking the index when the index would name it. A line of the file
+// that already reads "key=value", as most do when a snapshot is saved again, is settled from its bytes.
 std::size_t TProfileText::WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint) {
+    if (StandsInFile(section, hint, key, value))
+        return hint;
     const std::size_t count = section.LineCount();
     const bool hit = hint < count && FirstOfName(section, hint) && TNameIndex::SameName(NameAt(section, hint), key);
     const std::size_t at = hit ? hint : section.Keys.Add(key, count, KeyNames(section));
@@ -375,7 +384,7 @@ void TProfileText::RewriteValue(TLine& line, std::string_view value) {
     // over versions that have not changed copies its lines instead of writing each anew. A last line
     // without a line end would get one when written, and a line of another encoding is encoded anew.
     if (!line.Written && line.EndSize > 0 && encoding_ == TTextEncoding::SingleByte && key.data() == text.data() &&
-        text.size() == key.size() + 1 + value.size() && text[key.size()] == '=' && text.ends_with(value)) {
+        ReadsAs(text, key, value)) {
         return;
     }
     const std::string_view name = NameOf(line);
@@ -396,6 +405,20 @@ void TProfileText::RewriteValue(TLine& line, std::string_view value) {
         texts_.append(from.substr(nameAt, nameSize));
     line.Written = true;
     line.TextInFile = false;
+}
+
+// A key without "=" is the name of a line that reads "key=value": the index finds the first of the name.
+bool TProfileText::StandsInFile(const TSection& section,
+                                std::size_t line,
+                                std::string_view key,
+                                std::string_view value) const {
+    line -= section.Borrowed;
+    if (line >= section.FileLines.size() || (section.FileLines[line] & kFirstOfName) == 0 ||
+        (!section.Rewrites.empty() && section.Rewrites[line] > 0)) {
+        return false;
+    }
+    const TLine record = FileLine(section, line, false);
+    return record.EndSize > 0 && ReadsAs(TextOf(record), key, value) && key.find('=') == std::string_view::npos;
 }
 
 // A line of the file takes a record of its own only when its text changes. Borrowed keys are settled
