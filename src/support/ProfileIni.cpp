@@ -5,23 +5,23 @@
 #include <utility>
 
 #include "support/TextRoutines.h"
-#include "toolkit/Exception.h"
 
 namespace ini {
 
 namespace {
 
+// Whether a line's text is the key, "=" and the value.
+bool ReadsAs(std::string_view text, std::string_view key, std::string_view value) {
+    return text.size() == key.size() + 1 + value.size() && text.starts_with(key) && text[key.size()] == '=' &&
+           text.ends_with(value);
+}
+
+// Room made for the single writes that commonly follow a write of many keys (a snapshot's timestamp).
+constexpr std::size_t kSpareKeys = 8;
+
 // A name as a caller asks for it: a C string, then trimmed.
 std::string_view RequestedName(std::string_view name) {
     return TrimProfile(CutAtNul(name));
-}
-
-// The platform drops trailing blanks of a default, but never its first character.
-std::string DefaultValue(std::string_view defaultValue) {
-    std::string_view value = CutAtNul(defaultValue);
-    while (value.size() > 1 && value.back() == ' ')
-        value.remove_suffix(1);
-    return ProfileValue(value);
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ TProfileText::TProfileText(std::string fileBytes) : TProfileText() {
     if (singleByte) {
         sizes = SectionSizes(bytes);
         sections_.reserve(sizes.size());
-        sections_.back().Lines.reserve(sizes.front());
+        sections_.back().FileLines.reserve(sizes.front());
         sections_.back().Keys.Reserve(sizes.front());
     } else {
         texts_.reserve(bytes.size());
@@ -94,7 +94,7 @@ TProfileText::TProfileText(std::string fileBytes) : TProfileText() {
         const std::size_t sectionCount = sections_.size();
         AddLine(line, replaced, blanks);
         if (sections_.size() > sectionCount && sectionCount < sizes.size()) {
-            sections_.back().Lines.reserve(sizes[sectionCount]);
+            sections_.back().FileLines.reserve(sizes[sectionCount]);
             sections_.back().Keys.Reserve(sizes[sectionCount]);
         }
     }
@@ -145,10 +145,23 @@ void TProfileText::AddLine(TLine line, const std::vector<std::size_t>& replaced,
         blanks.clear();
         if (reachable)
             sectionIndex_.Add(name, sections_.size(), SectionNames());
-        sections_.push_back({line, reachable, {}, {}, {}});
+        TSection& added = sections_.emplace_back();
+        added.Header = line;
+        added.Reachable = reachable;
         return;
     }
     TSection& section = sections_.back();
+    if (line.TextInFile) {
+        for (const TLine& blank : blanks)
+            section.FileLines.push_back(blank.BytesBegin);
+        blanks.clear();
+        section.FileEnd = line.BytesBegin;
+        const std::size_t at = section.FileLines.size();
+        const bool first = section.Keys.Add(name, at, KeyNames(section)) == at;
+        section.FileLines.push_back(line.BytesBegin | (first ? kFirstOfName : 0));
+        section.FileEnd = line.EndBegin + line.EndSize;
+        return;
+    }
     section.Lines.insert(section.Lines.end(), blanks.begin(), blanks.end());
     blanks.clear();
     line.Indexed = reachable && section.Keys.Add(name, section.Lines.size(), KeyNames(section)) == section.Lines.size();
@@ -159,20 +172,76 @@ std::optional<std::size_t> TProfileText::FindSection(std::string_view section) c
     return sectionIndex_.Find(RequestedName(section), SectionNames());
 }
 
-const TProfileText::TLine* TProfileText::FindKeyLine(std::string_view section, std::string_view key) const {
-    const auto index = FindSection(section);
-    if (!index)
-        return nullptr;
-    const TSection& found = sections_[*index];
-    const auto line = found.Keys.Find(RequestedName(key), KeyNames(found));
-    return line ? &found.Lines[*line] : nullptr;
+std::string_view TProfileText::BorrowedName(std::size_t key) const {
+    return RequestedName((*borrowedKeys_)[key]);
+}
+
+TProfileText::TLine TProfileText::FileLine(const TSection& section, std::size_t line, bool named) const {
+    if (!section.Rewrites.empty() && section.Rewrites[line] > 0)
+        return section.Rewritten[section.Rewrites[line] - 1];
+    TLine record;
+    record.BytesBegin = record.TextBegin = section.FileLines[line] & ~kFirstOfName;
+    const std::uint32_t end =
+        line + 1 < section.FileLines.size() ? section.FileLines[line + 1] & ~kFirstOfName : section.FileEnd;
+    // A line's own end, CR LF, LF or a lone CR, is all it holds of either.
+    std::uint32_t textEnd = end;
+    while (textEnd > record.BytesBegin && end - textEnd < 2 &&
+           (bytes_[textEnd - 1] == '\r' || bytes_[textEnd - 1] == '\n'))
+        --textEnd;
+    record.TextSize = textEnd - record.BytesBegin;
+    record.EndBegin = textEnd;
+    record.EndSize = static_cast<std::uint8_t>(end - textEnd);
+    record.Written = false;
+    record.TextInFile = true;
+    record.Indexed = (section.FileLines[line] & kFirstOfName) != 0;
+    if (named) {
+        const std::string_view text = TextOf(record);
+        const std::string_view name = CutAtNul(KeyText(text));
+        record.NameBegin = static_cast<std::uint32_t>(name.data() - text.data());
+        record.NameSize = static_cast<std::uint32_t>(name.size());
+    }
+    return record;
+}
+
+std::string_view TProfileText::NameAt(const TSection& section, std::size_t line) const {
+    if (line < section.Borrowed)
+        return BorrowedName(line);
+    line -= section.Borrowed;
+    if (line < section.FileLines.size())
+        return NameOf(FileLine(section, line));
+    return NameOf(section.Lines[line - section.FileLines.size()]);
+}
+
+bool TProfileText::FirstOfName(const TSection& section, std::size_t line) const {
+    if (line < section.Borrowed)
+        return true;
+    line -= section.Borrowed;
+    if (line < section.FileLines.size())
+        return (section.FileLines[line] & kFirstOfName) != 0;
+    return section.Lines[line - section.FileLines.size()].Indexed;
+}
+
+std::string_view TProfileText::TextAt(const TSection& section, std::size_t line, std::string& scratch) const {
+    if (line < section.Borrowed) {
+        scratch.assign(BorrowedName(line)).append("=").append((*borrowedValues_)[line]);
+        return scratch;
+    }
+    line -= section.Borrowed;
+    if (line < section.FileLines.size())
+        return TextOf(FileLine(section, line, false));
+    return TextOf(section.Lines[line - section.FileLines.size()]);
 }
 
 std::optional<std::string> TProfileText::Read(std::string_view section, std::string_view key) const {
-    const TLine* line = FindKeyLine(section, key);
+    const auto index = FindSection(section);
+    if (!index)
+        return std::nullopt;
+    const TSection& found = sections_[*index];
+    const auto line = found.Keys.Find(RequestedName(key), KeyNames(found));
     if (!line)
         return std::nullopt;
-    return LineValue(TextOf(*line));
+    std::string scratch;
+    return LineValue(TextAt(found, *line, scratch));
 }
 
 std::vector<std::string> TProfileText::Keys(std::string_view section) const {
@@ -181,8 +250,9 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
     if (!index)
         return keys;
     const TSection& found = sections_[*index];
-    for (std::size_t i = 0; i < found.Lines.size(); ++i) {
-        const std::string_view line = TrimProfile(TextOf(found.Lines[i]));
+    std::string scratch;
+    for (std::size_t i = 0; i < found.LineCount(); ++i) {
+        const std::string_view line = TrimProfile(TextAt(found, i, scratch));
         if (line.find('=') == std::string_view::npos)
             continue;
         const std::string_view name = CutAtNul(KeyText(line));
@@ -192,8 +262,16 @@ std::vector<std::string> TProfileText::Keys(std::string_view section) const {
     return keys;
 }
 
+// A key new to a section of borrowed keys follows them, as it would follow their written lines.
 void TProfileText::Write(std::string_view section, std::string_view key, std::string_view value) {
-    WriteKey(sections_[SectionToWrite(section)], RequestedName(key), value, std::string_view::npos);
+    TSection& target = sections_[SectionToWrite(section)];
+    const std::string_view name = RequestedName(key);
+    if (target.Borrowed > 0) {
+        const auto line = target.Keys.Find(name, KeyNames(target));
+        if (line && *line < target.Borrowed)
+            SettleBorrowed();
+    }
+    WriteKey(target, name, value, std::string_view::npos);
 }
 
 void TProfileText::WriteKeys(std::string_view section,
@@ -201,17 +279,21 @@ void TProfileText::WriteKeys(std::string_view section,
                              const std::vector<std::string>& values) {
     if (keys.empty())
         return;
-    TSection& target = sections_[SectionToWrite(section)];
+    SettleBorrowed();
+    const std::size_t targetIndex = SectionToWrite(section);
+    TSection& target = sections_[targetIndex];
+    if (target.LineCount() == 0 && BorrowKeys(targetIndex, keys, values))
+        return;
     // More keys than the section has lines are mostly new to it: room for all of them and the few
-    // single writes that commonly follow (a snapshot's timestamp) spares growing lists of many keys.
+    // single writes that commonly follow spares growing lists of many keys.
     // Fewer are commonly there already, as when a snapshot is saved again, and take no room; a mix grows
     // as single writes do. Keys already there take text only for the values that change, commonly few.
-    constexpr std::size_t kSpareKeys = 8, kSpareText = 512;
-    if (keys.size() > target.Lines.size()) {
+    constexpr std::size_t kSpareText = 512;
+    if (keys.size() > target.LineCount()) {
         target.Lines.reserve(keys.size() + kSpareKeys);
         target.Keys.Reserve(keys.size() + kSpareKeys);
     }
-    if (target.Lines.empty()) {
+    if (target.LineCount() == 0) {
         std::size_t textSize = kSpareText;
         for (std::size_t i = 0; i < keys.size(); ++i)
             textSize += keys[i].size() + 1 + values[i].size();
@@ -224,22 +306,66 @@ void TProfileText::WriteKeys(std::string_view section,
         line = WriteKey(target, RequestedName(keys[i]), values[i], line) + 1;
 }
 
+// A snapshot saved for the first time is a section of distinct keys: its text is made from the lists when
+// the file is written, without a copy of each line first, as fresh memory costs more than the writing.
+// The index finds the keys by their position in the lists.
+bool TProfileText::BorrowKeys(std::size_t section,
+                              const std::vector<std::string>& keys,
+                              const std::vector<std::string>& values) {
+    TSection& target = sections_[section];
+    borrowedKeys_ = &keys;
+    borrowedValues_ = &values;
+    borrowedSection_ = section;
+    target.Borrowed = keys.size();
+    target.Keys.Reserve(keys.size() + kSpareKeys);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (target.Keys.Add(BorrowedName(i), i, KeyNames(target)) != i) {
+            target.Keys.Clear();
+            target.Borrowed = 0;
+            borrowedKeys_ = borrowedValues_ = nullptr;
+            return false;
+        }
+    }
+    return true;
+}
+
+// The written lines take the positions the borrowed keys had, under the same names, so the index holds.
+void TProfileText::SettleBorrowed() {
+    if (!borrowedKeys_)
+        return;
+    TSection& section = sections_[borrowedSection_];
+    std::vector<TLine> lines;
+    lines.reserve(section.Borrowed + section.Lines.size());
+    for (std::size_t i = 0; i < section.Borrowed; ++i) {
+        const std::string_view key = BorrowedName(i);
+        TLine& written = lines.emplace_back(WrittenLine({key, "=", (*borrowedValues_)[i]}, 0, key.size()));
+        written.Indexed = true;
+    }
+    lines.insert(lines.end(), section.Lines.begin(), section.Lines.end());
+    section.Lines = std::move(lines);
+    section.Borrowed = 0;
+    borrowedKeys_ = borrowedValues_ = nullptr;
+}
+
 std::size_t TProfileText::SectionToWrite(std::string_view section) {
     const std::string_view name = RequestedName(section);
     if (const auto index = FindSection(name))
         return *index;
-    sections_.push_back({WrittenLine({"[", name, "]"}, 1, name.size()), true, {}, {}, {}});
+    sections_.emplace_back().Header = WrittenLine({"[", name, "]"}, 1, name.size());
     sectionIndex_.Add(name, sections_.size() - 1, SectionNames());
     return sections_.size() - 1;
 }
 
-// The hinted line is taken without asking the index when the index would name it.
+// The hinted line is taken without asking the index when the index would name it. A line of the file
+// that already reads "key=value", as most do when a snapshot is saved again, is settled from its bytes.
 std::size_t TProfileText::WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint) {
-    const bool hit = hint < section.Lines.size() && section.Lines[hint].Indexed &&
-                     TNameIndex::SameName(NameOf(section.Lines[hint]), key);
-    const std::size_t at = hit ? hint : section.Keys.Add(key, section.Lines.size(), KeyNames(section));
-    if (at < section.Lines.size()) {
-        RewriteValue(section.Lines[at], value);
+    if (StandsInFile(section, hint, key, value))
+        return hint;
+    const std::size_t count = section.LineCount();
+    const bool hit = hint < count && FirstOfName(section, hint) && TNameIndex::SameName(NameAt(section, hint), key);
+    const std::size_t at = hit ? hint : section.Keys.Add(key, count, KeyNames(section));
+    if (at < count) {
+        RewriteValueAt(section, at, value);
         return at;
     }
     TLine& written = section.Lines.emplace_back(WrittenLine({key, "=", value}, 0, key.size()));
@@ -258,7 +384,7 @@ void TProfileText::RewriteValue(TLine& line, std::string_view value) {
     // over versions that have not changed copies its lines instead of writing each anew. A last line
     // without a line end would get one when written, and a line of another encoding is encoded anew.
     if (!line.Written && line.EndSize > 0 && encoding_ == TTextEncoding::SingleByte && key.data() == text.data() &&
-        text.size() == key.size() + 1 + value.size() && text[key.size()] == '=' && text.ends_with(value)) {
+        ReadsAs(text, key, value)) {
         return;
     }
     const std::string_view name = NameOf(line);
@@ -281,8 +407,45 @@ void TProfileText::RewriteValue(TLine& line, std::string_view value) {
     line.TextInFile = false;
 }
 
+// A key without "=" is the name of a line that reads "key=value": the index finds the first of the name.
+bool TProfileText::StandsInFile(const TSection& section,
+                                std::size_t line,
+                                std::string_view key,
+                                std::string_view value) const {
+    line -= section.Borrowed;
+    if (line >= section.FileLines.size() || (section.FileLines[line] & kFirstOfName) == 0 ||
+        (!section.Rewrites.empty() && section.Rewrites[line] > 0)) {
+        return false;
+    }
+    const TLine record = FileLine(section, line, false);
+    return record.EndSize > 0 && ReadsAs(TextOf(record), key, value) && key.find('=') == std::string_view::npos;
+}
+
+// A line of the file takes a record of its own only when its text changes. Borrowed keys are settled
+// before any of them is rewritten.
+void TProfileText::RewriteValueAt(TSection& section, std::size_t line, std::string_view value) {
+    line -= section.Borrowed;
+    if (line >= section.FileLines.size()) {
+        RewriteValue(section.Lines[line - section.FileLines.size()], value);
+        return;
+    }
+    if (!section.Rewrites.empty() && section.Rewrites[line] > 0) {
+        RewriteValue(section.Rewritten[section.Rewrites[line] - 1], value);
+        return;
+    }
+    TLine record = FileLine(section, line);
+    RewriteValue(record, value);
+    if (!record.Written)
+        return;
+    if (section.Rewrites.empty())
+        section.Rewrites.resize(section.FileLines.size());
+    section.Rewritten.push_back(record);
+    section.Rewrites[line] = static_cast<std::uint32_t>(section.Rewritten.size());
+}
+
 // The platform's profile functions remove all sections of the name, not only the first.
 bool TProfileText::EraseSection(std::string_view section) {
+    SettleBorrowed();
     const std::string_view name = RequestedName(section);
     const std::size_t erased = std::erase_if(sections_, [this, name](const TSection& candidate) {
         const bool isHeader = candidate.Header.TextSize > 0;
@@ -301,140 +464,4 @@ void TProfileText::IndexSections() {
     }
 }
 
-// Pieces that follow each other in memory, as the lines of a file do, passed on as one: a file saved
-// again with few changes goes out in a few runs of its own bytes. A line encoded anew is passed on at
-// once, as its buffer is used again for the next.
-class TProfileText::TJoinedPieces {
-public:
-    TJoinedPieces(TContentSink& out, TTextEncoding encoding) : out_(out), encoding_(encoding) {}
-
-    void Append(std::string_view piece) {
-        if (piece.data() == pending_.data() + pending_.size()) {
-            pending_ = std::string_view(pending_.data(), pending_.size() + piece.size());
-            return;
-        }
-        Flush();
-        pending_ = piece;
-    }
-    void AppendEncoded(std::string_view text) {
-        Flush();
-        encoded_.clear();
-        ini::AppendEncoded(encoded_, text, encoding_);
-        out_.Append(encoded_);
-    }
-    void Flush() {
-        if (!pending_.empty())
-            out_.Append(pending_);
-        pending_ = {};
-    }
-
-private:
-    TContentSink& out_;
-    TTextEncoding encoding_;
-    std::string_view pending_;
-    std::string encoded_;
-};
-
-// A line of the file keeps its bytes; a written one is encoded anew. A last line of the file that has no
-// line end gets one only when a line follows it (`endOwed`).
-void TProfileText::AppendLine(TJoinedPieces& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const {
-    if (endOwed)
-        out.Append(lineEnd);
-    if (!line.Written) {
-        out.Append(std::string_view(bytes_).substr(line.BytesBegin, line.EndBegin - line.BytesBegin));
-    } else if (encoding_ == TTextEncoding::SingleByte) {
-        out.Append(TextOf(line));
-    } else {
-        out.AppendEncoded(TextOf(line));
-    }
-    if (line.EndSize > 0)
-        out.Append(std::string_view(bytes_).substr(line.EndBegin, line.EndSize));
-    else if (line.Written)
-        out.Append(lineEnd);
-    endOwed = line.EndSize == 0 && !line.Written;
-}
-
-// Room for every line as read and every written one with its line end, so that the text is built
-// without growing: a snapshot of many products is written whole.
-std::size_t TProfileText::WrittenSizeBound() const {
-    const std::size_t unitWidth = encoding_ == TTextEncoding::SingleByte ? 1 : encoding_ == TTextEncoding::Utf8 ? 3 : 2;
-    std::size_t size = bytes_.size() + ByteOrderMark(encoding_).size();
-    for (const TSection& section : sections_) {
-        size += (section.Header.TextSize + 2) * unitWidth;
-        for (const TLine& line : section.Lines)
-            size += line.Written ? (line.TextSize + 2) * unitWidth : 0;
-    }
-    return size;
-}
-
-std::string TProfileText::Text() const {
-    TTextSink text;
-    text.Text.reserve(WrittenSizeBound());
-    WriteTo(text);
-    return std::move(text.Text);
-}
-
-void TProfileText::WriteTo(TContentSink& out) const {
-    const std::string lineEnd = EncodeBytes("\r\n", encoding_);
-    TJoinedPieces pieces(out, encoding_);
-    pieces.Append(ByteOrderMark(encoding_));
-    bool endOwed = false;
-    for (const TSection& section : sections_) {
-        if (section.Header.TextSize > 0)
-            AppendLine(pieces, section.Header, lineEnd, endOwed);
-        for (const auto* lines : {&section.Lines, &section.BlankTail}) {
-            for (const TLine& line : *lines)
-                AppendLine(pieces, line, lineEnd, endOwed);
-        }
-    }
-    pieces.Flush();
-}
-
 }  // namespace ini
-
-TProfileIniFile::TProfileIniFile(std::string path, TFileSystem& fileSystem)
-    : path_(std::move(path)), fileSystem_(fileSystem) {}
-
-ini::TProfileText& TProfileIniFile::Content() {
-    if (!content_) {
-        auto bytes = fileSystem_.ReadFile(path_);
-        unreadable_ = bytes ? bytes->size() > ini::TProfileText::kMaxFileSize : fileSystem_.FileExists(path_);
-        content_.emplace(bytes ? std::move(*bytes) : std::string());
-    }
-    return *content_;
-}
-
-std::string TProfileIniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) {
-    const auto value = Content().Read(section, key);
-    return value ? *value : ini::DefaultValue(defaultValue);
-}
-
-std::vector<std::string> TProfileIniFile::ReadSection(std::string_view section) {
-    return Content().Keys(section);
-}
-
-void TProfileIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    Content().Write(section, key, value);
-    modified_ = true;
-}
-
-void TProfileIniFile::WriteStrings(std::string_view section,
-                                   const std::vector<std::string>& keys,
-                                   const std::vector<std::string>& values) {
-    Content().WriteKeys(section, keys, values);
-    modified_ = modified_ || !keys.empty();
-}
-
-void TProfileIniFile::Flush() {
-    if (!modified_)
-        return;
-    const ini::TProfileText& content = Content();
-    if (unreadable_ || !fileSystem_.WriteFileInPieces(path_, [&content](TContentSink& sink) { content.WriteTo(sink); }))
-        throw Exception("Unable to write to " + path_);
-    modified_ = false;
-}
-
-void TProfileIniFile::EraseSection(std::string_view section) {
-    if (Content().EraseSection(section))
-        modified_ = true;
-}

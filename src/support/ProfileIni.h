@@ -44,10 +44,14 @@ public:
     std::vector<std::string> Keys(std::string_view section) const;
     void Write(std::string_view section, std::string_view key, std::string_view value);
     // Writes each key with the value at its position in `values`, which holds one for every key, as
-    // that many calls of Write would, with room made for all of them first.
+    // that many calls of Write would. Distinct keys written to a section without lines of its own, as
+    // when a snapshot is first saved, are not copied: the lists are read again when the text is made,
+    // so they must outlive this text unchanged (hence no temporaries).
     void WriteKeys(std::string_view section,
                    const std::vector<std::string>& keys,
                    const std::vector<std::string>& values);
+    void WriteKeys(std::string_view, std::vector<std::string>&&, const std::vector<std::string>&) = delete;
+    void WriteKeys(std::string_view, const std::vector<std::string>&, std::vector<std::string>&&) = delete;
     // Removes every section of the name with its lines; false when there is none.
     bool EraseSection(std::string_view section);
     // The file's bytes with the writes applied.
@@ -75,13 +79,26 @@ private:
         bool TextInFile = false;
         bool Indexed = false;  // its section's index finds it by its name (the first key line of the name)
     };
+    // Its lines up to the last non-blank one lie at positions: first the borrowed keys of a bulk write
+    // (Borrowed of them), or the lines of a single-byte file as read (FileLines), then Lines. A line of
+    // the file takes no record until it is rewritten: a file of many keys is read and saved again
+    // without one per line.
     struct TSection {
         TLine Header;                  // the "[name]" line; an empty text for the lines before it
         bool Reachable = true;         // its name can be asked for
-        std::vector<TLine> Lines;      // up to the last non-blank line
+        std::vector<TLine> Lines;      // written lines, and those of a file of another encoding
         std::vector<TLine> BlankTail;  // blank lines between them and the next section
-        TNameIndex Keys;               // key name -> index in Lines
+        TNameIndex Keys;               // key name -> position
+        std::size_t Borrowed = 0;
+        // Where each line of the file begins in `bytes_`, kFirstOfName set when the index finds it by
+        // its name; FileEnd is where the last one ends, with its line end.
+        std::vector<std::uint32_t> FileLines;
+        std::uint32_t FileEnd = 0;
+        std::vector<std::uint32_t> Rewrites;  // none, or for each line of the file 0 or 1 + its record
+        std::vector<TLine> Rewritten;
+        std::size_t LineCount() const { return Borrowed + FileLines.size() + Lines.size(); }
     };
+    static constexpr std::uint32_t kFirstOfName = 0x80000000;
     // Views into `bytes_` or `texts_`, good until the next line is added or written.
     std::string_view TextOf(const TLine& line) const {
         return std::string_view(line.TextInFile ? bytes_ : texts_).substr(line.TextBegin, line.TextSize);
@@ -95,8 +112,22 @@ private:
         return [this](std::size_t section) { return NameOf(sections_[section].Header); };
     }
     auto KeyNames(const TSection& section) const {
-        return [this, &section](std::size_t line) { return NameOf(section.Lines[line]); };
+        return [this, &section](std::size_t line) { return NameAt(section, line); };
     }
+    std::string_view NameAt(const TSection& section, std::size_t line) const;
+    // The record of a line of the file: its rewritten one, or the one it would have had as read; the
+    // name only when asked for.
+    TLine FileLine(const TSection& section, std::size_t line, bool named = true) const;
+    // Whether the line at a position is the one its section's index finds by its name.
+    bool FirstOfName(const TSection& section, std::size_t line) const;
+    std::string_view BorrowedName(std::size_t key) const;
+    // The text of the line at a position of the section; a borrowed one is put together in `scratch`.
+    std::string_view TextAt(const TSection& section, std::size_t line, std::string& scratch) const;
+    // Writes the distinct keys into the section, which has no lines, by borrowing the lists; false,
+    // with nothing written, when two keys are one.
+    bool BorrowKeys(std::size_t section, const std::vector<std::string>& keys, const std::vector<std::string>& values);
+    // Turns borrowed keys into written lines of their own, before a change the borrowing cannot hold.
+    void SettleBorrowed();
     // The pieces joined as the text of a written line, its name `nameSize` characters from `nameBegin`.
     TLine WrittenLine(std::initializer_list<std::string_view> pieces, std::size_t nameBegin, std::size_t nameSize);
     void AddLine(TLine line, const std::vector<std::size_t>& replaced, std::vector<TLine>& blanks);
@@ -106,11 +137,16 @@ private:
     // Writes a key, trimmed already, in the section; `hint` is a line that may hold it. Returns the line.
     std::size_t WriteKey(TSection& section, std::string_view key, std::string_view value, std::size_t hint);
     void IndexSections();
-    const TLine* FindKeyLine(std::string_view section, std::string_view key) const;
     void RewriteValue(TLine& line, std::string_view value);
+    void RewriteValueAt(TSection& section, std::size_t line, std::string_view value);
+    // Whether the line at a position is one of the file's, found by the key, that a write of the value
+    // leaves as it stands.
+    bool StandsInFile(const TSection& section, std::size_t line, std::string_view key, std::string_view value) const;
     std::size_t WrittenSizeBound() const;
     class TJoinedPieces;
     void AppendLine(TJoinedPieces& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const;
+    void AppendBorrowed(TJoinedPieces& out, std::size_t key, std::string_view lineEnd, bool& endOwed) const;
+    void AppendFileLines(TJoinedPieces& out, const TSection& section, std::string_view lineEnd, bool& endOwed) const;
 
     std::string bytes_;  // the file as read
     std::string texts_;  // the text of every line that is not in bytes_, written ones at the end
@@ -118,6 +154,10 @@ private:
     // In file order; the first holds the lines before the first header, and equal names may repeat.
     std::vector<TSection> sections_;
     TNameIndex sectionIndex_;  // name -> first reachable section of it
+    // The lists of the keys written to the section at borrowedSection_, or none (WriteKeys).
+    const std::vector<std::string>* borrowedKeys_ = nullptr;
+    const std::vector<std::string>* borrowedValues_ = nullptr;
+    std::size_t borrowedSection_ = 0;
 };
 
 // A section or key name as the profile functions look it up: up to a NUL, trimmed. Two names so
@@ -137,9 +177,13 @@ public:
     std::vector<std::string> ReadSection(std::string_view section);
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     // WriteString for every key, with the value at its position in `values`, which holds one for each.
+    // The lists may be read again up to Flush (ini::TProfileText::WriteKeys): they must outlive this
+    // accessor unchanged.
     void WriteStrings(std::string_view section,
                       const std::vector<std::string>& keys,
                       const std::vector<std::string>& values);
+    void WriteStrings(std::string_view, std::vector<std::string>&&, const std::vector<std::string>&) = delete;
+    void WriteStrings(std::string_view, const std::vector<std::string>&, std::vector<std::string>&&) = delete;
     void EraseSection(std::string_view section);
     // Writes the file when there are writes to write; raises "Unable to write to <path>" when it cannot,
     // also when the file exists but could not be read or is too large to read, so that its other

@@ -113,6 +113,95 @@ TEST(ProfileText, WriteKeysWritesWhatSingleWritesWrite) {
     }
 }
 
+// Keys written at once to a section without lines are made into lines only when the file is written, so
+// whatever follows must see them as lines: reads, writes to them and after them, another write of many
+// keys, erased sections, and files of other encodings.
+TEST(ProfileText, KeysWrittenAtOnceAreLinesToEverythingThatFollows) {
+    const std::vector<std::string> keys = {"Grid", "Bars=2", " Pad ", std::string("Nul\0cut", 7), "Timestamp"};
+    const std::vector<std::string> values = {"1.0", "2", "\"q\"", "4", "old"};
+    const std::vector<std::string> changed = {"1.1", "2", "q", "5", "new"};
+    const std::vector<std::string> files = {"", "[other]\r\nx=1", "[s]\r\n\r\n[t]\r\ny=2\r\n", "\xEF\xBB\xBF[t]\r\n",
+                                            std::string("\xFF\xFE[\0t\0]\0\r\0\n\0", 12)};
+    using TStep = void (*)(ini::TProfileText&, const std::vector<std::string>&, const std::vector<std::string>&);
+    const struct {
+        const char* name;
+        TStep step;
+    } steps[] = {
+        {"nothing", [](auto&, auto&, auto&) {}},
+        {"a key of theirs, in another case", [](auto& text, auto&, auto&) { text.Write("S", "GRID", "9"); }},
+        {"a new key after them", [](auto& text, auto&, auto&) { text.Write("s", "Added", "1"); }},
+        {"a new key, then one of theirs",
+         [](auto& text, auto&, auto&) {
+             text.Write("s", "Added", "1");
+             text.Write("s", "timestamp", "now");
+         }},
+        {"all of them again, changed",
+         [](auto& text, auto& keys, auto& changed) { text.WriteKeys("s", keys, changed); }},
+        {"many keys to another section",
+         [](auto& text, auto& keys, auto& changed) { text.WriteKeys("u", keys, changed); }},
+        {"their section erased", [](auto& text, auto&, auto&) { text.EraseSection("s"); }},
+        {"another section erased, then a key",
+         [](auto& text, auto&, auto&) {
+             text.EraseSection("t");
+             text.Write("s", "Bars=2", "3");
+         }},
+    };
+    for (const std::string& file : files) {
+        for (const auto& row : steps) {
+            SCOPED_TRACE(testing::PrintToString(file) + " / " + row.name);
+            ini::TProfileText single(file), bulk(file);
+            for (std::size_t i = 0; i < keys.size(); ++i)
+                single.Write("s", keys[i], values[i]);
+            bulk.WriteKeys("s", keys, values);
+            row.step(single, keys, changed);
+            row.step(bulk, keys, changed);
+            EXPECT_EQ(bulk.Text(), single.Text());
+            EXPECT_EQ(bulk.Keys("s"), single.Keys("s"));
+            for (const std::string& key : keys)
+                EXPECT_EQ(bulk.Read("s", key), single.Read("s", key)) << key;
+        }
+    }
+}
+
+// The lines of a file as read are found in its bytes, and only a line whose text changes is kept apart:
+// rewritten again, read back, listed, or followed by a new line, it stays the line a write gives.
+TEST(ProfileText, LinesOfTheFileRewrittenReadAndListAsWritten) {
+    const struct {
+        const char* name;
+        std::string file;
+        std::vector<std::pair<std::string, std::string>> writes;
+        std::string expected;
+        std::vector<std::string> keys;
+    } cases[] = {
+        {"rewritten twice, its own line end kept",
+         "[s]\r\na=1\r\n\r\nb=2\nc=3\r",
+         {{"b", "9"}, {"B", "8"}},
+         "[s]\r\na=1\r\n\r\nb=8\nc=3\r",
+         {"a", "b", "c"}},
+        {"the first of two equal keys", "[s]\r\nk=1\r\nK=2\r\n", {{"k", "3"}}, "[s]\r\nk=3\r\nK=2\r\n", {"k"}},
+        {"a last line without an end, then a new key",
+         "[s]\r\na=1",
+         {{"a", "1"}, {"n", "2"}},
+         "[s]\r\na=1\r\nn=2\r\n",
+         {"a", "n"}},
+        {"a key line without = and blanks around a key",
+         "[s]\r\n  lone  \r\n x = 1 \r\n",
+         {{"LONE", "5"}, {"x", "1"}},
+         "[s]\r\nlone=5\r\nx=1\r\n",
+         {"lone", "x"}},
+        {"a line before the first header", "top=1\r\n[s]\r\na=1\r\n", {{"a", "2"}}, "top=1\r\n[s]\r\na=2\r\n", {"a"}},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        ini::TProfileText text(row.file);
+        for (const auto& [key, value] : row.writes)
+            text.Write("s", key, value);
+        EXPECT_EQ(text.Text(), row.expected);
+        EXPECT_EQ(text.Keys("s"), row.keys);
+        EXPECT_EQ(text.Read("s", row.writes.back().first), row.writes.back().second);
+    }
+}
+
 // A value written again as it stands leaves the line as it is, and one that stands otherwise is written
 // anew: the file is the same either way.
 TEST(ProfileText, WritingTheSameValueAgainGivesTheLineAsAWriteGivesIt) {
