@@ -74,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     first.Settle();
     first.state->Attachments.WindowCloseQuery(true);
     first.state->Attachments.WindowDestroying();
-    REQUIRE(files.writes == 2);
+    // The close query saves every component; the destruction finds them saved and writes no second time.
+    REQUIRE(files.writes == 1);
 
     TStart second(files);
     const TPlacement& saved = first.window.placement;
