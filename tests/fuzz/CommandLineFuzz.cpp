@@ -51,16 +51,19 @@ void CheckExportRequest(const TCommandLine& line) {
             return;
         }
         int toStandardOutput = 0;
-        for (const std::string* file : {&request.HtmlFile, &request.JsonFile, &request.CsvFile}) {
+        for (const std::string* file :
+             {&request.HtmlFile, &request.JsonFile, &request.CsvFile, &request.JsonLinesFile}) {
             REQUIRE(file->empty() || Trim(*file) == *file);
             toStandardOutput += *file == kStandardOutputName ? 1 : 0;
         }
         REQUIRE(toStandardOutput <= 1);
-        const bool reports = !request.HtmlFile.empty() || !request.JsonFile.empty() || !request.CsvFile.empty();
+        const bool reports = !request.HtmlFile.empty() || !request.JsonFile.empty() || !request.CsvFile.empty() ||
+                             !request.JsonLinesFile.empty();
         REQUIRE(!request.CompareChoice || reports);
         REQUIRE(!request.CompareChoice || !request.CompareChoice->empty());
         REQUIRE(!request.SaveName || (!request.SaveName->empty() && toStandardOutput == 0));
-        REQUIRE(headless == (reports || request.SaveName.has_value()));
+        REQUIRE(headless == (reports || request.SaveName || request.PolicyFile || request.FromFile ||
+                             !request.FleetSources.empty()));
     } catch (const Exception& error) {
         // The fault on the first line, the hint on the second: the usage, or how to attach a value that
         // reads as a switch.
