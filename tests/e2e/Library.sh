@@ -175,23 +175,26 @@ screen_colours() { import -display "$DISPLAY" -window root -crop "${3}x${4}+${1}
 
 remove_products() { "$WINE" reg delete "$PRODUCT_ROOT" /f /reg:32 </dev/null >/dev/null 2>&1 || true; }
 
-# Imports the fixture FILE. reg.exe has been seen to fail once in a long run for no reason it told; a
-# second try is enough, after a pause that lets whatever disturbed it pass.
+# Imports the registry file FILE. reg.exe has been seen to fail once in a long run for no reason it
+# told; a second try is enough, after a pause that lets whatever disturbed it pass.
 reg_import() {
     local attempt
     for attempt in 1 2 3; do
-        "$WINE" reg import "$PLUX_FIXTURES/$1" /reg:32 </dev/null >"$RUN_DIR/reg.log" 2>&1 && return 0
+        "$WINE" reg import "$1" /reg:32 </dev/null >"$RUN_DIR/reg.log" 2>&1 && return 0
         sleep 1
     done
-    fail "reg import $1: $(tr -d '\r' <"$RUN_DIR/reg.log")"
+    fail "reg import $(basename "$1"): $(tr -d '\r' <"$RUN_DIR/reg.log")"
 }
 
-# The products of the fixture FILE alone under the product root; they go when the script ends.
-import_products() {
+# The products of the registry file FILE alone under the product root; they go when the script ends.
+import_registry_file() {
     remove_products
     PRODUCTS_IMPORTED=1
     reg_import "$1"
 }
+
+# The same of the fixture NAME.
+import_products() { import_registry_file "$PLUX_FIXTURES/$1"; }
 
 ## plux.exe and the probe
 

@@ -5,10 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/BarSession.sh"
 # COUNT test products in the registry in place of the usual ones (which the end puts back).
 import_many_products() {
     python3 "$(dirname "${BASH_SOURCE[0]}")/../../../bench/make_products.py" "$1" "$RUN_DIR/many.reg"
-    remove_products
-    PRODUCTS_IMPORTED=1
-    "$WINE" reg import "$RUN_DIR/many.reg" /reg:32 </dev/null >"$RUN_DIR/reg.log" 2>&1 ||
-        fail "reg import: $(cat "$RUN_DIR/reg.log")"
+    import_registry_file "$RUN_DIR/many.reg"
 }
 
 x_cursor() { python3 "$(dirname "${BASH_SOURCE[0]}")/../CursorName.py"; }

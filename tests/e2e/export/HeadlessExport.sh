@@ -21,7 +21,7 @@ check_lines "$RUN_DIR/colon.html" "$PLUX_FIXTURES/example-export-expected.html"
 
 # A product with a numeric version, among the others, ends the check: exit code 2, the message and the
 # product key on standard error, the old report kept.
-reg_import numeric-version.reg
+reg_import "$PLUX_FIXTURES/numeric-version.reg"
 printf 'previous report' >"$RUN_DIR/report.html"
 plux /shtml report.html /compare old.plx
 expect_rc "numeric version" 2 $?
