@@ -13,7 +13,7 @@ case "$saved" in *\\base.plx) ;; *) fail "save base printed: $saved" ;; esac
 [ -f "$RUN_DIR/base.plx" ] || fail "save base: no base.plx"
 cp "$RUN_DIR/base.plx" "$RUN_DIR/base.before"
 
-reg_import upgrade.reg
+reg_import "$PLUX_FIXTURES/upgrade.reg"
 "$WINE" reg delete "$PRODUCT_ROOT\\Bars 5 (Delphi 7)" /f /reg:32 </dev/null >/dev/null 2>&1 || fail "cannot remove Bars 5"
 plux /sjson - /compare base.plx >"$RUN_DIR/report.json"
 expect_rc "JSON against base" 1 $?
@@ -56,7 +56,7 @@ PY
 # A save that fails leaves the old snapshot as it was and says why.
 cp "$RUN_DIR/base.plx" "$RUN_DIR/base.before"
 chmod 444 "$RUN_DIR/base.plx"
-reg_import example.reg
+reg_import "$PLUX_FIXTURES/example.reg"
 plux /save base
 expect_rc "save over a read-only snapshot" 2 $?
 [ "$(head -1 "$RUN_DIR/stderr")" = "Unable to write to $saved" ] && [ "$(wc -l <"$RUN_DIR/stderr")" -eq 2 ] ||

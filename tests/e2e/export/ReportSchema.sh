@@ -5,7 +5,7 @@ source "$(dirname "$0")/Session.sh"
 SCHEMA="$PLUX_FIXTURES/../../schemas/reports.schema.json"
 VALIDATE="$PLUX_FIXTURES/../schemas/validate_json.py"
 import_products example.reg
-reg_import upgrade.reg
+reg_import "$PLUX_FIXTURES/upgrade.reg"
 
 plux /sjson plain.json
 expect_rc "report without a snapshot" 0 $?
