@@ -11,13 +11,17 @@
 namespace {
 
 // Device names look like ordinary files to GetFileAttributes (Wine even reports "aux.plx" in any
-// folder as an archive file), and reading a serial port blocks; so the name is tested first and the
-// file type of an open handle last.
-bool IsOrdinaryFile(const std::string& path) {
+// folder as an archive file), and reading a serial port blocks; so the name is tested first, then the
+// attributes, and the file type of an open handle last.
+bool MayBeOrdinaryFile(const std::string& path) {
     if (NamesDevice(path))
         return false;
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool IsOrdinaryFile(const std::string& path) {
+    if (!MayBeOrdinaryFile(path))
         return false;
     const TScopedFile file = OpenForAttributes(path);
     return file && GetFileType(file.Get()) == FILE_TYPE_DISK;
@@ -33,12 +37,16 @@ public:
     }
 
     std::optional<std::string> ReadFile(const std::string& path) const override {
-        if (!IsOrdinaryFile(path))
+        // The handle that reads the file is the one whose type is tested, as opening a file is among the
+        // dearest steps of reading a small one.
+        if (!MayBeOrdinaryFile(path))
             return Failed(ERROR_FILE_NOT_FOUND);
         TScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file)
             return Failed(GetLastError());
+        if (GetFileType(file.Get()) != FILE_TYPE_DISK)
+            return Failed(ERROR_FILE_NOT_FOUND);
         std::optional<std::string> content = ReadAll(file.Get());
         if (!content)
             return Failed(GetLastError());
