@@ -8,7 +8,7 @@ constexpr std::size_t kFirstSlots = 16;
 
 }  // namespace
 
-TNameIndex::TNameIndex() : slots_(kFirstSlots) {}
+TNameIndex::TNameIndex() : tags_(kFirstSlots, kEmpty), positions_(kFirstSlots) {}
 
 namespace {
 
@@ -68,29 +68,8 @@ bool TNameIndex::SameName(std::string_view held, std::string_view name) {
     return UpperChars(a) == UpperChars(b);
 }
 
-void TNameIndex::Reserve(std::size_t names) {
-    std::size_t slots = slots_.size();
-    while (Crowded(names, slots))
-        slots *= 2;
-    if (slots > slots_.size())
-        Rehash(slots);
-}
-
-void TNameIndex::Rehash(std::size_t slots) {
-    std::vector<TSlot> old(slots);
-    old.swap(slots_);
-    const std::size_t mask = slots_.size() - 1;
-    for (const TSlot& slot : old) {
-        if (slot.Position == kEmpty)
-            continue;
-        std::size_t at = slot.Hash & mask;
-        while (slots_[at].Position != kEmpty)
-            at = (at + 1) & mask;
-        slots_[at] = slot;
-    }
-}
-
 void TNameIndex::Clear() {
-    slots_.assign(kFirstSlots, TSlot{});
+    tags_.assign(kFirstSlots, kEmpty);
+    positions_.assign(kFirstSlots, 0);
     count_ = 0;
 }

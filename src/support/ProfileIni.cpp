@@ -68,7 +68,7 @@ TProfileText::TProfileText(std::string fileBytes) : TProfileText() {
         sizes = SectionSizes(bytes);
         sections_.reserve(sizes.size());
         sections_.back().FileLines.reserve(sizes.front());
-        sections_.back().Keys.Reserve(sizes.front());
+        sections_.back().Keys.Reserve(sizes.front(), KeyNames(sections_.back()));
     } else {
         texts_.reserve(bytes.size());
     }
@@ -95,7 +95,7 @@ TProfileText::TProfileText(std::string fileBytes) : TProfileText() {
         AddLine(line, replaced, blanks);
         if (sections_.size() > sectionCount && sectionCount < sizes.size()) {
             sections_.back().FileLines.reserve(sizes[sectionCount]);
-            sections_.back().Keys.Reserve(sizes[sectionCount]);
+            sections_.back().Keys.Reserve(sizes[sectionCount], KeyNames(sections_.back()));
         }
     }
     sections_.back().BlankTail = std::move(blanks);
@@ -291,7 +291,7 @@ void TProfileText::WriteKeys(std::string_view section,
     constexpr std::size_t kSpareText = 512;
     if (keys.size() > target.LineCount()) {
         target.Lines.reserve(keys.size() + kSpareKeys);
-        target.Keys.Reserve(keys.size() + kSpareKeys);
+        target.Keys.Reserve(keys.size() + kSpareKeys, KeyNames(target));
     }
     if (target.LineCount() == 0) {
         std::size_t textSize = kSpareText;
@@ -317,7 +317,7 @@ bool TProfileText::BorrowKeys(std::size_t section,
     borrowedValues_ = &values;
     borrowedSection_ = section;
     target.Borrowed = keys.size();
-    target.Keys.Reserve(keys.size() + kSpareKeys);
+    target.Keys.Reserve(keys.size() + kSpareKeys, KeyNames(target));
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (target.Keys.Add(BorrowedName(i), i, KeyNames(target)) != i) {
             target.Keys.Clear();
