@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "support/WordScan.h"
+
 namespace {
 
 constexpr std::size_t kFirstSlots = 16;
@@ -52,7 +54,7 @@ std::uint32_t TNameIndex::Hash(std::string_view name) {
 bool TNameIndex::SameName(std::string_view held, std::string_view name) {
     if (held.size() != name.size())
         return false;
-    if (held == name)
+    if (SameBytes(held, name))
         return true;
     std::uint64_t a = 0;
     std::uint64_t b = 0;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "support/TextRoutines.h"
+#include "support/WordScan.h"
 
 namespace ini {
 
@@ -12,8 +13,8 @@ namespace {
 
 // Whether a line's text is the key, "=" and the value.
 bool ReadsAs(std::string_view text, std::string_view key, std::string_view value) {
-    return text.size() == key.size() + 1 + value.size() && text.starts_with(key) && text[key.size()] == '=' &&
-           text.ends_with(value);
+    return text.size() == key.size() + 1 + value.size() && SameBytes(text.substr(0, key.size()), key) &&
+           text[key.size()] == '=' && SameBytes(text.substr(key.size() + 1), value);
 }
 
 // Room made for the single writes that commonly follow a write of many keys (a snapshot's timestamp).
@@ -418,7 +419,7 @@ bool TProfileText::StandsInFile(const TSection& section,
         return false;
     }
     const TLine record = FileLine(section, line, false);
-    return record.EndSize > 0 && ReadsAs(TextOf(record), key, value) && key.find('=') == std::string_view::npos;
+    return record.EndSize > 0 && ReadsAs(TextOf(record), key, value) && FindByte(key, '=') == std::string_view::npos;
 }
 
 // A line of the file takes a record of its own only when its text changes. Borrowed keys are settled

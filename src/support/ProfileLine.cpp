@@ -1,5 +1,7 @@
 #include "support/ProfileLine.h"
 
+#include "support/WordScan.h"
+
 namespace ini {
 
 namespace {
@@ -20,7 +22,7 @@ std::string_view TrimProfile(std::string_view s) {
 }
 
 std::string_view CutAtNul(std::string_view s) {
-    return s.substr(0, s.find('\0'));
+    return s.substr(0, FindByte(s, '\0'));
 }
 
 std::optional<std::string_view> HeaderName(std::string_view trimmedLine) {
@@ -34,7 +36,7 @@ std::optional<std::string_view> HeaderName(std::string_view trimmedLine) {
 
 std::string_view KeyText(std::string_view line) {
     const std::string_view trimmed = TrimProfile(line);
-    return TrimProfile(trimmed.substr(0, trimmed.find('=')));
+    return TrimProfile(trimmed.substr(0, FindByte(trimmed, '=')));
 }
 
 std::optional<std::string> LineValue(std::string_view line) {
