@@ -72,12 +72,34 @@ void TProfileText::AppendBorrowed(TJoinedPieces& out, std::size_t key, std::stri
     endOwed = false;
 }
 
+// Lines of the file that no write touched follow each other in it, and go out as one run of its bytes:
+// only the last line of the file can lack a line end.
 void TProfileText::AppendFileLines(TJoinedPieces& out,
                                    const TSection& section,
                                    std::string_view lineEnd,
                                    bool& endOwed) const {
-    for (std::size_t i = 0; i < section.FileLines.size(); ++i)
-        AppendLine(out, FileLine(section, i, false), lineEnd, endOwed);
+    const std::size_t count = section.FileLines.size();
+    const auto rewritten = [&section](std::size_t line) {
+        return !section.Rewrites.empty() && section.Rewrites[line] > 0;
+    };
+    const auto begin = [&section](std::size_t line) {
+        return line < section.FileLines.size() ? section.FileLines[line] & ~kFirstOfName : section.FileEnd;
+    };
+    for (std::size_t line = 0; line < count;) {
+        if (rewritten(line)) {
+            AppendLine(out, FileLine(section, line, false), lineEnd, endOwed);
+            ++line;
+            continue;
+        }
+        std::size_t end = line + 1;
+        while (end < count && !rewritten(end))
+            ++end;
+        if (endOwed)
+            out.Append(lineEnd);
+        out.Append(std::string_view(bytes_).substr(begin(line), begin(end) - begin(line)));
+        endOwed = end == count && FileLine(section, count - 1, false).EndSize == 0;
+        line = end;
+    }
 }
 
 // Room for every line as read and every written one with its line end, so that the text is built
