@@ -5,6 +5,8 @@ source "$(dirname "$0")/Session.sh"
 import_products many-products.reg
 start_plux
 report_shows_bands() { screen_shows "$VIEW_X" "$VIEW_Y" "$VIEW_W" "$VIEW_H" DCFED6; }
+# The focused report's frame: black on its left edge, where the report is otherwise white.
+report_shows_focus() { screen_shows "$VIEW_X" $((VIEW_Y + VIEW_H / 2)) 1 1 000000; }
 # A digest of the report's pixels: it changes when the report scrolls.
 report_pixels() {
     import -display "$DISPLAY" -window root -crop "${VIEW_W}x${VIEW_H}+${VIEW_X}+${VIEW_Y}" rgb:- | md5sum
@@ -24,12 +26,18 @@ check_report_keys() {
 
 press ctrl+e
 poll_until 10 report_shows_bands || fail "Ctrl+E showed no report"
-click_at $((VIEW_X + 300)) $((VIEW_Y + 250))
+REPORT_SPOT_X=$((VIEW_X + 300)) REPORT_SPOT_Y=$((VIEW_Y + 250))
+click_at "$REPORT_SPOT_X" "$REPORT_SPOT_Y"
 poll_until 5 focus_in_report || fail "a click into the report did not focus it"
+# The frame is painted a moment after the focus has moved; the top is pictured with it.
+poll_until 5 report_shows_focus || fail "the focused report shows no focus frame"
 top=$(report_pixels)
 
 locate_bar "Colours"
 click_at $((BAR_X + 2 + 8 + 70)) $((BAR_Y + BAR_H / 2))
+# The pointer goes back over the report: left on the swatch, it would raise the swatch's tool tip when
+# the dialog closes, over the top of the report for the tool tip's five seconds.
+xdotool mousemove "$REPORT_SPOT_X" "$REPORT_SPOT_Y"
 probe cancel-color || fail "no colour dialog to cancel"
 check_report_keys "the colour dialog" colour-dialog
 
