@@ -10,14 +10,16 @@ namespace {
 // (where a borrow between bytes would show), and bytes of every value, as the standard search finds them.
 TEST(WordScan, FindsTheFirstByteWhereverItIs) {
     for (const char sought : {'\0', '=', '\x01', '\x7F', '\x80', '\xFF'}) {
-        for (const char other : {'a', '\0', '\x01', '\xFF', static_cast<char>(sought + 1), static_cast<char>(sought - 1)}) {
+        for (const char other :
+             {'a', '\0', '\x01', '\xFF', static_cast<char>(sought + 1), static_cast<char>(sought - 1)}) {
             if (other == sought)
                 continue;
             for (std::size_t size = 0; size <= 19; ++size) {
                 std::string text(size, other);
                 EXPECT_EQ(FindByte(text, sought), std::string_view::npos);
                 for (std::size_t at = 0; at < size; ++at) {
-                    SCOPED_TRACE(testing::Message() << int(sought) << " among " << int(other) << " at " << at << " of " << size);
+                    SCOPED_TRACE(testing::Message()
+                                 << int(sought) << " among " << int(other) << " at " << at << " of " << size);
                     text.assign(size, other);
                     text[at] = sought;
                     if (at + 3 < size)
