@@ -53,6 +53,19 @@ std::vector<std::size_t> SectionSizes(std::string_view bytes) {
     return sizes;
 }
 
+// The name of a key line whose first character but for blanks is not "[", as AddLine finds it, without
+// the tests that tell blank lines and headers; nothing for any other line. Most lines of a file of many
+// keys are such lines.
+std::optional<std::string_view> PlainKeyName(std::string_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && IsProfileSpace(text[first]))
+        ++first;
+    if (first == text.size() || text[first] == '[')
+        return std::nullopt;
+    const std::string_view key = text.substr(first);
+    return CutAtNul(TrimProfile(key.substr(0, FindByte(key, '='))));
+}
+
 }  // namespace
 
 // The lines of a single-byte file are its bytes, read where they lie; those of another encoding are
@@ -77,6 +90,12 @@ TProfileText::TProfileText(std::string fileBytes) : TProfileText() {
     std::vector<std::size_t> replaced;
     TLineSpanReader spans(bytes, encoding_);
     while (const auto span = spans.Next()) {
+        if (singleByte) {
+            if (const auto name = PlainKeyName(bytes.substr(span->Begin, span->TextEnd - span->Begin))) {
+                AddFileKey(*name, span->Begin, span->End, blanks);
+                continue;
+            }
+        }
         TLine line;
         line.BytesBegin = static_cast<std::uint32_t>(span->Begin);
         line.EndBegin = static_cast<std::uint32_t>(span->TextEnd);
@@ -153,20 +172,27 @@ void TProfileText::AddLine(TLine line, const std::vector<std::size_t>& replaced,
     }
     TSection& section = sections_.back();
     if (line.TextInFile) {
-        for (const TLine& blank : blanks)
-            section.FileLines.push_back(blank.BytesBegin);
-        blanks.clear();
-        section.FileEnd = line.BytesBegin;
-        const std::size_t at = section.FileLines.size();
-        const bool first = section.Keys.Add(name, at, KeyNames(section)) == at;
-        section.FileLines.push_back(line.BytesBegin | (first ? kFirstOfName : 0));
-        section.FileEnd = line.EndBegin + line.EndSize;
+        AddFileKey(name, line.BytesBegin, line.EndBegin + line.EndSize, blanks);
         return;
     }
     section.Lines.insert(section.Lines.end(), blanks.begin(), blanks.end());
     blanks.clear();
     line.Indexed = reachable && section.Keys.Add(name, section.Lines.size(), KeyNames(section)) == section.Lines.size();
     section.Lines.push_back(line);
+}
+
+// The blank lines before a key line stand inside its section. The index may read the names of the
+// lines before it, the last of which ends where it begins.
+void TProfileText::AddFileKey(std::string_view name, std::size_t begin, std::size_t end, std::vector<TLine>& blanks) {
+    TSection& section = sections_.back();
+    for (const TLine& blank : blanks)
+        section.FileLines.push_back(blank.BytesBegin);
+    blanks.clear();
+    section.FileEnd = static_cast<std::uint32_t>(begin);
+    const std::size_t at = section.FileLines.size();
+    const bool first = section.Keys.Add(name, at, KeyNames(section)) == at;
+    section.FileLines.push_back(static_cast<std::uint32_t>(begin) | (first ? kFirstOfName : 0));
+    section.FileEnd = static_cast<std::uint32_t>(end);
 }
 
 std::optional<std::size_t> TProfileText::FindSection(std::string_view section) const {

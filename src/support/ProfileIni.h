@@ -131,6 +131,8 @@ private:
     // The pieces joined as the text of a written line, its name `nameSize` characters from `nameBegin`.
     TLine WrittenLine(std::initializer_list<std::string_view> pieces, std::size_t nameBegin, std::size_t nameSize);
     void AddLine(TLine line, const std::vector<std::size_t>& replaced, std::vector<TLine>& blanks);
+    // A key line of a single-byte file as read, its bytes from `begin` to `end` with its line end.
+    void AddFileKey(std::string_view name, std::size_t begin, std::size_t end, std::vector<TLine>& blanks);
     std::optional<std::size_t> FindSection(std::string_view section) const;
     // The section a write goes to, added at the end when there is none of the name.
     std::size_t SectionToWrite(std::string_view section);

@@ -4,14 +4,10 @@
 
 namespace ini {
 
-namespace {
-
-// The platform's profile functions trim these, and only these: ^Z ends files written for DOS.
+// ^Z among them, as it ends files written for DOS.
 bool IsProfileSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1A';
 }
-
-}  // namespace
 
 std::string_view TrimProfile(std::string_view s) {
     while (!s.empty() && IsProfileSpace(s.front()))

@@ -10,7 +10,10 @@
 // TProfileText applies, for readers that walk the lines themselves (to name a line in an error).
 namespace ini {
 
-// Blanks, tabs, the line-control characters and ^Z, at both ends.
+// Whether the profile functions trim the character: blanks, tabs, the line-control characters and ^Z,
+// and only these.
+bool IsProfileSpace(char c);
+// Those characters at both ends.
 std::string_view TrimProfile(std::string_view s);
 // Names and values are C strings on the platform's side.
 std::string_view CutAtNul(std::string_view s);
