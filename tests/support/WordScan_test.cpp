@@ -41,8 +41,9 @@ TEST(WordScan, ComparesEveryByteOfBothWholes) {
             changed[at] = static_cast<char>(changed[at] ^ 0x20);
             EXPECT_FALSE(SameBytes(text, changed)) << "byte " << at << " of " << size;
         }
-        if (size < base.size())
+        if (size < base.size()) {
             EXPECT_FALSE(SameBytes(text, base.substr(0, size + 1)));
+        }
     }
 }
 
