@@ -1,7 +1,6 @@
 #include "support/FileSystemWrite_win.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -27,19 +26,7 @@ DWORD WriteAll(HANDLE file, std::string_view content) {
 // and a large one is written where it lies; the first error stops the writing.
 class TFileSink final : public TContentSink {
 public:
-    explicit TFileSink(HANDLE file) : file_(file) {}
-
-    void Append(std::string_view piece) override {
-        if (filled_ + piece.size() > sizeof buffer_)
-            Drain();
-        if (piece.size() >= sizeof buffer_) {
-            if (error_ == ERROR_SUCCESS)
-                error_ = WriteAll(file_, piece);
-            return;
-        }
-        std::memcpy(buffer_ + filled_, piece.data(), piece.size());
-        filled_ += piece.size();
-    }
+    explicit TFileSink(HANDLE file) : file_(file) { LendBuffer(buffer_, buffer_ + sizeof buffer_); }
     // Writes what is left; the first error, or ERROR_SUCCESS.
     DWORD Finish() {
         Drain();
@@ -47,15 +34,21 @@ public:
     }
 
 private:
+    void Overflow(std::string_view piece) override {
+        Drain();
+        if (piece.size() < sizeof buffer_)
+            Append(piece);
+        else if (error_ == ERROR_SUCCESS)
+            error_ = WriteAll(file_, piece);
+    }
     void Drain() {
         if (error_ == ERROR_SUCCESS)
-            error_ = WriteAll(file_, std::string_view(buffer_, filled_));
-        filled_ = 0;
+            error_ = WriteAll(file_, std::string_view(buffer_, static_cast<std::size_t>(Next() - buffer_)));
+        LendBuffer(buffer_, buffer_ + sizeof buffer_);
     }
 
     HANDLE file_;
     DWORD error_ = ERROR_SUCCESS;
-    std::size_t filled_ = 0;
     char buffer_[64 * 1024];
 };
 
