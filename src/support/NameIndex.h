@@ -5,14 +5,15 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Names mapped to positions, the names compared and hashed without regard to ASCII case (SameTextUpper);
 // the first position added under a name stays. A profile file indexes a key per product this way. The
 // names stay with their owner, who passes `nameAt` (position -> name) to each call, so the index holds
-// no more than a position and eight bits of the name's hash per slot: five bytes, as an index of a
-// large snapshot is made afresh at every save and its memory is dearer than the few names a probe
-// reads again.
+// no more than a position and eight bits of the name's hash per slot: five bytes, as the index of a
+// large snapshot is made afresh at every save, and fresh memory costs more than hashing the names
+// again when the index grows.
 class TNameIndex {
 public:
     TNameIndex();
@@ -76,10 +77,8 @@ private:
     // The slots hold no whole hashes: each held name is hashed again to find its new place.
     template <typename NameAt>
     void Rehash(std::size_t slots, const NameAt& nameAt) {
-        std::vector<std::uint8_t> oldTags(slots, kEmpty);
-        std::vector<std::uint32_t> oldPositions(slots);
-        oldTags.swap(tags_);
-        oldPositions.swap(positions_);
+        const std::vector<std::uint8_t> oldTags = std::exchange(tags_, std::vector<std::uint8_t>(slots, kEmpty));
+        const std::vector<std::uint32_t> oldPositions = std::exchange(positions_, std::vector<std::uint32_t>(slots));
         const std::size_t mask = slots - 1;
         for (std::size_t i = 0; i < oldTags.size(); ++i) {
             if (oldTags[i] == kEmpty)

@@ -82,7 +82,7 @@ void TProfileText::AppendFileLines(TJoinedPieces& out,
     const auto rewritten = [&section](std::size_t line) {
         return !section.Rewrites.empty() && section.Rewrites[line] > 0;
     };
-    const auto begin = [&section](std::size_t line) {
+    const auto startOf = [&section](std::size_t line) {
         return line < section.FileLines.size() ? section.FileLines[line] & ~kFirstOfName : section.FileEnd;
     };
     for (std::size_t line = 0; line < count;) {
@@ -96,7 +96,7 @@ void TProfileText::AppendFileLines(TJoinedPieces& out,
             ++end;
         if (endOwed)
             out.Append(lineEnd);
-        out.Append(std::string_view(bytes_).substr(begin(line), begin(end) - begin(line)));
+        out.Append(std::string_view(bytes_).substr(startOf(line), startOf(end) - startOf(line)));
         endOwed = end == count && FileLine(section, count - 1, false).EndSize == 0;
         line = end;
     }

@@ -35,28 +35,35 @@ inline std::size_t FindByte(std::string_view s, char c) {
     return std::string_view::npos;
 }
 
-// The last word is compared where it ends with the strings, over bytes compared already, and strings
-// shorter than a word in two halves the same way, so no byte is compared alone but below four.
+namespace word_scan {
+
+template <typename TWord>
+bool SameWordAt(std::string_view a, std::string_view b, std::size_t at) {
+    TWord x = 0;
+    TWord y = 0;
+    std::memcpy(&x, a.data() + at, sizeof x);
+    std::memcpy(&y, b.data() + at, sizeof y);
+    return x == y;
+}
+
+}  // namespace word_scan
+
+// Strings of a word or more go by words, the last one ending where the strings end, over bytes compared
+// already; strings of four to seven bytes by two halves that overlap the same way; shorter ones by bytes.
 inline bool SameBytes(std::string_view a, std::string_view b) {
+    using word_scan::SameWordAt;
     if (a.size() != b.size())
         return false;
-    const auto same = [&a, &b]<typename TWord>(std::size_t at, TWord) {
-        TWord x = 0;
-        TWord y = 0;
-        std::memcpy(&x, a.data() + at, sizeof x);
-        std::memcpy(&y, b.data() + at, sizeof y);
-        return x == y;
-    };
     const std::size_t size = a.size();
     if (size >= sizeof(std::uint64_t)) {
         for (std::size_t at = 0; at + sizeof(std::uint64_t) < size; at += sizeof(std::uint64_t)) {
-            if (!same(at, std::uint64_t{}))
+            if (!SameWordAt<std::uint64_t>(a, b, at))
                 return false;
         }
-        return same(size - sizeof(std::uint64_t), std::uint64_t{});
+        return SameWordAt<std::uint64_t>(a, b, size - sizeof(std::uint64_t));
     }
     if (size >= sizeof(std::uint32_t))
-        return same(0, std::uint32_t{}) && same(size - sizeof(std::uint32_t), std::uint32_t{});
+        return SameWordAt<std::uint32_t>(a, b, 0) && SameWordAt<std::uint32_t>(a, b, size - sizeof(std::uint32_t));
     for (std::size_t at = 0; at < size; ++at) {
         if (a[at] != b[at])
             return false;

@@ -52,6 +52,11 @@ TEST(NameIndex, KeepsTheFirstPositionOfANameThroughGrowth) {
     EXPECT_EQ(index.Find("", names), 5000u);
     EXPECT_FALSE(index.Find("Product 5000", names));
     EXPECT_FALSE(index.Find("Product 1 ", names));
+    // Room made for more places every name anew, by its name, as the index keeps no whole hashes.
+    index.Reserve(40000, names);
+    for (std::size_t i = 0; i < 5000; i += 7)
+        EXPECT_EQ(index.Find("PRODUCT " + std::to_string(i), names), i);
+    EXPECT_EQ(Add(index, names, "product 4999", 1), 4999u);
     index.Clear();
     names.byPosition.clear();
     EXPECT_FALSE(index.Find("Product 1", names));
