@@ -407,13 +407,8 @@ std::size_t TProfileText::WriteKey(TSection& section, std::string_view key, std:
 void TProfileText::RewriteValue(TLine& line, std::string_view value) {
     const std::string_view text = TextOf(line);
     const std::string_view key = KeyText(text);
-    // A line of the file that would be written as it stands keeps its bytes: a snapshot saved again
-    // over versions that have not changed copies its lines instead of writing each anew. A last line
-    // without a line end would get one when written, and a line of another encoding is encoded anew.
-    if (!line.Written && line.EndSize > 0 && encoding_ == TTextEncoding::SingleByte && key.data() == text.data() &&
-        ReadsAs(text, key, value)) {
+    if (key.data() == text.data() && StandsAsWritten(line, key, value))
         return;
-    }
     const std::string_view name = NameOf(line);
     const bool nameLeads = name.data() == key.data() && name.size() <= key.size();
     const std::string_view buffer = line.TextInFile ? std::string_view(bytes_) : std::string_view(texts_);
@@ -434,6 +429,14 @@ void TProfileText::RewriteValue(TLine& line, std::string_view value) {
     line.TextInFile = false;
 }
 
+// A line of the file that would be written as it stands keeps its bytes: a snapshot saved again over
+// versions that have not changed copies its lines instead of writing each anew. A last line without a
+// line end would get one when written, and a line of another encoding is encoded anew.
+bool TProfileText::StandsAsWritten(const TLine& line, std::string_view key, std::string_view value) const {
+    return !line.Written && line.EndSize > 0 && encoding_ == TTextEncoding::SingleByte &&
+           ReadsAs(TextOf(line), key, value);
+}
+
 // A key without "=" is the name of a line that reads "key=value": the index finds the first of the name.
 bool TProfileText::StandsInFile(const TSection& section,
                                 std::size_t line,
@@ -445,7 +448,7 @@ bool TProfileText::StandsInFile(const TSection& section,
         return false;
     }
     const TLine record = FileLine(section, line, false);
-    return record.EndSize > 0 && ReadsAs(TextOf(record), key, value) && FindByte(key, '=') == std::string_view::npos;
+    return StandsAsWritten(record, key, value) && FindByte(key, '=') == std::string_view::npos;
 }
 
 // A line of the file takes a record of its own only when its text changes. Borrowed keys are settled

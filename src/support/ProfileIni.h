@@ -141,6 +141,9 @@ private:
     void IndexSections();
     void RewriteValue(TLine& line, std::string_view value);
     void RewriteValueAt(TSection& section, std::size_t line, std::string_view value);
+    // Whether the line, of the file as read, already reads "key=value" as a write of the value would
+    // write it, line end included.
+    bool StandsAsWritten(const TLine& line, std::string_view key, std::string_view value) const;
     // Whether the line at a position is one of the file's, found by the key, that a write of the value
     // leaves as it stands.
     bool StandsInFile(const TSection& section, std::size_t line, std::string_view key, std::string_view value) const;
