@@ -204,12 +204,11 @@ std::string_view TProfileText::BorrowedName(std::size_t key) const {
 }
 
 TProfileText::TLine TProfileText::FileLine(const TSection& section, std::size_t line, bool named) const {
-    if (!section.Rewrites.empty() && section.Rewrites[line] > 0)
-        return section.Rewritten[section.Rewrites[line] - 1];
+    if (const std::uint32_t rewrite = section.RewriteOf(line))
+        return section.Rewritten[rewrite - 1];
     TLine record;
-    record.BytesBegin = record.TextBegin = section.FileLines[line] & ~kFirstOfName;
-    const std::uint32_t end =
-        line + 1 < section.FileLines.size() ? section.FileLines[line + 1] & ~kFirstOfName : section.FileEnd;
+    record.BytesBegin = record.TextBegin = section.FileLineStart(line);
+    const std::uint32_t end = section.FileLineStart(line + 1);
     // A line's own end, CR LF, LF or a lone CR, is all it holds of either.
     std::uint32_t textEnd = end;
     while (textEnd > record.BytesBegin && end - textEnd < 2 &&
@@ -220,7 +219,7 @@ TProfileText::TLine TProfileText::FileLine(const TSection& section, std::size_t 
     record.EndSize = static_cast<std::uint8_t>(end - textEnd);
     record.Written = false;
     record.TextInFile = true;
-    record.Indexed = (section.FileLines[line] & kFirstOfName) != 0;
+    record.Indexed = section.FileLineIndexed(line);
     if (named) {
         const std::string_view text = TextOf(record);
         const std::string_view name = CutAtNul(KeyText(text));
@@ -244,7 +243,7 @@ bool TProfileText::FirstOfName(const TSection& section, std::size_t line) const 
         return true;
     line -= section.Borrowed;
     if (line < section.FileLines.size())
-        return (section.FileLines[line] & kFirstOfName) != 0;
+        return section.FileLineIndexed(line);
     return section.Lines[line - section.FileLines.size()].Indexed;
 }
 
@@ -443,10 +442,8 @@ bool TProfileText::StandsInFile(const TSection& section,
                                 std::string_view key,
                                 std::string_view value) const {
     line -= section.Borrowed;
-    if (line >= section.FileLines.size() || (section.FileLines[line] & kFirstOfName) == 0 ||
-        (!section.Rewrites.empty() && section.Rewrites[line] > 0)) {
+    if (line >= section.FileLines.size() || !section.FileLineIndexed(line) || section.RewriteOf(line) > 0)
         return false;
-    }
     const TLine record = FileLine(section, line, false);
     return StandsAsWritten(record, key, value) && FindByte(key, '=') == std::string_view::npos;
 }
@@ -459,8 +456,8 @@ void TProfileText::RewriteValueAt(TSection& section, std::size_t line, std::stri
         RewriteValue(section.Lines[line - section.FileLines.size()], value);
         return;
     }
-    if (!section.Rewrites.empty() && section.Rewrites[line] > 0) {
-        RewriteValue(section.Rewritten[section.Rewrites[line] - 1], value);
+    if (const std::uint32_t rewrite = section.RewriteOf(line)) {
+        RewriteValue(section.Rewritten[rewrite - 1], value);
         return;
     }
     TLine record = FileLine(section, line);

@@ -79,6 +79,7 @@ private:
         bool TextInFile = false;
         bool Indexed = false;  // its section's index finds it by its name (the first key line of the name)
     };
+    static constexpr std::uint32_t kFirstOfName = 0x80000000;
     // Its lines up to the last non-blank one lie at positions: first the borrowed keys of a bulk write
     // (Borrowed of them), or the lines of a single-byte file as read (FileLines), then Lines. A line of
     // the file takes no record until it is rewritten: a file of many keys is read and saved again
@@ -97,8 +98,15 @@ private:
         std::vector<std::uint32_t> Rewrites;  // none, or for each line of the file 0 or 1 + its record
         std::vector<TLine> Rewritten;
         std::size_t LineCount() const { return Borrowed + FileLines.size() + Lines.size(); }
+        // Where the line of the file at a position begins in `bytes_`; FileEnd past the last one.
+        std::uint32_t FileLineStart(std::size_t line) const {
+            return line < FileLines.size() ? FileLines[line] & ~kFirstOfName : FileEnd;
+        }
+        // Whether the index finds the line of the file at a position by its name.
+        bool FileLineIndexed(std::size_t line) const { return (FileLines[line] & kFirstOfName) != 0; }
+        // 1 + the place in Rewritten of the line of the file at a position, or 0 when it was not rewritten.
+        std::uint32_t RewriteOf(std::size_t line) const { return Rewrites.empty() ? 0 : Rewrites[line]; }
     };
-    static constexpr std::uint32_t kFirstOfName = 0x80000000;
     // Views into `bytes_` or `texts_`, good until the next line is added or written.
     std::string_view TextOf(const TLine& line) const {
         return std::string_view(line.TextInFile ? bytes_ : texts_).substr(line.TextBegin, line.TextSize);

@@ -79,24 +79,19 @@ void TProfileText::AppendFileLines(TJoinedPieces& out,
                                    std::string_view lineEnd,
                                    bool& endOwed) const {
     const std::size_t count = section.FileLines.size();
-    const auto rewritten = [&section](std::size_t line) {
-        return !section.Rewrites.empty() && section.Rewrites[line] > 0;
-    };
-    const auto startOf = [&section](std::size_t line) {
-        return line < section.FileLines.size() ? section.FileLines[line] & ~kFirstOfName : section.FileEnd;
-    };
     for (std::size_t line = 0; line < count;) {
-        if (rewritten(line)) {
+        if (section.RewriteOf(line) > 0) {
             AppendLine(out, FileLine(section, line, false), lineEnd, endOwed);
             ++line;
             continue;
         }
         std::size_t end = line + 1;
-        while (end < count && !rewritten(end))
+        while (end < count && section.RewriteOf(end) == 0)
             ++end;
         if (endOwed)
             out.Append(lineEnd);
-        out.Append(std::string_view(bytes_).substr(startOf(line), startOf(end) - startOf(line)));
+        const std::uint32_t begin = section.FileLineStart(line);
+        out.Append(std::string_view(bytes_).substr(begin, section.FileLineStart(end) - begin));
         endOwed = end == count && FileLine(section, count - 1, false).EndSize == 0;
         line = end;
     }
