@@ -306,9 +306,8 @@ void TProfileText::WriteKeys(std::string_view section,
     if (keys.empty())
         return;
     SettleBorrowed();
-    const std::size_t targetIndex = SectionToWrite(section);
-    TSection& target = sections_[targetIndex];
-    if (target.LineCount() == 0 && BorrowKeys(targetIndex, keys, values))
+    TSection& target = sections_[SectionToWrite(section)];
+    if (target.LineCount() == 0 && BorrowKeys(target, keys, values))
         return;
     // More keys than the section has lines are mostly new to it: room for all of them and the few
     // single writes that commonly follow spares growing lists of many keys.
@@ -335,13 +334,11 @@ void TProfileText::WriteKeys(std::string_view section,
 // A snapshot saved for the first time is a section of distinct keys: its text is made from the lists when
 // the file is written, without a copy of each line first, as fresh memory costs more than the writing.
 // The index finds the keys by their position in the lists.
-bool TProfileText::BorrowKeys(std::size_t section,
+bool TProfileText::BorrowKeys(TSection& target,
                               const std::vector<std::string>& keys,
                               const std::vector<std::string>& values) {
-    TSection& target = sections_[section];
     borrowedKeys_ = &keys;
     borrowedValues_ = &values;
-    borrowedSection_ = section;
     target.Borrowed = keys.size();
     target.Keys.Reserve(keys.size() + kSpareKeys, KeyNames(target));
     for (std::size_t i = 0; i < keys.size(); ++i) {
@@ -359,7 +356,8 @@ bool TProfileText::BorrowKeys(std::size_t section,
 void TProfileText::SettleBorrowed() {
     if (!borrowedKeys_)
         return;
-    TSection& section = sections_[borrowedSection_];
+    TSection& section = *std::find_if(sections_.begin(), sections_.end(),
+                                      [](const TSection& candidate) { return candidate.Borrowed > 0; });
     std::vector<TLine> lines;
     lines.reserve(section.Borrowed + section.Lines.size());
     for (std::size_t i = 0; i < section.Borrowed; ++i) {

@@ -133,7 +133,7 @@ private:
     std::string_view TextAt(const TSection& section, std::size_t line, std::string& scratch) const;
     // Writes the distinct keys into the section, which has no lines, by borrowing the lists; false,
     // with nothing written, when two keys are one.
-    bool BorrowKeys(std::size_t section, const std::vector<std::string>& keys, const std::vector<std::string>& values);
+    bool BorrowKeys(TSection& target, const std::vector<std::string>& keys, const std::vector<std::string>& values);
     // Turns borrowed keys into written lines of their own, before a change the borrowing cannot hold.
     void SettleBorrowed();
     // The pieces joined as the text of a written line, its name `nameSize` characters from `nameBegin`.
@@ -158,7 +158,11 @@ private:
     std::size_t WrittenSizeBound() const;
     class TJoinedPieces;
     void AppendLine(TJoinedPieces& out, const TLine& line, std::string_view lineEnd, bool& endOwed) const;
-    void AppendBorrowed(TJoinedPieces& out, std::size_t key, std::string_view lineEnd, bool& endOwed) const;
+    void AppendBorrowed(TJoinedPieces& out,
+                        const TSection& section,
+                        std::size_t key,
+                        std::string_view lineEnd,
+                        bool& endOwed) const;
     void AppendFileLines(TJoinedPieces& out, const TSection& section, std::string_view lineEnd, bool& endOwed) const;
 
     std::string bytes_;  // the file as read
@@ -167,10 +171,9 @@ private:
     // In file order; the first holds the lines before the first header, and equal names may repeat.
     std::vector<TSection> sections_;
     TNameIndex sectionIndex_;  // name -> first reachable section of it
-    // The lists of the keys written to the section at borrowedSection_, or none (WriteKeys).
+    // The lists of the keys written to the one section with borrowed keys, or none (WriteKeys).
     const std::vector<std::string>* borrowedKeys_ = nullptr;
     const std::vector<std::string>* borrowedValues_ = nullptr;
-    std::size_t borrowedSection_ = 0;
 };
 
 // A section or key name as the profile functions look it up: up to a NUL, trimmed. Two names so

@@ -57,7 +57,11 @@ void TProfileText::AppendLine(TJoinedPieces& out, const TLine& line, std::string
     endOwed = line.EndSize == 0 && !line.Written;
 }
 
-void TProfileText::AppendBorrowed(TJoinedPieces& out, std::size_t key, std::string_view lineEnd, bool& endOwed) const {
+void TProfileText::AppendBorrowed(TJoinedPieces& out,
+                                  const TSection& section,
+                                  std::size_t key,
+                                  std::string_view lineEnd,
+                                  bool& endOwed) const {
     if (endOwed)
         out.Append(lineEnd);
     if (encoding_ == TTextEncoding::SingleByte) {
@@ -66,7 +70,7 @@ void TProfileText::AppendBorrowed(TJoinedPieces& out, std::size_t key, std::stri
         out.Append((*borrowedValues_)[key]);
     } else {
         std::string text;
-        out.AppendEncoded(TextAt(sections_[borrowedSection_], key, text));
+        out.AppendEncoded(TextAt(section, key, text));
     }
     out.Append(lineEnd);
     endOwed = false;
@@ -130,7 +134,7 @@ void TProfileText::WriteTo(TContentSink& out) const {
         if (section.Header.TextSize > 0)
             AppendLine(pieces, section.Header, lineEnd, endOwed);
         for (std::size_t i = 0; i < section.Borrowed; ++i)
-            AppendBorrowed(pieces, i, lineEnd, endOwed);
+            AppendBorrowed(pieces, section, i, lineEnd, endOwed);
         AppendFileLines(pieces, section, lineEnd, endOwed);
         for (const auto* lines : {&section.Lines, &section.BlankTail}) {
             for (const TLine& line : *lines)
